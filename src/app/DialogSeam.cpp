@@ -1,0 +1,56 @@
+#include "app/DialogSeam.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace seam {
+namespace {
+std::function<void(const Message&)> g_messageHook;
+std::function<QString(const QString&)> g_openFileHook;
+std::function<int(QDialog*)> g_modalHook;
+}  // namespace
+
+QString ApplicationTitle() { return QStringLiteral("Velmora 武将登录器"); }
+
+void ShowMessage(QWidget* parent, const QString& text) {
+  ShowMessage(parent, Message{ApplicationTitle(), text, MessageKind::Plain});
+}
+
+void ShowMessage(QWidget* parent, const Message& message) {
+  if (g_messageHook) {
+    g_messageHook(message);
+    return;
+  }
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  if (message.kind == MessageKind::Error) icon = QMessageBox::Critical;
+  if (message.kind == MessageKind::Information) icon = QMessageBox::Information;
+  QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+QString AskOpenFileName(QWidget* parent, const QString& filter) {
+  if (g_openFileHook) return g_openFileHook(filter);
+  QFileDialog dialog(parent);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilter(filter);
+  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+int RunModal(QDialog* dialog) {
+  if (g_modalHook) return g_modalHook(dialog);
+  return dialog->exec();
+}
+
+void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = std::move(hook); }
+void SetOpenFileHook(std::function<QString(const QString&)> hook) { g_openFileHook = std::move(hook); }
+void SetModalHook(std::function<int(QDialog*)> hook) { g_modalHook = std::move(hook); }
+void ClearHooks() {
+  g_messageHook = nullptr;
+  g_openFileHook = nullptr;
+  g_modalHook = nullptr;
+}
+
+}  // namespace seam

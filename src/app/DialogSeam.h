@@ -1,0 +1,36 @@
+#pragma once
+// Every modal dialog and message box of the program goes through these
+// functions, so that tests can answer them without a person at the screen.
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace seam {
+
+enum class MessageKind { Plain, Error, Information };
+
+struct Message {
+  QString caption;
+  QString text;
+  MessageKind kind = MessageKind::Plain;
+};
+
+// The application's title, used as the caption of plain and error boxes.
+QString ApplicationTitle();
+
+void ShowMessage(QWidget* parent, const QString& text);  // plain box, OK button
+void ShowMessage(QWidget* parent, const Message& message);
+// Empty when the user cancels.
+QString AskOpenFileName(QWidget* parent, const QString& filter);
+// Runs the dialog modally and returns its result code.
+int RunModal(QDialog* dialog);
+
+// Test hooks; an empty function restores the real behaviour.
+void SetMessageHook(std::function<void(const Message&)> hook);
+void SetOpenFileHook(std::function<QString(const QString& filter)> hook);
+void SetModalHook(std::function<int(QDialog*)> hook);
+void ClearHooks();
+
+}  // namespace seam

@@ -1,0 +1,11 @@
+#pragma once
+// The one place where GBK bytes become Qt text and back. Officer texts travel
+// through the program as GBK bytes; widgets show QString.
+#include <QString>
+#include <string>
+#include <string_view>
+
+QString FromGbk(std::string_view bytes);
+std::string ToGbk(const QString& text);
+// Length of the text in GBK bytes (what the game's byte limits count).
+int GbkByteLength(const QString& text);

@@ -1,0 +1,2 @@
+// Writes a demo TPERSON.VMR. (Filled in below.)
+int main() { return 0; }
