@@ -4,13 +4,11 @@
 #include "faces/FaceArchive.h"
 
 void TForm_Main::BuildFacePanel() {}
-QString TForm_Main::LocateInstallDir() { return QString(); }
 void TForm_Main::OpenFaceArchives(const QString&) {}
 void TForm_Main::CloseFaceArchives() {
   MainFaceArchive.reset();
   AddedFaceArchive.reset();
 }
-void TForm_Main::X1Click() {}
 void TForm_Main::Image_FaceClick() {}
 FaceArchive* TForm_Main::ArchiveFor(int face) const {
   return face >= 2000 ? AddedFaceArchive.get() : MainFaceArchive.get();

@@ -1,0 +1,51 @@
+#pragma once
+// Drives the real main window in GUI tests: every message box is recorded
+// instead of shown, the open dialog answers from a queue, and modal dialogs
+// (the installation-directory window, the face picker, help) are answered
+// by a function the test sets.
+#include <QApplication>
+#include <QDialog>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/DialogSeam.h"
+#include "app/TForm_Main.h"
+#include "support/TempDir.h"
+
+class MainWindowHarness {
+ public:
+  MainWindowHarness() {
+    // No registry of a real Wine prefix may leak into a test.
+    qputenv("WINEPREFIX", QByteArray::fromStdString((prefix_.Path() / "wine").string()));
+    seam::SetMessageHook([this](const seam::Message& m) { messages.push_back(m); });
+    seam::SetOpenFileHook([this](const QString&) {
+      ++openDialogs;
+      if (openAnswers.empty()) return QString();
+      QString answer = openAnswers.front();
+      openAnswers.pop_front();
+      return answer;
+    });
+    seam::SetModalHook([this](QDialog* dialog) {
+      ++modalDialogs;
+      return modalAnswer ? modalAnswer(dialog) : static_cast<int>(QDialog::Rejected);
+    });
+  }
+  ~MainWindowHarness() { seam::ClearHooks(); }
+
+  TForm_Main& Window() {
+    if (!window_) window_ = std::make_unique<TForm_Main>();
+    return *window_;
+  }
+
+  std::vector<seam::Message> messages;
+  std::deque<QString> openAnswers;  // answers of the open dialog; empty = cancel
+  int openDialogs = 0;
+  int modalDialogs = 0;
+  std::function<int(QDialog*)> modalAnswer;
+
+ private:
+  TempDir prefix_;
+  std::unique_ptr<TForm_Main> window_;
+};
