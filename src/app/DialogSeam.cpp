@@ -34,7 +34,8 @@ QString AskOpenFileName(QWidget* parent, const QString& filter) {
   QFileDialog dialog(parent);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(filter);
-  dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+  // The filter lists the registration file in any letter case; its pattern is not worth showing.
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -44,6 +45,33 @@ QAction* MakeAction(QMenu* menu, const char* name, const QString& caption, const
   return action;
 }
 
+// Edit boxes claim Ctrl+X (cut) and other keys for themselves; the menu's
+// shortcuts are window-wide, so inside this window the menu wins.
+class MenuShortcutsFirst : public QObject {
+ public:
+  MenuShortcutsFirst(QMainWindow* window, QList<QAction*> actions) : QObject(window), window_(window), actions_(std::move(actions)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (QAction* action : actions_) {
+      if (action->isEnabled() && action->shortcut() == pressed) {
+        event->ignore();  // not the edit box's: let the shortcut fire
+        return true;
+      }
+    }
+    return false;
+  }
+
+ private:
+  QMainWindow* window_;
+  QList<QAction*> actions_;
+};
+
 }  // namespace
 
 TForm_Main::TForm_Main(QWidget* parent) : QMainWindow(parent) {
@@ -61,6 +89,7 @@ TForm_Main::TForm_Main(QWidget* parent) : QMainWindow(parent) {
   BuildEditorPanel();
   BuildRosterPickers();
   ConnectHandlers();
+  qApp->installEventFilter(new MenuShortcutsFirst(this, {Menu_Open, R1, Menu_Save, Menu_Exit, Menu_Help}));
   FixClientSize(this, kClientWidth, kClientHeight);
 
   // 2. no file, nothing shown yet
