@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
-  unicode-data fonts-arphic-uming
+  unicode-data libbz2-dev fonts-arphic-uming
 )
 
 missing=()

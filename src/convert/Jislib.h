@@ -10,8 +10,13 @@
 #include <string>
 #include <string_view>
 
+class CharacterTable;
+
 // Fills the character table once; later calls return at once.
 void LoadConversionTable();
+
+// The program's table (loaded on first use), for tests and measurements.
+const CharacterTable& LoadedCharacterTable();
 
 std::uint16_t Big5ToGbkCode(std::uint16_t code);
 std::uint16_t GbkToBig5Code(std::uint16_t code);
