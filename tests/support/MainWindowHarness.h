@@ -12,6 +12,7 @@
 
 #include "app/DialogSeam.h"
 #include "app/TForm_Main.h"
+#include "faces/SettingsFile.h"
 #include "support/TempDir.h"
 
 class MainWindowHarness {
@@ -19,6 +20,14 @@ class MainWindowHarness {
   MainWindowHarness() {
     // No registry of a real Wine prefix may leak into a test.
     qputenv("WINEPREFIX", QByteArray::fromStdString((prefix_.Path() / "wine").string()));
+    // velmedit.ini lives in a program folder of the test's own and names an
+    // empty game folder, so the start-up asks nothing and finds no face
+    // archives. Tests change or remove it before Window().
+    std::filesystem::create_directories(ProgramFolder());
+    std::filesystem::create_directories(GameFolder());
+    SetProgramFolder(QString::fromStdString(ProgramFolder().string()));
+    const std::string game = GameFolder().string();
+    WriteBytes(SettingsFile(), std::vector<unsigned char>(game.begin(), game.end()));
     seam::SetMessageHook([this](const seam::Message& m) { messages.push_back(m); });
     seam::SetOpenFileHook([this](const QString&) {
       ++openDialogs;
@@ -32,12 +41,20 @@ class MainWindowHarness {
       return modalAnswer ? modalAnswer(dialog) : static_cast<int>(QDialog::Rejected);
     });
   }
-  ~MainWindowHarness() { seam::ClearHooks(); }
+  ~MainWindowHarness() {
+    seam::ClearHooks();
+    SetProgramFolder(QString());
+  }
 
   TForm_Main& Window() {
     if (!window_) window_ = std::make_unique<TForm_Main>();
     return *window_;
   }
+
+  std::filesystem::path WinePrefix() const { return prefix_.Path() / "wine"; }
+  std::filesystem::path ProgramFolder() const { return prefix_.Path() / "program"; }
+  std::filesystem::path SettingsFile() const { return ProgramFolder() / "velmedit.ini"; }
+  std::filesystem::path GameFolder() const { return prefix_.Path() / "game"; }
 
   std::vector<seam::Message> messages;
   std::deque<QString> openAnswers;  // answers of the open dialog; empty = cancel
