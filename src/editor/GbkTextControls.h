@@ -1,0 +1,68 @@
+#pragma once
+// Edit boxes for officer texts. They take and give GBK bytes, limit input
+// by its length in GBK bytes (what the game's fields count), and give back
+// exactly the bytes they were given as long as the user leaves the text
+// alone, also where those bytes do not decode cleanly.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+#include <QValidator>
+#include <string>
+
+// Refuses any input longer than the limit in GBK bytes, except the text
+// that was last set from stored bytes (a stored text may fill its field).
+class GbkByteLimitValidator : public QValidator {
+  Q_OBJECT
+ public:
+  GbkByteLimitValidator(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+  State validate(QString& input, int& pos) const override;
+  void SetStoredText(const QString& text) { storedText_ = text; }
+  int Limit() const { return limit_; }
+
+ private:
+  int limit_;
+  QString storedText_;
+};
+
+class GbkLineEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  GbkLineEdit(int byteLimit, QWidget* parent);
+  void SetBytes(const std::string& gbk);
+  std::string Bytes() const;
+  int ByteLimit() const { return validator_->Limit(); }
+
+ private:
+  GbkByteLimitValidator* validator_;
+  std::string storedBytes_;
+  QString storedText_;
+};
+
+// A multi-line memo whose text is read and set as a whole, as GBK bytes with
+// CR LF line breaks (a lone CR or LF shows as a line break too). Input that
+// would make the text longer than the limit, counting a line break as two
+// bytes, is refused unless it does not lengthen the text.
+class GbkMemo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  GbkMemo(int byteLimit, QWidget* parent);
+  void SetBytes(const std::string& gbk);
+  std::string Bytes() const;
+  int ByteLimit() const { return limit_; }
+
+  // Length of a memo text in stored bytes: GBK, line breaks as CR LF.
+  static int StoredLength(const QString& plainText);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  // Whether replacing the selection with `inserted` keeps within the limit.
+  bool Admits(const QString& inserted) const;
+
+  int limit_;
+  std::string storedBytes_;
+  QString storedText_;
+};
