@@ -1,0 +1,158 @@
+#include "faces/FaceArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// Face numbers above this one lie past the gap before the added faces.
+constexpr int kLastMainFace = 1593;
+constexpr int kAddedGap = kFirstAddedFace - (kLastMainFace + 1);  // 406
+
+std::filesystem::path ToPath(const QString& text) {
+#ifdef _WIN32
+  return std::filesystem::path(text.toStdWString());
+#else
+  return std::filesystem::path(QFile::encodeName(text).toStdString());
+#endif
+}
+
+bool SameIgnoringCase(const std::string& a, const char* b) {
+  const std::size_t length = std::char_traits<char>::length(b);
+  if (a.size() != length) return false;
+  for (std::size_t i = 0; i < length; ++i) {
+    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// parent / name, or the entry of `parent` whose name equals `name` in another
+// letter case. Without any match the exact spelling is returned, which then
+// simply fails to open.
+std::filesystem::path FindIgnoringCase(const std::filesystem::path& parent, const char* name) {
+  std::filesystem::path exact = parent / name;
+  std::error_code error;
+  if (std::filesystem::exists(exact, error)) return exact;
+  std::vector<std::filesystem::path> matches;
+  std::filesystem::directory_iterator it(parent, error);
+  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+    const std::filesystem::path candidate = it->path();
+    if (SameIgnoringCase(candidate.filename().string(), name)) matches.push_back(candidate);
+  }
+  if (matches.empty()) return exact;
+  // GRP and Grp side by side: take the same one on every run.
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+}  // namespace
+
+int FaceIndex(int face) {
+  int skipped = 0;
+  for (int s : kSkippedFaces) {
+    if (s < face) ++skipped;
+  }
+  if (face > kLastMainFace + 1) skipped += kAddedGap;
+  return face - skipped;
+}
+
+int FaceAtPosition(int position) {
+  int face = position;
+  for (int s : kSkippedFaces) {
+    if (face >= s) ++face;
+  }
+  if (face >= kLastMainFace + 1) face += kAddedGap;
+  return face;
+}
+
+std::uint32_t FaceImage::Colour(int entry) const {
+  const auto* bgra = &palette[static_cast<std::size_t>(entry) * 4];
+  return 0xFF000000u | (std::uint32_t{bgra[2]} << 16) | (std::uint32_t{bgra[1]} << 8) | std::uint32_t{bgra[0]};
+}
+
+std::unique_ptr<FaceArchive> FaceArchive::Open(const std::filesystem::path& path) {
+  std::unique_ptr<FaceArchive> archive(new FaceArchive(path));
+  archive->stream_.open(path, std::ios::in | std::ios::binary);
+  if (!archive->stream_.is_open()) return nullptr;
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return nullptr;
+  return archive;
+}
+
+std::int64_t FaceArchive::Length() {
+  stream_.clear();
+  stream_.seekg(0, std::ios::end);
+  const std::streamoff end = stream_.tellg();
+  stream_.clear();
+  return end < 0 ? -1 : static_cast<std::int64_t>(end);
+}
+
+bool FaceArchive::SeekWithin(std::int64_t offset, std::int64_t size) {
+  if (offset < 0 || size < 0) return false;
+  const std::int64_t length = Length();
+  if (length < 0 || offset > length || size > length - offset) return false;
+  stream_.seekg(static_cast<std::streamoff>(offset), std::ios::beg);
+  return !stream_.fail();
+}
+
+bool FaceArchive::ReadExactly(void* target, std::int64_t size) {
+  stream_.read(static_cast<char*>(target), static_cast<std::streamsize>(size));
+  const bool complete = !stream_.fail() && stream_.gcount() == size;
+  stream_.clear();
+  return complete;
+}
+
+std::optional<std::int32_t> FaceArchive::ReadInt32At(std::int64_t offset) {
+  unsigned char bytes[4];
+  if (!SeekWithin(offset, 4) || !ReadExactly(bytes, 4)) return std::nullopt;
+  const std::uint32_t value = std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) | (std::uint32_t{bytes[2]} << 16) |
+                              (std::uint32_t{bytes[3]} << 24);
+  return static_cast<std::int32_t>(value);
+}
+
+int FaceArchive::AddedFaceCount() {
+  const std::optional<std::int32_t> count = ReadInt32At(kAddedCountOffset);
+  if (!count || *count <= 0) return 0;
+  const std::int64_t listed = *count / kAddedCountPerFace;
+  const std::int64_t length = Length();
+  const std::int64_t blocks =
+      length > kAddedDirectoryOffset ? (length - kAddedDirectoryOffset) / kAddedDirectoryBlock : 0;
+  return static_cast<int>(std::min(listed, blocks));
+}
+
+bool SeekFace(int face, FaceArchive* archive) {
+  if (archive == nullptr || face < 0) return false;
+  const int index = FaceIndex(face);
+  if (face < kFirstAddedFace) {
+    return archive->SeekWithin(kMainImagesOffset + std::int64_t{kFaceImageBytes} * index, kFaceImageBytes);
+  }
+  const std::int64_t k = std::int64_t{index} - kMainFaceCount;  // = face - 2000
+  const std::optional<std::int32_t> count = archive->ReadInt32At(kAddedCountOffset);
+  if (!count || k >= *count / kAddedCountPerFace) return false;
+  const std::optional<std::int32_t> imageOffset =
+      archive->ReadInt32At(kAddedDirectoryOffset + kAddedDirectoryBlock * k);
+  if (!imageOffset) return false;
+  return archive->SeekWithin(*imageOffset, kFaceImageBytes);
+}
+
+std::optional<FaceImage> ReadFace(int face, FaceArchive* archive) {
+  if (!SeekFace(face, archive)) return std::nullopt;
+  FaceImage image;
+  if (!archive->ReadExactly(image.pixels.data(), kFacePixelBytes)) return std::nullopt;
+  if (!archive->ReadExactly(image.palette.data(), kFacePaletteBytes)) return std::nullopt;
+  return image;
+}
+
+QString WithTrailingSeparator(const QString& directory) {
+  const QChar separator = QDir::separator();
+  if (directory.isEmpty() || directory.back() != separator) return directory + separator;
+  return directory;
+}
+
+std::filesystem::path ArchivePath(const QString& directory, const char* fileName) {
+  const std::filesystem::path base = ToPath(WithTrailingSeparator(directory));
+  return FindIgnoringCase(FindIgnoringCase(base, "grp"), fileName);
+}
