@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QStringList>
 #include <exception>
+#include <memory>
 
 #include "app/DialogSeam.h"
 #include "app/ErrorGuard.h"
@@ -17,11 +18,12 @@ int main(int argc, char* argv[]) {
   try {
     LoadConversionTable();
     {
-      TForm_Help welcome;  // owned by the application, before the main window exists
-      seam::RunModal(&welcome);
-      // the welcome window is destroyed once the main window stands
+      // Owned by the application, before the main window exists; start-up
+      // waits until a click or a character key closes it.
+      auto welcome = std::make_unique<TForm_Help>();
+      seam::RunModal(welcome.get());
       TForm_Main main;
-      welcome.hide();
+      welcome.reset();  // destroyed once the main window stands
       main.show();
       const QStringList args = QApplication::arguments();
       if (args.size() > 1) {
