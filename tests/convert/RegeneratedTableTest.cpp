@@ -1,0 +1,30 @@
+// The committed character table is exactly what its generator makes from
+// glibc's iconv and the Unihan data, so the two cannot drift apart.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TempDir.h"
+
+TEST(CharacterTableFile, IsWhatTheGeneratorMakes) {
+  const char* source = std::getenv("VELM_SOURCE_DIR");
+  ASSERT_NE(source, nullptr) << "VELM_SOURCE_DIR names the source tree";
+  TempDir dir;
+  const std::filesystem::path made = dir / "CharacterTable.bin";
+
+  QProcess generator;
+  generator.start(QStringLiteral(VELM_GEN_CHAR_TABLE), {QString::fromStdString(made.string())});
+  ASSERT_TRUE(generator.waitForFinished(120000)) << "the generator did not finish";
+  ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
+  ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+
+  const auto committed = ReadBytes(std::filesystem::path(source) / "src" / "convert" / "CharacterTable.bin");
+  const auto regenerated = ReadBytes(made);
+  ASSERT_EQ(regenerated.size(), 121756u);
+  EXPECT_TRUE(committed == regenerated)
+      << "src/convert/CharacterTable.bin differs from the generator's output; rebuild it with the "
+         "update_char_table target";
+}
