@@ -11,7 +11,9 @@
 #include "app/GbkText.h"
 #include "convert/Jislib.h"
 #include "convert/OfficerTextConversion.h"
-#include "list/ListWindowFixture.h"
+#include "support/MainWindowHarness.h"
+#include "support/OfficerBytes.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -36,8 +38,18 @@ constexpr std::size_t kGuanYu = 0;  // roster number 650
 constexpr std::size_t kEmpty = 1;   // 651, no texts at all
 constexpr std::size_t kLiuBei = 2;  // 652, already Big5, biography in GBK
 
-class ConversionCommandsTest : public ListWindowFixture {
+class ConversionCommandsTest : public ::testing::Test {
  protected:
+  TForm_Main& Window() { return harness.Window(); }
+
+  // Writes the table as TPERSON.VMR and opens it in the window.
+  void Load(const OfficerTable& table) {
+    std::vector<unsigned char> bytes = EmptyOfficerFile();
+    for (std::size_t s = 0; s < kSlotCount; ++s) EncodeRecordInPlace(table[s], &bytes[RecordOffset(s)]);
+    WriteBytes(path_, bytes);
+    Window().OpenOfficerFile(QString::fromStdString(path_.string()));
+  }
+
   void SetUp() override {
     OfficerTable table{};
     OfficerRecord& guan = table[kGuanYu];
@@ -130,6 +142,9 @@ class ConversionCommandsTest : public ListWindowFixture {
     EXPECT_FALSE(std::filesystem::exists(dir_ / "TPERSON.VMR.bak"));
   }
 
+  MainWindowHarness harness;
+  TempDir dir_;
+  std::filesystem::path path_ = dir_ / "TPERSON.VMR";
   OfficerTable loaded{};
 };
 
