@@ -1,21 +1,23 @@
 // Writes the converter's character table: a 4-byte header, then three
 // columns (GBK, Big5, Shift-JIS) of 20,292 two-byte codes each, one row per
 // Unicode character from U+0080 to U+FFE5 that at least one of the three sets
-// has, in ascending Unicode order.
+// has, in ascending Unicode order; rows left over are "??" throughout.
 //
 //   gen_char_table OUTPUT [UNIHAN_VARIANTS]
 //
 // UNIHAN_VARIANTS is Unihan_Variants.txt, plain or bzip2-compressed; without
 // it the file of Debian's unicode-data package is used. The code sets come
-// from glibc's iconv: CP936, CP950 and CP932, BIG5-HKSCS for the ETEN kana and
-// symbols in C6A1-C8FE, and the user-defined area of CP936 in AAA1-AFFE.
+// from glibc's iconv: CP936 (only codes in GB2312's byte range count), CP950
+// and CP932, BIG5-HKSCS for the ETEN kana and symbols in C6A1-C8FE, and the
+// user-defined area of CP936 in AAA1-AFFE.
 //
-// Column 1 holds the character's code if it lies in GB2312's byte range, else
-// that of its simplified form; column 2 its Big5 code, else that of its
-// traditional form; column 3 its Shift-JIS code, else that of its traditional
-// or Japanese variant form. A character that GB2312 and Big5 both lack (a
-// Japanese form such as U+95A2) takes columns 1 and 2 from its semantic or Z
-// variants. "??" stands where nothing fits.
+// Column 1 holds the character's code, else that of its simplified form;
+// column 2 its Big5 code, else that of its traditional form; column 3 its
+// Shift-JIS code, else that of the form column 2 holds, else of a Japanese
+// variant of that form (one that Big5 lacks, such as 関 for 關). A character
+// that GB2312 and Big5 both lack takes columns 1 and 2 from its semantic or
+// Z variants, the frequent (level-1) characters of a set first. "??" stands
+// where nothing fits.
 #include <bzlib.h>
 #include <iconv.h>
 
@@ -26,6 +28,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -38,7 +41,8 @@ constexpr std::size_t kRows = 20292;
 constexpr std::uint16_t kNoCode = 0x3F3F;  // "??"
 constexpr char32_t kFirst = 0x0080;
 constexpr char32_t kLast = 0xFFE5;
-constexpr const char* kDefaultUnihan = "/usr/share/unicode/Unihan_Variants.txt.bz2";
+constexpr const char* kDefaultUnihan[] = {"/usr/share/unicode/Unihan_Variants.txt.bz2",
+                                          "/usr/share/unicode/Unihan_Variants.txt"};
 
 // A code as the converter keeps it: first byte + 256 * second byte; a
 // single-byte code has a zero second byte. 0 means the set lacks the character.
@@ -198,6 +202,7 @@ char32_t ParseCodePoint(const std::string& token) {
   if (token.size() < 3 || token.compare(0, 2, "U+") != 0) return 0;
   std::size_t end = 2;
   while (end < token.size() && std::isxdigit(static_cast<unsigned char>(token[end]))) ++end;
+  if (end == 2 || end > 8) return 0;
   return static_cast<char32_t>(std::stoul(token.substr(2, end - 2), nullptr, 16));
 }
 
@@ -351,7 +356,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    const std::string unihan = argc == 3 ? argv[2] : kDefaultUnihan;
+    std::string unihan = argc == 3 ? argv[2] : kDefaultUnihan[0];
+    if (argc == 2 && !std::ifstream(unihan)) unihan = kDefaultUnihan[1];
     const Variants variants = ReadVariants(unihan);
     const CodeMap gb = GbColumnSource();
     const CodeMap big5 = Big5ColumnSource();
