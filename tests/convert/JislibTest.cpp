@@ -53,6 +53,11 @@ std::string Iconv(const char* to, const char* from, std::string text) {
   return out;
 }
 
+std::filesystem::path CommittedTablePath() {
+  const char* source = std::getenv("VELM_SOURCE_DIR");
+  return std::filesystem::path(source ? source : VELM_CONFIGURED_SOURCE_DIR) / "src" / "convert" / "CharacterTable.bin";
+}
+
 std::string TwoBytes(std::uint16_t code) { return {static_cast<char>(code & 0xFF), static_cast<char>(code >> 8)}; }
 
 std::uint16_t AsCode(const std::string& bytes) {
@@ -145,10 +150,7 @@ TEST(JislibCopies, ConvertUpToTheFirstZeroByte) {
 TEST(JislibLoading, TheProgramCarriesTheCommittedTable) {
   LoadConversionTable();
   LoadConversionTable();  // a second call changes nothing
-  const char* source = std::getenv("VELM_SOURCE_DIR");
-  ASSERT_NE(source, nullptr) << "VELM_SOURCE_DIR names the source tree";
-  const std::vector<unsigned char> file =
-      ReadBytes(std::filesystem::path(source) / "src" / "convert" / "CharacterTable.bin");
+  const std::vector<unsigned char> file = ReadBytes(CommittedTablePath());
   ASSERT_EQ(file.size(), CharacterTable::kAssetSize);
 
   const CharacterTable& table = LoadedCharacterTable();
