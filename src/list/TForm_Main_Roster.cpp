@@ -34,8 +34,9 @@ QComboBox* MakePicker(QWidget* group, const char* name, const QString& caption, 
   picker->setGeometry(x, y, width, 20);
   picker->setEditable(false);
   picker->setMaxVisibleItems(30);
-  // The size is fixed; no need to measure 833 texts for a size hint.
-  picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  // No size adjust policy is set: changing it builds the drop-down list at
+  // once, which costs more than all the rest of the picker. The geometry is
+  // fixed anyway.
   picker->setModel(new QStringListModel(InitialRosterTexts(), picker));
   picker->setCurrentIndex(-1);
   label->setBuddy(picker);
