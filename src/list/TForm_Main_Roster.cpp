@@ -1,9 +1,13 @@
 // The seven relationship pickers and their roster entries.
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QStringList>
 #include <QStringListModel>
+#include <QStyleFactory>
 
 #include "app/GbkText.h"
 #include "app/TForm_Main.h"
@@ -24,6 +28,27 @@ const QStringList& InitialRosterTexts() {
   return texts;
 }
 
+// Styles that open a drop-down list as a menu around the chosen entry (Fusion
+// among them) ignore the number of rows to show and fill the screen with 833
+// names; the pickers drop a list of 30 rows below the box instead.
+class DropDownListStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* returnData) const override {
+    if (hint == SH_ComboBox_Popup) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+QStyle* PickerStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new DropDownListStyle(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(qApp);  // lives as long as the application
+  }
+  return style;
+}
+
 QComboBox* MakePicker(QWidget* group, const char* name, const QString& caption, int x, int y, int width) {
   auto* label = new QLabel(caption, group);
   label->setGeometry(5, y, x - 6, 20);
@@ -33,6 +58,7 @@ QComboBox* MakePicker(QWidget* group, const char* name, const QString& caption, 
   picker->setObjectName(QString::fromLatin1(name));
   picker->setGeometry(x, y, width, 20);
   picker->setEditable(false);
+  picker->setStyle(PickerStyle());
   picker->setMaxVisibleItems(30);
   // No size adjust policy is set: changing it builds the drop-down list at
   // once, which costs more than all the rest of the picker. The geometry is

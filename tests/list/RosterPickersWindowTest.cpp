@@ -1,6 +1,7 @@
 // The seven relationship pickers on the real main window.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -62,6 +63,18 @@ TEST_F(RosterPickers, StandAtTheirPlacesWithTheWholeRoster) {
   }
   // Each picker holds its own entries.
   EXPECT_NE(pickers[0]->model(), pickers[1]->model());
+}
+
+TEST_F(RosterPickers, OpenWithThirtyRows) {
+  Window().show();
+  QComboBox* picker = Window().ComboBox_Xiangxing;
+  TForm_Main::SelectRosterEntry(picker, 400);
+  picker->showPopup();
+  QAbstractItemView* view = picker->view();
+  ASSERT_GT(view->sizeHintForRow(0), 0);
+  EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 30);
+  picker->hidePopup();
+  EXPECT_EQ(picker->currentIndex(), 400);
 }
 
 TEST_F(RosterPickers, LoadWritesTheNewOfficersNamesIntoAllSeven) {
