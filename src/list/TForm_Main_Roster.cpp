@@ -49,20 +49,29 @@ QStyle* PickerStyle() {
   return style;
 }
 
+// Takes the style on the first opening: changing a combo box's style builds
+// its drop-down list, which at start-up would cost more than the rest of the
+// picker.
+class RosterPicker : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+  void showPopup() override {
+    if (style() != PickerStyle()) setStyle(PickerStyle());
+    QComboBox::showPopup();
+  }
+};
+
 QComboBox* MakePicker(QWidget* group, const char* name, const QString& caption, int x, int y, int width) {
   auto* label = new QLabel(caption, group);
   label->setGeometry(5, y, x - 6, 20);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-  auto* picker = new QComboBox(group);
+  auto* picker = new RosterPicker(group);
   picker->setObjectName(QString::fromLatin1(name));
   picker->setGeometry(x, y, width, 20);
   picker->setEditable(false);
-  picker->setStyle(PickerStyle());
   picker->setMaxVisibleItems(30);
-  // No size adjust policy is set: changing it builds the drop-down list at
-  // once, which costs more than all the rest of the picker. The geometry is
-  // fixed anyway.
+  // No size adjust policy is set, for the same reason; the geometry is fixed.
   picker->setModel(new QStringListModel(InitialRosterTexts(), picker));
   picker->setCurrentIndex(-1);
   label->setBuddy(picker);
