@@ -41,7 +41,9 @@ std::filesystem::path FindIgnoringCase(const std::filesystem::path& parent, cons
   std::filesystem::directory_iterator it(parent, error);
   for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
     const std::filesystem::path candidate = it->path();
-    if (SameIgnoringCase(candidate.filename().string(), name)) matches.push_back(candidate);
+    // UTF-8 names: a name the system's code page cannot spell must not throw.
+    const std::u8string utf8 = candidate.filename().u8string();
+    if (SameIgnoringCase(std::string(utf8.begin(), utf8.end()), name)) matches.push_back(candidate);
   }
   if (matches.empty()) return exact;
   // GRP and Grp side by side: take the same one on every run.
