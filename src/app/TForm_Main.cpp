@@ -13,6 +13,7 @@
 
 #include "app/DialogSeam.h"
 #include "app/MainWindowLook.h"
+#include "app/PlacedWidgets.h"
 #include "faces/FaceArchive.h"
 #include "help/TForm_Help.h"
 #include "officers/OfficerFile.h"
@@ -24,14 +25,6 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const QString& caption, 
   box->setObjectName(QString::fromLatin1(name));
   box->setGeometry(x, y, w, h);
   return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int w, int h) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
 }
 
 QAction* MakeAction(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut) {

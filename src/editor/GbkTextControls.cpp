@@ -46,6 +46,7 @@ void GbkLineEdit::SetBytes(const std::string& gbk) {
   storedText_ = FromGbk(gbk);
   validator_->SetStoredText(storedText_);
   setText(storedText_);
+  setCursorPosition(0);  // show a long reading from its start
 }
 
 std::string GbkLineEdit::Bytes() const {

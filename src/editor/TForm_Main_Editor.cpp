@@ -12,6 +12,7 @@
 
 #include "app/ClickLabel.h"
 #include "app/GbkText.h"
+#include "app/PlacedWidgets.h"
 #include "app/TForm_Main.h"
 #include "editor/EditorFields.h"
 #include "editor/GbkTextControls.h"
@@ -61,14 +62,6 @@ QComboBox* AddEnumerationPicker(QWidget* group, std::string_view name, int x, in
   box->setCurrentIndex(-1);
   box->setGeometry(x, y, w, 20);
   return box;
-}
-
-QPushButton* AddButton(QWidget* group, const char* name, const QString& caption, int x, int y, int w, int h) {
-  auto* button = new QPushButton(caption, group);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
 }
 
 // The controls in the orders of the core's field tables.
@@ -149,8 +142,8 @@ void TForm_Main::BuildEditorPanel() {
   Memo_Story->setGeometry(128, 13, 265, 60);
   AddLabel(GroupBox3, Memo_Story, QStringLiteral("列"), 108, 16, QStringLiteral("Label_Memo_Story1"));
   AddLabel(GroupBox3, Memo_Story, QStringLiteral("传"), 108, 40, QStringLiteral("Label_Memo_Story2"));
-  Button1 = AddButton(GroupBox3, "Button1", QStringLiteral("此人日文-->中文"), 128, 80, 121, 25);
-  Button2 = AddButton(GroupBox3, "Button2", QStringLiteral("所有武将日文-->中文"), 256, 80, 137, 25);
+  Button1 = MakeButton(GroupBox3, "Button1", QStringLiteral("此人日文-->中文"), 128, 80, 121, 25);
+  Button2 = MakeButton(GroupBox3, "Button2", QStringLiteral("所有武将日文-->中文"), 256, 80, 137, 25);
   Guard(Button1, &QPushButton::clicked, [this] { Button1Click(); });
   Guard(Button2, &QPushButton::clicked, [this] { Button2Click(); });
 

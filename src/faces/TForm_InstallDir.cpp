@@ -1,5 +1,7 @@
 #include "faces/TForm_InstallDir.h"
 
+#include "app/PlacedWidgets.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,13 +22,6 @@ constexpr int kClientWidth = 265;
 constexpr int kClientHeight = 302;
 constexpr int kPathRole = Qt::UserRole;        // the folder's full path, '/' separated
 constexpr int kFilledRole = Qt::UserRole + 1;  // its subfolders have been listed
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, y, 80, 25);
-  return button;
-}
 
 Qt::CaseSensitivity FileNameCase() {
 #ifdef _WIN32
@@ -76,8 +71,8 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   if (home != u"/") AddTopFolder(home, QDir::toNativeSeparators(home));
 #endif
 
-  Btn_Ok = MakeButton(this, "Btn_Ok", QStringLiteral("确  定"), 32, 272);
-  Btn_Cancel = MakeButton(this, "Btn_Cancel", QStringLiteral("取 消"), 152, 272);
+  Btn_Ok = MakeButton(this, "Btn_Ok", QStringLiteral("确  定"), 32, 272, 80, 25, true);
+  Btn_Cancel = MakeButton(this, "Btn_Cancel", QStringLiteral("取 消"), 152, 272, 80, 25, true);
   connect(Btn_Ok, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_OkClick(); }); });
   connect(Btn_Cancel, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_CancelClick(); }); });
 

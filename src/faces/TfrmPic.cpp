@@ -1,5 +1,7 @@
 #include "faces/TfrmPic.h"
 
+#include "app/PlacedWidgets.h"
+
 #include <QFont>
 #include <QFrame>
 #include <QGuiApplication>
@@ -38,12 +40,9 @@ constexpr int kLastNewOfficerFace = 775;
 constexpr int kLimitCeiling = 2200;
 constexpr int kFirstMissingFace = 1593;
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int x, int y, int w = 65, int h = 25) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(name));
-  button->setGeometry(x, y, w, h);
-  button->setAutoDefault(false);
-  return button;
+// The page buttons are 65 x 25.
+QPushButton* MakePageButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
+  return MakeButton(parent, name, caption, x, y, 65, 25);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, int x, int y, int w, int h) {
@@ -123,17 +122,17 @@ void TfrmPic::BuildControls() {
   Label22 = MakeLabel(Panel1, QStringLiteral("Label22"), QStringLiteral("转到"), 8, 331, 30, 18);
   Edit1 = MakeEdit(Panel1, "Edit1", 40, 328, 60);
   Button1 = MakeButton(Panel1, "Button1", QStringLiteral("Go"), 104, 326, 40, 25);
-  Button5 = MakeButton(Panel1, "Button5", QStringLiteral("首页"), 223, 326);
-  Button3 = MakeButton(Panel1, "Button3", QStringLiteral("上一页"), 295, 326);
-  Button4 = MakeButton(Panel1, "Button4", QStringLiteral("下一页"), 367, 326);
-  Button6 = MakeButton(Panel1, "Button6", QStringLiteral("尾页"), 439, 326);
+  Button5 = MakePageButton(Panel1, "Button5", QStringLiteral("首页"), 223, 326);
+  Button3 = MakePageButton(Panel1, "Button3", QStringLiteral("上一页"), 295, 326);
+  Button4 = MakePageButton(Panel1, "Button4", QStringLiteral("下一页"), 367, 326);
+  Button6 = MakePageButton(Panel1, "Button6", QStringLiteral("尾页"), 439, 326);
 
   Label24 = MakeLabel(Panel1, QStringLiteral("Label24"), QStringLiteral("头像最大编号"), 8, 363, 84, 18);
   Edit2 = MakeEdit(Panel1, "Edit2", 94, 360, 50);
   Button9 = MakeButton(Panel1, "Button9", QStringLiteral("应用"), 148, 358, 45, 25);
-  Button7 = MakeButton(Panel1, "Button7", QStringLiteral("新武将"), 295, 358);
-  Button8 = MakeButton(Panel1, "Button8", QStringLiteral("追加武将"), 367, 358);
-  Button2 = MakeButton(Panel1, "Button2", QStringLiteral("取消"), 439, 358);
+  Button7 = MakePageButton(Panel1, "Button7", QStringLiteral("新武将"), 295, 358);
+  Button8 = MakePageButton(Panel1, "Button8", QStringLiteral("追加武将"), 367, 358);
+  Button2 = MakePageButton(Panel1, "Button2", QStringLiteral("取消"), 439, 358);
 
   imgEgg = new ClickLabel(Panel1);
   imgEgg->setObjectName(QStringLiteral("imgEgg"));

@@ -14,16 +14,18 @@ int HexDigit(char c) {
   return -1;
 }
 
+// Moves i past leading blanks and one sign; true for a minus.
+bool SkipBlanksAndSign(std::string_view text, std::size_t& i) {
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) return text[i++] == '-';
+  return false;
+}
+
 }  // namespace
 
 std::optional<std::int32_t> TryParseInteger(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipBlanksAndSign(text, i);
   int base = 10;
   if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
     base = 16;
@@ -60,12 +62,7 @@ std::int32_t ParseInteger(std::string_view text) {
 
 std::int32_t ParseLeadingInteger(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipBlanksAndSign(text, i);
   std::int64_t value = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
     value = value * 10 + (text[i] - '0');
