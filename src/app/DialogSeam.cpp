@@ -9,6 +9,15 @@ namespace {
 std::function<void(const Message&)> g_messageHook;
 std::function<QString(const QString&)> g_openFileHook;
 std::function<int(QDialog*)> g_modalHook;
+
+// A window manager gives the keyboard back to the window that opened a
+// dialog; on a bare X server nobody does, and its shortcuts and edit boxes
+// would stay deaf until it is clicked.
+void ReturnKeyboardTo(QWidget* opener) {
+  if (opener == nullptr) return;
+  QWidget* window = opener->window();
+  if (window->isVisible() && !window->isActiveWindow()) window->activateWindow();
+}
 }  // namespace
 
 QString ApplicationTitle() { return QStringLiteral("Velmora 武将登录器"); }
@@ -27,6 +36,7 @@ void ShowMessage(QWidget* parent, const Message& message) {
   if (message.kind == MessageKind::Information) icon = QMessageBox::Information;
   QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, parent);
   box.exec();
+  ReturnKeyboardTo(parent);
 }
 
 QString AskOpenFileName(QWidget* parent, const QString& filter) {
@@ -36,13 +46,17 @@ QString AskOpenFileName(QWidget* parent, const QString& filter) {
   dialog.setNameFilter(filter);
   // The filter lists the registration file in any letter case; its pattern is not worth showing.
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  const int result = dialog.exec();
+  ReturnKeyboardTo(parent);
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
   return dialog.selectedFiles().first();
 }
 
 int RunModal(QDialog* dialog) {
   if (g_modalHook) return g_modalHook(dialog);
-  return dialog->exec();
+  const int result = dialog->exec();
+  ReturnKeyboardTo(dialog->parentWidget());
+  return result;
 }
 
 void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = std::move(hook); }

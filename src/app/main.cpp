@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
       TForm_Main main;
       welcome.reset();  // destroyed once the main window stands
       main.show();
+      // The keyboard goes to the main window even without a window manager.
+      main.activateWindow();
       const QStringList args = QApplication::arguments();
       if (args.size() > 1) {
         // as when a file manager starts the program on a file
