@@ -193,7 +193,8 @@ void TForm_Help::keyPressEvent(QKeyEvent* event) {
   // Only keys that produce a character close the window (Enter, Esc and
   // Space among them); Shift, the arrows and the function keys do not.
   event->accept();
-  FormKeyPress(event->text());
+  // Delete types nothing, although X11 reports it as the character DEL.
+  FormKeyPress(event->key() == Qt::Key_Delete ? QString() : event->text());
 }
 
 void TForm_Help::mouseReleaseEvent(QMouseEvent* event) {

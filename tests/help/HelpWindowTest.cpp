@@ -219,7 +219,8 @@ TEST_F(HelpWindowTest, ClickOnUsageNoteFourDoesNothing) {
 
 TEST_F(HelpWindowTest, CharacterKeysCloseTheWindowOthersDoNot) {
   const std::vector<std::pair<int, QString>> silent{
-      {Qt::Key_Shift, QString()}, {Qt::Key_Left, QString()}, {Qt::Key_Down, QString()}, {Qt::Key_F1, QString()}};
+      {Qt::Key_Shift, QString()}, {Qt::Key_Left, QString()}, {Qt::Key_Down, QString()}, {Qt::Key_F1, QString()},
+      {Qt::Key_Delete, QStringLiteral("\x7f")}};
   for (const auto& [key, text] : silent) {
     PressKey(help.get(), key, text, key == Qt::Key_Shift ? Qt::ShiftModifier : Qt::NoModifier);
     EXPECT_TRUE(help->isVisible()) << "key " << key;
