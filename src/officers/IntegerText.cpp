@@ -5,7 +5,10 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+// The typed-number conversion skips spaces only; the C-style reading skips
+// every white-space character, as atoi does.
+bool IsSpace(char c) { return c == ' '; }
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -15,8 +18,8 @@ int HexDigit(char c) {
 }
 
 // Moves i past leading blanks and one sign; true for a minus.
-bool SkipBlanksAndSign(std::string_view text, std::size_t& i) {
-  while (i < text.size() && IsBlank(text[i])) ++i;
+bool SkipBlanksAndSign(std::string_view text, std::size_t& i, bool (*isBlank)(char)) {
+  while (i < text.size() && isBlank(text[i])) ++i;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) return text[i++] == '-';
   return false;
 }
@@ -25,7 +28,7 @@ bool SkipBlanksAndSign(std::string_view text, std::size_t& i) {
 
 std::optional<std::int32_t> TryParseInteger(std::string_view text) {
   std::size_t i = 0;
-  const bool negative = SkipBlanksAndSign(text, i);
+  const bool negative = SkipBlanksAndSign(text, i, IsSpace);
   int base = 10;
   if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
     base = 16;
@@ -62,7 +65,7 @@ std::int32_t ParseInteger(std::string_view text) {
 
 std::int32_t ParseLeadingInteger(std::string_view text) {
   std::size_t i = 0;
-  const bool negative = SkipBlanksAndSign(text, i);
+  const bool negative = SkipBlanksAndSign(text, i, IsWhiteSpace);
   std::int64_t value = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
     value = value * 10 + (text[i] - '0');

@@ -17,7 +17,7 @@ TEST(IntegerText, AcceptedForms) {
 
 TEST(IntegerText, RefusedForms) {
   for (const char* text : {"", " ", "12 ", "7x", "abc", "1.5", "-", "$", "0x", "- 5", "１２", "0x1G", "2147483648",
-                           "-2147483649", "$100000000", "99999999999999999999"}) {
+                           "-2147483649", "$100000000", "99999999999999999999", "\t12"}) {
     EXPECT_FALSE(TryParseInteger(text)) << '"' << text << '"';
   }
   try {
