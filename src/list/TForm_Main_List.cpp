@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <utility>
@@ -37,11 +38,15 @@ int ListView_SelPrsnCompare(const ListRowKey& row1, const ListRowKey& row2, int 
 
 // Puts all rows in the order of the comparison. The list's own sorting stays
 // off; the rows are taken out and put back, and the selected and current rows
-// stay what they were.
+// stay what they were. The view does not scroll: the rows that were in sight
+// at the top are replaced by the first rows of the new order, wherever the
+// selected row went.
 void SortRows(QTreeWidget* list, int sortColumn, bool sortAscending) {
   QTreeWidgetItem* selected = nullptr;
   if (const auto items = list->selectedItems(); !items.isEmpty()) selected = items.first();
   QTreeWidgetItem* current = list->currentItem();
+  const int scrolledTo = list->verticalScrollBar()->value();
+  const bool autoScroll = list->hasAutoScroll();
 
   std::vector<std::pair<ListRowKey, QTreeWidgetItem*>> rows;
   rows.reserve(static_cast<std::size_t>(list->topLevelItemCount()));
@@ -51,6 +56,7 @@ void SortRows(QTreeWidget* list, int sortColumn, bool sortAscending) {
   });
 
   g_reorderingRows = true;
+  list->setAutoScroll(false);
   const QList<QTreeWidgetItem*> taken = list->invisibleRootItem()->takeChildren();
   QList<QTreeWidgetItem*> ordered;
   ordered.reserve(static_cast<qsizetype>(rows.size()));
@@ -61,6 +67,9 @@ void SortRows(QTreeWidget* list, int sortColumn, bool sortAscending) {
   } else if (current) {
     list->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
   }
+  list->setAutoScroll(autoScroll);
+  list->doItemsLayout();  // the scroll range of the refilled list
+  list->verticalScrollBar()->setValue(scrolledTo);
   g_reorderingRows = false;
 }
 

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <vector>
@@ -152,6 +153,22 @@ TEST_F(OfficerListWindow, SortingKeepsTheSelectedRowWithoutShowingItAgain) {
   EXPECT_EQ(Window().SelectedRow()->text(0), QStringLiteral("655"));
   EXPECT_EQ(list->indexOfTopLevelItem(Window().SelectedRow()), 104);
   EXPECT_EQ(Window().CurrentSlot, 42);
+}
+
+TEST_F(OfficerListWindow, SortingLeavesTheViewScrolledWhereItWas) {
+  OfficerTable table{};
+  for (std::size_t s = 0; s < kSlotCount; ++s) table[s] = Officer("Z", "", "", static_cast<int>(s), 0, 0, 0, 0);
+  Load(table);
+  Window().show();
+  QTreeWidget* list = Window().ListView_SelPrsn;
+  list->setCurrentItem(list->topLevelItem(5));
+  ASSERT_EQ(list->verticalScrollBar()->value(), 0);
+
+  // The selected row goes to the bottom; the top of the new order stays in sight.
+  ClickHeader(list, 2);
+  EXPECT_EQ(list->indexOfTopLevelItem(Window().SelectedRow()), 104);
+  EXPECT_EQ(list->verticalScrollBar()->value(), 0);
+  EXPECT_EQ(list->indexAt(QPoint(5, 5)).row(), 0);
 }
 
 TEST_F(OfficerListWindow, SelectingByMouseOrArrowKeysSetsTheCurrentSlot) {
