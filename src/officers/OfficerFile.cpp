@@ -42,7 +42,7 @@ OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
   std::vector<unsigned char> data = ReadWholeFile(path);
   if (data.size() < kOfficerFileSize) {
     Fail("文件 " + Quoted(path) + " 只有 " + std::to_string(data.size()) + " 字节，新武将档应为 " +
-         std::to_string(kOfficerFileSize) + " 字节；未载入。");
+         std::to_string(kOfficerFileSize) + " 字节；未载入");
   }
   OfficerTable table;
   for (std::size_t s = 0; s < kSlotCount; ++s) {
@@ -67,7 +67,7 @@ void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& tabl
   std::error_code ec;
   std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
   if (ec) {
-    Fail("无法建立备份文件 " + Quoted(backup) + "：" + ec.message() + "；文件未保存。");
+    Fail("无法建立备份文件 " + Quoted(backup) + "：" + ec.message() + "；文件未保存");
   }
 
   const std::vector<unsigned char> merged = MergeTableIntoFile(std::move(current), table);
@@ -75,14 +75,14 @@ void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& tabl
   QSaveFile out(ToQtPath(path));
   out.setDirectWriteFallback(false);
   if (!out.open(QIODevice::WriteOnly)) {
-    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变。");
+    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
   }
   const auto size = static_cast<qint64>(merged.size());
   if (out.write(reinterpret_cast<const char*>(merged.data()), size) != size || !out.commit()) {
-    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变。");
+    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
   }
 
   if (ReadWholeFile(path) != merged) {
-    Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，请用备份文件 " + Quoted(backup) + " 恢复。");
+    Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，请用备份文件 " + Quoted(backup) + " 恢复");
   }
 }

@@ -105,6 +105,7 @@ TEST_F(FileCommandsTest, AShortFileIsRefusedAndTheOpenFileStays) {
   EXPECT_TRUE(m.text.contains(QStringLiteral("500")));
   EXPECT_TRUE(m.text.contains(QStringLiteral("28604")));
   EXPECT_TRUE(m.text.endsWith(u'.'));
+  EXPECT_FALSE(m.text.endsWith(QStringLiteral("。.")));  // one full stop, not two
   EXPECT_EQ(w.FilePath, Q(file));
   EXPECT_EQ(w.Table[3].Face, 42);
   EXPECT_EQ(ReadBytes(shortFile).size(), 500u);
