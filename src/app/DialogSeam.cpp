@@ -42,6 +42,7 @@ void ShowMessage(QWidget* parent, const Message& message) {
 QString AskOpenFileName(QWidget* parent, const QString& filter) {
   if (g_openFileHook) return g_openFileHook(filter);
   QFileDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("OpenDialog"));
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setNameFilter(filter);
   // The filter lists the registration file in any letter case; its pattern is not worth showing.
