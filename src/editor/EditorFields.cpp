@@ -62,23 +62,14 @@ constexpr std::string_view kSkillNames[kSkillBytes][8] = {
     {"", "", "", "", "", "", "仙人", "医者"},
 };
 
-constexpr std::string_view kSkillObjectNames[kSkillBytes][8] = {
-    {"CB_S00", "CB_S01", "CB_S02", "CB_S03", "CB_S04", "CB_S05", "CB_S06", "CB_S07"},
-    {"CB_S10", "CB_S11", "CB_S12", "CB_S13", "CB_S14", "CB_S15", "CB_S16", "CB_S17"},
-    {"CB_S20", "CB_S21", "CB_S22", "CB_S23", "CB_S24", "CB_S25", "CB_S26", "CB_S27"},
-    {"CB_S30", "CB_S31", "CB_S32", "CB_S33", "CB_S34", "CB_S35", "CB_S36", "CB_S37"},
-    {"CB_S40", "CB_S41", "CB_S42", "CB_S43", "CB_S44", "CB_S45", "CB_S46", "CB_S47"},
-    {"CB_S50", "CB_S51", "CB_S52", "CB_S53", "CB_S54", "CB_S55", "CB_S56", "CB_S57"},
-};
-
 std::array<SkillBox, kSkillBoxCount> MakeSkillLayout() {
   std::array<SkillBox, kSkillBoxCount> boxes{};
   std::size_t n = 0;
   for (int byte = 0; byte < static_cast<int>(kSkillBytes); ++byte) {
     for (int bit = 7; bit >= 0; --bit) {  // little-endian bit order: the mask 0x01 first
       if (kSkillNames[byte][bit].empty()) continue;
-      boxes[n++] = SkillBox{kSkillObjectNames[byte][bit], kSkillNames[byte][bit], byte,
-                            static_cast<std::uint8_t>(0x80 >> bit)};
+      const std::string name = "CB_S" + std::to_string(byte) + std::to_string(bit);
+      boxes[n++] = SkillBox{name, kSkillNames[byte][bit], byte, static_cast<std::uint8_t>(0x80 >> bit)};
     }
   }
   return boxes;

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -42,7 +43,7 @@ struct RelationshipPicker {
 };
 
 struct SkillBox {
-  std::string_view objectName;  // CB_S + byte digit + bit digit (counted from the top bit)
+  std::string objectName;  // CB_S + byte digit + bit digit (counted from the top bit)
   std::string_view caption;
   int byte;
   std::uint8_t mask;
