@@ -204,7 +204,6 @@ class TForm_Main : public QMainWindow {
   void BuildFacePanel();      // faces/ (portrait controls in 形象)
   void ConnectHandlers();
   void FormClose();
-  void ApplyLoadedTable(const OfficerTable& loaded);
   // Connects a signal to a handler through the error guard.
   template <typename Sender, typename Signal, typename Handler>
   void Guard(Sender* sender, Signal signal, Handler handler) {

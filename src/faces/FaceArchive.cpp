@@ -50,6 +50,13 @@ std::filesystem::path FindIgnoringCase(const std::filesystem::path& parent, cons
   return *std::min_element(matches.begin(), matches.end());
 }
 
+// The faces the added archive's count N lists, N / 5; none for a missing or
+// negative count.
+std::int64_t ListedAddedFaces(FaceArchive& archive) {
+  const std::optional<std::int32_t> count = archive.ReadInt32At(kAddedCountOffset);
+  return count && *count > 0 ? *count / kAddedCountPerFace : 0;
+}
+
 }  // namespace
 
 int FaceIndex(int face) {
@@ -116,9 +123,7 @@ std::optional<std::int32_t> FaceArchive::ReadInt32At(std::int64_t offset) {
 }
 
 int FaceArchive::AddedFaceCount() {
-  const std::optional<std::int32_t> count = ReadInt32At(kAddedCountOffset);
-  if (!count || *count <= 0) return 0;
-  const std::int64_t listed = *count / kAddedCountPerFace;
+  const std::int64_t listed = ListedAddedFaces(*this);
   const std::int64_t length = Length();
   const std::int64_t blocks =
       length > kAddedDirectoryOffset ? (length - kAddedDirectoryOffset) / kAddedDirectoryBlock : 0;
@@ -132,8 +137,7 @@ bool SeekFace(int face, FaceArchive* archive) {
     return archive->SeekWithin(kMainImagesOffset + std::int64_t{kFaceImageBytes} * index, kFaceImageBytes);
   }
   const std::int64_t k = std::int64_t{index} - kMainFaceCount;  // = face - 2000
-  const std::optional<std::int32_t> count = archive->ReadInt32At(kAddedCountOffset);
-  if (!count || k >= *count / kAddedCountPerFace) return false;
+  if (k >= ListedAddedFaces(*archive)) return false;
   const std::optional<std::int32_t> imageOffset =
       archive->ReadInt32At(kAddedDirectoryOffset + kAddedDirectoryBlock * k);
   if (!imageOffset) return false;
