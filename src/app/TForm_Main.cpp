@@ -168,24 +168,12 @@ void TForm_Main::OpenOfficerFile(const QString& path) {
   const OfficerTable loaded = ::LoadOfficerFile(path.toStdU16String());
   FilePath = path;
   ClearEditorPanel();
-  ApplyLoadedTable(loaded);
-}
-
-void TForm_Main::R1Click() {
-  if (FilePath.isEmpty()) {
-    LoadOfficerFile();  // shows its message and runs the open command
-    return;
-  }
-  const OfficerTable loaded = ::LoadOfficerFile(FilePath.toStdU16String());
-  ClearEditorPanel();
-  ApplyLoadedTable(loaded);
-}
-
-void TForm_Main::ApplyLoadedTable(const OfficerTable& loaded) {
   Table = loaded;
   FillOfficerList();
   RenameRosterEntries();
 }
+
+void TForm_Main::R1Click() { LoadOfficerFile(); }
 
 void TForm_Main::Menu_SaveClick() { SaveOfficerFile(); }
 
@@ -202,8 +190,7 @@ void TForm_Main::LoadOfficerFile() {
     Menu_OpenClick();
     return;
   }
-  // A file that cannot be read leaves table, list and roster as they were.
-  ApplyLoadedTable(::LoadOfficerFile(FilePath.toStdU16String()));
+  OpenOfficerFile(FilePath);  // the same file again
 }
 
 void TForm_Main::SaveOfficerFile() {
