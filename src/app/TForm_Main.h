@@ -177,6 +177,12 @@ class TForm_Main : public QMainWindow {
   // The memo's whole text as GBK bytes with CR LF line breaks, and back.
   std::string MemoStoryBytes() const;
   void SetMemoStoryBytes(const std::string& gbk);
+  // Puts surname, given name, courtesy name and biography (GBK bytes) into
+  // the panel and takes them as the texts last shown.
+  void ShowOfficerTexts(const ShownTextSet& gbk);
+  // The roster entry of CurrentSlot and the selected row take the names the
+  // panel shows.
+  void RenameFromPanel();
 
   // --- faces/ ---------------------------------------------------------------
   QString LocateInstallDir();

@@ -1,40 +1,21 @@
 // The two Japanese-to-Chinese commands on the main window: "此人日文-->中文"
 // converts the officer of CurrentSlot, "所有武将日文-->中文" all 110 slots.
 // Both change the table in memory only and refresh what shows the texts.
-#include <QLineEdit>
 #include <QTreeWidget>
 #include <algorithm>
 
 #include "app/GbkText.h"
 #include "app/TForm_Main.h"
 #include "convert/OfficerTextConversion.h"
-#include "editor/GbkTextControls.h"
 
 namespace {
-
-void SetTextBytes(QLineEdit* edit, const std::string& gbk) {
-  if (auto* text = qobject_cast<GbkLineEdit*>(edit)) {
-    text->SetBytes(gbk);
-  } else {
-    edit->setText(FromGbk(gbk));
-  }
-}
-
-std::string TextBytes(const QLineEdit* edit) {
-  if (const auto* text = qobject_cast<const GbkLineEdit*>(edit)) return text->Bytes();
-  return ToGbk(edit->text());
-}
 
 // Puts the four texts of the record into the panel (converted copies; the
 // table is not touched) and takes them as the texts last shown, so that a
 // following confirm keeps the converted bytes unless the user edits them.
 void ShowConvertedTexts(TForm_Main& w, const OfficerRecord& record) {
   const ShownOfficerTexts shown = ShownTextsOf(record);
-  SetTextBytes(w.Edit_Xing, shown.xing);
-  SetTextBytes(w.Edit_Ming, shown.ming);
-  SetTextBytes(w.Edit_Zi, shown.zi);
-  w.SetMemoStoryBytes(shown.story);
-  w.ShownTexts = ShownTextSet{TextBytes(w.Edit_Xing), TextBytes(w.Edit_Ming), TextBytes(w.Edit_Zi), w.MemoStoryBytes()};
+  w.ShowOfficerTexts(ShownTextSet{shown.xing, shown.ming, shown.zi, shown.story});
 }
 
 // The list row that shows a slot, looked for among the rows the list holds:
@@ -57,10 +38,7 @@ void TForm_Main::Button1Click() {
   OfficerRecord& record = Table[static_cast<std::size_t>(CurrentSlot)];
   ConvertOfficerTexts(record, StorySource::ShiftJis);
   ShowConvertedTexts(*this, record);
-
-  const QString rosterName = Edit_Xing->text() + Edit_Ming->text();
-  RenameRosterEntry(CurrentSlot, rosterName);
-  if (QTreeWidgetItem* row = SelectedRow()) SetRowTexts(row, rosterName + u' ' + Edit_Zi->text(), record);
+  RenameFromPanel();
 }
 
 void TForm_Main::Button2Click() {

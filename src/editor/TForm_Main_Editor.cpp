@@ -227,12 +227,15 @@ void TForm_Main::ShowOfficer() {
   for (std::size_t i = 0; i < kRelationshipCount; ++i) {
     if (relationships[i]) SelectRosterEntry(relationships[i], panel.relationships[i]);
   }
-  SetTextBytes(Edit_Xing, panel.xing);
-  SetTextBytes(Edit_Ming, panel.ming);
-  SetTextBytes(Edit_Zi, panel.zi);
   SetTextBytes(Edit_Yin, panel.yin);
-  SetMemoStoryBytes(panel.story);
+  ShowOfficerTexts(ShownTextSet{panel.xing, panel.ming, panel.zi, panel.story});
+}
 
+void TForm_Main::ShowOfficerTexts(const ShownTextSet& gbk) {
+  SetTextBytes(Edit_Xing, gbk.Xing);
+  SetTextBytes(Edit_Ming, gbk.Ming);
+  SetTextBytes(Edit_Zi, gbk.Zi);
+  SetMemoStoryBytes(gbk.Story);
   ShownTexts = ShownTextSet{TextBytes(Edit_Xing), TextBytes(Edit_Ming), TextBytes(Edit_Zi), MemoStoryBytes()};
 }
 
@@ -272,11 +275,16 @@ void TForm_Main::Btn_MConfirmClick() {
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) panel.skills[i] = SkillBoxes[i]->isChecked();
 
   ConfirmIntoRecord(panel, ShownNames{ShownTexts.Xing, ShownTexts.Ming, ShownTexts.Zi, ShownTexts.Story}, r);
+  RenameFromPanel();  // the names as typed
+}
 
-  // The roster entry and the list row show the names as typed.
+void TForm_Main::RenameFromPanel() {
+  if (CurrentSlot < 0 || CurrentSlot >= static_cast<int>(kSlotCount)) return;
   const QString rosterName = Edit_Xing->text() + Edit_Ming->text();
   RenameRosterEntry(CurrentSlot, rosterName);
-  if (QTreeWidgetItem* row = SelectedRow()) SetRowTexts(row, rosterName + u' ' + Edit_Zi->text(), r);
+  if (QTreeWidgetItem* row = SelectedRow()) {
+    SetRowTexts(row, rosterName + u' ' + Edit_Zi->text(), Table[static_cast<std::size_t>(CurrentSlot)]);
+  }
 }
 
 void TForm_Main::Btn_AllSkillsClick() {
