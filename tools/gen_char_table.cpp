@@ -280,10 +280,34 @@ struct Row {
   Code gbk = kNoCode, big5 = kNoCode, sjis = kNoCode;
 };
 
-struct Counts {
-  std::size_t rows = 0, gbOwn = 0, gbSimplified = 0, gbAlike = 0, big5Own = 0, big5Traditional = 0, big5Alike = 0,
-              sjisOwn = 0, sjisTraditional = 0, sjisAlike = 0;
+// How many rows of a column hold the character's own code, that of its
+// simplified or traditional form, or that of a variant form.
+struct FormCounts {
+  std::size_t own = 0, related = 0, alike = 0;
 };
+
+struct Counts {
+  std::size_t rows = 0;
+  FormCounts gb, big5, sjis;
+};
+
+// The form whose code a Chinese column holds: the character itself, else its
+// first `related` (simplified or traditional) form the set has, else one of
+// the `alike` forms or their related forms, level-1 first. 0 when none fits.
+char32_t ChineseForm(char32_t cp, const CodeMap& set, const std::map<char32_t, std::vector<char32_t>>& related,
+                     const std::vector<char32_t>& alike, bool (*level1)(Code), FormCounts& counts) {
+  if (set[cp]) {
+    ++counts.own;
+    return cp;
+  }
+  if (const char32_t form = Pick(Lookup(related, cp), set)) {
+    ++counts.related;
+    return form;
+  }
+  const char32_t form = Pick(WithRelated(alike, related), set, level1);
+  if (form) ++counts.alike;
+  return form;
+}
 
 std::vector<Row> BuildRows(const CodeMap& gb, const CodeMap& big5, const CodeMap& sjis, const Variants& v,
                            Counts& counts) {
@@ -295,20 +319,8 @@ std::vector<Row> BuildRows(const CodeMap& gb, const CodeMap& big5, const CodeMap
     const std::vector<char32_t> alike =
         gb[cp] == 0 && big5[cp] == 0 ? AlikeForms(v, cp) : std::vector<char32_t>{};
 
-    char32_t gbForm = gb[cp] ? cp : Pick(Lookup(v.simplified, cp), gb);
-    if (gbForm) {
-      ++(gbForm == cp ? counts.gbOwn : counts.gbSimplified);
-    } else if ((gbForm = Pick(WithRelated(alike, v.simplified), gb, GbLevel1))) {
-      ++counts.gbAlike;
-    }
-    if (gbForm) row.gbk = gb[gbForm];
-
-    char32_t big5Form = big5[cp] ? cp : Pick(Lookup(v.traditional, cp), big5);
-    if (big5Form) {
-      ++(big5Form == cp ? counts.big5Own : counts.big5Traditional);
-    } else if ((big5Form = Pick(WithRelated(alike, v.traditional), big5, Big5Level1))) {
-      ++counts.big5Alike;
-    }
+    if (const char32_t gbForm = ChineseForm(cp, gb, v.simplified, alike, GbLevel1, counts.gb)) row.gbk = gb[gbForm];
+    const char32_t big5Form = ChineseForm(cp, big5, v.traditional, alike, Big5Level1, counts.big5);
     if (big5Form) row.big5 = big5[big5Form];
 
     // Column 3 writes the character of column 2 as Japanese does: that form
@@ -317,11 +329,11 @@ std::vector<Row> BuildRows(const CodeMap& gb, const CodeMap& big5, const CodeMap
     // 宁, which Big5 has as a character of its own).
     char32_t jisForm = sjis[cp] ? cp : 0;
     if (jisForm) {
-      ++counts.sjisOwn;
+      ++counts.sjis.own;
     } else {
       const std::vector<char32_t> bases = big5Form ? std::vector<char32_t>{big5Form} : Lookup(v.traditional, cp);
       if ((jisForm = Pick(bases, sjis))) {
-        ++counts.sjisTraditional;
+        ++counts.sjis.related;
       } else {
         // A Japanese variant is a form that Big5 lacks (関 for 關); one that
         // Big5 has is a character of its own and keeps its own row.
@@ -333,7 +345,7 @@ std::vector<Row> BuildRows(const CodeMap& gb, const CodeMap& big5, const CodeMap
         for (char32_t a : alikeForms) {
           if (big5[a] == 0) forms.push_back(a);
         }
-        if ((jisForm = Pick(forms, sjis, JisLevel1))) ++counts.sjisAlike;
+        if ((jisForm = Pick(forms, sjis, JisLevel1))) ++counts.sjis.alike;
       }
     }
     if (jisForm) row.sjis = sjis[jisForm];
@@ -388,8 +400,8 @@ int main(int argc, char** argv) {
                  "GBK: %zu own, %zu simplified form, %zu variant form\n"
                  "Big5: %zu own, %zu traditional form, %zu variant form\n"
                  "Shift-JIS: %zu own, %zu traditional form, %zu variant form\n",
-                 counts.rows, kRows - counts.rows, counts.gbOwn, counts.gbSimplified, counts.gbAlike, counts.big5Own,
-                 counts.big5Traditional, counts.big5Alike, counts.sjisOwn, counts.sjisTraditional, counts.sjisAlike);
+                 counts.rows, kRows - counts.rows, counts.gb.own, counts.gb.related, counts.gb.alike, counts.big5.own,
+                 counts.big5.related, counts.big5.alike, counts.sjis.own, counts.sjis.related, counts.sjis.alike);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "gen_char_table: %s\n", e.what());
     return 1;
