@@ -22,7 +22,9 @@ void FixClientSize(QMainWindow* window, int width, int height) {
 }
 
 void CentreOnScreen(QWidget* window) {
-  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  // A dialog comes up on the screen of the window that opened it.
+  const QWidget* owner = window->parentWidget() ? window->parentWidget() : window;
+  QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;
   QRect area = screen->availableGeometry();
   QRect frame = window->frameGeometry();

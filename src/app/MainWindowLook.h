@@ -15,6 +15,8 @@ QFont MainWindowFont(int pixelSize = 12);
 // Fixes the window so that its client area (below the menu bar) has the
 // given size, and centres it on the desktop.
 void FixClientSize(QMainWindow* window, int width, int height);
+// Centres the window on the screen of its parent, or on its own screen
+// when it has no parent.
 void CentreOnScreen(QWidget* window);
 
 // The open dialog lists only the registration file, in any letter case

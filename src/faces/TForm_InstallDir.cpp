@@ -4,22 +4,21 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QTreeWidget>
 
 #include "app/DialogSeam.h"
 #include "app/ErrorGuard.h"
+#include "app/MainWindowLook.h"
 #include "faces/SettingsFile.h"
 
 namespace {
 
-constexpr int kClientWidth = 265;
-constexpr int kClientHeight = 302;
+constexpr int kDialogWidth = 265;
+constexpr int kDialogHeight = 302;
 constexpr int kPathRole = Qt::UserRole;        // the folder's full path, '/' separated
 constexpr int kFilledRole = Qt::UserRole + 1;  // its subfolders have been listed
 
@@ -45,7 +44,7 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("选择Velmora的安装目录"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(kClientWidth, kClientHeight);
+  setFixedSize(kDialogWidth, kDialogHeight);
 
   ShellTreeView_InstallDir = new QTreeWidget(this);
   ShellTreeView_InstallDir->setObjectName(QStringLiteral("ShellTreeView_InstallDir"));
@@ -77,7 +76,7 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   connect(Btn_Cancel, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_CancelClick(); }); });
 
   InstallPath = ReadSettingsFile();
-  CentreOnScreen();
+  CentreOnScreen(this);
 }
 
 void TForm_InstallDir::AddTopFolder(const QString& path, const QString& caption) {
@@ -166,14 +165,6 @@ void TForm_InstallDir::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm_InstallDir::showEvent(QShowEvent* event) {
-  CentreOnScreen();
+  CentreOnScreen(this);
   QDialog::showEvent(event);
-}
-
-void TForm_InstallDir::CentreOnScreen() {
-  QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect area = screen->availableGeometry();
-  const QSize frame = frameGeometry().size();
-  move(area.center() - QPoint(frame.width() / 2, frame.height() / 2));
 }

@@ -42,5 +42,4 @@ class TForm_InstallDir : public QDialog {
  private:
   void AddTopFolder(const QString& path, const QString& caption);
   void FillFolder(QTreeWidgetItem* item);
-  void CentreOnScreen();
 };

@@ -4,16 +4,15 @@
 
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 #include "app/ClickLabel.h"
 #include "app/DialogSeam.h"
 #include "app/ErrorGuard.h"
 #include "app/GbkText.h"
+#include "app/MainWindowLook.h"
 #include "faces/FaceArchive.h"
 #include "faces/ShowFace.h"
 #include "officers/IntegerText.h"
@@ -24,8 +23,8 @@ int g_faceLimit = 0;
 int g_archiveFaceLimit = 0;
 int g_pickedPosition = -1;
 
-constexpr int kClientWidth = 513;
-constexpr int kClientHeight = 392;
+constexpr int kPickerWidth = 513;
+constexpr int kPickerHeight = 392;
 constexpr int kCellLeft = 8;
 constexpr int kCellPitch = 72;
 constexpr int kRowTops[3] = {8, 112, 224};
@@ -80,10 +79,8 @@ TfrmPic::TfrmPic(FaceArchive* mainArchive, FaceArchive* addedArchive, QWidget* p
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), mainArchive_(mainArchive), addedArchive_(addedArchive) {
   setObjectName(QStringLiteral("frmPic"));
   setModal(true);
-  setFixedSize(kClientWidth, kClientHeight);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->availableGeometry().center() - rect().center());
-  }
+  setFixedSize(kPickerWidth, kPickerHeight);
+  CentreOnScreen(this);
   BuildControls();
   FormCreate();
 }
@@ -91,7 +88,7 @@ TfrmPic::TfrmPic(FaceArchive* mainArchive, FaceArchive* addedArchive, QWidget* p
 void TfrmPic::BuildControls() {
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(0, 0, kClientWidth, kClientHeight);
+  Panel1->setGeometry(0, 0, kPickerWidth, kPickerHeight);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setLineWidth(2);
 
