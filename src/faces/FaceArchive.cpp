@@ -4,7 +4,8 @@
 #include <QFile>
 #include <algorithm>
 #include <system_error>
-#include <vector>
+
+#include "faces/FolderEntry.h"
 
 namespace {
 
@@ -18,36 +19,6 @@ std::filesystem::path ToPath(const QString& text) {
 #else
   return std::filesystem::path(QFile::encodeName(text).toStdString());
 #endif
-}
-
-bool SameIgnoringCase(const std::string& a, const char* b) {
-  const std::size_t length = std::char_traits<char>::length(b);
-  if (a.size() != length) return false;
-  for (std::size_t i = 0; i < length; ++i) {
-    auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
-// parent / name, or the entry of `parent` whose name equals `name` in another
-// letter case. Without any match the exact spelling is returned, which then
-// simply fails to open.
-std::filesystem::path FindIgnoringCase(const std::filesystem::path& parent, const char* name) {
-  std::filesystem::path exact = parent / name;
-  std::error_code error;
-  if (std::filesystem::exists(exact, error)) return exact;
-  std::vector<std::filesystem::path> matches;
-  std::filesystem::directory_iterator it(parent, error);
-  for (; !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-    const std::filesystem::path candidate = it->path();
-    // UTF-8 names: a name the system's code page cannot spell must not throw.
-    const std::u8string utf8 = candidate.filename().u8string();
-    if (SameIgnoringCase(std::string(utf8.begin(), utf8.end()), name)) matches.push_back(candidate);
-  }
-  if (matches.empty()) return exact;
-  // GRP and Grp side by side: take the same one on every run.
-  return *std::min_element(matches.begin(), matches.end());
 }
 
 // The faces the added archive's count N lists, N / 5; none for a missing or
@@ -159,6 +130,6 @@ QString WithTrailingSeparator(const QString& directory) {
 }
 
 std::filesystem::path ArchivePath(const QString& directory, const char* fileName) {
-  const std::filesystem::path base = ToPath(WithTrailingSeparator(directory));
-  return FindIgnoringCase(FindIgnoringCase(base, "grp"), fileName);
+  const QString grp = EntryIgnoringCase(WithTrailingSeparator(directory), QStringLiteral("grp"));
+  return ToPath(EntryIgnoringCase(grp, QString::fromLatin1(fileName)));
 }

@@ -12,6 +12,8 @@
 #include <vector>
 #endif
 
+#include "faces/FolderEntry.h"
+
 namespace {
 
 bool IsHexDigit(QChar c) {
@@ -118,22 +120,10 @@ QString ValueText(QStringView data, const QStringList& lines, qsizetype& next) {
   return QString();  // dword:, hex:, and any other type
 }
 
-// The entry of `folder` named `name` in any letter case; `name` itself when
-// the exact spelling exists or nothing matches.
-QString MatchEntry(const QString& folder, const QString& name) {
-  const QString exact = folder + u'/' + name;
-  if (QFileInfo::exists(exact) || QFileInfo(exact).isSymLink()) return exact;
-  const QStringList entries =
-      QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-  for (const QString& entry : entries)
-    if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder + u'/' + entry;
-  return exact;
-}
-
 // The folder a drive link of the prefix leads to (the link itself when it
 // leads nowhere).
 QString DriveFolder(const QString& dosdevices, const QString& drive) {
-  const QString link = MatchEntry(dosdevices, drive);
+  const QString link = EntryIgnoringCase(dosdevices, drive);
   const QString target = QFileInfo(link).canonicalFilePath();
   return target.isEmpty() ? link : target;
 }
@@ -222,7 +212,7 @@ QString UnixPath(const QString& prefix, const QString& windowsPath) {
     parts.append(part);
   }
   QString result = base;
-  for (const QString& part : parts) result = MatchEntry(result, part);
+  for (const QString& part : parts) result = EntryIgnoringCase(result, part);
   return result;
 }
 

@@ -249,6 +249,18 @@ TEST(FaceArchiveLocation, FolderAndFileFoundInAnyLetterCase) {
   EXPECT_EQ(ArchivePath(dir, kMainArchiveName), game.Path() / "grp" / "grpfaces.vmr");
 }
 
+TEST(FaceArchiveLocation, OfSeveralSpellingsTheFirstInByteOrderIsTaken) {
+  TempDir game;
+  for (const char* folder : {"Grp", "gRP", "GRP"}) {
+    std::filesystem::create_directories(game.Path() / folder);
+    WriteBytes(game.Path() / folder / "GrpFaces.vmr", MainArchiveBytes(0));
+  }
+  WriteBytes(game.Path() / "GRP" / "GRPFACES.VMR", MainArchiveBytes(0));
+  const QString dir = QString::fromStdString(game.Path().string());
+  // The first spelling in byte order, whatever order the folder lists them in.
+  EXPECT_EQ(ArchivePath(dir, kMainArchiveName), game.Path() / "GRP" / "GRPFACES.VMR");
+}
+
 TEST(FaceArchiveLocation, MissingFilesAndFoldersOpenNothing) {
   TempDir game;
   const QString dir = QString::fromStdString(game.Path().string());
