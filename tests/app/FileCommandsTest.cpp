@@ -77,7 +77,6 @@ TEST_F(FileCommandsTest, ReloadBringsBackTheFileAndSaveWritesTheTable) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
   w.Table[0].Wuli = 12;
-  QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier);
   w.R1->trigger();
   EXPECT_EQ(w.Table[0].Wuli, 77);
 
