@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/TForm_Main.h"
+#include "officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
@@ -30,9 +31,7 @@ class ListWindowFixture : public ::testing::Test {
 
   // Writes the table as TPERSON.VMR and opens it in the window.
   void Load(const OfficerTable& table) {
-    std::vector<unsigned char> bytes = EmptyOfficerFile();
-    for (std::size_t s = 0; s < kSlotCount; ++s) EncodeRecordInPlace(table[s], &bytes[RecordOffset(s)]);
-    WriteBytes(path_, bytes);
+    WriteBytes(path_, MergeTableIntoFile(EmptyOfficerFile(), table));
     Window().OpenOfficerFile(QString::fromStdString(path_.string()));
   }
 
