@@ -30,31 +30,14 @@
 #include "app/TForm_Main.h"
 #include "convert/Jislib.h"
 #include "list/OfficerRoster.h"
+#include "officers/OfficerFile.h"
 
 namespace {
 
 std::filesystem::path g_scratch;
 
-// The controls the program places: group boxes, and everything standing
-// directly in the client area or in a group box.
-int CountPlacedControls(const QMainWindow& window) {
-  int count = 0;
-  for (const QWidget* widget : window.findChildren<QWidget*>()) {
-    const QWidget* parent = widget->parentWidget();
-    if (parent == window.centralWidget() || qobject_cast<const QGroupBox*>(parent)) ++count;
-  }
-  return count;
-}
-
-int MainWindowControlCount() {
-  static const int count = [] {
-    TForm_Main window;
-    return CountPlacedControls(window);
-  }();
-  return count;
-}
-
-// The kinds of the placed controls, in building order.
+// The kinds of the controls the program places (group boxes, and everything
+// standing directly in the client area or in a group box), in building order.
 enum class Kind { Plain, Group, Label, Edit, Memo, Button, Check, Picker, List };
 
 const std::vector<Kind>& MainWindowControlKinds() {
@@ -78,6 +61,8 @@ const std::vector<Kind>& MainWindowControlKinds() {
   }();
   return kinds;
 }
+
+int MainWindowControlCount() { return static_cast<int>(MainWindowControlKinds().size()); }
 
 void BM_BareWindow(benchmark::State& state) {
   const int controls = MainWindowControlCount();
@@ -203,8 +188,7 @@ void BM_OpenFile(benchmark::State& state) {
   std::vector<QString> paths;
   for (unsigned seed : {1u, 2u}) {
     const OfficerTable table = NamedTable(seed);
-    std::vector<unsigned char> bytes(kOfficerFileSize, 0);
-    for (std::size_t s = 0; s < kSlotCount; ++s) EncodeRecordInPlace(table[s], &bytes[kHeaderSize + s * kRecordSize]);
+    const std::vector<unsigned char> bytes = MergeTableIntoFile(std::vector<unsigned char>(kOfficerFileSize, 0), table);
     const auto dir = g_scratch / std::to_string(seed);
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "TPERSON.VMR", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
