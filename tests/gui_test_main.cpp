@@ -5,7 +5,7 @@
 #include "convert/Jislib.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   LoadConversionTable();
   ::testing::InitGoogleTest(&argc, argv);
