@@ -43,15 +43,14 @@ GbkLineEdit::GbkLineEdit(int byteLimit, QWidget* parent)
 
 void GbkLineEdit::SetBytes(const std::string& gbk) {
   storedBytes_ = gbk;
-  storedText_ = FromGbk(gbk);
-  validator_->SetStoredText(storedText_);
-  setText(storedText_);
+  validator_->SetStoredText(FromGbk(gbk));
+  setText(validator_->StoredText());
   setCursorPosition(0);  // show a long reading from its start
 }
 
 std::string GbkLineEdit::Bytes() const {
   const QString shown = text();
-  if (shown == storedText_) return storedBytes_;
+  if (shown == validator_->StoredText()) return storedBytes_;
   return ToGbk(shown);
 }
 

@@ -17,7 +17,7 @@ class GbkByteLimitValidator : public QValidator {
   GbkByteLimitValidator(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
   State validate(QString& input, int& pos) const override;
   void SetStoredText(const QString& text) { storedText_ = text; }
-  int Limit() const { return limit_; }
+  const QString& StoredText() const { return storedText_; }
 
  private:
   int limit_;
@@ -30,12 +30,10 @@ class GbkLineEdit : public QLineEdit {
   GbkLineEdit(int byteLimit, QWidget* parent);
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
-  int ByteLimit() const { return validator_->Limit(); }
 
  private:
-  GbkByteLimitValidator* validator_;
+  GbkByteLimitValidator* validator_;  // also keeps the text the stored bytes show as
   std::string storedBytes_;
-  QString storedText_;
 };
 
 // A multi-line memo whose text is read and set as a whole, as GBK bytes with
@@ -48,7 +46,6 @@ class GbkMemo : public QPlainTextEdit {
   GbkMemo(int byteLimit, QWidget* parent);
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
-  int ByteLimit() const { return limit_; }
 
   // Length of a memo text in stored bytes: GBK, line breaks as CR LF.
   static int StoredLength(const QString& plainText);
