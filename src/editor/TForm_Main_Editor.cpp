@@ -11,7 +11,6 @@
 #include <QPushButton>
 
 #include "app/ClickLabel.h"
-#include "app/GbkText.h"
 #include "app/PlacedWidgets.h"
 #include "app/TForm_Main.h"
 #include "editor/EditorFields.h"
@@ -82,18 +81,9 @@ std::array<QComboBox*, kRelationshipCount> RelationshipPickers(const TForm_Main&
           w.ComboBox_Family, w.ComboBox_Brother, w.ComboBox_Enemy};
 }
 
-std::string TextBytes(const QLineEdit* edit) {
-  if (const auto* gbk = qobject_cast<const GbkLineEdit*>(edit)) return gbk->Bytes();
-  return ToGbk(edit->text());
-}
-
-void SetTextBytes(QLineEdit* edit, const std::string& gbk) {
-  if (auto* text = qobject_cast<GbkLineEdit*>(edit)) {
-    text->SetBytes(gbk);
-  } else {
-    edit->setText(FromGbk(gbk));
-  }
-}
+// Edit_Xing, Edit_Ming, Edit_Zi and Edit_Yin are built as GbkLineEdit.
+std::string TextBytes(const QLineEdit* edit) { return static_cast<const GbkLineEdit*>(edit)->Bytes(); }
+void SetTextBytes(QLineEdit* edit, const std::string& gbk) { static_cast<GbkLineEdit*>(edit)->SetBytes(gbk); }
 
 }  // namespace
 
@@ -202,7 +192,7 @@ void TForm_Main::ClearEditorPanel() {
   for (QLineEdit* edit : {Edit_BornYear, Edit_EnterYear, Edit_DeadYear, Edit_Xiangxing, Edit_Touyuan,
                           Edit_Tongshuai, Edit_Wuli, Edit_Zhili, Edit_Zhengzhi, Edit_Meili, Edit_Shengwang,
                           Edit_Face, Edit_STongshuai, Edit_SWuli, Edit_SZhili, Edit_SZhengzhi, Edit_SMeili}) {
-    if (edit) edit->clear();
+    edit->clear();
   }
   for (QCheckBox* box : SkillBoxes) box->setChecked(false);
 }
@@ -224,9 +214,7 @@ void TForm_Main::ShowOfficer() {
   const auto numbers = NumberEdits(*this);
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) numbers[i]->setText(QString::fromStdString(panel.numbers[i]));
   const auto relationships = RelationshipPickers(*this);
-  for (std::size_t i = 0; i < kRelationshipCount; ++i) {
-    if (relationships[i]) SelectRosterEntry(relationships[i], panel.relationships[i]);
-  }
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) SelectRosterEntry(relationships[i], panel.relationships[i]);
   SetTextBytes(Edit_Yin, panel.yin);
   ShowOfficerTexts(ShownTextSet{panel.xing, panel.ming, panel.zi, panel.story});
 }
@@ -264,9 +252,7 @@ void TForm_Main::Btn_MConfirmClick() {
   const auto numbers = NumberEdits(*this);
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) panel.numbers[i] = numbers[i]->text().toStdString();
   const auto relationships = RelationshipPickers(*this);
-  for (std::size_t i = 0; i < kRelationshipCount; ++i) {
-    panel.relationships[i] = relationships[i] ? RosterValueOf(relationships[i]) : r.*Relationships()[i].field;
-  }
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) panel.relationships[i] = RosterValueOf(relationships[i]);
   panel.xing = TextBytes(Edit_Xing);
   panel.ming = TextBytes(Edit_Ming);
   panel.zi = TextBytes(Edit_Zi);
