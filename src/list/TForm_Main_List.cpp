@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/GbkText.h"
+#include "app/PlacedWidgets.h"
 #include "app/TForm_Main.h"
 #include "list/OfficerList.h"
 
@@ -135,10 +136,7 @@ void TForm_Main::BuildSearchGroup() {
   Edit_SZhengzhi = MakeSearchBox(GroupBox8, "Edit_SZhengzhi", QStringLiteral("政"), 194);
   Edit_SMeili = MakeSearchBox(GroupBox8, "Edit_SMeili", QStringLiteral("魅"), 256);
 
-  Btn_ReSearch = new QPushButton(QStringLiteral("查找"), GroupBox8);
-  Btn_ReSearch->setObjectName(QStringLiteral("Btn_ReSearch"));
-  Btn_ReSearch->setGeometry(322, 18, 50, 23);
-  Btn_ReSearch->setAutoDefault(false);
+  Btn_ReSearch = MakeButton(GroupBox8, "Btn_ReSearch", QStringLiteral("查找"), 322, 18, 50, 23);
   Guard(Btn_ReSearch, &QPushButton::clicked, [this] { Btn_ReSearchClick(); });
 }
 
