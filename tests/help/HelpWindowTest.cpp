@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -287,6 +288,23 @@ TEST_F(HelpWindowTest, AuthorClickShowsTheReminderThenCloses) {
   EXPECT_FALSE(help->isVisible());
 }
 
+// Shows the welcome window modally and runs `user` once its loop is going.
+// True when the window was still open after five seconds and had to be
+// closed from outside.
+bool RunWelcome(TForm_Help* welcome, const std::function<void()>& user) {
+  QTimer::singleShot(0, welcome, user);
+  bool timedOut = false;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  QObject::connect(&deadline, &QTimer::timeout, welcome, [&] {
+    timedOut = true;
+    welcome->close();
+  });
+  deadline.start(5000);
+  seam::RunModal(welcome);
+  return timedOut;
+}
+
 // The welcome screen runs its own modal loop: start-up goes on only after a
 // click or a character key, not after Shift or an arrow.
 TEST(WelcomeScreen, ModalShowingWaitsForACharacterKey) {
@@ -294,18 +312,12 @@ TEST(WelcomeScreen, ModalShowingWaitsForACharacterKey) {
   auto welcome = std::make_unique<TForm_Help>();
   EXPECT_EQ(welcome->parent(), nullptr);
   bool openAfterSilentKeys = false;
-  bool timedOut = false;
-  QTimer::singleShot(0, welcome.get(), [&] {
+  const bool timedOut = RunWelcome(welcome.get(), [&] {
     PressKey(welcome.get(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
     PressKey(welcome.get(), Qt::Key_Right, QString());
     openAfterSilentKeys = welcome->isVisible();
     PressKey(welcome.get(), Qt::Key_Q, QStringLiteral("q"));
   });
-  QTimer::singleShot(5000, welcome.get(), [&] {
-    timedOut = true;
-    welcome->close();
-  });
-  seam::RunModal(welcome.get());
   EXPECT_TRUE(openAfterSilentKeys);
   EXPECT_FALSE(timedOut);
 }
@@ -314,17 +326,11 @@ TEST(WelcomeScreen, ModalShowingEndsOnAClick) {
   seam::ClearHooks();
   auto welcome = std::make_unique<TForm_Help>();
   bool openAfterLabel12 = false;
-  bool timedOut = false;
-  QTimer::singleShot(0, welcome.get(), [&] {
+  const bool timedOut = RunWelcome(welcome.get(), [&] {
     ClickOn(welcome.get(), welcome->Label12);
     openAfterLabel12 = welcome->isVisible();
     ClickOn(welcome.get(), welcome->Label10);
   });
-  QTimer::singleShot(5000, welcome.get(), [&] {
-    timedOut = true;
-    welcome->close();
-  });
-  seam::RunModal(welcome.get());
   EXPECT_TRUE(openAfterLabel12);
   EXPECT_FALSE(timedOut);
 }
