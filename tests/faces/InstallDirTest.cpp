@@ -53,18 +53,6 @@ class ScopedEnv {
   QByteArray old_;
 };
 
-// Runs in another working directory for one scope.
-class ScopedWorkingDir {
- public:
-  explicit ScopedWorkingDir(const std::filesystem::path& dir) : old_(std::filesystem::current_path()) {
-    std::filesystem::current_path(dir);
-  }
-  ~ScopedWorkingDir() { std::filesystem::current_path(old_); }
-
- private:
-  std::filesystem::path old_;
-};
-
 // ProgramFolder() answers a folder of the test's own for one scope.
 class ScopedProgramFolder {
  public:

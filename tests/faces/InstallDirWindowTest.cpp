@@ -212,15 +212,13 @@ TEST_F(InstallDirDialog, WorksFromAnotherWorkingDirectory) {
   std::filesystem::create_directories(temp / "cwd");
   std::filesystem::create_directories(temp / "games");
   WriteBytes(temp / "cwd" / "velmedit.ini", Bytes("/from/the/working/dir"));
-  const std::filesystem::path oldDir = std::filesystem::current_path();
-  std::filesystem::current_path(temp / "cwd");
   {
+    ScopedWorkingDir cwd(temp / "cwd");
     TForm_InstallDir dialog;
     EXPECT_EQ(dialog.InstallPath, QString());
     dialog.RevealFolder(Q(temp / "games"))->setSelected(true);
     dialog.Btn_Ok->click();
   }
-  std::filesystem::current_path(oldDir);
   EXPECT_EQ(ReadBytes(ini), Bytes((temp / "games").string()));
   EXPECT_EQ(ReadBytes(temp / "cwd" / "velmedit.ini"), Bytes("/from/the/working/dir"));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp / "cwd"), {}), 1);

@@ -38,3 +38,17 @@ inline void WriteBytes(const std::filesystem::path& path, const std::vector<unsi
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
+
+// Runs in another working directory for one scope.
+class ScopedWorkingDir {
+ public:
+  explicit ScopedWorkingDir(const std::filesystem::path& dir) : old_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir);
+  }
+  ~ScopedWorkingDir() { std::filesystem::current_path(old_); }
+  ScopedWorkingDir(const ScopedWorkingDir&) = delete;
+  ScopedWorkingDir& operator=(const ScopedWorkingDir&) = delete;
+
+ private:
+  std::filesystem::path old_;
+};
