@@ -2,44 +2,21 @@
 // nothing cached: how long that takes from each archive.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <vector>
-
 #include "faces/FaceArchive.h"
+#include "support/FaceArchiveBytes.h"
+#include "support/TempDir.h"
 
 namespace {
 
 struct Archives {
-  std::filesystem::path dir;
+  TempDir dir;
   std::unique_ptr<FaceArchive> main, added;
 
   Archives() {
-    std::random_device rd;
-    dir = std::filesystem::temp_directory_path() / ("velmedit-bench-" + std::to_string(rd()));
-    std::filesystem::create_directories(dir);
-    std::vector<char> bytes(static_cast<std::size_t>(kMainImagesOffset) + std::size_t{kMainFaceCount} * kFaceImageBytes, 7);
-    std::ofstream(dir / "grpfaces.vmr", std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    constexpr int kAdded = 21;
-    std::vector<char> addedBytes(static_cast<std::size_t>(kAddedDirectoryOffset + kAddedDirectoryBlock * kAdded), 0);
-    auto put = [&](std::size_t at, std::int32_t v) {
-      for (int i = 0; i < 4; ++i) addedBytes[at + static_cast<std::size_t>(i)] = static_cast<char>((static_cast<std::uint32_t>(v) >> (8 * i)) & 0xFF);
-    };
-    put(static_cast<std::size_t>(kAddedCountOffset), kAdded * kAddedCountPerFace);
-    for (int k = 0; k < kAdded; ++k) {
-      put(static_cast<std::size_t>(kAddedDirectoryOffset + kAddedDirectoryBlock * k), static_cast<std::int32_t>(addedBytes.size()));
-      addedBytes.resize(addedBytes.size() + kFaceImageBytes, 9);
-    }
-    std::ofstream(dir / "grpaface.vmr", std::ios::binary).write(addedBytes.data(), static_cast<std::streamsize>(addedBytes.size()));
+    WriteBytes(dir / "grpfaces.vmr", MainArchiveBytes());
+    WriteBytes(dir / "grpaface.vmr", AddedArchiveBytes(21));
     main = FaceArchive::Open(dir / "grpfaces.vmr");
     added = FaceArchive::Open(dir / "grpaface.vmr");
-  }
-  ~Archives() {
-    main.reset();
-    added.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
   }
 };
 
