@@ -47,11 +47,6 @@ void Type(QWidget* widget, const QString& text) {
   }
 }
 
-template <std::size_t N>
-std::string Bytes(const TextField<N>& field) {
-  return std::string(reinterpret_cast<const char*>(field.bytes.data()), N);
-}
-
 class EditorPanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -291,7 +286,7 @@ TEST_F(EditorPanelTest, NamesAreWrittenOnlyWhenEditedAndTheReadingAlways) {
   w.Edit_Xing->setText(U("关"));
   w.Memo_Story->setPlainText(U("关\n羽羽"));
   w.Btn_MConfirm->click();
-  EXPECT_EQ(Bytes(w.Table[2].Xing), kBig5Guan + std::string("\0\xB8\0", 3));
+  EXPECT_EQ(FieldBytes(w.Table[2].Xing), kBig5Guan + std::string("\0\xB8\0", 3));
   EXPECT_EQ(w.Table[2].Story.Text(), kBig5Guan + "\r\n" + kBig5Yu + kBig5Yu);
   for (QComboBox* picker : {w.ComboBox_Father, w.ComboBox_Mother, w.ComboBox_Another, w.ComboBox_Xiangxing,
                             w.ComboBox_Family, w.ComboBox_Brother, w.ComboBox_Enemy}) {

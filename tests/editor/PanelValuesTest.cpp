@@ -8,6 +8,7 @@
 #include "editor/EditorFields.h"
 #include "editor/PanelValues.h"
 #include "officers/IntegerText.h"
+#include "support/OfficerBytes.h"
 
 namespace {
 
@@ -26,11 +27,6 @@ std::size_t NumberIndex(std::string_view name) {
   }
   ADD_FAILURE() << "no number field " << name;
   return 0;
-}
-
-template <std::size_t N>
-std::string Bytes(const TextField<N>& field) {
-  return std::string(reinterpret_cast<const char*>(field.bytes.data()), N);
 }
 
 OfficerRecord SampleRecord() {
@@ -209,7 +205,7 @@ TEST(ConfirmIntoRecord, TextsNeverRunPastTheirFields) {
   EXPECT_EQ(r.Xing.Text(), kBig5Zhang + kBig5Fei);
   EXPECT_EQ(r.Zi.Text(), "ab" + kBig5Zhang);
   EXPECT_EQ(r.Ming.Text(), "abc");
-  EXPECT_EQ(Bytes(r.Yin), "abcdefghij" + std::string("\0", 1));
+  EXPECT_EQ(FieldBytes(r.Yin), "abcdefghij" + std::string("\0", 1));
   EXPECT_EQ(r.Story.Text(), std::string(152, 'n'));
   EXPECT_EQ(r.Story.bytes[152], 0);
 
@@ -218,7 +214,7 @@ TEST(ConfirmIntoRecord, TextsNeverRunPastTheirFields) {
   full.Yin.bytes.fill('y');
   const Shown f = Show(full);
   ConfirmIntoRecord(f.panel, f.names, full);
-  EXPECT_EQ(Bytes(full.Yin), std::string(11, 'y'));
+  EXPECT_EQ(FieldBytes(full.Yin), std::string(11, 'y'));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Building registration files for tests.
 #include <cstdint>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,4 +28,18 @@ inline void PutU16(std::vector<unsigned char>& file, std::size_t slot, std::size
 
 inline void PutBytes(std::vector<unsigned char>& file, std::size_t slot, std::size_t offset, std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) file[RecordOffset(slot) + offset + i] = static_cast<unsigned char>(bytes[i]);
+}
+
+// All bytes of a text field, the terminator and what follows it included.
+template <std::size_t Width>
+std::string FieldBytes(const TextField<Width>& field) {
+  return std::string(reinterpret_cast<const char*>(field.bytes.data()), Width);
+}
+
+// Fills a text field with the given bytes and zeros after them. Unlike
+// Write(), the bytes may fill the whole field and leave no terminator.
+template <std::size_t Width>
+void SetFieldBytes(TextField<Width>& field, std::string_view bytes) {
+  field.bytes.fill(0);
+  for (std::size_t i = 0; i < bytes.size() && i < Width; ++i) field.bytes[i] = static_cast<std::uint8_t>(bytes[i]);
 }
