@@ -11,53 +11,32 @@
 #include "app/GbkText.h"
 #include "convert/Jislib.h"
 #include "convert/OfficerTextConversion.h"
-#include "support/MainWindowHarness.h"
-#include "support/OfficerBytes.h"
-#include "support/TempDir.h"
+#include "convert/ShiftJisSamples.h"
+#include "list/ListWindowFixture.h"
 
 namespace {
 
-template <std::size_t Width>
-void SetBytes(TextField<Width>& field, const std::string& bytes) {
-  field.bytes.fill(0);
-  for (std::size_t i = 0; i < bytes.size() && i < Width; ++i) field.bytes[i] = static_cast<std::uint8_t>(bytes[i]);
-}
-
-// 関羽, courtesy name 雲長, reading かんう, a biography, all in Shift-JIS.
-const std::string kSjisXing = "\x8A\xD6";
-const std::string kSjisMing = "\x89\x48";
+// Guan Yu (関羽, reading かんう) has the courtesy name 雲長 and a biography,
+// all in Shift-JIS.
 const std::string kSjisZi = "\x89\x5F\x92\xB7";
-const std::string kSjisReading = "\x82\xA9\x82\xF1\x82\xA4";
 const std::string kSjisStory = "\x8A\xD6\x89\x48\x82\xA0\r\n\x8A\x77";
-// What the converter makes of them in Big5: 關, 羽, 雲長.
-const std::string kBig5Xing = "\xC3\xF6";
-const std::string kBig5Ming = "\xA6\xD0";
+// What the converter makes of the courtesy name in Big5: 雲長.
 const std::string kBig5Zi = "\xB6\xB3\xAA\xF8";
 
 constexpr std::size_t kGuanYu = 0;  // roster number 650
 constexpr std::size_t kEmpty = 1;   // 651, no texts at all
 constexpr std::size_t kLiuBei = 2;  // 652, already Big5, biography in GBK
 
-class ConversionCommandsTest : public ::testing::Test {
+class ConversionCommandsTest : public ListWindowFixture {
  protected:
-  TForm_Main& Window() { return harness.Window(); }
-
-  // Writes the table as TPERSON.VMR and opens it in the window.
-  void Load(const OfficerTable& table) {
-    std::vector<unsigned char> bytes = EmptyOfficerFile();
-    for (std::size_t s = 0; s < kSlotCount; ++s) EncodeRecordInPlace(table[s], &bytes[RecordOffset(s)]);
-    WriteBytes(path_, bytes);
-    Window().OpenOfficerFile(QString::fromStdString(path_.string()));
-  }
-
   void SetUp() override {
     OfficerTable table{};
     OfficerRecord& guan = table[kGuanYu];
-    SetBytes(guan.Xing, kSjisXing);
-    SetBytes(guan.Ming, kSjisMing);
-    SetBytes(guan.Zi, kSjisZi);
-    SetBytes(guan.Yin, kSjisReading);
-    SetBytes(guan.Story, kSjisStory);
+    SetFieldBytes(guan.Xing, kSjisGuan);
+    SetFieldBytes(guan.Ming, kSjisYu);
+    SetFieldBytes(guan.Zi, kSjisZi);
+    SetFieldBytes(guan.Yin, kSjisReading);
+    SetFieldBytes(guan.Story, kSjisStory);
     guan.Tongshuai = 95;
     guan.Wuli = 97;
     guan.Zhili = 75;
@@ -66,10 +45,10 @@ class ConversionCommandsTest : public ::testing::Test {
     guan.Face = 5;
 
     OfficerRecord& liu = table[kLiuBei];
-    SetBytes(liu.Xing, "\xBC\x42");         // 劉
-    SetBytes(liu.Ming, "\xB3\xC6");         // 備
-    SetBytes(liu.Story, "\xC1\xF5\xB1\xB8");  // 刘备, GBK
-    SetBytes(liu.Yin, "liu bei");
+    SetFieldBytes(liu.Xing, "\xBC\x42");         // 劉
+    SetFieldBytes(liu.Ming, "\xB3\xC6");         // 備
+    SetFieldBytes(liu.Story, "\xC1\xF5\xB1\xB8");  // 刘备, GBK
+    SetFieldBytes(liu.Yin, "liu bei");
     liu.Tongshuai = 80;
     Load(table);
     loaded = Window().Table;
@@ -123,8 +102,8 @@ class ConversionCommandsTest : public ::testing::Test {
   }
   void ExpectGuanYuConverted(const std::string& big5Story) {
     const OfficerRecord& r = Window().Table[kGuanYu];
-    EXPECT_EQ(r.Xing.Text(), kBig5Xing);
-    EXPECT_EQ(r.Ming.Text(), kBig5Ming);
+    EXPECT_EQ(r.Xing.Text(), kBig5Guan);
+    EXPECT_EQ(r.Ming.Text(), kBig5Yu);
     EXPECT_EQ(r.Zi.Text(), kBig5Zi);
     EXPECT_EQ(r.Story.Text(), big5Story);
     EXPECT_EQ(r.Yin.Text(), kSjisReading);
@@ -135,6 +114,16 @@ class ConversionCommandsTest : public ::testing::Test {
     rest.Story = loaded[kGuanYu].Story;
     EXPECT_EQ(rest, loaded[kGuanYu]);
   }
+  // The panel shows Guan Yu's converted names and biography and takes them
+  // as last shown.
+  void ExpectPanelShowsGuanYuConverted() {
+    TForm_Main& w = Window();
+    EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
+    EXPECT_EQ(w.Edit_Ming->text(), QStringLiteral("羽"));
+    EXPECT_EQ(w.Edit_Zi->text(), QStringLiteral("云长"));
+    EXPECT_EQ(w.MemoStoryBytes(), Big5ToGbk(w.Table[kGuanYu].Story.Text()));
+    ExpectSameTexts(w.ShownTexts, PanelTexts());
+  }
   void ExpectNothingAskedOrWritten() {
     EXPECT_TRUE(harness.messages.empty());
     EXPECT_EQ(harness.modalDialogs, 0);
@@ -142,9 +131,6 @@ class ConversionCommandsTest : public ::testing::Test {
     EXPECT_FALSE(std::filesystem::exists(dir_ / "TPERSON.VMR.bak"));
   }
 
-  MainWindowHarness harness;
-  TempDir dir_;
-  std::filesystem::path path_ = dir_ / "TPERSON.VMR";
   OfficerTable loaded{};
 };
 
@@ -154,12 +140,8 @@ TEST_F(ConversionCommandsTest, ThisOfficerConvertsShowsRenamesAndRefreshesTheSel
   w.Button1->click();
 
   ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
-  EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
-  EXPECT_EQ(w.Edit_Ming->text(), QStringLiteral("羽"));
-  EXPECT_EQ(w.Edit_Zi->text(), QStringLiteral("云长"));
-  EXPECT_EQ(w.MemoStoryBytes(), Big5ToGbk(w.Table[kGuanYu].Story.Text()));
+  ExpectPanelShowsGuanYuConverted();
   EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
-  ExpectSameTexts(w.ShownTexts, PanelTexts());
 
   ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
   QTreeWidgetItem* row = Row(kGuanYu);
@@ -187,8 +169,7 @@ TEST_F(ConversionCommandsTest, ThisOfficerWithoutASelectedRowLeavesTheListAlone)
   w.Button1->click();
 
   ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
-  EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
-  ExpectSameTexts(w.ShownTexts, PanelTexts());
+  ExpectPanelShowsGuanYuConverted();
   ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
   EXPECT_EQ(RowTexts(), rowsBefore);
   ExpectNothingAskedOrWritten();
@@ -244,11 +225,8 @@ TEST_F(ConversionCommandsTest, AllOfficersWithASelectedRowShowsTheCurrentSlotAne
   Select(kGuanYu);
   w.Button2->click();
   ExpectGuanYuConverted(GbkToBig5(kSjisStory));
-  EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
-  EXPECT_EQ(w.Edit_Zi->text(), QStringLiteral("云长"));
-  EXPECT_EQ(w.MemoStoryBytes(), Big5ToGbk(w.Table[kGuanYu].Story.Text()));
+  ExpectPanelShowsGuanYuConverted();
   EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
-  ExpectSameTexts(w.ShownTexts, PanelTexts());
   EXPECT_EQ(w.SelectedRow(), Row(kGuanYu));
 }
 
