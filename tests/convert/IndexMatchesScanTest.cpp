@@ -12,6 +12,7 @@
 
 #include "convert/CharacterTable.h"
 #include "convert/Jislib.h"
+#include "convert/TableAsset.h"
 
 namespace {
 
@@ -71,20 +72,6 @@ void ExpectIndexMatchesScan(const CharacterTable& table, const std::vector<std::
 const std::vector<std::uint16_t> kSmallTableCodes = {0x0000, 0x0041, 0x3F3F, 0x8181, 0x8282, 0xA1A1, 0xB0B0,
                                                      0xB1B1, 0xB2B2, 0xB3B3, 0xC0C0, 0xD0D0, 0xFFFF};
 
-// An asset whose columns hold the given rows (GBK, Big5, Shift-JIS).
-std::vector<std::uint8_t> Asset(const std::vector<std::array<std::uint16_t, 3>>& rows) {
-  std::vector<std::uint8_t> bytes(CharacterTable::kAssetSize, 0x3F);
-  for (int i = 0; i < 4; ++i) bytes[i] = 0;
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < 3; ++c) {
-      const std::size_t at = CharacterTable::kHeaderSize + 2 * (c * CharacterTable::kRows + r);
-      bytes[at] = rows[r][c] & 0xFF;
-      bytes[at + 1] = rows[r][c] >> 8;
-    }
-  }
-  return bytes;
-}
-
 }  // namespace
 
 TEST(CharacterIndex, AgreesWithAScanOfTheProgramsTableForEveryCode) {
@@ -93,7 +80,7 @@ TEST(CharacterIndex, AgreesWithAScanOfTheProgramsTableForEveryCode) {
 
 TEST(CharacterIndex, AgreesWithAScanWhereRowsWithAndWithoutCounterpartsMix) {
   auto table = std::make_unique<CharacterTable>();
-  table->Load(Asset({
+  table->Load(TableAsset({
       {0x3F3F, 0xA1A1, 0x3F3F},  // Big5 A1A1: "??" first ...
       {0xB0B0, 0xA1A1, 0x8181},  // ... then a real counterpart decides
       {0xC0C0, 0xA1A1, 0x8181},  // and a later row changes nothing
@@ -111,7 +98,7 @@ TEST(CharacterIndex, AgreesWithAScanWhereRowsWithAndWithoutCounterpartsMix) {
 TEST(CharacterIndex, AgreesWithAScanOfAShortAsset) {
   // A cut asset leaves its missing entries 0; a lookup still finds what a
   // scan finds and nothing reads past the bytes given.
-  std::vector<std::uint8_t> bytes = Asset({{0xB0B0, 0xA1A1, 0x8181}});
+  std::vector<std::uint8_t> bytes = TableAsset({{0xB0B0, 0xA1A1, 0x8181}});
   bytes.resize(CharacterTable::kHeaderSize + 2 * CharacterTable::kRows + 7);
   auto table = std::make_unique<CharacterTable>();
   table->Load(bytes);

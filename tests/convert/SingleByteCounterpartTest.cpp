@@ -11,21 +11,14 @@
 #include <vector>
 
 #include "convert/CharacterTable.h"
+#include "convert/TableAsset.h"
 
 namespace {
 
 // GBK, Big5 and Shift-JIS of each row; the rest of the table is "??".
 std::unique_ptr<CharacterTable> TableOf(const std::vector<std::array<std::uint16_t, 3>>& rows) {
-  std::vector<std::uint8_t> bytes(CharacterTable::kAssetSize, 0x3F);
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < 3; ++c) {
-      const std::size_t at = CharacterTable::kHeaderSize + 2 * (c * CharacterTable::kRows + r);
-      bytes[at] = rows[r][c] & 0xFF;
-      bytes[at + 1] = rows[r][c] >> 8;
-    }
-  }
   auto table = std::make_unique<CharacterTable>();
-  table->Load(bytes);
+  table->Load(TableAsset(rows));
   return table;
 }
 
