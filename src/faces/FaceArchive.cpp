@@ -9,8 +9,7 @@
 
 namespace {
 
-// Face numbers above this one lie past the gap before the added faces.
-constexpr int kLastMainFace = 1593;
+// The face numbers between the main archive's last face and the first added face.
 constexpr int kAddedGap = kFirstAddedFace - (kLastMainFace + 1);  // 406
 
 std::filesystem::path ToPath(const QString& text) {

@@ -25,6 +25,7 @@ inline constexpr int kFacePaletteBytes = 256 * 4;                  // 1,024
 inline constexpr int kFaceImageBytes = kFacePixelBytes + kFacePaletteBytes;
 
 inline constexpr int kMainFaceCount = 1541;          // images in the main archive
+inline constexpr int kLastMainFace = 1593;           // face number of the main archive's last image
 inline constexpr int kFirstAddedFace = 2000;         // face number of the first added face
 inline constexpr std::int64_t kMainImagesOffset = 37260;
 inline constexpr std::int64_t kAddedCountOffset = 12;

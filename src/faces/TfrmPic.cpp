@@ -35,9 +35,9 @@ constexpr int kNewOfficerPageFace = 767;
 constexpr int kAddedPageFace = 1586;
 // "新武将" stays usable while the limit reaches past the new officers' faces.
 constexpr int kLastNewOfficerFace = 775;
-// Highest limit the user may set, and the numbers that name no face below 2000.
+// Highest limit the user may set. Any limit from the last main face up to
+// 1999 offers all of the main archive's faces and nothing of the gap.
 constexpr int kLimitCeiling = 2200;
-constexpr int kFirstMissingFace = 1593;
 
 // The page buttons are 65 x 25.
 QPushButton* MakePageButton(QWidget* parent, const char* name, const QString& caption, int x, int y) {
@@ -243,7 +243,7 @@ void TfrmPic::Button8Click() { GoToPosition(FaceIndex(kAddedPageFace)); }
 void TfrmPic::Button9Click() {
   int limit = ReadNumber(Edit2);
   if (limit < 0 || limit >= kLimitCeiling) return;
-  if (limit >= kFirstMissingFace && limit < kFirstAddedFace) limit = kFirstAddedFace - 1;
+  if (limit >= kLastMainFace && limit < kFirstAddedFace) limit = kFirstAddedFace - 1;
   g_faceLimit = limit + 1;
   Button8->setEnabled(g_faceLimit > kFirstAddedFace);
   Button7->setEnabled(g_faceLimit > kLastNewOfficerFace);
