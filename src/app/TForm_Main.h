@@ -16,6 +16,7 @@
 #include <type_traits>
 
 #include "app/ErrorGuard.h"
+#include "editor/ShownTextSet.h"
 #include "officers/OfficerRecord.h"
 
 class ClickLabel;
@@ -31,12 +32,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
-
-// Surname, given name, courtesy name and biography as last shown (GBK bytes,
-// the biography with CR LF line breaks).
-struct ShownTextSet {
-  std::string Xing, Ming, Zi, Story;
-};
 
 class TForm_Main : public QMainWindow {
   Q_OBJECT

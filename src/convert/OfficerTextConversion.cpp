@@ -27,7 +27,7 @@ void ConvertOfficerTexts(OfficerRecord& record, StorySource story) {
   }
 }
 
-ShownOfficerTexts ShownTextsOf(const OfficerRecord& record) {
+ShownTextSet ShownTextsOf(const OfficerRecord& record) {
   return {Big5ToGbk(record.Xing.Text()), Big5ToGbk(record.Ming.Text()), Big5ToGbk(record.Zi.Text()),
           Big5ToGbk(record.Story.Text())};
 }

@@ -4,6 +4,7 @@
 // fields; names are GBK bytes.
 #include <string>
 
+#include "editor/ShownTextSet.h"
 #include "officers/OfficerRecord.h"
 
 // Which encoding the biography is read in. The single-officer command reads
@@ -17,10 +18,7 @@ enum class StorySource { ShiftJis, Gbk };
 void ConvertOfficerTexts(OfficerRecord& record, StorySource story);
 
 // The four texts as the editor panel shows them: Big5ToGbk of copies.
-struct ShownOfficerTexts {
-  std::string xing, ming, zi, story;
-};
-ShownOfficerTexts ShownTextsOf(const OfficerRecord& record);
+ShownTextSet ShownTextsOf(const OfficerRecord& record);
 
 // Surname followed by given name, in GBK. No placeholder: a slot without
 // names gives an empty entry.

@@ -13,10 +13,7 @@ namespace {
 // Puts the four texts of the record into the panel (converted copies; the
 // table is not touched) and takes them as the texts last shown, so that a
 // following confirm keeps the converted bytes unless the user edits them.
-void ShowConvertedTexts(TForm_Main& w, const OfficerRecord& record) {
-  const ShownOfficerTexts shown = ShownTextsOf(record);
-  w.ShowOfficerTexts(ShownTextSet{shown.xing, shown.ming, shown.zi, shown.story});
-}
+void ShowConvertedTexts(TForm_Main& w, const OfficerRecord& record) { w.ShowOfficerTexts(ShownTextsOf(record)); }
 
 // The list row that shows a slot, looked for among the rows the list holds:
 // after a search some slots have none.

@@ -35,7 +35,7 @@ void WriteIfEdited(const std::string& text, const std::string& shown, TextField<
 
 }  // namespace
 
-void ConfirmIntoRecord(const PanelValues& panel, const ShownNames& shown, OfficerRecord& record) {
+void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record) {
   const auto& enumerations = Enumerations();
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
     record.*enumerations[i].field = static_cast<std::uint8_t>(panel.enumerations[i]);
@@ -55,14 +55,14 @@ void ConfirmIntoRecord(const PanelValues& panel, const ShownNames& shown, Office
   const auto& relationships = Relationships();
   for (std::size_t i = 0; i < kRelationshipCount; ++i) record.*relationships[i].field = panel.relationships[i];
 
-  WriteIfEdited(panel.xing, shown.xing, record.Xing);
-  WriteIfEdited(panel.ming, shown.ming, record.Ming);
-  WriteIfEdited(panel.zi, shown.zi, record.Zi);
+  WriteIfEdited(panel.xing, shown.Xing, record.Xing);
+  WriteIfEdited(panel.ming, shown.Ming, record.Ming);
+  WriteIfEdited(panel.zi, shown.Zi, record.Zi);
   // The reading is rewritten every time. Writing back the text the field
   // already holds changes nothing, except for a reading that fills all
   // eleven bytes without a terminator, which is kept whole.
   if (panel.yin != record.Yin.Text()) record.Yin.Write(panel.yin);
-  WriteIfEdited(panel.story, shown.story, record.Story);
+  WriteIfEdited(panel.story, shown.Story, record.Story);
 
   record.Skills = SkillsFromBoxes(panel.skills);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/EditorFields.h"
+#include "editor/ShownTextSet.h"
 #include "officers/OfficerRecord.h"
 
 struct PanelValues {
@@ -23,12 +24,6 @@ struct PanelValues {
   std::array<bool, kSkillBoxCount> skills{};
 };
 
-// The texts as last shown; a name or the biography is written back only when
-// its control differs from them (GBK bytes).
-struct ShownNames {
-  std::string xing, ming, zi, story;
-};
-
 // What the panel shows for a record: enumeration values outside their list
 // give no selection, numbers are unsigned decimal, names and biography are
 // Big5ToGbk of copies (the record is not touched), the reading as stored.
@@ -36,8 +31,8 @@ PanelValues PanelFromRecord(const OfficerRecord& record);
 
 // Writes the panel into the record, in this order: enumerations (no selection
 // stores 0xFF), numbers (empty keeps the stored value, otherwise the low 16
-// or 8 bits of the integer), relationships, the names that differ from
-// `shown` (GbkToBig5 of a copy), the reading, the biography if it differs,
+// or 8 bits of the integer), relationships, the names that differ from the
+// texts last shown (GbkToBig5 of a copy), the reading, the biography if it differs,
 // the skills (positions without a box cleared).
 //
 // A number text that is not an integer throws ConvertError; everything before
@@ -45,4 +40,4 @@ PanelValues PanelFromRecord(const OfficerRecord& record);
 //
 // A text is written with one zero byte from the field's start, keeping the
 // later bytes, and never longer than the field's width minus the terminator.
-void ConfirmIntoRecord(const PanelValues& panel, const ShownNames& shown, OfficerRecord& record);
+void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record);

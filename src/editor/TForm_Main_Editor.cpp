@@ -260,7 +260,7 @@ void TForm_Main::Btn_MConfirmClick() {
   panel.story = MemoStoryBytes();
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) panel.skills[i] = SkillBoxes[i]->isChecked();
 
-  ConfirmIntoRecord(panel, ShownNames{ShownTexts.Xing, ShownTexts.Ming, ShownTexts.Zi, ShownTexts.Story}, r);
+  ConfirmIntoRecord(panel, ShownTexts, r);
   RenameFromPanel();  // the names as typed
 }
 

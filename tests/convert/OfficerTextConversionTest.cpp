@@ -91,8 +91,8 @@ TEST(OfficerTextConversion, EmptySlotStaysEmptyAndHasNoPlaceholderName) {
   EXPECT_EQ(r, OfficerRecord{});
   EXPECT_EQ(ConvertedRosterName(r), "");
   EXPECT_EQ(ConvertedDisplayName(r), " ");
-  const ShownOfficerTexts shown = ShownTextsOf(r);
-  EXPECT_TRUE(shown.xing.empty() && shown.ming.empty() && shown.zi.empty() && shown.story.empty());
+  const ShownTextSet shown = ShownTextsOf(r);
+  EXPECT_TRUE(shown.Xing.empty() && shown.Ming.empty() && shown.Zi.empty() && shown.Story.empty());
 }
 
 TEST(OfficerTextConversion, NamesAreShownInGbkWithoutTouchingTheRecord) {
@@ -104,11 +104,11 @@ TEST(OfficerTextConversion, NamesAreShownInGbkWithoutTouchingTheRecord) {
   const OfficerRecord before = r;
   EXPECT_EQ(ConvertedRosterName(r), "\xC1\xF5\xB1\xB8");  // 刘备
   EXPECT_EQ(ConvertedDisplayName(r), "\xC1\xF5\xB1\xB8 AB");
-  const ShownOfficerTexts shown = ShownTextsOf(r);
-  EXPECT_EQ(shown.xing, "\xC1\xF5");
-  EXPECT_EQ(shown.ming, "\xB1\xB8");
-  EXPECT_EQ(shown.zi, "AB");
-  EXPECT_EQ(shown.story, "\xC1\xF5\xB1\xB8\r\nx");
+  const ShownTextSet shown = ShownTextsOf(r);
+  EXPECT_EQ(shown.Xing, "\xC1\xF5");
+  EXPECT_EQ(shown.Ming, "\xB1\xB8");
+  EXPECT_EQ(shown.Zi, "AB");
+  EXPECT_EQ(shown.Story, "\xC1\xF5\xB1\xB8\r\nx");
   EXPECT_EQ(r, before);
 }
 

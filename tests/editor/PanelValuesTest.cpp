@@ -57,12 +57,12 @@ OfficerRecord SampleRecord() {
 // The panel as showing the record would fill it, with the names as shown.
 struct Shown {
   PanelValues panel;
-  ShownNames names;
+  ShownTextSet names;
 };
 
 Shown Show(const OfficerRecord& r) {
   Shown s{PanelFromRecord(r), {}};
-  s.names = ShownNames{s.panel.xing, s.panel.ming, s.panel.zi, s.panel.story};
+  s.names = ShownTextSet{s.panel.xing, s.panel.ming, s.panel.zi, s.panel.story};
   return s;
 }
 
