@@ -37,9 +37,9 @@ bool IconvAccepts(iconv_t cd, const std::string& in) {
 }
 
 // A text of the table's characters in the given column, with an ASCII
-// letter after every fourth character. Only codes
-// with a real counterpart are taken, and for Big5 only those that glibc can
-// also convert to GBK, so that every contestant does the same work.
+// letter after every fourth character. Only codes with a real counterpart
+// are taken, and for Big5 only those that glibc can also convert to GBK, so
+// that every contestant does the same work.
 Text MixedText(CharacterTable::Column column, std::size_t characters) {
   const CharacterTable& table = LoadedCharacterTable();
   iconv_t cd = iconv_open("GBK", "CP950");
