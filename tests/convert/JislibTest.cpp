@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "convert/CharacterTable.h"
+#include "convert/CommittedTable.h"
 #include "convert/Jislib.h"
 #include "support/TempDir.h"
 
@@ -51,11 +51,6 @@ std::string Iconv(const char* to, const char* from, std::string text) {
   if (rc == static_cast<std::size_t>(-1) || inLeft != 0) return {};
   out.resize(out.size() - outLeft);
   return out;
-}
-
-std::filesystem::path CommittedTablePath() {
-  const char* source = std::getenv("VELM_SOURCE_DIR");
-  return std::filesystem::path(source ? source : VELM_CONFIGURED_SOURCE_DIR) / "src" / "convert" / "CharacterTable.bin";
 }
 
 std::string TwoBytes(std::uint16_t code) { return {static_cast<char>(code & 0xFF), static_cast<char>(code >> 8)}; }

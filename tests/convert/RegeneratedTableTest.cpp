@@ -4,14 +4,12 @@
 
 #include <QProcess>
 #include <QStringList>
-#include <cstdlib>
 #include <filesystem>
 
+#include "convert/CommittedTable.h"
 #include "support/TempDir.h"
 
 TEST(CharacterTableFile, IsWhatTheGeneratorMakes) {
-  const char* sourceDir = std::getenv("VELM_SOURCE_DIR");
-  const std::filesystem::path source = sourceDir ? sourceDir : VELM_CONFIGURED_SOURCE_DIR;
   TempDir dir;
   const std::filesystem::path made = dir / "CharacterTable.bin";
 
@@ -21,7 +19,7 @@ TEST(CharacterTableFile, IsWhatTheGeneratorMakes) {
   ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
   ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 
-  const auto committed = ReadBytes(source / "src" / "convert" / "CharacterTable.bin");
+  const auto committed = ReadBytes(CommittedTablePath());
   const auto regenerated = ReadBytes(made);
   ASSERT_EQ(regenerated.size(), 121756u);
   EXPECT_TRUE(committed == regenerated)
