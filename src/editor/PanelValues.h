@@ -32,8 +32,8 @@ PanelValues PanelFromRecord(const OfficerRecord& record);
 // Writes the panel into the record, in this order: enumerations (no selection
 // stores 0xFF), numbers (empty keeps the stored value, otherwise the low 16
 // or 8 bits of the integer), relationships, the names that differ from the
-// texts last shown (GbkToBig5 of a copy), the reading, the biography if it differs,
-// the skills (positions without a box cleared).
+// texts last shown (GbkToBig5 of a copy), the reading, the biography if it
+// differs, the skills (positions without a box cleared).
 //
 // A number text that is not an integer throws ConvertError; everything before
 // that field is already stored and nothing after it is.
