@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/CharacterTable.h"
-#include "convert/Jislib.h"
+#include "core/convert/CharacterTable.h"
+#include "core/convert/Jislib.h"
 
 namespace {
 

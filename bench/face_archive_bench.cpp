@@ -2,7 +2,7 @@
 // nothing cached: how long that takes from each archive.
 #include <benchmark/benchmark.h>
 
-#include "faces/FaceArchive.h"
+#include "core/faces/FaceArchive.h"
 #include "support/FaceArchiveBytes.h"
 #include "support/TempDir.h"
 

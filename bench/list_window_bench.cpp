@@ -26,11 +26,11 @@
 #include <string>
 #include <vector>
 
-#include "app/DialogSeam.h"
-#include "app/TForm_Main.h"
-#include "convert/Jislib.h"
-#include "list/OfficerRoster.h"
-#include "officers/OfficerFile.h"
+#include "gui/widgets/DialogSeam.h"
+#include "gui/mainwindow/TForm_Main.h"
+#include "core/convert/Jislib.h"
+#include "core/list/OfficerRoster.h"
+#include "core/officers/OfficerFile.h"
 
 namespace {
 

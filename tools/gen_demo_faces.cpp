@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "faces/FaceArchive.h"
+#include "core/faces/FaceArchive.h"
 
 namespace {
 

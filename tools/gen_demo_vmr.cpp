@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "officers/OfficerFile.h"
+#include "core/officers/OfficerFile.h"
 
 namespace {
 

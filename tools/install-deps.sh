@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   unicode-data libbz2-dev fonts-arphic-uming
+  clang ccache
 )
 
 missing=()

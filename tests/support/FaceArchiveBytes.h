@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "faces/FaceArchive.h"
+#include "core/faces/FaceArchive.h"
 #include "support/TempDir.h"
 
 using FaceBytes = std::vector<unsigned char>;

@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "app/DialogSeam.h"
-#include "app/TForm_Main.h"
-#include "faces/SettingsFile.h"
+#include "gui/widgets/DialogSeam.h"
+#include "gui/mainwindow/TForm_Main.h"
+#include "core/faces/SettingsFile.h"
 #include "support/TempDir.h"
 
 class MainWindowHarness {

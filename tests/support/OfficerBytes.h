@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "officers/OfficerRecord.h"
+#include "core/officers/OfficerRecord.h"
 
 // A file of the game's size filled with random bytes.
 inline std::vector<unsigned char> RandomOfficerFile(unsigned seed, std::size_t size = kOfficerFileSize) {

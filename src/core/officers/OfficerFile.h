@@ -1,0 +1,33 @@
+#pragma once
+// Loading TPERSON.VMR into the officer table and saving the table back in place.
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/officers/OfficerRecord.h"
+
+// A file that cannot be read, is too short, or cannot be written safely.
+// The message (UTF-8) names the file and the reason.
+class OfficerFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Reads the 110 slots. Throws OfficerFileError when the file cannot be read or
+// is shorter than 28,604 bytes; nothing is returned then, so the caller's table
+// stays as it was.
+OfficerTable LoadOfficerFile(const std::filesystem::path& path);
+
+// The bytes a save produces from the file's current bytes: the header, the
+// preserved ranges and anything past 28,604 bytes are kept; every field the
+// editor knows comes from the table.
+std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table);
+
+// Copies the file to path + ".bak", then replaces the file with the merged
+// bytes in one rename and reads it back. Throws OfficerFileError when the
+// backup cannot be made (nothing is written then), when the file cannot be
+// written, or when the read-back differs.
+void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table);
+
+std::filesystem::path BackupPathFor(const std::filesystem::path& path);

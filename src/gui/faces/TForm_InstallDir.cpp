@@ -1,0 +1,170 @@
+#include "gui/faces/TForm_InstallDir.h"
+
+#include "gui/widgets/PlacedWidgets.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "gui/widgets/DialogSeam.h"
+#include "gui/widgets/ErrorGuard.h"
+#include "gui/widgets/MainWindowLook.h"
+#include "core/faces/SettingsFile.h"
+
+namespace {
+
+constexpr int kDialogWidth = 265;
+constexpr int kDialogHeight = 302;
+constexpr int kPathRole = Qt::UserRole;        // the folder's full path, '/' separated
+constexpr int kFilledRole = Qt::UserRole + 1;  // its subfolders have been listed
+
+Qt::CaseSensitivity FileNameCase() {
+#ifdef _WIN32
+  return Qt::CaseInsensitive;
+#else
+  return Qt::CaseSensitive;
+#endif
+}
+
+// `path` lies in or is `folder` (both '/' separated, cleaned).
+bool IsWithin(const QString& path, const QString& folder) {
+  if (path.compare(folder, FileNameCase()) == 0) return true;
+  const QString prefix = folder.endsWith(u'/') ? folder : folder + u'/';
+  return path.startsWith(prefix, FileNameCase());
+}
+
+}  // namespace
+
+TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Form_InstallDir"));
+  setWindowTitle(QStringLiteral("选择Velmora的安装目录"));
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kDialogWidth, kDialogHeight);
+
+  ShellTreeView_InstallDir = new QTreeWidget(this);
+  ShellTreeView_InstallDir->setObjectName(QStringLiteral("ShellTreeView_InstallDir"));
+  ShellTreeView_InstallDir->setGeometry(0, 0, 265, 265);
+  ShellTreeView_InstallDir->setColumnCount(1);
+  ShellTreeView_InstallDir->setHeaderHidden(true);
+  ShellTreeView_InstallDir->setIndentation(19);
+  ShellTreeView_InstallDir->setSelectionMode(QAbstractItemView::SingleSelection);
+  ShellTreeView_InstallDir->setUniformRowHeights(true);
+  // Long folder names scroll sideways instead of being cut off.
+  ShellTreeView_InstallDir->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  ShellTreeView_InstallDir->header()->setStretchLastSection(false);
+  // Subfolders are listed when a folder is first opened, so the tree comes up at once.
+  connect(ShellTreeView_InstallDir, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
+    RunGuarded(this, [&] { FillFolder(item); });
+  });
+
+#ifdef _WIN32
+  for (const QFileInfo& drive : QDir::drives()) AddTopFolder(drive.absoluteFilePath(), QString());
+#else
+  AddTopFolder(QStringLiteral("/"), QStringLiteral("/"));
+  const QString home = QDir::homePath();
+  if (home != u"/") AddTopFolder(home, QDir::toNativeSeparators(home));
+#endif
+
+  Btn_Ok = MakeButton(this, "Btn_Ok", QStringLiteral("确  定"), 32, 272, 80, 25, true);
+  Btn_Cancel = MakeButton(this, "Btn_Cancel", QStringLiteral("取 消"), 152, 272, 80, 25, true);
+  connect(Btn_Ok, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_OkClick(); }); });
+  connect(Btn_Cancel, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_CancelClick(); }); });
+
+  InstallPath = ReadSettingsFile();
+  CentreOnScreen(this);
+}
+
+void TForm_InstallDir::AddTopFolder(const QString& path, const QString& caption) {
+  auto* item = new QTreeWidgetItem(ShellTreeView_InstallDir);
+  const QString clean = QDir::cleanPath(path);
+  item->setText(0, caption.isEmpty() ? QDir::toNativeSeparators(clean) : caption);
+  item->setData(0, kPathRole, clean);
+  QStyle::StandardPixmap icon = QStyle::SP_DirIcon;
+  if (clean == QDir::cleanPath(QDir::homePath())) icon = QStyle::SP_DirHomeIcon;
+#ifdef _WIN32
+  icon = QStyle::SP_DriveHDIcon;
+#endif
+  item->setIcon(0, style()->standardIcon(icon));
+  item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+}
+
+void TForm_InstallDir::FillFolder(QTreeWidgetItem* item) {
+  if (item == nullptr || item->data(0, kFilledRole).toBool()) return;
+  item->setData(0, kFilledRole, true);
+  const QString path = item->data(0, kPathRole).toString();
+  const QFileInfoList folders =
+      QDir(path).entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  const QIcon icon = style()->standardIcon(QStyle::SP_DirIcon);
+  // Hidden folders (a Wine prefix is one) come after the others.
+  for (const bool hidden : {false, true}) {
+    for (const QFileInfo& folder : folders) {
+      if (folder.isHidden() != hidden) continue;
+      auto* child = new QTreeWidgetItem(item);
+      child->setText(0, folder.fileName());
+      child->setData(0, kPathRole, QDir::cleanPath(path + u'/' + folder.fileName()));
+      child->setIcon(0, icon);
+      child->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
+  }
+  if (item->childCount() == 0) item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicator);
+}
+
+QString TForm_InstallDir::SelectedFolder() const {
+  const QList<QTreeWidgetItem*> selected = ShellTreeView_InstallDir->selectedItems();
+  if (selected.isEmpty()) return QString();
+  return QDir::toNativeSeparators(selected.first()->data(0, kPathRole).toString());
+}
+
+QTreeWidgetItem* TForm_InstallDir::RevealFolder(const QString& path) {
+  const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
+  // The top item nearest to the folder: the home folder rather than "/".
+  QTreeWidgetItem* item = nullptr;
+  for (int i = 0; i < ShellTreeView_InstallDir->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = ShellTreeView_InstallDir->topLevelItem(i);
+    const QString topPath = top->data(0, kPathRole).toString();
+    if (IsWithin(target, topPath) && (item == nullptr || topPath.size() > item->data(0, kPathRole).toString().size()))
+      item = top;
+  }
+  while (item != nullptr) {
+    const QString itemPath = item->data(0, kPathRole).toString();
+    if (itemPath.compare(target, FileNameCase()) == 0) return item;
+    FillFolder(item);
+    item->setExpanded(true);
+    QTreeWidgetItem* next = nullptr;
+    for (int i = 0; i < item->childCount() && next == nullptr; ++i)
+      if (IsWithin(target, item->child(i)->data(0, kPathRole).toString())) next = item->child(i);
+    item = next;
+  }
+  return nullptr;
+}
+
+void TForm_InstallDir::Btn_OkClick() {
+  InstallPath = SelectedFolder();
+  // The chosen folder serves this run even when it cannot be stored.
+  if (!WriteSettingsFile(InstallPath)) seam::ShowMessage(this, QStringLiteral("无法创建配置文件"));
+  accept();
+}
+
+void TForm_InstallDir::Btn_CancelClick() {
+  InstallPath.clear();
+  reject();
+}
+
+void TForm_InstallDir::keyPressEvent(QKeyEvent* event) {
+  // Escape works the Cancel button; closing by the title bar does not.
+  if (event->matches(QKeySequence::Cancel)) {
+    Btn_Cancel->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void TForm_InstallDir::showEvent(QShowEvent* event) {
+  CentreOnScreen(this);
+  QDialog::showEvent(event);
+}

@@ -1,0 +1,115 @@
+// Converting one officer's texts in place, and the names shown afterwards.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/convert/Jislib.h"
+#include "core/convert/OfficerTextConversion.h"
+#include "core/convert/ShiftJisSamples.h"
+#include "support/OfficerBytes.h"
+
+namespace {
+
+OfficerRecord GuanYuInShiftJis() {
+  OfficerRecord r;
+  r.Face = 321;
+  r.Wuli = 97;
+  r.Skills = {1, 2, 3, 4, 5, 6};
+  SetFieldBytes(r.Xing, kSjisGuan);
+  SetFieldBytes(r.Ming, kSjisYu);
+  SetFieldBytes(r.Zi, kSjisXue);
+  SetFieldBytes(r.Yin, kSjisReading);
+  SetFieldBytes(r.Story, kSjisGuan + kSjisYu + kSjisA + "1234");
+  return r;
+}
+
+TEST(OfficerTextConversion, SingleOfficerTurnsShiftJisTextsIntoBig5) {
+  OfficerRecord r = GuanYuInShiftJis();
+  OfficerRecord expected = r;
+  SetFieldBytes(expected.Xing, kBig5Guan);
+  SetFieldBytes(expected.Ming, kBig5Yu);
+  SetFieldBytes(expected.Zi, kBig5Xue);
+  SetFieldBytes(expected.Story, kBig5Guan + kBig5Yu + kBig5A + "1234");
+
+  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  EXPECT_EQ(r, expected);  // the reading and every number untouched
+  EXPECT_EQ(r.Yin.Text(), kSjisReading);
+}
+
+TEST(OfficerTextConversion, AllOfficersReadTheBiographyAsGbk) {
+  OfficerRecord r = GuanYuInShiftJis();
+  const std::string sjisStory = r.Story.Text();
+  SetFieldBytes(r.Story, "\xC1\xF5\xB1\xB8");  // 刘备 in GBK
+  ConvertOfficerTexts(r, StorySource::Gbk);
+  EXPECT_EQ(r.Xing.Text(), kBig5Guan);
+  EXPECT_EQ(r.Ming.Text(), kBig5Yu);
+  EXPECT_EQ(r.Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備 in Big5
+  EXPECT_EQ(r.Yin.Text(), kSjisReading);
+
+  // A Shift-JIS biography is read as GBK codes, not as Shift-JIS.
+  SetFieldBytes(r.Story, sjisStory);
+  ConvertOfficerTexts(r, StorySource::Gbk);
+  EXPECT_EQ(r.Story.Text(), GbkToBig5(sjisStory));
+  EXPECT_NE(r.Story.Text(), ShiftJisToBig5(sjisStory));
+}
+
+TEST(OfficerTextConversion, FieldsWithoutATerminatorStayWithinTheirWidth) {
+  OfficerRecord r;
+  SetFieldBytes(r.Xing, kSjisA + kSjisA + "\x82");  // five bytes, no zero, a lead byte last
+  SetFieldBytes(r.Ming, "ABCDE");
+  SetFieldBytes(r.Zi, kSjisA + kSjisA + "\x82");
+  SetFieldBytes(r.Yin, "\x82\xA0reading");
+  std::string story;
+  while (story.size() + 2 <= TextField<153>::kWidth) story += kSjisA;
+  story += "\x82";  // 153 bytes
+  SetFieldBytes(r.Story, story);
+
+  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  EXPECT_EQ(FieldBytes(r.Xing), kBig5A + kBig5A + "\x82");
+  EXPECT_EQ(FieldBytes(r.Ming), "ABCDE");
+  EXPECT_EQ(FieldBytes(r.Zi), kBig5A + kBig5A + "\x82");
+  EXPECT_EQ(r.Yin.Text(), "\x82\xA0reading");  // the field after Zi keeps its bytes
+  std::string expectedStory;
+  while (expectedStory.size() + 2 <= TextField<153>::kWidth) expectedStory += kBig5A;
+  expectedStory += "\x82";
+  EXPECT_EQ(FieldBytes(r.Story), expectedStory);
+}
+
+TEST(OfficerTextConversion, BytesAfterTheTerminatorAreKept) {
+  OfficerRecord r;
+  SetFieldBytes(r.Xing, kSjisA + std::string(1, '\0') + kSjisA);
+  SetFieldBytes(r.Story, kSjisXue + std::string(1, '\0') + kSjisXue);
+  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  EXPECT_EQ(FieldBytes(r.Xing), kBig5A + std::string(1, '\0') + kSjisA);
+  EXPECT_EQ(FieldBytes(r.Story).substr(0, 5), kBig5Xue + std::string(1, '\0') + kSjisXue);
+}
+
+TEST(OfficerTextConversion, EmptySlotStaysEmptyAndHasNoPlaceholderName) {
+  OfficerRecord r;
+  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  ConvertOfficerTexts(r, StorySource::Gbk);
+  EXPECT_EQ(r, OfficerRecord{});
+  EXPECT_EQ(ConvertedRosterName(r), "");
+  EXPECT_EQ(ConvertedDisplayName(r), " ");
+  const ShownTextSet shown = ShownTextsOf(r);
+  EXPECT_TRUE(shown.Xing.empty() && shown.Ming.empty() && shown.Zi.empty() && shown.Story.empty());
+}
+
+TEST(OfficerTextConversion, NamesAreShownInGbkWithoutTouchingTheRecord) {
+  OfficerRecord r;
+  SetFieldBytes(r.Xing, "\xBC\x42");  // 劉
+  SetFieldBytes(r.Ming, "\xB3\xC6");  // 備
+  SetFieldBytes(r.Zi, "AB");
+  SetFieldBytes(r.Story, "\xBC\x42\xB3\xC6\r\nx");
+  const OfficerRecord before = r;
+  EXPECT_EQ(ConvertedRosterName(r), "\xC1\xF5\xB1\xB8");  // 刘备
+  EXPECT_EQ(ConvertedDisplayName(r), "\xC1\xF5\xB1\xB8 AB");
+  const ShownTextSet shown = ShownTextsOf(r);
+  EXPECT_EQ(shown.Xing, "\xC1\xF5");
+  EXPECT_EQ(shown.Ming, "\xB1\xB8");
+  EXPECT_EQ(shown.Zi, "AB");
+  EXPECT_EQ(shown.Story, "\xC1\xF5\xB1\xB8\r\nx");
+  EXPECT_EQ(r, before);
+}
+
+}  // namespace

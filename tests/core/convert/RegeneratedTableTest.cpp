@@ -1,0 +1,32 @@
+// The committed character table is exactly what its generator makes from
+// glibc's iconv and the Unihan data, so the two cannot drift apart.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+#include <filesystem>
+
+#include "core/convert/CommittedTable.h"
+#include "support/TempDir.h"
+
+TEST(CharacterTableFile, IsWhatTheGeneratorMakes) {
+#ifndef VELM_GEN_CHAR_TABLE
+  GTEST_SKIP() << "the table generator is not built (its libraries are missing)";
+#else
+  TempDir dir;
+  const std::filesystem::path made = dir / "CharacterTable.bin";
+
+  QProcess generator;
+  generator.start(QStringLiteral(VELM_GEN_CHAR_TABLE), {QString::fromStdString(made.string())});
+  ASSERT_TRUE(generator.waitForFinished(120000)) << "the generator did not finish";
+  ASSERT_EQ(generator.exitStatus(), QProcess::NormalExit);
+  ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+
+  const auto committed = ReadBytes(CommittedTablePath());
+  const auto regenerated = ReadBytes(made);
+  ASSERT_EQ(regenerated.size(), 121756u);
+  EXPECT_TRUE(committed == regenerated)
+      << "src/core/convert/CharacterTable.bin differs from the generator's output; rebuild it with the "
+         "update_char_table target";
+#endif
+}

@@ -1,0 +1,220 @@
+// The editor's field rules: what showing puts into the panel and what a
+// confirmation writes back, in its order and with its reductions.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "core/editor/EditorFields.h"
+#include "core/editor/PanelValues.h"
+#include "core/officers/IntegerText.h"
+#include "support/OfficerBytes.h"
+
+namespace {
+
+// Big5 and GBK spellings of the same names.
+const std::string kBig5Zhang = "\xB1\x69";     // 張
+const std::string kBig5Fei = "\xAD\xB8";       // 飛
+const std::string kBig5Guan = "\xC3\xF6";      // 關
+const std::string kGbkZhang = "\xD5\xC5";      // 张
+const std::string kGbkFei = "\xB7\xC9";        // 飞
+const std::string kGbkGuan = "\xB9\xD8";       // 关
+const std::string kBig5Yu = "\xA6\xD0";
+
+std::size_t NumberIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) {
+    if (NumberFields()[i].objectName == name) return i;
+  }
+  ADD_FAILURE() << "no number field " << name;
+  return 0;
+}
+
+OfficerRecord SampleRecord() {
+  OfficerRecord r;
+  r.Face = 1234;
+  r.Father = 900;
+  r.BornYear = 0xFFFF;
+  r.Shengwang = 321;
+  r.Tongshuai = 80;
+  r.Wuli = 81;
+  r.Zhili = 82;
+  r.Zhengzhi = 83;
+  r.Meili = 84;
+  r.Xiangxing = 0xFF;
+  r.Touyuan = 7;
+  r.Type = 0xFF;
+  r.Gender = 2;
+  r.Character = 3;
+  r.Task = 4;  // one past the list
+  r.Xing.Write(kBig5Guan);
+  r.Ming.Write(kBig5Yu);
+  r.Yin.Write("guan yu");
+  r.Story.Write("a\nb");
+  r.Skills = {0x81, 0, 0, 0, 0, 0xFF};
+  return r;
+}
+
+// The panel as showing the record would fill it, with the names as shown.
+struct Shown {
+  PanelValues panel;
+  ShownTextSet names;
+};
+
+Shown Show(const OfficerRecord& r) {
+  Shown s{PanelFromRecord(r), {}};
+  s.names = ShownTextSet{s.panel.xing, s.panel.ming, s.panel.zi, s.panel.story};
+  return s;
+}
+
+TEST(EditorFields, EnumerationListsAndSkillGrid) {
+  std::set<std::string_view> names;
+  for (const auto& picker : Enumerations()) names.insert(picker.objectName);
+  EXPECT_EQ(names.size(), kEnumerationCount);
+  EXPECT_EQ(Enumerations()[2].objectName, "ComboBox_Character");
+  EXPECT_EQ(Enumerations()[2].items.front(), "小心 ");  // with its blank
+
+  // Every box names its own byte and bit, and no position appears twice.
+  std::set<std::pair<int, int>> positions;
+  for (const auto& box : SkillLayout()) {
+    ASSERT_EQ(box.objectName.size(), 6u);
+    EXPECT_EQ(box.objectName[4] - '0', box.byte) << box.objectName;
+    EXPECT_EQ(0x80 >> (box.objectName[5] - '0'), box.mask) << box.objectName;
+    positions.insert({box.byte, box.mask});
+  }
+  EXPECT_EQ(positions.size(), kSkillBoxCount);
+
+  // The grid, row by row: the first row starts with 农业, the second with
+  // 突击, the last one ends with 医者 and 仙人.
+  const auto& grid = SkillLayout();
+  EXPECT_EQ(grid[0].caption, "农业");
+  EXPECT_EQ(grid[6].caption, "训练");
+  EXPECT_EQ(grid[7].caption, "突击");
+  EXPECT_EQ(grid[8].caption, "火矢");
+  EXPECT_EQ(grid[21].caption, "回复");
+  EXPECT_EQ(grid[32].caption, "论破");
+  EXPECT_EQ(grid[35].caption, "军师");
+  EXPECT_EQ(grid[40].caption, "医者");
+  EXPECT_EQ(grid[41].objectName, "CB_S56");
+}
+
+TEST(EditorFields, SkillBytesAndBoxes) {
+  std::array<bool, kSkillBoxCount> all;
+  all.fill(true);
+  EXPECT_EQ(SkillsFromBoxes(all), (std::array<std::uint8_t, 6>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03}));
+
+  // Byte 5 = FF shows only its two boxes and reads back as 03.
+  const auto shown = BoxesFromSkills({0, 0, 0, 0, 0, 0xFF});
+  int checked = 0;
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) checked += shown[i];
+  EXPECT_EQ(checked, 2);
+  EXPECT_TRUE(shown[40] && shown[41]);
+  EXPECT_EQ(SkillsFromBoxes(shown), (std::array<std::uint8_t, 6>{0, 0, 0, 0, 0, 0x03}));
+}
+
+TEST(PanelFromRecord, StopsAtTheFieldEndAndLeavesTheRecordAlone) {
+  OfficerRecord r;
+  r.Xing.bytes = {'a', 'b', 'c', 'd', 'e'};  // no terminator
+  for (auto& b : r.Yin.bytes) b = 'y';
+  const OfficerRecord before = r;
+  const PanelValues p = PanelFromRecord(r);
+  EXPECT_EQ(p.xing, "abcde");
+  EXPECT_EQ(p.yin, std::string(11, 'y'));
+  EXPECT_EQ(r, before);
+}
+
+TEST(ConfirmIntoRecord, UneditedPanelChangesOnlyWhatTheListsCannotHold) {
+  OfficerRecord r = SampleRecord();
+  r.Xing.bytes[4] = 0x77;  // beyond the terminator
+  const Shown s = Show(r);
+  OfficerRecord confirmed = r;
+  ConfirmIntoRecord(s.panel, s.names, confirmed);
+
+  OfficerRecord expected = r;
+  expected.Task = 0xFF;     // outside its list: shown as no selection, stored as 0xFF
+  expected.Gender = 0xFF;
+  expected.Skills[5] = 0x03;
+  EXPECT_EQ(confirmed, expected);
+}
+
+TEST(ConfirmIntoRecord, NumbersAreReducedToTheirFieldWidth) {
+  struct Case {
+    std::string_view field;
+    std::string text;
+    unsigned stored;
+  };
+  const Case cases[] = {
+      {"Edit_Tongshuai", "150", 150},  {"Edit_Tongshuai", "70000", 4464}, {"Edit_Wuli", "-1", 65535},
+      {"Edit_Meili", " 12", 12},        {"Edit_Meili", "$10", 16},         {"Edit_Zhili", "0x1F", 31},
+      {"Edit_Xiangxing", "300", 44},    {"Edit_Touyuan", "-1", 255},       {"Edit_Face", "2012", 2012},
+      {"Edit_DeadYear", "2147483647", 65535},
+  };
+  for (const Case& c : cases) {
+    OfficerRecord r = SampleRecord();
+    Shown s = Show(r);
+    s.panel.numbers[NumberIndex(c.field)] = c.text;
+    ConfirmIntoRecord(s.panel, s.names, r);
+    const NumberField& f = NumberFields()[NumberIndex(c.field)];
+    const unsigned stored = f.wide ? r.*f.wide : r.*f.narrow;
+    EXPECT_EQ(stored, c.stored) << c.field << " '" << c.text << "'";
+  }
+}
+
+TEST(ConfirmIntoRecord, ABadNumberStopsWithEverythingBeforeItStored) {
+  OfficerRecord r = SampleRecord();
+  Shown s = Show(r);
+  s.panel.enumerations[0] = 2;                          // Type
+  s.panel.enumerations[11] = 1;                         // Task, last enumeration
+  s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "99";
+  s.panel.numbers[NumberIndex("Edit_Wuli")] = "abc";
+  s.panel.numbers[NumberIndex("Edit_Zhili")] = "98";
+  s.panel.relationships[0] = 650;
+  s.panel.xing = kGbkZhang;
+  s.panel.yin = "zhang";
+  s.panel.skills.fill(true);
+  const OfficerRecord before = r;
+
+  try {
+    ConfirmIntoRecord(s.panel, s.names, r);
+    FAIL() << "no error";
+  } catch (const ConvertError& e) {
+    EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+  }
+  EXPECT_EQ(r.Type, 2);
+  EXPECT_EQ(r.Task, 1);
+  EXPECT_EQ(r.Tongshuai, 99);
+  OfficerRecord untouched = r;  // everything from Wuli on is as before
+  untouched.Type = before.Type;
+  untouched.Gender = before.Gender;
+  untouched.Task = before.Task;
+  untouched.Tongshuai = before.Tongshuai;
+  EXPECT_EQ(untouched, before);
+}
+
+TEST(ConfirmIntoRecord, TextsNeverRunPastTheirFields) {
+  OfficerRecord r;
+  r.Yin.Write("0123456789");
+  r.Story.bytes.fill('s');
+  const Shown s = Show(r);
+  PanelValues edited = s.panel;
+  edited.xing = kGbkZhang + kGbkFei + kGbkGuan;     // 6 bytes for 4
+  edited.zi = "ab" + kGbkZhang;                      // 2 + 2 bytes fit exactly
+  edited.ming = "abc" + kGbkFei;                     // a character may not be split
+  edited.yin = "abcdefghijkl";
+  edited.story = std::string(200, 'n');
+  ConfirmIntoRecord(edited, s.names, r);
+  EXPECT_EQ(r.Xing.Text(), kBig5Zhang + kBig5Fei);
+  EXPECT_EQ(r.Zi.Text(), "ab" + kBig5Zhang);
+  EXPECT_EQ(r.Ming.Text(), "abc");
+  EXPECT_EQ(FieldBytes(r.Yin), "abcdefghij" + std::string("\0", 1));
+  EXPECT_EQ(r.Story.Text(), std::string(152, 'n'));
+  EXPECT_EQ(r.Story.bytes[152], 0);
+
+  // A reading that fills all eleven bytes is kept whole when left alone.
+  OfficerRecord full;
+  full.Yin.bytes.fill('y');
+  const Shown f = Show(full);
+  ConfirmIntoRecord(f.panel, f.names, full);
+  EXPECT_EQ(FieldBytes(full.Yin), std::string(11, 'y'));
+}
+
+}  // namespace

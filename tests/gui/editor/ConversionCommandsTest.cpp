@@ -1,0 +1,259 @@
+// The two Japanese-to-Chinese buttons on the real main window.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <vector>
+
+#include "gui/widgets/GbkText.h"
+#include "core/convert/Jislib.h"
+#include "core/convert/OfficerTextConversion.h"
+#include "core/convert/ShiftJisSamples.h"
+#include "gui/list/ListWindowFixture.h"
+
+namespace {
+
+// Guan Yu (関羽, reading かんう) has the courtesy name 雲長 and a biography,
+// all in Shift-JIS.
+const std::string kSjisZi = "\x89\x5F\x92\xB7";
+const std::string kSjisStory = "\x8A\xD6\x89\x48\x82\xA0\r\n\x8A\x77";
+// What the converter makes of the courtesy name in Big5: 雲長.
+const std::string kBig5Zi = "\xB6\xB3\xAA\xF8";
+
+constexpr std::size_t kGuanYu = 0;  // roster number 650
+constexpr std::size_t kEmpty = 1;   // 651, no texts at all
+constexpr std::size_t kLiuBei = 2;  // 652, already Big5, biography in GBK
+
+class ConversionCommandsTest : public ListWindowFixture {
+ protected:
+  void SetUp() override {
+    OfficerTable table{};
+    OfficerRecord& guan = table[kGuanYu];
+    SetFieldBytes(guan.Xing, kSjisGuan);
+    SetFieldBytes(guan.Ming, kSjisYu);
+    SetFieldBytes(guan.Zi, kSjisZi);
+    SetFieldBytes(guan.Yin, kSjisReading);
+    SetFieldBytes(guan.Story, kSjisStory);
+    guan.Tongshuai = 95;
+    guan.Wuli = 97;
+    guan.Zhili = 75;
+    guan.Zhengzhi = 62;
+    guan.Meili = 93;
+    guan.Face = 5;
+
+    OfficerRecord& liu = table[kLiuBei];
+    SetFieldBytes(liu.Xing, "\xBC\x42");         // 劉
+    SetFieldBytes(liu.Ming, "\xB3\xC6");         // 備
+    SetFieldBytes(liu.Story, "\xC1\xF5\xB1\xB8");  // 刘备, GBK
+    SetFieldBytes(liu.Yin, "liu bei");
+    liu.Tongshuai = 80;
+    Load(table);
+    loaded = Window().Table;
+  }
+
+  QTreeWidgetItem* Row(std::size_t slot) {
+    QTreeWidget* list = Window().ListView_SelPrsn;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      if (list->topLevelItem(i)->text(0) == QString::number(static_cast<int>(slot) + kFirstNewOfficer)) {
+        return list->topLevelItem(i);
+      }
+    }
+    return nullptr;
+  }
+  void Select(std::size_t slot) {
+    QTreeWidgetItem* row = Row(slot);
+    ASSERT_NE(row, nullptr);
+    Window().ListView_SelPrsn->setCurrentItem(row);
+    ASSERT_EQ(Window().CurrentSlot, static_cast<int>(slot));
+  }
+  std::vector<QStringList> RowTexts() {
+    std::vector<QStringList> rows;
+    QTreeWidget* list = Window().ListView_SelPrsn;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+      QStringList texts;
+      for (int c = 0; c < list->columnCount(); ++c) texts << list->topLevelItem(i)->text(c);
+      rows.push_back(texts);
+    }
+    return rows;
+  }
+  std::vector<QComboBox*> Pickers() {
+    TForm_Main& w = Window();
+    return {w.ComboBox_Father, w.ComboBox_Mother,  w.ComboBox_Another, w.ComboBox_Xiangxing,
+            w.ComboBox_Family, w.ComboBox_Brother, w.ComboBox_Enemy};
+  }
+  void ExpectRosterEntry(std::size_t slot, const QString& name) {
+    for (QComboBox* picker : Pickers()) {
+      EXPECT_EQ(picker->itemText(static_cast<int>(slot) + kFirstNewOfficer), name) << picker->objectName().toStdString();
+    }
+  }
+  // Panel texts as GBK bytes, in the order of ShownTexts.
+  ShownTextSet PanelTexts() {
+    TForm_Main& w = Window();
+    return {ToGbk(w.Edit_Xing->text()), ToGbk(w.Edit_Ming->text()), ToGbk(w.Edit_Zi->text()), w.MemoStoryBytes()};
+  }
+  static void ExpectSameTexts(const ShownTextSet& a, const ShownTextSet& b) {
+    EXPECT_EQ(a.Xing, b.Xing);
+    EXPECT_EQ(a.Ming, b.Ming);
+    EXPECT_EQ(a.Zi, b.Zi);
+    EXPECT_EQ(a.Story, b.Story);
+  }
+  void ExpectGuanYuConverted(const std::string& big5Story) {
+    const OfficerRecord& r = Window().Table[kGuanYu];
+    EXPECT_EQ(r.Xing.Text(), kBig5Guan);
+    EXPECT_EQ(r.Ming.Text(), kBig5Yu);
+    EXPECT_EQ(r.Zi.Text(), kBig5Zi);
+    EXPECT_EQ(r.Story.Text(), big5Story);
+    EXPECT_EQ(r.Yin.Text(), kSjisReading);
+    OfficerRecord rest = r;  // every other field as loaded
+    rest.Xing = loaded[kGuanYu].Xing;
+    rest.Ming = loaded[kGuanYu].Ming;
+    rest.Zi = loaded[kGuanYu].Zi;
+    rest.Story = loaded[kGuanYu].Story;
+    EXPECT_EQ(rest, loaded[kGuanYu]);
+  }
+  // The panel shows Guan Yu's converted names and biography and takes them
+  // as last shown.
+  void ExpectPanelShowsGuanYuConverted() {
+    TForm_Main& w = Window();
+    EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
+    EXPECT_EQ(w.Edit_Ming->text(), QStringLiteral("羽"));
+    EXPECT_EQ(w.Edit_Zi->text(), QStringLiteral("云长"));
+    EXPECT_EQ(w.MemoStoryBytes(), Big5ToGbk(w.Table[kGuanYu].Story.Text()));
+    ExpectSameTexts(w.ShownTexts, PanelTexts());
+  }
+  void ExpectNothingAskedOrWritten() {
+    EXPECT_TRUE(harness.messages.empty());
+    EXPECT_EQ(harness.modalDialogs, 0);
+    EXPECT_EQ(harness.openDialogs, 0);
+    EXPECT_FALSE(std::filesystem::exists(dir_ / "TPERSON.VMR.bak"));
+  }
+
+  OfficerTable loaded{};
+};
+
+TEST_F(ConversionCommandsTest, ThisOfficerConvertsShowsRenamesAndRefreshesTheSelectedRow) {
+  TForm_Main& w = Window();
+  Select(kGuanYu);
+  w.Button1->click();
+
+  ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
+  ExpectPanelShowsGuanYuConverted();
+  EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
+
+  ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
+  QTreeWidgetItem* row = Row(kGuanYu);
+  ASSERT_NE(row, nullptr);
+  EXPECT_EQ(row->text(0), QStringLiteral("650"));
+  EXPECT_EQ(row->text(1), QStringLiteral("关羽 云长"));
+  EXPECT_EQ(row->text(2), QStringLiteral("95"));
+  EXPECT_EQ(row->text(3), QStringLiteral("97"));
+  EXPECT_EQ(row->text(6), QStringLiteral("93"));
+  ExpectNothingAskedOrWritten();
+
+  // The panel now shows what the table holds: confirming keeps the bytes.
+  const OfficerRecord converted = w.Table[kGuanYu];
+  w.Btn_MConfirm->click();
+  EXPECT_EQ(w.Table[kGuanYu].Xing, converted.Xing);
+  EXPECT_EQ(w.Table[kGuanYu].Zi, converted.Zi);
+  EXPECT_EQ(w.Table[kGuanYu].Story, converted.Story);
+}
+
+TEST_F(ConversionCommandsTest, ThisOfficerWithoutASelectedRowLeavesTheListAlone) {
+  TForm_Main& w = Window();
+  ASSERT_EQ(w.SelectedRow(), nullptr);
+  ASSERT_EQ(w.CurrentSlot, static_cast<int>(kGuanYu));
+  const std::vector<QStringList> rowsBefore = RowTexts();
+  w.Button1->click();
+
+  ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
+  ExpectPanelShowsGuanYuConverted();
+  ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
+  EXPECT_EQ(RowTexts(), rowsBefore);
+  ExpectNothingAskedOrWritten();
+}
+
+TEST_F(ConversionCommandsTest, AnEmptySlotGetsAnEmptyRosterEntryAndABlankName) {
+  TForm_Main& w = Window();
+  Select(kEmpty);
+  w.Button1->click();
+  EXPECT_EQ(w.Table[kEmpty], loaded[kEmpty]);
+  ExpectRosterEntry(kEmpty, QString());
+  EXPECT_EQ(Row(kEmpty)->text(1), QStringLiteral(" "));
+  EXPECT_TRUE(w.Edit_Xing->text().isEmpty());
+  EXPECT_TRUE(w.Memo_Story->toPlainText().isEmpty());
+
+  w.ListView_SelPrsn->clearSelection();
+  Row(kEmpty)->setText(1, QStringLiteral("x"));
+  w.Button2->click();
+  ExpectRosterEntry(kEmpty, QString());
+  EXPECT_EQ(Row(kEmpty)->text(1), QStringLiteral(" "));
+}
+
+TEST_F(ConversionCommandsTest, AllOfficersWithoutASelectedRowLeavesThePanelAsItWas) {
+  TForm_Main& w = Window();
+  Select(kGuanYu);
+  w.ListView_SelPrsn->clearSelection();
+  ASSERT_EQ(w.SelectedRow(), nullptr);
+  const ShownTextSet panelBefore = PanelTexts();
+  const ShownTextSet shownBefore = w.ShownTexts;
+
+  w.Button2->click();
+
+  // Names from Shift-JIS, the biography read as GBK.
+  ExpectGuanYuConverted(GbkToBig5(kSjisStory));
+  EXPECT_EQ(w.Table[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備
+  EXPECT_EQ(w.Table[kLiuBei].Yin.Text(), "liu bei");
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    OfficerRecord expected = loaded[s];
+    ConvertOfficerTexts(expected, StorySource::Gbk);
+    EXPECT_EQ(w.Table[s], expected) << "slot " << s;
+  }
+
+  ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
+  EXPECT_EQ(Row(kGuanYu)->text(1), QStringLiteral("关羽 云长"));
+  EXPECT_EQ(Row(kLiuBei)->text(2), QStringLiteral("80"));
+  ExpectSameTexts(PanelTexts(), panelBefore);
+  ExpectSameTexts(w.ShownTexts, shownBefore);
+  ExpectNothingAskedOrWritten();
+}
+
+TEST_F(ConversionCommandsTest, AllOfficersWithASelectedRowShowsTheCurrentSlotAnew) {
+  TForm_Main& w = Window();
+  Select(kGuanYu);
+  w.Button2->click();
+  ExpectGuanYuConverted(GbkToBig5(kSjisStory));
+  ExpectPanelShowsGuanYuConverted();
+  EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
+  EXPECT_EQ(w.SelectedRow(), Row(kGuanYu));
+}
+
+TEST_F(ConversionCommandsTest, AllOfficersAfterASearchConvertsHiddenSlotsToo) {
+  TForm_Main& w = Window();
+  w.Edit_STongshuai->setText(QStringLiteral("95"));
+  w.Btn_ReSearch->click();
+  ASSERT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 1);
+
+  w.Button2->click();
+  EXPECT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 1);  // the list is not rebuilt
+  EXPECT_EQ(Row(kGuanYu)->text(1), QStringLiteral("关羽 云长"));
+  EXPECT_EQ(Row(kLiuBei), nullptr);
+  EXPECT_EQ(w.Table[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");
+  ExpectRosterEntry(kLiuBei, QStringLiteral("刘备"));
+  ExpectRosterEntry(kEmpty, QString());
+  ExpectNothingAskedOrWritten();
+}
+
+TEST(ConversionCommandsWithoutAFile, ChangeNothing) {
+  MainWindowHarness fresh;
+  TForm_Main& w = fresh.Window();
+  w.Button1->click();
+  w.Button2->click();
+  EXPECT_EQ(w.Table, OfficerTable{});
+  EXPECT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 0);
+  EXPECT_TRUE(fresh.messages.empty());
+}
+
+}  // namespace

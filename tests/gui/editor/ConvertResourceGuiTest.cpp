@@ -1,0 +1,12 @@
+// The character table reaches the windows' program too: it is linked in
+// with the core library's resources.
+#include <gtest/gtest.h>
+
+#include "core/convert/CharacterTable.h"
+#include "core/convert/Jislib.h"
+
+TEST(ConvertResourceInGui, TheTableIsLoaded) {
+  LoadConversionTable();
+  EXPECT_EQ(LoadedCharacterTable().Entry(CharacterTable::kBig5, 0), 0x0080);
+  EXPECT_EQ(Big5ToGbk(std::string("\xBC\x42\xB3\xC6")), "\xC1\xF5\xB1\xB8");
+}

@@ -1,0 +1,365 @@
+// The welcome and help window: layout, closing, link hover and the author box.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "gui/widgets/ClickLabel.h"
+#include "gui/widgets/DialogSeam.h"
+#include "gui/help/TForm_Help.h"
+#include "support/MainWindowHarness.h"
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 255, 0);
+
+// Sends a press and a release of the left button at a point of the window,
+// to the widget that lies there, as a person's click would arrive.
+void ClickAt(QWidget* window, QPoint at) {
+  QWidget* target = window->childAt(at);
+  if (!target) target = window;
+  const QPointF local = target->mapFrom(window, at);
+  const QPointF global = window->mapToGlobal(QPointF(at));
+  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &release);
+}
+
+void ClickOn(QWidget* window, QWidget* child) { ClickAt(window, child->geometry().center()); }
+
+void MoveTo(QWidget* window, QPoint at) {
+  QWidget* target = window->childAt(at);
+  if (!target) target = window;
+  QMouseEvent move(QEvent::MouseMove, target->mapFrom(window, QPointF(at)), window->mapToGlobal(QPointF(at)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &move);
+}
+
+void PressKey(QWidget* window, int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(window, &press);
+}
+
+// A point of the bare surface: no picture and no label lies there.
+const QPoint kBareSurface(20, 250);
+
+struct LinkStyle {
+  bool bold;
+  bool underlined;
+  QColor colour;
+};
+
+LinkStyle StyleOf(const QLabel* label) {
+  return {label->font().bold(), label->font().underline(), label->palette().color(QPalette::WindowText)};
+}
+
+void ExpectRestingLink(const QLabel* label) {
+  const LinkStyle style = StyleOf(label);
+  EXPECT_TRUE(style.bold) << label->objectName().toStdString();
+  EXPECT_FALSE(style.underlined) << label->objectName().toStdString();
+  EXPECT_EQ(style.colour, kBlue) << label->objectName().toStdString();
+}
+
+void ExpectHoveredLink(const QLabel* label) {
+  const LinkStyle style = StyleOf(label);
+  EXPECT_TRUE(style.bold) << label->objectName().toStdString();
+  EXPECT_TRUE(style.underlined) << label->objectName().toStdString();
+  EXPECT_EQ(style.colour, kGreen) << label->objectName().toStdString();
+}
+
+class HelpWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    seam::SetMessageHook([this](const seam::Message& m) { messages.push_back(m); });
+    TForm_Help::SetWebAddressHook([this](const QUrl& address) { opened.push_back(address); });
+    help = std::make_unique<TForm_Help>();
+    help->show();
+  }
+  void TearDown() override {
+    help.reset();
+    seam::ClearHooks();
+    TForm_Help::SetWebAddressHook(nullptr);
+  }
+
+  // Every label whose click closes the window.
+  std::vector<ClickLabel*> ClosingLabels() const {
+    TForm_Help& h = *help;
+    return {h.Label20, h.Label6, h.Label21, h.Label23, h.Label27, h.Label28, h.Label2, h.Label3, h.Label7,
+            h.Label8,  h.Label10, h.Label5, h.Label19, h.Label1, h.Label16, h.Label17, h.Label24, h.Label25, h.Label9};
+  }
+  std::vector<ClickLabel*> Pictures() const {
+    TForm_Help& h = *help;
+    return {h.Image1, h.Image2, h.Image3, h.Image4, h.Image5, h.Image6, h.Image7, h.Image8};
+  }
+
+  std::unique_ptr<TForm_Help> help;
+  std::vector<seam::Message> messages;
+  std::vector<QUrl> opened;
+};
+
+TEST_F(HelpWindowTest, WindowIsBorderlessSquareOnButtonFace) {
+  EXPECT_EQ(help->objectName(), QStringLiteral("Form_Help"));
+  EXPECT_EQ(help->size(), QSize(433, 433));
+  EXPECT_TRUE(help->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_EQ(help->palette().color(QPalette::Window), help->palette().color(QPalette::Button));
+  EXPECT_TRUE(help->windowTitle().startsWith(QStringLiteral("欢迎使用")));
+  EXPECT_EQ(help->font().pixelSize(), 12);
+}
+
+TEST_F(HelpWindowTest, PicturesFrameTheWindow) {
+  const std::vector<QRect> boxes{{0, 0, 113, 113},   {320, 0, 113, 113}, {0, 320, 113, 113}, {320, 320, 113, 113},
+                                 {112, 0, 209, 9},   {112, 424, 209, 9}, {0, 112, 9, 209},   {424, 112, 9, 209}};
+  const std::vector<ClickLabel*> pictures = Pictures();
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    SCOPED_TRACE(pictures[i]->objectName().toStdString());
+    EXPECT_EQ(pictures[i]->geometry(), boxes[i]);
+    EXPECT_TRUE(pictures[i]->hasScaledContents());
+    ASSERT_FALSE(pictures[i]->pixmap().isNull()) << "the picture's resource is missing";
+    EXPECT_EQ(pictures[i]->pixmap().size(), boxes[i].size());
+  }
+}
+
+TEST_F(HelpWindowTest, FixedLabelsHaveTheirTextsPlacesAndFonts) {
+  struct Expected {
+    QLabel* label;
+    QString text;
+    QPoint at;
+    int pixelSize;
+    bool bold;
+  };
+  TForm_Help& h = *help;
+  const std::vector<Expected> table{
+      {h.Label20, QStringLiteral("欢迎您使用"), {176, 16}, 16, false},
+      {h.Label6, QStringLiteral("Velmora 武将登录器1.7.1"), {117, 40}, 16, true},
+      {h.Label21, QStringLiteral("本登录器来自"), {134, 80}, 12, false},
+      {h.Label23, QStringLiteral("论坛"), {278, 79}, 12, false},
+      {h.Label27, QStringLiteral("同时推出"), {192, 104}, 13, false},
+      {h.Label2, QStringLiteral("使用提示："), {32, 144}, 12, false},
+      {h.Label3, QStringLiteral("1、登录武将文件为  我的文档\\Orvane\\Velmora TC\\TPrsn\\TPERSON.VMR       "), {56, 160}, 12,
+       false},
+      {h.Label7, QStringLiteral("2、支持Velmora中文版，可以用简体输入法输入姓名、列传    "), {56, 176}, 12, false},
+      {h.Label8, QStringLiteral("3、可将日文版登录武将信息转换为中文，直接在中文版中继续使用    "), {56, 192}, 12, false},
+      {h.Label12, QStringLiteral("4、可修改隐藏属性     "), {56, 208}, 12, false},
+      {h.Label10, QStringLiteral("。。。单击或按任意键进入修改。。。"), {40, 232}, 20, true},
+      {h.Label5, QStringLiteral("更新版本下载以及建议、Bug 的提出    "), {112, 264}, 12, false},
+      {h.Label19, QStringLiteral("请到"), {72, 288}, 12, false},
+      {h.Label1, QStringLiteral("鸣谢："), {120, 314}, 12, false},
+      {h.Label16, QStringLiteral("整理资料及提供修改方法的 "), {144, 334}, 12, false},
+      {h.Label24, QStringLiteral("作者："), {130, 376}, 12, false},
+      {h.Label9, QStringLiteral("2004年11月2日"), {176, 408}, 12, false},
+  };
+  for (const Expected& e : table) {
+    SCOPED_TRACE(e.label->objectName().toStdString());
+    EXPECT_EQ(e.label->text(), e.text);
+    EXPECT_EQ(e.label->pos(), e.at);
+    EXPECT_EQ(e.label->font().pixelSize(), e.pixelSize);
+    EXPECT_EQ(e.label->font().bold(), e.bold);
+    // trailing blanks widen the label with the text
+    EXPECT_GE(e.label->width(), e.label->fontMetrics().horizontalAdvance(e.text));
+  }
+  EXPECT_EQ(h.Label6->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(h.Label10->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+}
+
+TEST_F(HelpWindowTest, CreditLabelsStandInTheirPlacesWithTheirColours) {
+  TForm_Help& h = *help;
+  EXPECT_EQ(h.Label22->pos(), QPoint(210, 77));
+  EXPECT_EQ(h.Label22->font().pixelSize(), 16);
+  EXPECT_EQ(h.Label28->pos(), QPoint(110, 121));
+  EXPECT_EQ(h.Label28->font().pixelSize(), 14);
+  EXPECT_EQ(h.Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(h.Label13->pos(), QPoint(104, 288));
+  EXPECT_EQ(h.Label13->font().pixelSize(), 12);
+  EXPECT_TRUE(h.Label13->text().contains(TForm_Help::ForumAddress().host()));
+  EXPECT_EQ(h.Label17->pos(), QPoint(136, 352));
+  EXPECT_EQ(h.Label17->palette().color(QPalette::WindowText), kBlue);
+  EXPECT_EQ(h.Label25->pos(), QPoint(170, 374));
+  EXPECT_TRUE(h.Label25->font().bold());
+  EXPECT_EQ(h.Label25->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  EXPECT_EQ(h.Label11->pos(), QPoint(250, 374));
+  EXPECT_EQ(h.Label11->palette().color(QPalette::WindowText), kBlue);
+  for (QLabel* credit : {h.Label22, h.Label28, h.Label13, h.Label17, h.Label25, h.Label11}) {
+    EXPECT_FALSE(credit->text().trimmed().isEmpty()) << credit->objectName().toStdString();
+  }
+  ExpectRestingLink(h.Label22);
+  ExpectRestingLink(h.Label13);
+}
+
+TEST_F(HelpWindowTest, ClickOnTheSurfaceClosesTheWindow) {
+  ClickAt(help.get(), kBareSurface);
+  EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(HelpWindowTest, ClickOnEveryPictureAndPlainLabelClosesTheWindow) {
+  std::vector<ClickLabel*> closers = Pictures();
+  for (ClickLabel* label : ClosingLabels()) closers.push_back(label);
+  for (ClickLabel* closer : closers) {
+    help->show();
+    ClickOn(help.get(), closer);
+    EXPECT_FALSE(help->isVisible()) << closer->objectName().toStdString();
+  }
+  EXPECT_TRUE(opened.empty());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HelpWindowTest, ClickOnUsageNoteFourDoesNothing) {
+  ClickOn(help.get(), help->Label12);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(HelpWindowTest, CharacterKeysCloseTheWindowOthersDoNot) {
+  const std::vector<std::pair<int, QString>> silent{
+      {Qt::Key_Shift, QString()}, {Qt::Key_Left, QString()}, {Qt::Key_Down, QString()}, {Qt::Key_F1, QString()},
+      {Qt::Key_Delete, QStringLiteral("\x7f")}};
+  for (const auto& [key, text] : silent) {
+    PressKey(help.get(), key, text, key == Qt::Key_Shift ? Qt::ShiftModifier : Qt::NoModifier);
+    EXPECT_TRUE(help->isVisible()) << "key " << key;
+  }
+  const std::vector<std::pair<int, QString>> closing{{Qt::Key_A, QStringLiteral("a")},
+                                                     {Qt::Key_Return, QStringLiteral("\r")},
+                                                     {Qt::Key_Escape, QStringLiteral("\x1b")},
+                                                     {Qt::Key_Space, QStringLiteral(" ")}};
+  for (const auto& [key, text] : closing) {
+    help->show();
+    PressKey(help.get(), key, text);
+    EXPECT_FALSE(help->isVisible()) << "key " << key;
+  }
+}
+
+TEST_F(HelpWindowTest, LinksTurnGreenAndUnderlinedOnHoverAndBlueOverTheSurface) {
+  TForm_Help& h = *help;
+  MoveTo(help.get(), h.Label22->geometry().center());
+  ExpectHoveredLink(h.Label22);
+  ExpectRestingLink(h.Label13);
+
+  MoveTo(help.get(), h.Label13->geometry().center());
+  ExpectHoveredLink(h.Label13);
+  ExpectHoveredLink(h.Label22);  // only the bare surface turns them back
+
+  MoveTo(help.get(), h.Label20->geometry().center());
+  MoveTo(help.get(), h.Image1->geometry().center());
+  ExpectHoveredLink(h.Label22);
+  ExpectHoveredLink(h.Label13);
+
+  MoveTo(help.get(), kBareSurface);
+  ExpectRestingLink(h.Label22);
+  ExpectRestingLink(h.Label13);
+  EXPECT_EQ(h.Label22->font().pixelSize(), 16);
+  EXPECT_EQ(h.Label13->font().pixelSize(), 12);
+}
+
+TEST_F(HelpWindowTest, LinkClickOpensTheForumAndLeavesTheWindowOpen) {
+  for (ClickLabel* link : {help->Label22, help->Label13}) {
+    MoveTo(help.get(), link->geometry().center());
+    ClickOn(help.get(), link);
+    EXPECT_TRUE(help->isVisible()) << link->objectName().toStdString();
+    ExpectHoveredLink(link);
+  }
+  ASSERT_EQ(opened.size(), 2u);
+  EXPECT_EQ(opened[0], TForm_Help::ForumAddress());
+  EXPECT_EQ(opened[1], TForm_Help::ForumAddress());
+  EXPECT_TRUE(opened[0].isValid());
+  EXPECT_EQ(opened[0].scheme(), QStringLiteral("http"));
+}
+
+TEST_F(HelpWindowTest, AuthorClickShowsTheReminderThenCloses) {
+  bool visibleWhileBoxShown = false;
+  seam::SetMessageHook([&](const seam::Message& m) {
+    visibleWhileBoxShown = help->isVisible();
+    messages.push_back(m);
+  });
+  ClickOn(help.get(), help->Label11);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].caption, QStringLiteral("提醒"));
+  EXPECT_EQ(messages[0].text, QStringLiteral("台湾是中国不可分割的一部分\n钓鱼岛是中国固有领土\n"));
+  EXPECT_EQ(messages[0].kind, seam::MessageKind::Plain);
+  EXPECT_TRUE(visibleWhileBoxShown);
+  EXPECT_FALSE(help->isVisible());
+}
+
+// Shows the welcome window modally and runs `user` once its loop is going.
+// True when the window was still open after five seconds and had to be
+// closed from outside.
+bool RunWelcome(TForm_Help* welcome, const std::function<void()>& user) {
+  QTimer::singleShot(0, welcome, user);
+  bool timedOut = false;
+  QTimer deadline;
+  deadline.setSingleShot(true);
+  QObject::connect(&deadline, &QTimer::timeout, welcome, [&] {
+    timedOut = true;
+    welcome->close();
+  });
+  deadline.start(5000);
+  seam::RunModal(welcome);
+  return timedOut;
+}
+
+// The welcome screen runs its own modal loop: start-up goes on only after a
+// click or a character key, not after Shift or an arrow.
+TEST(WelcomeScreen, ModalShowingWaitsForACharacterKey) {
+  seam::ClearHooks();
+  auto welcome = std::make_unique<TForm_Help>();
+  EXPECT_EQ(welcome->parent(), nullptr);
+  bool openAfterSilentKeys = false;
+  const bool timedOut = RunWelcome(welcome.get(), [&] {
+    PressKey(welcome.get(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
+    PressKey(welcome.get(), Qt::Key_Right, QString());
+    openAfterSilentKeys = welcome->isVisible();
+    PressKey(welcome.get(), Qt::Key_Q, QStringLiteral("q"));
+  });
+  EXPECT_TRUE(openAfterSilentKeys);
+  EXPECT_FALSE(timedOut);
+}
+
+TEST(WelcomeScreen, ModalShowingEndsOnAClick) {
+  seam::ClearHooks();
+  auto welcome = std::make_unique<TForm_Help>();
+  bool openAfterLabel12 = false;
+  const bool timedOut = RunWelcome(welcome.get(), [&] {
+    ClickOn(welcome.get(), welcome->Label12);
+    openAfterLabel12 = welcome->isVisible();
+    ClickOn(welcome.get(), welcome->Label10);
+  });
+  EXPECT_TRUE(openAfterLabel12);
+  EXPECT_FALSE(timedOut);
+}
+
+TEST(HelpMenu, EachShowingIsAFreshWindowWithRestingLinks) {
+  MainWindowHarness harness;
+  TForm_Main& main = harness.Window();
+  std::vector<QPointer<TForm_Help>> shown;
+  harness.modalAnswer = [&](QDialog* dialog) {
+    auto* help = qobject_cast<TForm_Help*>(dialog);
+    EXPECT_NE(help, nullptr);
+    if (!help) return static_cast<int>(QDialog::Rejected);
+    EXPECT_EQ(help->parentWidget(), &main);
+    ExpectRestingLink(help->Label22);
+    ExpectRestingLink(help->Label13);
+    help->show();
+    MoveTo(help, help->Label22->geometry().center());  // leave a link hovered
+    ExpectHoveredLink(help->Label22);
+    shown.emplace_back(help);
+    help->FormClick();
+    return static_cast<int>(QDialog::Rejected);
+  };
+  main.Menu_Help->trigger();
+  main.Menu_Help->trigger();
+  EXPECT_EQ(harness.modalDialogs, 2);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_TRUE(shown[0].isNull()) << "the first help window outlived its showing";
+  EXPECT_TRUE(shown[1].isNull()) << "the second help window outlived its showing";
+  EXPECT_TRUE(harness.messages.empty());
+}
+
+}  // namespace

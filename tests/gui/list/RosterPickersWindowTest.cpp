@@ -1,0 +1,88 @@
+// The seven relationship pickers on the real main window.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <vector>
+
+#include "gui/list/ListWindowFixture.h"
+
+namespace {
+
+const QString kNewOfficer = QStringLiteral("新武将");
+
+class RosterPickers : public ListWindowFixture {
+ protected:
+  std::vector<QComboBox*> Pickers() {
+    TForm_Main& w = Window();
+    return {w.ComboBox_Father, w.ComboBox_Mother,  w.ComboBox_Another,   w.ComboBox_Family,
+            w.ComboBox_Brother, w.ComboBox_Enemy, w.ComboBox_Xiangxing};
+  }
+};
+
+}  // namespace
+
+TEST_F(RosterPickers, LoadWritesTheNewOfficersNamesIntoAllSeven) {
+  for (QComboBox* picker : Pickers()) {
+    EXPECT_EQ(picker->currentIndex(), -1);
+    EXPECT_EQ(picker->itemText(650), QStringLiteral("650.新1"));
+  }
+  OfficerTable table{};
+  table[0] = Officer("Zh", "Fei", "Yide", 0, 0, 0, 0, 0);
+  table[5].Zi.Write("Zl");  // a courtesy name alone gives no roster name
+  Load(table);
+  for (QComboBox* picker : Pickers()) {
+    ASSERT_EQ(picker->count(), 833) << picker->objectName().toStdString();
+    EXPECT_EQ(picker->itemText(650), QStringLiteral("ZhFei"));
+    EXPECT_EQ(picker->itemText(655), kNewOfficer + "6");
+    for (int s = 1; s < 110; ++s) {
+      if (s != 5) {
+        EXPECT_EQ(picker->itemText(650 + s), kNewOfficer + QString::number(s + 1));
+      }
+    }
+    EXPECT_EQ(picker->itemText(649), QStringLiteral("649.庐植"));
+    EXPECT_EQ(picker->itemText(760), QStringLiteral("760.灵帝"));
+    EXPECT_EQ(picker->itemText(832), QStringLiteral("无"));
+  }
+}
+
+TEST_F(RosterPickers, RenamingKeepsEveryPickersSelection) {
+  const std::vector<QComboBox*> pickers = Pickers();
+  TForm_Main::SelectRosterEntry(pickers[0], 653);
+  TForm_Main::SelectRosterEntry(pickers[6], 497);
+  Window().RenameRosterEntry(3, QStringLiteral("关羽"));
+  for (QComboBox* picker : pickers) EXPECT_EQ(picker->itemText(653), QStringLiteral("关羽"));
+  EXPECT_EQ(pickers[0]->currentIndex(), 653);
+  EXPECT_EQ(pickers[0]->currentText(), QStringLiteral("关羽"));
+  EXPECT_EQ(pickers[6]->currentIndex(), 497);
+
+  Window().RenameRosterEntry(110, QStringLiteral("X"));  // outside the file: nothing
+  EXPECT_EQ(pickers[0]->itemText(760), QStringLiteral("760.灵帝"));
+
+  Load(OfficerTable{});
+  EXPECT_EQ(pickers[0]->currentIndex(), 653);
+  EXPECT_EQ(pickers[0]->currentText(), kNewOfficer + "4");
+}
+
+TEST_F(RosterPickers, StoredNumbersSelectEntriesByPosition) {
+  QComboBox* picker = Window().ComboBox_Enemy;
+  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 0xFFFF);  // nothing selected
+  TForm_Main::SelectRosterEntry(picker, 497);           // the second 马忠
+  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 497);
+  TForm_Main::SelectRosterEntry(picker, 900);
+  EXPECT_EQ(picker->currentText(), QStringLiteral("无"));
+  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 0xFFFF);
+}
+
+TEST_F(RosterPickers, OpenWithThirtyRows) {
+  Window().show();
+  QComboBox* picker = Window().ComboBox_Xiangxing;
+  EXPECT_FALSE(picker->isEditable());
+  TForm_Main::SelectRosterEntry(picker, 400);
+  picker->showPopup();
+  QAbstractItemView* view = picker->view();
+  ASSERT_GT(view->sizeHintForRow(0), 0);
+  EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 30);
+  picker->hidePopup();
+  EXPECT_EQ(picker->currentIndex(), 400);
+}

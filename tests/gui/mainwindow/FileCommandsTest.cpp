@@ -1,0 +1,163 @@
+// The file commands of the main window as a player uses them: open, reload,
+// save, exit, and what happens with no file or a bad one.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/officers/OfficerFile.h"
+#include "support/MainWindowHarness.h"
+#include "support/OfficerBytes.h"
+
+namespace {
+
+QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    auto bytes = EmptyOfficerFile();
+    PutU16(bytes, 0, 24, 77);  // Wuli of slot 0
+    PutBytes(bytes, 0, 96, "abc");
+    WriteBytes(file, bytes);
+  }
+
+  TempDir dir;
+  std::filesystem::path file = dir / "TPERSON.VMR";
+  MainWindowHarness harness;
+};
+
+TEST_F(FileCommandsTest, OpenLoadsTheChosenFile) {
+  harness.openAnswers.push_back(Q(file));
+  harness.Window().Menu_Open->trigger();
+  EXPECT_EQ(harness.Window().FilePath, Q(file));
+  EXPECT_EQ(harness.Window().Table[0].Wuli, 77);
+  EXPECT_TRUE(harness.messages.empty());
+}
+
+TEST_F(FileCommandsTest, CancellingTheOpenDialogKeepsEverything) {
+  TForm_Main& w = harness.Window();
+  w.OpenOfficerFile(Q(file));
+  w.CurrentSlot = 5;
+  const OfficerTable before = w.Table;
+  w.Menu_Open->trigger();  // no answer queued: cancel
+  EXPECT_EQ(harness.openDialogs, 1);
+  EXPECT_EQ(w.FilePath, Q(file));
+  EXPECT_EQ(w.Table, before);
+  EXPECT_EQ(w.CurrentSlot, 5);
+}
+
+TEST_F(FileCommandsTest, ReloadWithoutAFileAsksForOne) {
+  TForm_Main& w = harness.Window();
+  w.R1->trigger();
+  ASSERT_EQ(harness.messages.size(), 1u);
+  EXPECT_EQ(harness.messages[0].text, QStringLiteral("请先打开一个存档文件！"));
+  EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Plain);
+  EXPECT_EQ(harness.openDialogs, 1);
+  EXPECT_TRUE(w.FilePath.isEmpty());
+  EXPECT_EQ(w.Table, OfficerTable{});
+}
+
+TEST_F(FileCommandsTest, SaveWithoutAFileOpensTheChosenOneAndWritesNothing) {
+  TForm_Main& w = harness.Window();
+  const auto before = ReadBytes(file);
+  harness.openAnswers.push_back(Q(file));
+  w.Menu_Save->trigger();
+  ASSERT_EQ(harness.messages.size(), 1u);
+  EXPECT_EQ(harness.messages[0].text, QStringLiteral("请先打开新武将登陆文件！"));
+  EXPECT_EQ(w.FilePath, Q(file));
+  EXPECT_EQ(w.Table[0].Wuli, 77);
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
+}
+
+TEST_F(FileCommandsTest, ReloadBringsBackTheFileAndSaveWritesTheTable) {
+  TForm_Main& w = harness.Window();
+  w.OpenOfficerFile(Q(file));
+  w.Table[0].Wuli = 12;
+  w.R1->trigger();
+  EXPECT_EQ(w.Table[0].Wuli, 77);
+
+  w.Table[0].Wuli = 12;
+  w.Menu_Save->trigger();
+  EXPECT_TRUE(harness.messages.empty());
+  EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
+  EXPECT_EQ(LoadOfficerFile(BackupPathFor(file))[0].Wuli, 77);
+}
+
+TEST_F(FileCommandsTest, AShortFileIsRefusedAndTheOpenFileStays) {
+  TForm_Main& w = harness.Window();
+  w.OpenOfficerFile(Q(file));
+  w.Table[3].Face = 42;  // a confirmed, unsaved edit
+  const std::filesystem::path shortFile = dir / "short" / "TPERSON.VMR";
+  std::filesystem::create_directories(shortFile.parent_path());
+  WriteBytes(shortFile, RandomOfficerFile(1, 500));
+
+  harness.openAnswers.push_back(Q(shortFile));
+  w.Menu_Open->trigger();
+  ASSERT_EQ(harness.messages.size(), 1u);
+  const seam::Message& m = harness.messages[0];
+  EXPECT_EQ(m.kind, seam::MessageKind::Error);
+  EXPECT_EQ(m.caption, seam::ApplicationTitle());
+  EXPECT_TRUE(m.text.contains(QStringLiteral("500")));
+  EXPECT_TRUE(m.text.contains(QStringLiteral("28604")));
+  EXPECT_TRUE(m.text.endsWith(u'.'));
+  EXPECT_FALSE(m.text.endsWith(QStringLiteral("。.")));  // one full stop, not two
+  EXPECT_EQ(w.FilePath, Q(file));
+  EXPECT_EQ(w.Table[3].Face, 42);
+  EXPECT_EQ(ReadBytes(shortFile).size(), 500u);
+}
+
+TEST_F(FileCommandsTest, AMissingFileIsReportedOnReload) {
+  TForm_Main& w = harness.Window();
+  w.OpenOfficerFile(Q(file));
+  std::filesystem::remove(file);
+  w.R1->trigger();
+  ASSERT_EQ(harness.messages.size(), 1u);
+  EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
+  EXPECT_EQ(w.Table[0].Wuli, 77);
+  w.Menu_Save->trigger();  // the file is gone: nothing is created
+  EXPECT_EQ(harness.messages.size(), 2u);
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(FileCommandsTest, MenuShortcutsActWhileAnEditBoxHasTheFocus) {
+  TForm_Main& w = harness.Window();
+  w.show();
+  QApplication::setActiveWindow(&w);
+  auto* edit = new QLineEdit(w.centralWidget());
+  edit->setFocus();
+  QSignalSpy reload(w.R1, &QAction::triggered);
+  QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(reload.count(), 1);
+  QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_FALSE(w.isVisible());
+}
+
+TEST(ErrorBoxText, AddsAFullStopUnlessTheMessageEndsInPunctuation) {
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("'abc' is not a valid integer value")),
+            QStringLiteral("'abc' is not a valid integer value."));
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("done.")), QStringLiteral("done."));
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("stop!")), QStringLiteral("stop!"));
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("a,")), QStringLiteral("a,"));
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("a ")), QStringLiteral("a "));
+  EXPECT_EQ(ErrorBoxText(QStringLiteral("未载入")), QStringLiteral("未载入."));
+  EXPECT_EQ(ErrorBoxText(QString()), QString());
+}
+
+TEST(ErrorGuard, AFailingHandlerShowsTheErrorBoxAndTheProgramGoesOn) {
+  std::vector<seam::Message> shown;
+  seam::SetMessageHook([&](const seam::Message& m) { shown.push_back(m); });
+  bool after = false;
+  RunGuarded(nullptr, [] { throw std::runtime_error("boom"); });
+  RunGuarded(nullptr, [&] { after = true; });
+  seam::ClearHooks();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, QStringLiteral("boom."));
+  EXPECT_EQ(shown[0].kind, seam::MessageKind::Error);
+  EXPECT_TRUE(after);
+}
+
+}  // namespace
