@@ -27,6 +27,10 @@
 #include <vector>
 
 #include "gui/widgets/DialogSeam.h"
+#include "core/document/OfficerDocument.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/list/OfficerListPanel.h"
+#include "gui/list/RosterPickers.h"
 #include "gui/mainwindow/TForm_Main.h"
 #include "core/convert/Jislib.h"
 #include "core/list/OfficerRoster.h"
@@ -139,7 +143,7 @@ void BM_MainWindow(benchmark::State& state) {
   state.counters["widgets"] = MainWindowControlCount();
   for (auto _ : state) {
     TForm_Main window;
-    benchmark::DoNotOptimize(window.ComboBox_Xiangxing);
+    benchmark::DoNotOptimize(window.centralWidget());
   }
 }
 BENCHMARK(BM_MainWindow)->Unit(benchmark::kMillisecond);
@@ -174,10 +178,12 @@ void BM_FillListAndRenameRoster(benchmark::State& state) {
   const OfficerTable tables[2] = {NamedTable(1), NamedTable(2)};
   int which = 0;
   for (auto _ : state) {
-    window.Table = tables[which];
+    state.PauseTiming();
+    for (int s = 0; s < static_cast<int>(kSlotCount); ++s) window.Document().ReplaceRecord(s, tables[which][static_cast<std::size_t>(s)]);
+    state.ResumeTiming();
     which ^= 1;
-    window.FillOfficerList();
-    window.RenameRosterEntries();
+    window.ListPanel().FillOfficerList();
+    window.Editor().Roster().RenameRosterEntries();
   }
 }
 BENCHMARK(BM_FillListAndRenameRoster)->Unit(benchmark::kMillisecond);

@@ -16,20 +16,24 @@ QString ErrorBoxText(const QString& message);
 
 void ShowErrorBox(QWidget* parent, const QString& message);
 
+// The widget an error box opens over: the context itself or the nearest
+// widget among its parents (a panel object's is the main window).
+QWidget* ErrorBoxParent(QObject* context);
+
 template <typename Handler>
-void RunGuarded(QWidget* parent, Handler&& handler) {
+void RunGuarded(QObject* context, Handler&& handler) {
   try {
     std::forward<Handler>(handler)();
   } catch (const std::exception& e) {
-    ShowErrorBox(parent, QString::fromUtf8(e.what()));
+    ShowErrorBox(ErrorBoxParent(context), QString::fromUtf8(e.what()));
   } catch (...) {
-    ShowErrorBox(parent, QString());
+    ShowErrorBox(ErrorBoxParent(context), QString());
   }
 }
 
 // Connects a signal to a handler through the guard. The handler is a
 // callable or a member function of the context; it takes the signal's
-// arguments or none. The error box opens over the context.
+// arguments or none. The error box opens over the context (see ErrorBoxParent).
 template <typename Handler, typename Context, typename... Args>
 concept GuardedHandler = std::is_invocable_v<const Handler&, Context*, Args...> || std::is_invocable_v<const Handler&, Args...>;
 

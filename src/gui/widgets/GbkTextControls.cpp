@@ -36,7 +36,7 @@ QValidator::State GbkByteLimitValidator::validate(QString& input, int&) const {
   return Invalid;
 }
 
-GbkLineEdit::GbkLineEdit(int byteLimit, QWidget* parent)
+GbkLineEdit::GbkLineEdit(QWidget* parent, int byteLimit)
     : QLineEdit(parent), validator_(new GbkByteLimitValidator(byteLimit, this)) {
   setValidator(validator_);
 }
@@ -54,7 +54,7 @@ std::string GbkLineEdit::Bytes() const {
   return ToGbk(shown);
 }
 
-GbkMemo::GbkMemo(int byteLimit, QWidget* parent) : QPlainTextEdit(parent), limit_(byteLimit) {
+GbkMemo::GbkMemo(QWidget* parent, int byteLimit) : QPlainTextEdit(parent), limit_(byteLimit) {
   setTabChangesFocus(true);
 }
 

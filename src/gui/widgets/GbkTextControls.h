@@ -15,6 +15,7 @@ class GbkByteLimitValidator : public QValidator {
   Q_OBJECT
  public:
   GbkByteLimitValidator(int limit, QObject* parent) : QValidator(parent), limit_(limit) {}
+  void SetLimit(int limit) { limit_ = limit; }
   State validate(QString& input, int& pos) const override;
   void SetStoredText(const QString& text) { storedText_ = text; }
   const QString& StoredText() const { return storedText_; }
@@ -27,7 +28,9 @@ class GbkByteLimitValidator : public QValidator {
 class GbkLineEdit : public QLineEdit {
   Q_OBJECT
  public:
-  GbkLineEdit(int byteLimit, QWidget* parent);
+  // Without a limit until SetByteLimit (the form files build it bare).
+  explicit GbkLineEdit(QWidget* parent = nullptr, int byteLimit = 0);
+  void SetByteLimit(int byteLimit) { validator_->SetLimit(byteLimit); }
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
 
@@ -43,7 +46,8 @@ class GbkLineEdit : public QLineEdit {
 class GbkMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
-  GbkMemo(int byteLimit, QWidget* parent);
+  explicit GbkMemo(QWidget* parent = nullptr, int byteLimit = 0);
+  void SetByteLimit(int byteLimit) { limit_ = byteLimit; }
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
 

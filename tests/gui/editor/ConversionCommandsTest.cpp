@@ -51,11 +51,11 @@ class ConversionCommandsTest : public ListWindowFixture {
     SetFieldBytes(liu.Yin, "liu bei");
     liu.Tongshuai = 80;
     Load(table);
-    loaded = Window().Table;
+    loaded = Window().Document().Table();
   }
 
   QTreeWidgetItem* Row(std::size_t slot) {
-    QTreeWidget* list = Window().ListView_SelPrsn;
+    QTreeWidget* list = OfficerList(Window());
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
       if (list->topLevelItem(i)->text(0) == QString::number(static_cast<int>(slot) + kFirstNewOfficer)) {
         return list->topLevelItem(i);
@@ -66,12 +66,12 @@ class ConversionCommandsTest : public ListWindowFixture {
   void Select(std::size_t slot) {
     QTreeWidgetItem* row = Row(slot);
     ASSERT_NE(row, nullptr);
-    Window().ListView_SelPrsn->setCurrentItem(row);
-    ASSERT_EQ(Window().CurrentSlot, static_cast<int>(slot));
+    OfficerList(Window())->setCurrentItem(row);
+    ASSERT_EQ(Window().Document().CurrentSlot(), static_cast<int>(slot));
   }
   std::vector<QStringList> RowTexts() {
     std::vector<QStringList> rows;
-    QTreeWidget* list = Window().ListView_SelPrsn;
+    QTreeWidget* list = OfficerList(Window());
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
       QStringList texts;
       for (int c = 0; c < list->columnCount(); ++c) texts << list->topLevelItem(i)->text(c);
@@ -81,8 +81,8 @@ class ConversionCommandsTest : public ListWindowFixture {
   }
   std::vector<QComboBox*> Pickers() {
     TForm_Main& w = Window();
-    return {w.ComboBox_Father, w.ComboBox_Mother,  w.ComboBox_Another, w.ComboBox_Xiangxing,
-            w.ComboBox_Family, w.ComboBox_Brother, w.ComboBox_Enemy};
+    return {Find<QComboBox>(w, "ComboBox_Father"), Find<QComboBox>(w, "ComboBox_Mother"),  Find<QComboBox>(w, "ComboBox_Another"), Find<QComboBox>(w, "ComboBox_Xiangxing"),
+            Find<QComboBox>(w, "ComboBox_Family"), Find<QComboBox>(w, "ComboBox_Brother"), Find<QComboBox>(w, "ComboBox_Enemy")};
   }
   void ExpectRosterEntry(std::size_t slot, const QString& name) {
     for (QComboBox* picker : Pickers()) {
@@ -92,7 +92,7 @@ class ConversionCommandsTest : public ListWindowFixture {
   // Panel texts as GBK bytes, in the order of ShownTexts.
   ShownTextSet PanelTexts() {
     TForm_Main& w = Window();
-    return {ToGbk(w.Edit_Xing->text()), ToGbk(w.Edit_Ming->text()), ToGbk(w.Edit_Zi->text()), w.MemoStoryBytes()};
+    return {ToGbk(Find<GbkLineEdit>(w, "Edit_Xing")->text()), ToGbk(Find<GbkLineEdit>(w, "Edit_Ming")->text()), ToGbk(Find<GbkLineEdit>(w, "Edit_Zi")->text()), Find<GbkMemo>(w, "Memo_Story")->Bytes()};
   }
   static void ExpectSameTexts(const ShownTextSet& a, const ShownTextSet& b) {
     EXPECT_EQ(a.Xing, b.Xing);
@@ -101,7 +101,7 @@ class ConversionCommandsTest : public ListWindowFixture {
     EXPECT_EQ(a.Story, b.Story);
   }
   void ExpectGuanYuConverted(const std::string& big5Story) {
-    const OfficerRecord& r = Window().Table[kGuanYu];
+    const OfficerRecord& r = Window().Document().Table()[kGuanYu];
     EXPECT_EQ(r.Xing.Text(), kBig5Guan);
     EXPECT_EQ(r.Ming.Text(), kBig5Yu);
     EXPECT_EQ(r.Zi.Text(), kBig5Zi);
@@ -118,11 +118,11 @@ class ConversionCommandsTest : public ListWindowFixture {
   // as last shown.
   void ExpectPanelShowsGuanYuConverted() {
     TForm_Main& w = Window();
-    EXPECT_EQ(w.Edit_Xing->text(), QStringLiteral("关"));
-    EXPECT_EQ(w.Edit_Ming->text(), QStringLiteral("羽"));
-    EXPECT_EQ(w.Edit_Zi->text(), QStringLiteral("云长"));
-    EXPECT_EQ(w.MemoStoryBytes(), Big5ToGbk(w.Table[kGuanYu].Story.Text()));
-    ExpectSameTexts(w.ShownTexts, PanelTexts());
+    EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), QStringLiteral("关"));
+    EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), QStringLiteral("羽"));
+    EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), QStringLiteral("云长"));
+    EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), Big5ToGbk(w.Document().Table()[kGuanYu].Story.Text()));
+    ExpectSameTexts(w.Document().ShownTexts(), PanelTexts());
   }
   void ExpectNothingAskedOrWritten() {
     EXPECT_TRUE(harness.messages.empty());
@@ -137,11 +137,11 @@ class ConversionCommandsTest : public ListWindowFixture {
 TEST_F(ConversionCommandsTest, ThisOfficerConvertsShowsRenamesAndRefreshesTheSelectedRow) {
   TForm_Main& w = Window();
   Select(kGuanYu);
-  w.Button1->click();
+  Find<QPushButton>(w, "Button1")->click();
 
   ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
   ExpectPanelShowsGuanYuConverted();
-  EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), FromGbk(kSjisReading));
 
   ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
   QTreeWidgetItem* row = Row(kGuanYu);
@@ -154,19 +154,19 @@ TEST_F(ConversionCommandsTest, ThisOfficerConvertsShowsRenamesAndRefreshesTheSel
   ExpectNothingAskedOrWritten();
 
   // The panel now shows what the table holds: confirming keeps the bytes.
-  const OfficerRecord converted = w.Table[kGuanYu];
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table[kGuanYu].Xing, converted.Xing);
-  EXPECT_EQ(w.Table[kGuanYu].Zi, converted.Zi);
-  EXPECT_EQ(w.Table[kGuanYu].Story, converted.Story);
+  const OfficerRecord converted = w.Document().Table()[kGuanYu];
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[kGuanYu].Xing, converted.Xing);
+  EXPECT_EQ(w.Document().Table()[kGuanYu].Zi, converted.Zi);
+  EXPECT_EQ(w.Document().Table()[kGuanYu].Story, converted.Story);
 }
 
 TEST_F(ConversionCommandsTest, ThisOfficerWithoutASelectedRowLeavesTheListAlone) {
   TForm_Main& w = Window();
-  ASSERT_EQ(w.SelectedRow(), nullptr);
-  ASSERT_EQ(w.CurrentSlot, static_cast<int>(kGuanYu));
+  ASSERT_EQ(SelectedRow(w), nullptr);
+  ASSERT_EQ(w.Document().CurrentSlot(), static_cast<int>(kGuanYu));
   const std::vector<QStringList> rowsBefore = RowTexts();
-  w.Button1->click();
+  Find<QPushButton>(w, "Button1")->click();
 
   ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
   ExpectPanelShowsGuanYuConverted();
@@ -178,16 +178,16 @@ TEST_F(ConversionCommandsTest, ThisOfficerWithoutASelectedRowLeavesTheListAlone)
 TEST_F(ConversionCommandsTest, AnEmptySlotGetsAnEmptyRosterEntryAndABlankName) {
   TForm_Main& w = Window();
   Select(kEmpty);
-  w.Button1->click();
-  EXPECT_EQ(w.Table[kEmpty], loaded[kEmpty]);
+  Find<QPushButton>(w, "Button1")->click();
+  EXPECT_EQ(w.Document().Table()[kEmpty], loaded[kEmpty]);
   ExpectRosterEntry(kEmpty, QString());
   EXPECT_EQ(Row(kEmpty)->text(1), QStringLiteral(" "));
-  EXPECT_TRUE(w.Edit_Xing->text().isEmpty());
-  EXPECT_TRUE(w.Memo_Story->toPlainText().isEmpty());
+  EXPECT_TRUE(Find<GbkLineEdit>(w, "Edit_Xing")->text().isEmpty());
+  EXPECT_TRUE(Find<GbkMemo>(w, "Memo_Story")->toPlainText().isEmpty());
 
-  w.ListView_SelPrsn->clearSelection();
+  OfficerList(w)->clearSelection();
   Row(kEmpty)->setText(1, QStringLiteral("x"));
-  w.Button2->click();
+  Find<QPushButton>(w, "Button2")->click();
   ExpectRosterEntry(kEmpty, QString());
   EXPECT_EQ(Row(kEmpty)->text(1), QStringLiteral(" "));
 }
@@ -195,52 +195,52 @@ TEST_F(ConversionCommandsTest, AnEmptySlotGetsAnEmptyRosterEntryAndABlankName) {
 TEST_F(ConversionCommandsTest, AllOfficersWithoutASelectedRowLeavesThePanelAsItWas) {
   TForm_Main& w = Window();
   Select(kGuanYu);
-  w.ListView_SelPrsn->clearSelection();
-  ASSERT_EQ(w.SelectedRow(), nullptr);
+  OfficerList(w)->clearSelection();
+  ASSERT_EQ(SelectedRow(w), nullptr);
   const ShownTextSet panelBefore = PanelTexts();
-  const ShownTextSet shownBefore = w.ShownTexts;
+  const ShownTextSet shownBefore = w.Document().ShownTexts();
 
-  w.Button2->click();
+  Find<QPushButton>(w, "Button2")->click();
 
   // Names from Shift-JIS, the biography read as GBK.
   ExpectGuanYuConverted(GbkToBig5(kSjisStory));
-  EXPECT_EQ(w.Table[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備
-  EXPECT_EQ(w.Table[kLiuBei].Yin.Text(), "liu bei");
+  EXPECT_EQ(w.Document().Table()[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備
+  EXPECT_EQ(w.Document().Table()[kLiuBei].Yin.Text(), "liu bei");
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     OfficerRecord expected = loaded[s];
     ConvertOfficerTexts(expected, StorySource::Gbk);
-    EXPECT_EQ(w.Table[s], expected) << "slot " << s;
+    EXPECT_EQ(w.Document().Table()[s], expected) << "slot " << s;
   }
 
   ExpectRosterEntry(kGuanYu, QStringLiteral("关羽"));
   EXPECT_EQ(Row(kGuanYu)->text(1), QStringLiteral("关羽 云长"));
   EXPECT_EQ(Row(kLiuBei)->text(2), QStringLiteral("80"));
   ExpectSameTexts(PanelTexts(), panelBefore);
-  ExpectSameTexts(w.ShownTexts, shownBefore);
+  ExpectSameTexts(w.Document().ShownTexts(), shownBefore);
   ExpectNothingAskedOrWritten();
 }
 
 TEST_F(ConversionCommandsTest, AllOfficersWithASelectedRowShowsTheCurrentSlotAnew) {
   TForm_Main& w = Window();
   Select(kGuanYu);
-  w.Button2->click();
+  Find<QPushButton>(w, "Button2")->click();
   ExpectGuanYuConverted(GbkToBig5(kSjisStory));
   ExpectPanelShowsGuanYuConverted();
-  EXPECT_EQ(w.Edit_Yin->text(), FromGbk(kSjisReading));
-  EXPECT_EQ(w.SelectedRow(), Row(kGuanYu));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), FromGbk(kSjisReading));
+  EXPECT_EQ(SelectedRow(w), Row(kGuanYu));
 }
 
 TEST_F(ConversionCommandsTest, AllOfficersAfterASearchConvertsHiddenSlotsToo) {
   TForm_Main& w = Window();
-  w.Edit_STongshuai->setText(QStringLiteral("95"));
-  w.Btn_ReSearch->click();
-  ASSERT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 1);
+  Find<QLineEdit>(w, "Edit_STongshuai")->setText(QStringLiteral("95"));
+  Find<QPushButton>(w, "Btn_ReSearch")->click();
+  ASSERT_EQ(OfficerList(w)->topLevelItemCount(), 1);
 
-  w.Button2->click();
-  EXPECT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 1);  // the list is not rebuilt
+  Find<QPushButton>(w, "Button2")->click();
+  EXPECT_EQ(OfficerList(w)->topLevelItemCount(), 1);  // the list is not rebuilt
   EXPECT_EQ(Row(kGuanYu)->text(1), QStringLiteral("关羽 云长"));
   EXPECT_EQ(Row(kLiuBei), nullptr);
-  EXPECT_EQ(w.Table[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");
+  EXPECT_EQ(w.Document().Table()[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");
   ExpectRosterEntry(kLiuBei, QStringLiteral("刘备"));
   ExpectRosterEntry(kEmpty, QString());
   ExpectNothingAskedOrWritten();
@@ -249,10 +249,10 @@ TEST_F(ConversionCommandsTest, AllOfficersAfterASearchConvertsHiddenSlotsToo) {
 TEST(ConversionCommandsWithoutAFile, ChangeNothing) {
   MainWindowHarness fresh;
   TForm_Main& w = fresh.Window();
-  w.Button1->click();
-  w.Button2->click();
-  EXPECT_EQ(w.Table, OfficerTable{});
-  EXPECT_EQ(w.ListView_SelPrsn->topLevelItemCount(), 0);
+  Find<QPushButton>(w, "Button1")->click();
+  Find<QPushButton>(w, "Button2")->click();
+  EXPECT_EQ(w.Document().Table(), OfficerTable{});
+  EXPECT_EQ(OfficerList(w)->topLevelItemCount(), 0);
   EXPECT_TRUE(fresh.messages.empty());
 }
 

@@ -19,6 +19,7 @@
 #include "gui/widgets/ClickLabel.h"
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
+#include "support/MainWindowControls.h"
 #include "support/OfficerBytes.h"
 
 namespace {
@@ -86,10 +87,10 @@ class EditorPanelTest : public ::testing::Test {
   }
 
   void SelectSlot(int slot) {
-    const auto rows = Window().ListView_SelPrsn->findItems(QString::number(650 + slot), Qt::MatchExactly, 0);
+    const auto rows = OfficerList(Window())->findItems(QString::number(650 + slot), Qt::MatchExactly, 0);
     ASSERT_EQ(rows.size(), 1);
-    Window().ListView_SelPrsn->setCurrentItem(rows.first());
-    ASSERT_EQ(Window().CurrentSlot, slot);
+    OfficerList(Window())->setCurrentItem(rows.first());
+    ASSERT_EQ(Window().Document().CurrentSlot(), slot);
   }
 
   QCheckBox* Box(const char* name) { return Window().findChild<QCheckBox*>(QString::fromLatin1(name)); }
@@ -103,14 +104,14 @@ class EditorPanelTest : public ::testing::Test {
 TEST_F(EditorPanelTest, ControlsStandInTheirGroups) {
   TForm_Main& w = Window();
   const std::pair<QGroupBox*, std::vector<const char*>> groups[] = {
-      {w.GroupBox1, {"Edit_Tongshuai", "Edit_Wuli", "Edit_Zhili", "Edit_Zhengzhi", "Edit_Meili", "Edit_Shengwang"}},
-      {w.GroupBox3, {"Edit_Xing", "Edit_Ming", "Edit_Zi", "Edit_Yin", "Memo_Story", "Button1", "Button2"}},
-      {w.GroupBox4, {"Edit_Face", "ComboBox_Gender"}},
-      {w.GroupBox5, {"ComboBox_Type", "ComboBox_Belief", "ComboBox_Character", "ComboBox_Drink", "ComboBox_Care",
+      {Find<QGroupBox>(w, "GroupBox1"), {"Edit_Tongshuai", "Edit_Wuli", "Edit_Zhili", "Edit_Zhengzhi", "Edit_Meili", "Edit_Shengwang"}},
+      {Find<QGroupBox>(w, "GroupBox3"), {"Edit_Xing", "Edit_Ming", "Edit_Zi", "Edit_Yin", "Memo_Story", "Button1", "Button2"}},
+      {Find<QGroupBox>(w, "GroupBox4"), {"Edit_Face", "ComboBox_Gender"}},
+      {Find<QGroupBox>(w, "GroupBox5"), {"ComboBox_Type", "ComboBox_Belief", "ComboBox_Character", "ComboBox_Drink", "ComboBox_Care",
                      "ComboBox_Desire", "ComboBox_Yili", "ComboBox_Qiyong", "ComboBox_Han", "ComboBox_Stratagem",
                      "ComboBox_Task"}},
-      {w.GroupBox9, {"Edit_BornYear", "Edit_EnterYear", "Edit_DeadYear"}},
-      {w.GroupBox10, {"Edit_Xiangxing", "Edit_Touyuan"}},
+      {Find<QGroupBox>(w, "GroupBox9"), {"Edit_BornYear", "Edit_EnterYear", "Edit_DeadYear"}},
+      {Find<QGroupBox>(w, "GroupBox10"), {"Edit_Xiangxing", "Edit_Touyuan"}},
   };
   for (const auto& [group, names] : groups) {
     for (const char* name : names) {
@@ -119,67 +120,67 @@ TEST_F(EditorPanelTest, ControlsStandInTheirGroups) {
       EXPECT_EQ(control->parentWidget(), group) << name;
     }
   }
-  EXPECT_FALSE(w.Edit_Face->isEnabled());
-  EXPECT_EQ(w.Edit_Face->geometry(), QRect(40, 106, 40, 20));
-  EXPECT_EQ(w.Button1->geometry(), QRect(128, 80, 121, 25));
-  EXPECT_EQ(w.Button1->text(), U("此人日文-->中文"));
-  EXPECT_EQ(w.Button2->geometry(), QRect(256, 80, 137, 25));
-  EXPECT_EQ(w.Button2->text(), U("所有武将日文-->中文"));
+  EXPECT_FALSE(Find<QLineEdit>(w, "Edit_Face")->isEnabled());
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->geometry(), QRect(40, 106, 40, 20));
+  EXPECT_EQ(Find<QPushButton>(w, "Button1")->geometry(), QRect(128, 80, 121, 25));
+  EXPECT_EQ(Find<QPushButton>(w, "Button1")->text(), U("此人日文-->中文"));
+  EXPECT_EQ(Find<QPushButton>(w, "Button2")->geometry(), QRect(256, 80, 137, 25));
+  EXPECT_EQ(Find<QPushButton>(w, "Button2")->text(), U("所有武将日文-->中文"));
 
   // The skill grid: 农业 top left, 训练 top right, 仙人 bottom right in the narrow column.
-  ASSERT_EQ(w.SkillBoxes.size(), 42u);
-  EXPECT_EQ(w.SkillBoxes[0]->objectName(), "CB_S07");
-  EXPECT_EQ(w.SkillBoxes[0]->text(), U("农业"));
-  EXPECT_EQ(w.SkillBoxes[0]->geometry(), QRect(5, 13, 50, 17));
-  EXPECT_EQ(w.SkillBoxes[6]->text(), U("训练"));
-  EXPECT_EQ(w.SkillBoxes[6]->geometry(), QRect(271, 13, 45, 17));
-  EXPECT_EQ(w.SkillBoxes[41]->objectName(), "CB_S56");
-  EXPECT_EQ(w.SkillBoxes[41]->geometry(), QRect(271, 85, 45, 17));
-  for (QCheckBox* box : w.SkillBoxes) EXPECT_EQ(box->parentWidget(), w.GroupBox2);
+  ASSERT_EQ(SkillBoxes(w).size(), 42u);
+  EXPECT_EQ(SkillBoxes(w)[0]->objectName(), "CB_S07");
+  EXPECT_EQ(SkillBoxes(w)[0]->text(), U("农业"));
+  EXPECT_EQ(SkillBoxes(w)[0]->geometry(), QRect(5, 13, 50, 17));
+  EXPECT_EQ(SkillBoxes(w)[6]->text(), U("训练"));
+  EXPECT_EQ(SkillBoxes(w)[6]->geometry(), QRect(271, 13, 45, 17));
+  EXPECT_EQ(SkillBoxes(w)[41]->objectName(), "CB_S56");
+  EXPECT_EQ(SkillBoxes(w)[41]->geometry(), QRect(271, 85, 45, 17));
+  for (QCheckBox* box : SkillBoxes(w)) EXPECT_EQ(box->parentWidget(), Find<QGroupBox>(w, "GroupBox2"));
 
   // Enumeration pickers: choose-only, nothing chosen at start.
-  EXPECT_FALSE(w.ComboBox_Character->isEditable());
-  EXPECT_EQ(w.ComboBox_Character->currentIndex(), -1);
-  EXPECT_EQ(w.ComboBox_Character->itemText(0), U("小心 "));
-  EXPECT_EQ(w.ComboBox_Type->count(), 6);
-  EXPECT_EQ(w.ComboBox_Gender->itemText(1), U("女"));
+  EXPECT_FALSE(Find<QComboBox>(w, "ComboBox_Character")->isEditable());
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Character")->currentIndex(), -1);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Character")->itemText(0), U("小心 "));
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Type")->count(), 6);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Gender")->itemText(1), U("女"));
 }
 
 TEST_F(EditorPanelTest, SelectingARowShowsTheSlot) {
   Open();
   SelectSlot(2);
   TForm_Main& w = Window();
-  EXPECT_EQ(w.ComboBox_Type->currentIndex(), -1);  // 0xFF
-  EXPECT_EQ(w.ComboBox_Type->currentText(), QString());
-  EXPECT_EQ(w.ComboBox_Gender->currentText(), U("女"));
-  EXPECT_EQ(w.ComboBox_Character->currentIndex(), 0);
-  EXPECT_EQ(w.ComboBox_Task->currentIndex(), -1);  // 7 is past the list
-  EXPECT_EQ(w.ComboBox_Belief->currentIndex(), 0);
-  EXPECT_EQ(w.ComboBox_Father->currentText(), U("无"));
-  EXPECT_EQ(w.ComboBox_Mother->currentIndex(), 831);
-  EXPECT_EQ(w.ComboBox_Xiangxing->currentIndex(), 650);
-  EXPECT_EQ(w.ComboBox_Enemy->currentIndex(), 0);
-  EXPECT_EQ(w.Edit_Face->text(), "17");
-  EXPECT_EQ(w.Edit_BornYear->text(), "65535");
-  EXPECT_EQ(w.Edit_Xiangxing->text(), "255");
-  EXPECT_EQ(w.Edit_Shengwang->text(), "50");
-  EXPECT_EQ(w.Edit_Meili->text(), "75");
-  EXPECT_EQ(w.Edit_Xing->text(), U("张飞"));
-  EXPECT_EQ(w.Edit_Ming->text(), QString());
-  EXPECT_EQ(w.Edit_Zi->text(), U("关"));
-  EXPECT_EQ(w.Edit_Yin->text(), "zhang fei");
-  EXPECT_EQ(w.Memo_Story->toPlainText(), U("关\n羽"));  // a lone LF is a line break
-  EXPECT_EQ(w.ShownTexts.Xing, "\xD5\xC5\xB7\xC9");
-  EXPECT_EQ(w.ShownTexts.Zi, "\xB9\xD8");
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Type")->currentIndex(), -1);  // 0xFF
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Type")->currentText(), QString());
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Gender")->currentText(), U("女"));
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Character")->currentIndex(), 0);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Task")->currentIndex(), -1);  // 7 is past the list
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Belief")->currentIndex(), 0);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Father")->currentText(), U("无"));
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Mother")->currentIndex(), 831);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Xiangxing")->currentIndex(), 650);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Enemy")->currentIndex(), 0);
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), "17");
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_BornYear")->text(), "65535");
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Xiangxing")->text(), "255");
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Shengwang")->text(), "50");
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Meili")->text(), "75");
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("张飞"));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), QString());
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("关"));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), "zhang fei");
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), U("关\n羽"));  // a lone LF is a line break
+  EXPECT_EQ(w.Document().ShownTexts().Xing, "\xD5\xC5\xB7\xC9");
+  EXPECT_EQ(w.Document().ShownTexts().Zi, "\xB9\xD8");
 
   std::vector<QString> checked;
-  for (QCheckBox* box : w.SkillBoxes) {
+  for (QCheckBox* box : SkillBoxes(w)) {
     if (box->isChecked()) checked.push_back(box->objectName());
   }
   EXPECT_EQ(checked, (std::vector<QString>{"CB_S07", "CB_S00", "CB_S43", "CB_S57", "CB_S56"}));
 
   // Showing converts copies only.
-  EXPECT_EQ(w.Table[2].Xing.Text(), kBig5ZhangFei);
+  EXPECT_EQ(w.Document().Table()[2].Xing.Text(), kBig5ZhangFei);
 }
 
 TEST_F(EditorPanelTest, ThePortraitIsReadAgainOnlyForAnotherFaceNumber) {
@@ -187,41 +188,41 @@ TEST_F(EditorPanelTest, ThePortraitIsReadAgainOnlyForAnotherFaceNumber) {
   SelectSlot(2);
   QPixmap marker(64, 80);
   marker.fill(Qt::red);
-  const auto markerKey = [&] { return w.Image_Face->pixmap().toImage().pixel(0, 0); };
-  w.Image_Face->setPixmap(marker);
+  const auto markerKey = [&] { return Find<ClickLabel>(w, "Image_Face")->pixmap().toImage().pixel(0, 0); };
+  Find<ClickLabel>(w, "Image_Face")->setPixmap(marker);
 
-  w.Btn_MCancel->click();  // same officer
+  Find<QPushButton>(w, "Btn_MCancel")->click();  // same officer
   EXPECT_EQ(markerKey(), QColor(Qt::red).rgb());
   SelectSlot(3);  // another officer with the same face
   EXPECT_EQ(markerKey(), QColor(Qt::red).rgb());
 
-  w.Edit_Face->setText("1200");  // as the face picker leaves it
-  w.Btn_MCancel->click();
-  EXPECT_EQ(w.Edit_Face->text(), "17");
+  Find<QLineEdit>(w, "Edit_Face")->setText("1200");  // as the face picker leaves it
+  Find<QPushButton>(w, "Btn_MCancel")->click();
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), "17");
   EXPECT_NE(markerKey(), QColor(Qt::red).rgb());
 
-  w.Image_Face->setPixmap(marker);
-  w.R1->trigger();  // the reload empties the face number
-  EXPECT_EQ(w.Edit_Face->text(), QString());
-  w.Btn_MCancel->click();  // slot 0 after a load
-  EXPECT_EQ(w.CurrentSlot, 0);
-  EXPECT_EQ(w.Edit_Face->text(), "0");
+  Find<ClickLabel>(w, "Image_Face")->setPixmap(marker);
+  Action(w, "R1")->trigger();  // the reload empties the face number
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
+  Find<QPushButton>(w, "Btn_MCancel")->click();  // slot 0 after a load
+  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), "0");
   EXPECT_NE(markerKey(), QColor(Qt::red).rgb());
 }
 
 TEST_F(EditorPanelTest, ABadNumberStopsTheConfirmationAtItsField) {
   TForm_Main& w = Open();
   SelectSlot(2);
-  const OfficerRecord before = w.Table[2];
-  w.ComboBox_Type->setCurrentIndex(3);
-  w.Edit_Tongshuai->setText("55");
-  w.Edit_Wuli->setText("abc");
-  w.Edit_Zhili->setText("66");
-  w.ComboBox_Father->setCurrentIndex(5);
-  w.Edit_Xing->setText(U("关"));
-  w.Edit_Yin->setText("guan");
-  w.Btn_AllSkills->click();
-  w.Btn_MConfirm->click();
+  const OfficerRecord before = w.Document().Table()[2];
+  Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(3);
+  Find<QLineEdit>(w, "Edit_Tongshuai")->setText("55");
+  Find<QLineEdit>(w, "Edit_Wuli")->setText("abc");
+  Find<QLineEdit>(w, "Edit_Zhili")->setText("66");
+  Find<QComboBox>(w, "ComboBox_Father")->setCurrentIndex(5);
+  Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
+  Find<GbkLineEdit>(w, "Edit_Yin")->setText("guan");
+  Find<QPushButton>(w, "Btn_AllSkills")->click();
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
 
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, "'abc' is not a valid integer value.");
@@ -231,24 +232,24 @@ TEST_F(EditorPanelTest, ABadNumberStopsTheConfirmationAtItsField) {
   expected.Type = 3;
   expected.Task = 0xFF;  // shown as no selection
   expected.Tongshuai = 55;
-  EXPECT_EQ(w.Table[2], expected);
-  EXPECT_EQ(w.ComboBox_Father->itemText(652), U("张飞"));  // roster entry untouched
-  EXPECT_EQ(w.ListView_SelPrsn->currentItem()->text(2), "71");
-  EXPECT_EQ(w.Edit_Wuli->text(), "abc");  // the panel keeps the input
+  EXPECT_EQ(w.Document().Table()[2], expected);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Father")->itemText(652), U("张飞"));  // roster entry untouched
+  EXPECT_EQ(OfficerList(w)->currentItem()->text(2), "71");
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Wuli")->text(), "abc");  // the panel keeps the input
 }
 
 TEST_F(EditorPanelTest, NumbersAreStoredReducedAndTheRowFollows) {
   TForm_Main& w = Open();
   SelectSlot(2);
-  w.Edit_Tongshuai->setText("70000");
-  w.Edit_Wuli->setText("-1");
-  w.Edit_Meili->setText(" 12");
-  w.Edit_Zhili->setText("$10");
-  w.Edit_BornYear->clear();
-  w.Edit_Touyuan->setText("300");
-  w.Btn_MConfirm->click();
+  Find<QLineEdit>(w, "Edit_Tongshuai")->setText("70000");
+  Find<QLineEdit>(w, "Edit_Wuli")->setText("-1");
+  Find<QLineEdit>(w, "Edit_Meili")->setText(" 12");
+  Find<QLineEdit>(w, "Edit_Zhili")->setText("$10");
+  Find<QLineEdit>(w, "Edit_BornYear")->clear();
+  Find<QLineEdit>(w, "Edit_Touyuan")->setText("300");
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
   EXPECT_TRUE(harness.messages.empty());
-  const OfficerRecord& r = w.Table[2];
+  const OfficerRecord& r = w.Document().Table()[2];
   EXPECT_EQ(r.Tongshuai, 4464);
   EXPECT_EQ(r.Wuli, 65535);
   EXPECT_EQ(r.Meili, 12);
@@ -257,9 +258,9 @@ TEST_F(EditorPanelTest, NumbersAreStoredReducedAndTheRowFollows) {
   EXPECT_EQ(r.Touyuan, 44);
   EXPECT_EQ(r.Father, 0xFFFF);   // 900 was shown as 无
   EXPECT_EQ(r.Mother, 831);
-  EXPECT_EQ(w.Edit_Tongshuai->text(), "70000");  // the panel is not shown again
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Tongshuai")->text(), "70000");  // the panel is not shown again
 
-  QTreeWidgetItem* row = w.ListView_SelPrsn->currentItem();
+  QTreeWidgetItem* row = OfficerList(w)->currentItem();
   EXPECT_EQ(row->text(0), "652");
   EXPECT_EQ(row->text(1), U("张飞 关"));
   EXPECT_EQ(row->text(2), "4464");
@@ -271,33 +272,33 @@ TEST_F(EditorPanelTest, NamesAreWrittenOnlyWhenEditedAndTheReadingAlways) {
   TForm_Main& w = Open();
   SelectSlot(2);
   // Texts changed behind the panel's back show what a confirmation writes.
-  w.Table[2].Ming.Write("m");
-  w.Table[2].Zi.Write("z");
-  w.Table[2].Story.Write("s");
-  w.Table[2].Yin.Write("y");
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table[2].Xing.Text(), kBig5ZhangFei);
-  EXPECT_EQ(w.Table[2].Ming.Text(), "m");
-  EXPECT_EQ(w.Table[2].Zi.Text(), "z");
-  EXPECT_EQ(w.Table[2].Story.Text(), "s");
-  EXPECT_EQ(w.Table[2].Yin.Text(), "zhang fei");
+  ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Ming.Write("m"); });
+  ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Zi.Write("z"); });
+  ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Story.Write("s"); });
+  ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Yin.Write("y"); });
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[2].Xing.Text(), kBig5ZhangFei);
+  EXPECT_EQ(w.Document().Table()[2].Ming.Text(), "m");
+  EXPECT_EQ(w.Document().Table()[2].Zi.Text(), "z");
+  EXPECT_EQ(w.Document().Table()[2].Story.Text(), "s");
+  EXPECT_EQ(w.Document().Table()[2].Yin.Text(), "zhang fei");
 
   // One character over two: its two bytes and a zero, bytes 3-4 as they were.
-  w.Edit_Xing->setText(U("关"));
-  w.Memo_Story->setPlainText(U("关\n羽羽"));
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(FieldBytes(w.Table[2].Xing), kBig5Guan + std::string("\0\xB8\0", 3));
-  EXPECT_EQ(w.Table[2].Story.Text(), kBig5Guan + "\r\n" + kBig5Yu + kBig5Yu);
-  for (QComboBox* picker : {w.ComboBox_Father, w.ComboBox_Mother, w.ComboBox_Another, w.ComboBox_Xiangxing,
-                            w.ComboBox_Family, w.ComboBox_Brother, w.ComboBox_Enemy}) {
+  Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
+  Find<GbkMemo>(w, "Memo_Story")->setPlainText(U("关\n羽羽"));
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(FieldBytes(w.Document().Table()[2].Xing), kBig5Guan + std::string("\0\xB8\0", 3));
+  EXPECT_EQ(w.Document().Table()[2].Story.Text(), kBig5Guan + "\r\n" + kBig5Yu + kBig5Yu);
+  for (QComboBox* picker : {Find<QComboBox>(w, "ComboBox_Father"), Find<QComboBox>(w, "ComboBox_Mother"), Find<QComboBox>(w, "ComboBox_Another"), Find<QComboBox>(w, "ComboBox_Xiangxing"),
+                            Find<QComboBox>(w, "ComboBox_Family"), Find<QComboBox>(w, "ComboBox_Brother"), Find<QComboBox>(w, "ComboBox_Enemy")}) {
     EXPECT_EQ(picker->itemText(652), U("关")) << picker->objectName().toStdString();
   }
 
   // No placeholder name for an officer confirmed without names.
-  w.Edit_Xing->clear();
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.ComboBox_Enemy->itemText(652), QString());
-  EXPECT_EQ(w.ListView_SelPrsn->currentItem()->text(1), U(" 关"));
+  Find<GbkLineEdit>(w, "Edit_Xing")->clear();
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Enemy")->itemText(652), QString());
+  EXPECT_EQ(OfficerList(w)->currentItem()->text(1), U(" 关"));
 }
 
 TEST_F(EditorPanelTest, TextsTheGbkBoxesCannotHoldSurviveAConfirmation) {
@@ -309,57 +310,57 @@ TEST_F(EditorPanelTest, TextsTheGbkBoxesCannotHoldSurviveAConfirmation) {
   WriteBytes(file, bytes);
   TForm_Main& w = Open();
   SelectSlot(4);
-  const OfficerRecord before = w.Table[4];
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table[4].Yin, before.Yin);
-  EXPECT_EQ(w.Table[4].Xing, before.Xing);
-  EXPECT_EQ(w.Table[4].Story, before.Story);
+  const OfficerRecord before = w.Document().Table()[4];
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[4].Yin, before.Yin);
+  EXPECT_EQ(w.Document().Table()[4].Xing, before.Xing);
+  EXPECT_EQ(w.Document().Table()[4].Story, before.Story);
 }
 
 TEST_F(EditorPanelTest, SkillBoxesAndQuickActions) {
   TForm_Main& w = Open();
   SelectSlot(2);
-  for (QCheckBox* box : w.SkillBoxes) box->setChecked(true);
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table[2].Skills, (std::array<std::uint8_t, 6>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03}));
+  for (QCheckBox* box : SkillBoxes(w)) box->setChecked(true);
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[2].Skills, (std::array<std::uint8_t, 6>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03}));
 
   SelectSlot(3);
-  w.Btn_AllSkills->click();
-  for (QCheckBox* box : w.SkillBoxes) EXPECT_TRUE(box->isChecked());
-  w.Btn_MCancel->click();
-  for (QCheckBox* box : w.SkillBoxes) EXPECT_FALSE(box->isChecked());
-  EXPECT_EQ(w.Table[3].Skills, (std::array<std::uint8_t, 6>{}));
+  Find<QPushButton>(w, "Btn_AllSkills")->click();
+  for (QCheckBox* box : SkillBoxes(w)) EXPECT_TRUE(box->isChecked());
+  Find<QPushButton>(w, "Btn_MCancel")->click();
+  for (QCheckBox* box : SkillBoxes(w)) EXPECT_FALSE(box->isChecked());
+  EXPECT_EQ(w.Document().Table()[3].Skills, (std::array<std::uint8_t, 6>{}));
 
-  w.Edit_Shengwang->setText("123");
-  w.Btn_BT->click();
-  for (QLineEdit* edit : {w.Edit_Tongshuai, w.Edit_Wuli, w.Edit_Zhili, w.Edit_Zhengzhi, w.Edit_Meili}) {
+  Find<QLineEdit>(w, "Edit_Shengwang")->setText("123");
+  Find<QPushButton>(w, "Btn_BT")->click();
+  for (QLineEdit* edit : {Find<QLineEdit>(w, "Edit_Tongshuai"), Find<QLineEdit>(w, "Edit_Wuli"), Find<QLineEdit>(w, "Edit_Zhili"), Find<QLineEdit>(w, "Edit_Zhengzhi"), Find<QLineEdit>(w, "Edit_Meili")}) {
     EXPECT_EQ(edit->text(), "99");
   }
-  EXPECT_EQ(w.Edit_Shengwang->text(), "123");
-  EXPECT_EQ(w.Table[3].Tongshuai, 0);  // not before the confirmation
-  w.Btn_MConfirm->click();
-  const OfficerRecord& r = w.Table[3];
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Shengwang")->text(), "123");
+  EXPECT_EQ(w.Document().Table()[3].Tongshuai, 0);  // not before the confirmation
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  const OfficerRecord& r = w.Document().Table()[3];
   EXPECT_EQ(std::vector<int>({r.Tongshuai, r.Wuli, r.Zhili, r.Zhengzhi, r.Meili}), std::vector<int>(5, 99));
   EXPECT_EQ(r.Shengwang, 123);
 }
 
 TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
   TForm_Main& w = Open();
-  w.ComboBox_Type->setCurrentIndex(2);
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table, LoadOfficerFile(file));
+  Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(2);
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table(), LoadOfficerFile(file));
   EXPECT_TRUE(harness.messages.empty());
 
   // A reload empties the panel but keeps the pickers.
   SelectSlot(2);
-  w.R1->trigger();
-  EXPECT_EQ(w.CurrentSlot, 0);
-  EXPECT_EQ(w.Edit_Xing->text(), QString());
-  EXPECT_EQ(w.Memo_Story->toPlainText(), QString());
-  EXPECT_EQ(w.Edit_Face->text(), QString());
-  for (QCheckBox* box : w.SkillBoxes) EXPECT_FALSE(box->isChecked());
-  EXPECT_EQ(w.ComboBox_Gender->currentIndex(), 1);
-  EXPECT_EQ(w.ComboBox_Mother->currentIndex(), 831);
+  Action(w, "R1")->trigger();
+  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), QString());
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), QString());
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
+  for (QCheckBox* box : SkillBoxes(w)) EXPECT_FALSE(box->isChecked());
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Gender")->currentIndex(), 1);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Mother")->currentIndex(), 831);
 }
 
 TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
@@ -376,13 +377,13 @@ TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
 
   TForm_Main& w = Open();
   SelectSlot(2);
-  w.Btn_BT->click();
-  w.Edit_Shengwang->setText("123");
-  w.Edit_Xing->setText(U("关"));
-  w.Edit_Yin->setText("guan");
-  w.ComboBox_Type->setCurrentIndex(1);
-  w.Btn_AllSkills->click();
-  w.Btn_MConfirm->click();
+  Find<QPushButton>(w, "Btn_BT")->click();
+  Find<QLineEdit>(w, "Edit_Shengwang")->setText("123");
+  Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
+  Find<GbkLineEdit>(w, "Edit_Yin")->setText("guan");
+  Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(1);
+  Find<QPushButton>(w, "Btn_AllSkills")->click();
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
   w.Menu_SaveClick();
   ASSERT_TRUE(harness.messages.empty());
 
@@ -402,65 +403,65 @@ TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
 TEST_F(EditorPanelTest, NameAndReadingBoxesRefuseTooManyBytes) {
   TForm_Main& w = Open();
   SelectSlot(3);
-  Type(w.Edit_Xing, U("张飞关"));
-  EXPECT_EQ(w.Edit_Xing->text(), U("张飞"));
-  Type(w.Edit_Ming, U("a张bc"));
-  EXPECT_EQ(w.Edit_Ming->text(), U("a张b"));
+  Type(Find<GbkLineEdit>(w, "Edit_Xing"), U("张飞关"));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("张飞"));
+  Type(Find<GbkLineEdit>(w, "Edit_Ming"), U("a张bc"));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), U("a张b"));
 
   QApplication::clipboard()->setText("abcdefghijk");
-  w.Edit_Yin->clear();
-  w.Edit_Yin->paste();
-  EXPECT_EQ(w.Edit_Yin->text(), QString());
+  Find<GbkLineEdit>(w, "Edit_Yin")->clear();
+  Find<GbkLineEdit>(w, "Edit_Yin")->paste();
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), QString());
   QApplication::clipboard()->setText(U("ab张"));
-  w.Edit_Zi->paste();
-  EXPECT_EQ(w.Edit_Zi->text(), U("ab张"));
-  w.Edit_Zi->paste();
-  EXPECT_EQ(w.Edit_Zi->text(), U("ab张"));
+  Find<GbkLineEdit>(w, "Edit_Zi")->paste();
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("ab张"));
+  Find<GbkLineEdit>(w, "Edit_Zi")->paste();
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("ab张"));
 
   // A stored name that fills its field may be shortened but not lengthened.
   PutBytes(bytes, 5, kXing, "abcde");
   WriteBytes(file, bytes);
-  w.R1->trigger();
+  Action(w, "R1")->trigger();
   SelectSlot(5);
-  EXPECT_EQ(w.Edit_Xing->text(), "abcde");
-  w.Edit_Xing->end(false);
-  Type(w.Edit_Xing, "f");
-  EXPECT_EQ(w.Edit_Xing->text(), "abcde");
-  QTest::keyClick(w.Edit_Xing, Qt::Key_Backspace);
-  EXPECT_EQ(w.Edit_Xing->text(), "abcd");
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
+  Find<GbkLineEdit>(w, "Edit_Xing")->end(false);
+  Type(Find<GbkLineEdit>(w, "Edit_Xing"), "f");
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
+  QTest::keyClick(Find<GbkLineEdit>(w, "Edit_Xing"), Qt::Key_Backspace);
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcd");
 }
 
 TEST_F(EditorPanelTest, TheBiographyCountsLineBreaksAsTwoBytes) {
   TForm_Main& w = Open();
   SelectSlot(3);
-  QPlainTextEdit* memo = w.Memo_Story;
+  QPlainTextEdit* memo = Find<GbkMemo>(w, "Memo_Story");
   QApplication::clipboard()->setText(QString(148, 'a') + "\r\nb");  // 151 bytes
   memo->paste();
   EXPECT_EQ(memo->toPlainText(), QString());
   QApplication::clipboard()->setText(QString(147, 'a') + "\r\nb");  // 150 bytes
   memo->paste();
-  EXPECT_EQ(w.MemoStoryBytes(), std::string(147, 'a') + "\r\nb");
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
   Type(memo, "c");
   QTest::keyClick(memo, Qt::Key_Return);
-  EXPECT_EQ(w.MemoStoryBytes(), std::string(147, 'a') + "\r\nb");
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
   QTest::keyClick(memo, Qt::Key_Backspace);
   QTest::keyClick(memo, Qt::Key_Backspace);
   Type(memo, U("张"));
-  EXPECT_EQ(w.MemoStoryBytes(), std::string(147, 'a') + "\xD5\xC5");
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\xD5\xC5");
 
   // A stored biography longer than the limit may be shortened but not lengthened.
-  w.Table[3].Story.Write(std::string(152, 'n'));
-  w.Btn_MCancel->click();
+  ChangeRecord(w, 3, [&](OfficerRecord& r) { r.Story.Write(std::string(152, 'n')); });
+  Find<QPushButton>(w, "Btn_MCancel")->click();
   memo->moveCursor(QTextCursor::End);
   QTest::keyClick(memo, Qt::Key_Backspace);
-  EXPECT_EQ(w.MemoStoryBytes().size(), 151u);
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes().size(), 151u);
   Type(memo, "z");
-  EXPECT_EQ(w.MemoStoryBytes(), std::string(151, 'n'));
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(151, 'n'));
   QTest::keyClick(memo, Qt::Key_Left, Qt::ShiftModifier);
   Type(memo, "m");  // a replacement of the same length
-  EXPECT_EQ(w.MemoStoryBytes(), std::string(150, 'n') + "m");
-  w.Btn_MConfirm->click();
-  EXPECT_EQ(w.Table[3].Story.Text(), std::string(150, 'n') + "m");
+  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(150, 'n') + "m");
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[3].Story.Text(), std::string(150, 'n') + "m");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "gui/faces/ShowFace.h"
 #include "gui/faces/TfrmPic.h"
 #include "support/FaceArchiveBytes.h"
+#include "support/MainWindowControls.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
 
@@ -309,11 +310,11 @@ class PortraitClick : public FaceGames {
   }
   TForm_Main& window() { return harness.Window(); }
   void SelectSlot(int slot) {
-    QTreeWidget* list = window().ListView_SelPrsn;
+    QTreeWidget* list = OfficerList(window());
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
       if (list->topLevelItem(i)->text(0).toInt() == slot + 650) list->topLevelItem(i)->setSelected(true);
     }
-    ASSERT_NE(window().SelectedRow(), nullptr);
+    ASSERT_NE(SelectedRow(window()), nullptr);
   }
   // The picker's answer: go to the last page and click cell `cell` (0-20), or cancel with -1.
   void AnswerPicker(int cell, const char* limit = nullptr) {
@@ -341,43 +342,43 @@ class PortraitClick : public FaceGames {
 
 TEST_F(PortraitClick, PortraitControls) {
   TForm_Main& w = window();
-  EXPECT_EQ(w.Image_Face->parentWidget(), static_cast<QWidget*>(w.GroupBox4));
-  EXPECT_EQ(w.Image_Face->geometry(), QRect(16, 16, 64, 80));
-  EXPECT_EQ(w.Image_NoFace->geometry(), QRect(16, 16, 64, 80));
-  EXPECT_TRUE(ShowsNoFace(w.Image_NoFace));
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->parentWidget(), static_cast<QWidget*>(Find<QGroupBox>(w, "GroupBox4")));
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->geometry(), QRect(16, 16, 64, 80));
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_NoFace")->geometry(), QRect(16, 16, 64, 80));
+  EXPECT_TRUE(ShowsNoFace(Find<ClickLabel>(w, "Image_NoFace")));
   SelectSlot(1);
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("2003"));
-  EXPECT_TRUE(ShowsFace(w.Image_Face, 2003));  // from the added archive
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("2003"));
+  EXPECT_TRUE(ShowsFace(Find<ClickLabel>(w, "Image_Face"), 2003));  // from the added archive
   SelectSlot(0);
-  EXPECT_TRUE(ShowsFace(w.Image_Face, 5));
+  EXPECT_TRUE(ShowsFace(Find<ClickLabel>(w, "Image_Face"), 5));
 }
 
 TEST_F(PortraitClick, PickingPutsTheNumberIntoTheFieldAndRedrawsThePortrait) {
   TForm_Main& w = window();
   SelectSlot(0);
   AnswerPicker(14);  // last page, cell 14: face 2006
-  QTest::mouseClick(w.Image_Face, Qt::LeftButton);
+  QTest::mouseClick(Find<ClickLabel>(w, "Image_Face"), Qt::LeftButton);
   EXPECT_EQ(harness.modalDialogs, 1);
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("2006"));
-  EXPECT_TRUE(ShowsFace(w.Image_Face, 2006));
-  EXPECT_EQ(w.Table[0].Face, 5);  // stored only by a confirmation
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("2006"));
+  EXPECT_TRUE(ShowsFace(Find<ClickLabel>(w, "Image_Face"), 2006));
+  EXPECT_EQ(w.Document().Table()[0].Face, 5);  // stored only by a confirmation
 
   AnswerPicker(3);  // face 1589 from the main archive
-  QTest::mouseClick(w.Image_Face, Qt::LeftButton);
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("1589"));
-  EXPECT_TRUE(ShowsFace(w.Image_Face, 1589));
+  QTest::mouseClick(Find<ClickLabel>(w, "Image_Face"), Qt::LeftButton);
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("1589"));
+  EXPECT_TRUE(ShowsFace(Find<ClickLabel>(w, "Image_Face"), 1589));
   EXPECT_TRUE(harness.messages.empty());
 }
 
 TEST_F(PortraitClick, CancelAndTheSameFaceLeaveThePortraitAlone) {
   TForm_Main& w = window();
   SelectSlot(0);
-  const qint64 shown = w.Image_Face->pixmap().cacheKey();
+  const qint64 shown = Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey();
   AnswerPicker(-1);
-  w.Image_FaceClick();
+  w.Editor().Portrait().Image_FaceClick();
   EXPECT_EQ(harness.modalDialogs, 1);
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("5"));
-  EXPECT_EQ(w.Image_Face->pixmap().cacheKey(), shown);
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("5"));
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey(), shown);
 
   // Face 5 is the one shown: nothing is redrawn.
   harness.modalAnswer = [](QDialog* dialog) {
@@ -385,47 +386,47 @@ TEST_F(PortraitClick, CancelAndTheSameFaceLeaveThePortraitAlone) {
     picker->ImageClick(6);
     return picker->result();
   };
-  w.Image_FaceClick();
+  w.Editor().Portrait().Image_FaceClick();
   EXPECT_EQ(harness.modalDialogs, 2);
-  EXPECT_EQ(w.Image_Face->pixmap().cacheKey(), shown);
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey(), shown);
 }
 
 TEST_F(PortraitClick, AFaceBeyondTheArchivesShowsTheNoFacePicture) {
   TForm_Main& w = window();
   SelectSlot(0);
   AnswerPicker(2, "2100");  // last page 1638: cell 2 is face 2099
-  w.Image_FaceClick();
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("2099"));
-  EXPECT_TRUE(ShowsNoFace(w.Image_Face));
+  w.Editor().Portrait().Image_FaceClick();
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("2099"));
+  EXPECT_TRUE(ShowsNoFace(Find<ClickLabel>(w, "Image_Face")));
 }
 
 TEST_F(PortraitClick, NothingWithoutASelectedRowOrWithoutTheMainArchive) {
   TForm_Main& w = window();
   AnswerPicker(14);
-  QTest::mouseClick(w.Image_Face, Qt::LeftButton);
+  QTest::mouseClick(Find<ClickLabel>(w, "Image_Face"), Qt::LeftButton);
   EXPECT_EQ(harness.modalDialogs, 0);
 
   SelectSlot(0);
   w.CloseFaceArchives();
-  w.Image_FaceClick();
+  w.Editor().Portrait().Image_FaceClick();
   EXPECT_EQ(harness.modalDialogs, 0);
-  EXPECT_EQ(w.Edit_Face->text(), QStringLiteral("5"));
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("5"));
 
   // The added archive alone is not enough either.
-  w.AddedFaceArchive = FaceArchive::Open(*root_ / "game13" / "grp" / "grpaface.vmr");
-  w.Image_FaceClick();
+  w.FaceArchives().Set(nullptr, FaceArchive::Open(*root_ / "game13" / "grp" / "grpaface.vmr"));
+  w.Editor().Portrait().Image_FaceClick();
   EXPECT_EQ(harness.modalDialogs, 0);
 }
 
 TEST_F(PortraitClick, TheNoFacePictureUnderneathOpensThePickerToo) {
   TForm_Main& w = window();
   SelectSlot(0);
-  w.Image_Face->hide();
+  Find<ClickLabel>(w, "Image_Face")->hide();
   AnswerPicker(14);
-  QTest::mouseClick(w.Image_NoFace, Qt::LeftButton);
+  QTest::mouseClick(Find<ClickLabel>(w, "Image_NoFace"), Qt::LeftButton);
   EXPECT_EQ(harness.modalDialogs, 1);
-  EXPECT_FALSE(w.Image_Face->isHidden());  // made visible again with the new face
-  EXPECT_TRUE(ShowsFace(w.Image_Face, 2006));
+  EXPECT_FALSE(Find<ClickLabel>(w, "Image_Face")->isHidden());  // made visible again with the new face
+  EXPECT_TRUE(ShowsFace(Find<ClickLabel>(w, "Image_Face"), 2006));
 }
 
 }  // namespace

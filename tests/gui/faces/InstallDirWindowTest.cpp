@@ -13,6 +13,7 @@
 #include "core/faces/SettingsFile.h"
 #include "gui/faces/TForm_InstallDir.h"
 #include "support/FakeWinePrefix.h"
+#include "support/MainWindowControls.h"
 #include "support/MainWindowHarness.h"
 #include "support/TempDir.h"
 
@@ -30,8 +31,8 @@ void MakeGame(const std::filesystem::path& folder) {
 }
 
 QString MainArchiveFolder(TForm_Main& window) {
-  if (!window.MainFaceArchive) return QString();
-  return QFileInfo(Q(window.MainFaceArchive->Path().parent_path().parent_path())).canonicalFilePath();
+  if (!window.FaceArchives().Main()) return QString();
+  return QFileInfo(Q(window.FaceArchives().Main()->Path().parent_path().parent_path())).canonicalFilePath();
 }
 
 QString Canonical(const std::filesystem::path& path) { return QFileInfo(Q(path)).canonicalFilePath(); }
@@ -236,7 +237,7 @@ TEST(InstallDirStartUp, RegistryKeyWithValueWins) {
   TForm_Main& window = harness.Window();
   EXPECT_EQ(harness.modalDialogs, 0);
   EXPECT_EQ(MainArchiveFolder(window), Canonical(prefix.DriveC() / "Games" / "Velmora"));
-  EXPECT_NE(window.AddedFaceArchive, nullptr);
+  EXPECT_NE(window.FaceArchives().Added(), nullptr);
   EXPECT_TRUE(harness.messages.empty());
 }
 
@@ -250,7 +251,7 @@ TEST(InstallDirStartUp, RegistryKeyWithEmptyValueIgnoresTheSettingsFile) {
     EXPECT_EQ(harness.Window().LocateInstallDir(), QString());
   }
   EXPECT_EQ(harness.modalDialogs, 0);
-  EXPECT_EQ(harness.Window().MainFaceArchive, nullptr);  // looked for under the root folder
+  EXPECT_EQ(harness.Window().FaceArchives().Main(), nullptr);  // looked for under the root folder
   EXPECT_TRUE(harness.messages.empty());
 }
 
@@ -283,7 +284,7 @@ TEST(InstallDirStartUp, WithNeitherTheDialogAsks) {
   TForm_Main& window = harness.Window();
   EXPECT_EQ(harness.modalDialogs, 1);
   EXPECT_EQ(shownWith, QString());
-  EXPECT_EQ(window.MainFaceArchive, nullptr);
+  EXPECT_EQ(window.FaceArchives().Main(), nullptr);
   EXPECT_TRUE(harness.messages.empty());  // no message at start-up
   EXPECT_FALSE(std::filesystem::exists(harness.SettingsFile()));
 
@@ -307,16 +308,16 @@ TEST(InstallDirMenu, ChoosingADirectoryReopensTheArchives) {
 
   // Shown even though the settings file holds a directory.
   harness.modalAnswer = ChooseFolder(Q(other));
-  window.X1->trigger();
+  Action(window, "X1")->trigger();
   EXPECT_EQ(harness.modalDialogs, 1);
   EXPECT_EQ(MainArchiveFolder(window), Canonical(other));
-  EXPECT_NE(window.AddedFaceArchive, nullptr);
+  EXPECT_NE(window.FaceArchives().Added(), nullptr);
   EXPECT_EQ(ReadBytes(harness.SettingsFile()), Bytes(other.string()));
   EXPECT_TRUE(harness.messages.empty());
 
   // Closed by the title bar: the settings file's directory.
   harness.modalAnswer = nullptr;
-  window.X1->trigger();
+  Action(window, "X1")->trigger();
   EXPECT_EQ(MainArchiveFolder(window), Canonical(other));
   EXPECT_TRUE(harness.messages.empty());
 }
@@ -326,21 +327,21 @@ TEST(InstallDirMenu, NoDirectoryClosesTheArchivesWithAWarning) {
   MainWindowHarness harness;
   MakeGame(harness.GameFolder());
   TForm_Main& window = harness.Window();
-  ASSERT_NE(window.MainFaceArchive, nullptr);
+  ASSERT_NE(window.FaceArchives().Main(), nullptr);
 
   harness.modalAnswer = ClickCancel();
-  window.X1->trigger();
+  Action(window, "X1")->trigger();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, warning);
-  EXPECT_EQ(window.MainFaceArchive, nullptr);
-  EXPECT_EQ(window.AddedFaceArchive, nullptr);
+  EXPECT_EQ(window.FaceArchives().Main(), nullptr);
+  EXPECT_EQ(window.FaceArchives().Added(), nullptr);
   EXPECT_EQ(ReadBytes(harness.SettingsFile()), Bytes(harness.GameFolder().string()));  // untouched by Cancel
 
   // OK with nothing selected: an empty settings file and the same warning.
   harness.modalAnswer = ChooseFolder(QString());
-  window.X1->trigger();
+  Action(window, "X1")->trigger();
   EXPECT_EQ(harness.messages.size(), 2u);
   EXPECT_EQ(harness.messages.back().text, warning);
   EXPECT_EQ(std::filesystem::file_size(harness.SettingsFile()), 0u);
-  EXPECT_EQ(window.MainFaceArchive, nullptr);
+  EXPECT_EQ(window.FaceArchives().Main(), nullptr);
 }

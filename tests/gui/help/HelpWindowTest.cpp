@@ -16,6 +16,7 @@
 #include "gui/widgets/DialogSeam.h"
 #include "gui/help/TForm_Help.h"
 #include "support/MainWindowHarness.h"
+#include "support/MainWindowControls.h"
 
 namespace {
 
@@ -353,8 +354,8 @@ TEST(HelpMenu, EachShowingIsAFreshWindowWithRestingLinks) {
     help->FormClick();
     return static_cast<int>(QDialog::Rejected);
   };
-  main.Menu_Help->trigger();
-  main.Menu_Help->trigger();
+  Action(main, "Menu_Help")->trigger();
+  Action(main, "Menu_Help")->trigger();
   EXPECT_EQ(harness.modalDialogs, 2);
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_TRUE(shown[0].isNull()) << "the first help window outlived its showing";

@@ -8,6 +8,7 @@
 #include "gui/mainwindow/TForm_Main.h"
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
+#include "support/MainWindowControls.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
 
@@ -38,7 +39,7 @@ class ListWindowFixture : public ::testing::Test {
   // The texts of one list column as numbers, top to bottom.
   std::vector<int> ListedColumn(int column) {
     std::vector<int> values;
-    QTreeWidget* list = Window().ListView_SelPrsn;
+    QTreeWidget* list = OfficerList(Window());
     for (int i = 0; i < list->topLevelItemCount(); ++i) values.push_back(list->topLevelItem(i)->text(column).toInt());
     return values;
   }

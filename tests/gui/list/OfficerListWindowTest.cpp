@@ -1,6 +1,8 @@
 // The officer list on the real main window: filling, search, sorting, selection.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -45,14 +47,14 @@ TEST_F(OfficerListWindow, LoadListsAllSlotsReadOnly) {
   table[5].Zi.Write("Zl");
   Load(table);
 
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  QTreeWidget* list = OfficerList(Window());
   ASSERT_EQ(list->topLevelItemCount(), 110);
   for (int i = 0; i < 110; ++i) EXPECT_EQ(list->topLevelItem(i)->text(0), QString::number(650 + i));
   const QStringList row0{"650", "ZhFei Yide", "85", "97", "30", "20", "45"};
   for (int c = 0; c < 7; ++c) EXPECT_EQ(list->topLevelItem(0)->text(c), row0[c]);
   EXPECT_EQ(list->topLevelItem(5)->text(1), QStringLiteral(" Zl"));
   EXPECT_EQ(list->topLevelItem(109)->text(1), kNewOfficer + "110");
-  EXPECT_EQ(Window().SelectedRow(), nullptr);
+  EXPECT_EQ(SelectedRow(Window()), nullptr);
 
   // An edited number would make the row name another slot.
   QTreeWidgetItem* row = list->topLevelItem(3);
@@ -68,21 +70,21 @@ TEST_F(OfficerListWindow, SearchListsExactlyTheMatchingSlots) {
   table[40] = Officer("B", "", "", 80, 70, 1, 1, 1);
   table[109] = Officer("C", "", "", 80, 75, 1, 1, 1);
   Load(table);
-  Window().ListView_SelPrsn->setCurrentItem(Window().ListView_SelPrsn->topLevelItem(20));
+  OfficerList(Window())->setCurrentItem(OfficerList(Window())->topLevelItem(20));
 
-  Window().Edit_STongshuai->setText("80");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_STongshuai")->setText("80");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   EXPECT_EQ(ListedNumbers(), (std::vector<int>{653, 690, 759}));
-  EXPECT_EQ(Window().SelectedRow(), nullptr);
-  EXPECT_EQ(Window().CurrentSlot, 20);  // the panel keeps its officer
+  EXPECT_EQ(SelectedRow(Window()), nullptr);
+  EXPECT_EQ(Window().Document().CurrentSlot(), 20);  // the panel keeps its officer
 
-  Window().Edit_SWuli->setText("75");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_SWuli")->setText("75");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   EXPECT_EQ(ListedNumbers(), (std::vector<int>{653, 759}));
 
-  Window().Edit_STongshuai->setText("0");
-  Window().Edit_SWuli->setText("-5");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_STongshuai")->setText("0");
+  Find<QLineEdit>(Window(), "Edit_SWuli")->setText("-5");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   EXPECT_EQ(ListedNumbers().size(), 110u);
   EXPECT_TRUE(harness.messages.empty());
 }
@@ -91,19 +93,19 @@ TEST_F(OfficerListWindow, TextThatIsNoIntegerShowsTheErrorAndChangesNothing) {
   OfficerTable table{};
   table[3] = Officer("A", "", "", 80, 1, 1, 1, 1);
   Load(table);
-  Window().Edit_STongshuai->setText("80");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_STongshuai")->setText("80");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_EQ(ListedNumbers(), (std::vector<int>{653}));
-  const auto visibleBefore = Window().SlotVisible;
+  const auto visibleBefore = Window().Document().SlotVisible();
 
-  Window().Edit_STongshuai->clear();  // would list everything, but a later box fails
-  Window().Edit_SMeili->setText("abc");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_STongshuai")->clear();  // would list everything, but a later box fails
+  Find<QLineEdit>(Window(), "Edit_SMeili")->setText("abc");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("'abc' is not a valid integer value."));
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
   EXPECT_EQ(ListedNumbers(), (std::vector<int>{653}));
-  EXPECT_EQ(Window().SlotVisible, visibleBefore);
+  EXPECT_EQ(Window().Document().SlotVisible(), visibleBefore);
 }
 
 TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
@@ -112,7 +114,7 @@ TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
   for (std::size_t s = 0; s < kSlotCount; ++s) table[s] = Officer("X", "", "", s < 5 ? tong[s] : 40, 0, 0, 0, 0);
   Load(table);
   Window().show();
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  QTreeWidget* list = OfficerList(Window());
 
   ClickHeader(list, 2);  // 统率: highest first
   std::vector<int> values = ListedColumn(2);
@@ -132,8 +134,8 @@ TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
 
 TEST_F(OfficerListWindow, NamesSortAsGbkBytes) {
   Load(OfficerTable{});
-  Window().ListView_SelPrsnColumnClick(1);
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  Window().ListPanel().ListView_SelPrsnColumnClick(1);
+  QTreeWidget* list = OfficerList(Window());
   EXPECT_EQ(list->topLevelItem(0)->text(1), kNewOfficer + "1");
   EXPECT_EQ(list->topLevelItem(1)->text(1), kNewOfficer + "10");  // before 新武将2
   EXPECT_EQ(list->topLevelItem(109)->text(1), kNewOfficer + "99");
@@ -143,16 +145,16 @@ TEST_F(OfficerListWindow, SortingKeepsTheSelectedRowWithoutShowingItAgain) {
   OfficerTable table{};
   for (std::size_t s = 0; s < kSlotCount; ++s) table[s] = Officer("Z", "", "", static_cast<int>(s), 0, 0, 0, 0);
   Load(table);
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  QTreeWidget* list = OfficerList(Window());
   list->setCurrentItem(list->topLevelItem(5));
-  ASSERT_EQ(Window().CurrentSlot, 5);
-  Window().CurrentSlot = 42;  // showing the row again would set 5
+  ASSERT_EQ(Window().Document().CurrentSlot(), 5);
+  QSignalSpy selections(&Window().Document(), &OfficerDocument::currentSlotChanged);
 
-  Window().ListView_SelPrsnColumnClick(2);
-  ASSERT_NE(Window().SelectedRow(), nullptr);
-  EXPECT_EQ(Window().SelectedRow()->text(0), QStringLiteral("655"));
-  EXPECT_EQ(list->indexOfTopLevelItem(Window().SelectedRow()), 104);
-  EXPECT_EQ(Window().CurrentSlot, 42);
+  Window().ListPanel().ListView_SelPrsnColumnClick(2);
+  ASSERT_NE(SelectedRow(Window()), nullptr);
+  EXPECT_EQ(SelectedRow(Window())->text(0), QStringLiteral("655"));
+  EXPECT_EQ(list->indexOfTopLevelItem(SelectedRow(Window())), 104);
+  EXPECT_EQ(selections.count(), 0);  // the row is not selected (and shown) again
 }
 
 TEST_F(OfficerListWindow, SortingLeavesTheViewScrolledWhereItWas) {
@@ -160,13 +162,13 @@ TEST_F(OfficerListWindow, SortingLeavesTheViewScrolledWhereItWas) {
   for (std::size_t s = 0; s < kSlotCount; ++s) table[s] = Officer("Z", "", "", static_cast<int>(s), 0, 0, 0, 0);
   Load(table);
   Window().show();
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  QTreeWidget* list = OfficerList(Window());
   list->setCurrentItem(list->topLevelItem(5));
   ASSERT_EQ(list->verticalScrollBar()->value(), 0);
 
   // The selected row goes to the bottom; the top of the new order stays in sight.
   ClickHeader(list, 2);
-  EXPECT_EQ(list->indexOfTopLevelItem(Window().SelectedRow()), 104);
+  EXPECT_EQ(list->indexOfTopLevelItem(SelectedRow(Window())), 104);
   EXPECT_EQ(list->verticalScrollBar()->value(), 0);
   EXPECT_EQ(list->indexAt(QPoint(5, 5)).row(), 0);
 }
@@ -176,41 +178,41 @@ TEST_F(OfficerListWindow, SelectingByMouseOrArrowKeysSetsTheCurrentSlot) {
   for (std::size_t s = 0; s < kSlotCount; ++s) table[s] = Officer("Z", "", "", static_cast<int>((s * 37) % 101), 0, 0, 0, 0);
   Load(table);
   Window().show();
-  QTreeWidget* list = Window().ListView_SelPrsn;
+  QTreeWidget* list = OfficerList(Window());
   list->setFocus();
 
   Click(list->viewport(), list->visualItemRect(list->topLevelItem(2)).center());
-  EXPECT_EQ(Window().CurrentSlot, 2);
+  EXPECT_EQ(Window().Document().CurrentSlot(), 2);
   PressKey(list, Qt::Key_Down);
-  EXPECT_EQ(Window().CurrentSlot, 3);
-  EXPECT_EQ(Window().SelectedRow(), list->topLevelItem(3));
+  EXPECT_EQ(Window().Document().CurrentSlot(), 3);
+  EXPECT_EQ(SelectedRow(Window()), list->topLevelItem(3));
 
   // Clicking the row that is already selected does nothing.
-  Window().CurrentSlot = 60;
+  QSignalSpy selections(&Window().Document(), &OfficerDocument::currentSlotChanged);
   Click(list->viewport(), list->visualItemRect(list->topLevelItem(3)).center());
-  EXPECT_EQ(Window().CurrentSlot, 60);
+  EXPECT_EQ(selections.count(), 0);
 
   // In a sorted list the row's number names the slot, not its position.
-  Window().ListView_SelPrsnColumnClick(2);
+  Window().ListPanel().ListView_SelPrsnColumnClick(2);
   list->setCurrentItem(list->topLevelItem(0));
   PressKey(list, Qt::Key_Down);
-  EXPECT_EQ(Window().CurrentSlot, list->topLevelItem(1)->text(0).toInt() - 650);
-  EXPECT_NE(Window().CurrentSlot, 1);
+  EXPECT_EQ(Window().Document().CurrentSlot(), list->topLevelItem(1)->text(0).toInt() - 650);
+  EXPECT_NE(Window().Document().CurrentSlot(), 1);
 }
 
 TEST_F(OfficerListWindow, LoadListsEverySlotInSlotOrderWithoutSelection) {
   Load(OfficerTable{});
-  Window().Edit_SWuli->setText("5");
-  Window().Btn_ReSearch->click();
+  Find<QLineEdit>(Window(), "Edit_SWuli")->setText("5");
+  Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_TRUE(ListedNumbers().empty());
-  Window().ListView_SelPrsnColumnClick(1);
+  Window().ListPanel().ListView_SelPrsnColumnClick(1);
   Load(OfficerTable{});
-  Window().ListView_SelPrsn->setCurrentItem(Window().ListView_SelPrsn->topLevelItem(4));
+  OfficerList(Window())->setCurrentItem(OfficerList(Window())->topLevelItem(4));
   Load(OfficerTable{});
   const std::vector<int> numbers = ListedNumbers();
   EXPECT_EQ(numbers.size(), 110u);
   EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end()));  // the sort state is not applied again
-  EXPECT_EQ(Window().SortColumn, 1);
-  EXPECT_EQ(Window().SelectedRow(), nullptr);
-  EXPECT_EQ(Window().CurrentSlot, 0);
+  EXPECT_EQ(Window().Document().Sort().column, 1);
+  EXPECT_EQ(SelectedRow(Window()), nullptr);
+  EXPECT_EQ(Window().Document().CurrentSlot(), 0);
 }

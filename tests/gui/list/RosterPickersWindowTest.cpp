@@ -5,24 +5,25 @@
 #include <QComboBox>
 #include <vector>
 
+#include "core/list/OfficerRoster.h"
 #include "gui/list/ListWindowFixture.h"
 
 namespace {
 
 const QString kNewOfficer = QStringLiteral("新武将");
 
-class RosterPickers : public ListWindowFixture {
+class RosterPickersWindow : public ListWindowFixture {
  protected:
   std::vector<QComboBox*> Pickers() {
     TForm_Main& w = Window();
-    return {w.ComboBox_Father, w.ComboBox_Mother,  w.ComboBox_Another,   w.ComboBox_Family,
-            w.ComboBox_Brother, w.ComboBox_Enemy, w.ComboBox_Xiangxing};
+    return {Find<QComboBox>(w, "ComboBox_Father"), Find<QComboBox>(w, "ComboBox_Mother"),  Find<QComboBox>(w, "ComboBox_Another"),   Find<QComboBox>(w, "ComboBox_Family"),
+            Find<QComboBox>(w, "ComboBox_Brother"), Find<QComboBox>(w, "ComboBox_Enemy"), Find<QComboBox>(w, "ComboBox_Xiangxing")};
   }
 };
 
 }  // namespace
 
-TEST_F(RosterPickers, LoadWritesTheNewOfficersNamesIntoAllSeven) {
+TEST_F(RosterPickersWindow, LoadWritesTheNewOfficersNamesIntoAllSeven) {
   for (QComboBox* picker : Pickers()) {
     EXPECT_EQ(picker->currentIndex(), -1);
     EXPECT_EQ(picker->itemText(650), QStringLiteral("650.新1"));
@@ -46,17 +47,17 @@ TEST_F(RosterPickers, LoadWritesTheNewOfficersNamesIntoAllSeven) {
   }
 }
 
-TEST_F(RosterPickers, RenamingKeepsEveryPickersSelection) {
+TEST_F(RosterPickersWindow, RenamingKeepsEveryPickersSelection) {
   const std::vector<QComboBox*> pickers = Pickers();
-  TForm_Main::SelectRosterEntry(pickers[0], 653);
-  TForm_Main::SelectRosterEntry(pickers[6], 497);
-  Window().RenameRosterEntry(3, QStringLiteral("关羽"));
+  pickers[0]->setCurrentIndex(RosterEntryForValue(653));
+  pickers[6]->setCurrentIndex(RosterEntryForValue(497));
+  Window().Editor().Roster().RenameRosterEntry(3, QStringLiteral("关羽"));
   for (QComboBox* picker : pickers) EXPECT_EQ(picker->itemText(653), QStringLiteral("关羽"));
   EXPECT_EQ(pickers[0]->currentIndex(), 653);
   EXPECT_EQ(pickers[0]->currentText(), QStringLiteral("关羽"));
   EXPECT_EQ(pickers[6]->currentIndex(), 497);
 
-  Window().RenameRosterEntry(110, QStringLiteral("X"));  // outside the file: nothing
+  Window().Editor().Roster().RenameRosterEntry(110, QStringLiteral("X"));  // outside the file: nothing
   EXPECT_EQ(pickers[0]->itemText(760), QStringLiteral("760.灵帝"));
 
   Load(OfficerTable{});
@@ -64,21 +65,21 @@ TEST_F(RosterPickers, RenamingKeepsEveryPickersSelection) {
   EXPECT_EQ(pickers[0]->currentText(), kNewOfficer + "4");
 }
 
-TEST_F(RosterPickers, StoredNumbersSelectEntriesByPosition) {
-  QComboBox* picker = Window().ComboBox_Enemy;
-  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 0xFFFF);  // nothing selected
-  TForm_Main::SelectRosterEntry(picker, 497);           // the second 马忠
-  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 497);
-  TForm_Main::SelectRosterEntry(picker, 900);
+TEST_F(RosterPickersWindow, StoredNumbersSelectEntriesByPosition) {
+  QComboBox* picker = Find<QComboBox>(Window(), "ComboBox_Enemy");
+  EXPECT_EQ(StoredValueForEntry(picker->currentIndex()), 0xFFFF);  // nothing selected
+  picker->setCurrentIndex(RosterEntryForValue(497));           // the second 马忠
+  EXPECT_EQ(StoredValueForEntry(picker->currentIndex()), 497);
+  picker->setCurrentIndex(RosterEntryForValue(900));
   EXPECT_EQ(picker->currentText(), QStringLiteral("无"));
-  EXPECT_EQ(TForm_Main::RosterValueOf(picker), 0xFFFF);
+  EXPECT_EQ(StoredValueForEntry(picker->currentIndex()), 0xFFFF);
 }
 
-TEST_F(RosterPickers, OpenWithThirtyRows) {
+TEST_F(RosterPickersWindow, OpenWithThirtyRows) {
   Window().show();
-  QComboBox* picker = Window().ComboBox_Xiangxing;
+  QComboBox* picker = Find<QComboBox>(Window(), "ComboBox_Xiangxing");
   EXPECT_FALSE(picker->isEditable());
-  TForm_Main::SelectRosterEntry(picker, 400);
+  picker->setCurrentIndex(RosterEntryForValue(400));
   picker->showPopup();
   QAbstractItemView* view = picker->view();
   ASSERT_GT(view->sizeHintForRow(0), 0);

@@ -9,6 +9,7 @@
 
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
+#include "support/MainWindowControls.h"
 #include "support/OfficerBytes.h"
 
 namespace {
@@ -31,44 +32,44 @@ class FileCommandsTest : public ::testing::Test {
 
 TEST_F(FileCommandsTest, OpenLoadsTheChosenFile) {
   harness.openAnswers.push_back(Q(file));
-  harness.Window().Menu_Open->trigger();
-  EXPECT_EQ(harness.Window().FilePath, Q(file));
-  EXPECT_EQ(harness.Window().Table[0].Wuli, 77);
+  Action(harness.Window(), "Menu_Open")->trigger();
+  EXPECT_EQ(harness.Window().Document().FilePath(), Q(file));
+  EXPECT_EQ(harness.Window().Document().Table()[0].Wuli, 77);
   EXPECT_TRUE(harness.messages.empty());
 }
 
 TEST_F(FileCommandsTest, CancellingTheOpenDialogKeepsEverything) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
-  w.CurrentSlot = 5;
-  const OfficerTable before = w.Table;
-  w.Menu_Open->trigger();  // no answer queued: cancel
+  w.Document().SelectSlot(5);
+  const OfficerTable before = w.Document().Table();
+  Action(w, "Menu_Open")->trigger();  // no answer queued: cancel
   EXPECT_EQ(harness.openDialogs, 1);
-  EXPECT_EQ(w.FilePath, Q(file));
-  EXPECT_EQ(w.Table, before);
-  EXPECT_EQ(w.CurrentSlot, 5);
+  EXPECT_EQ(w.Document().FilePath(), Q(file));
+  EXPECT_EQ(w.Document().Table(), before);
+  EXPECT_EQ(w.Document().CurrentSlot(), 5);
 }
 
 TEST_F(FileCommandsTest, ReloadWithoutAFileAsksForOne) {
   TForm_Main& w = harness.Window();
-  w.R1->trigger();
+  Action(w, "R1")->trigger();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("请先打开一个存档文件！"));
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Plain);
   EXPECT_EQ(harness.openDialogs, 1);
-  EXPECT_TRUE(w.FilePath.isEmpty());
-  EXPECT_EQ(w.Table, OfficerTable{});
+  EXPECT_TRUE(w.Document().FilePath().isEmpty());
+  EXPECT_EQ(w.Document().Table(), OfficerTable{});
 }
 
 TEST_F(FileCommandsTest, SaveWithoutAFileOpensTheChosenOneAndWritesNothing) {
   TForm_Main& w = harness.Window();
   const auto before = ReadBytes(file);
   harness.openAnswers.push_back(Q(file));
-  w.Menu_Save->trigger();
+  Action(w, "Menu_Save")->trigger();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("请先打开新武将登陆文件！"));
-  EXPECT_EQ(w.FilePath, Q(file));
-  EXPECT_EQ(w.Table[0].Wuli, 77);
+  EXPECT_EQ(w.Document().FilePath(), Q(file));
+  EXPECT_EQ(w.Document().Table()[0].Wuli, 77);
   EXPECT_EQ(ReadBytes(file), before);
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
 }
@@ -76,12 +77,12 @@ TEST_F(FileCommandsTest, SaveWithoutAFileOpensTheChosenOneAndWritesNothing) {
 TEST_F(FileCommandsTest, ReloadBringsBackTheFileAndSaveWritesTheTable) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
-  w.Table[0].Wuli = 12;
-  w.R1->trigger();
-  EXPECT_EQ(w.Table[0].Wuli, 77);
+  ChangeRecord(w, 0, [&](OfficerRecord& r) { r.Wuli = 12; });
+  Action(w, "R1")->trigger();
+  EXPECT_EQ(w.Document().Table()[0].Wuli, 77);
 
-  w.Table[0].Wuli = 12;
-  w.Menu_Save->trigger();
+  ChangeRecord(w, 0, [&](OfficerRecord& r) { r.Wuli = 12; });
+  Action(w, "Menu_Save")->trigger();
   EXPECT_TRUE(harness.messages.empty());
   EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
   EXPECT_EQ(LoadOfficerFile(BackupPathFor(file))[0].Wuli, 77);
@@ -90,13 +91,15 @@ TEST_F(FileCommandsTest, ReloadBringsBackTheFileAndSaveWritesTheTable) {
 TEST_F(FileCommandsTest, AShortFileIsRefusedAndTheOpenFileStays) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
-  w.Table[3].Face = 42;  // a confirmed, unsaved edit
+  OfficerRecord edited = w.Document().Table()[3];
+  edited.Face = 42;
+  w.Document().ReplaceRecord(3, edited);  // a confirmed, unsaved edit
   const std::filesystem::path shortFile = dir / "short" / "TPERSON.VMR";
   std::filesystem::create_directories(shortFile.parent_path());
   WriteBytes(shortFile, RandomOfficerFile(1, 500));
 
   harness.openAnswers.push_back(Q(shortFile));
-  w.Menu_Open->trigger();
+  Action(w, "Menu_Open")->trigger();
   ASSERT_EQ(harness.messages.size(), 1u);
   const seam::Message& m = harness.messages[0];
   EXPECT_EQ(m.kind, seam::MessageKind::Error);
@@ -105,8 +108,8 @@ TEST_F(FileCommandsTest, AShortFileIsRefusedAndTheOpenFileStays) {
   EXPECT_TRUE(m.text.contains(QStringLiteral("28604")));
   EXPECT_TRUE(m.text.endsWith(u'.'));
   EXPECT_FALSE(m.text.endsWith(QStringLiteral("。.")));  // one full stop, not two
-  EXPECT_EQ(w.FilePath, Q(file));
-  EXPECT_EQ(w.Table[3].Face, 42);
+  EXPECT_EQ(w.Document().FilePath(), Q(file));
+  EXPECT_EQ(w.Document().Table()[3].Face, 42);
   EXPECT_EQ(ReadBytes(shortFile).size(), 500u);
 }
 
@@ -114,11 +117,11 @@ TEST_F(FileCommandsTest, AMissingFileIsReportedOnReload) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
   std::filesystem::remove(file);
-  w.R1->trigger();
+  Action(w, "R1")->trigger();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
-  EXPECT_EQ(w.Table[0].Wuli, 77);
-  w.Menu_Save->trigger();  // the file is gone: nothing is created
+  EXPECT_EQ(w.Document().Table()[0].Wuli, 77);
+  Action(w, "Menu_Save")->trigger();  // the file is gone: nothing is created
   EXPECT_EQ(harness.messages.size(), 2u);
   EXPECT_FALSE(std::filesystem::exists(file));
 }
@@ -129,7 +132,7 @@ TEST_F(FileCommandsTest, MenuShortcutsActWhileAnEditBoxHasTheFocus) {
   QApplication::setActiveWindow(&w);
   auto* edit = new QLineEdit(w.centralWidget());
   edit->setFocus();
-  QSignalSpy reload(w.R1, &QAction::triggered);
+  QSignalSpy reload(Action(w, "R1"), &QAction::triggered);
   QTest::keyClick(edit, Qt::Key_R, Qt::ControlModifier);
   EXPECT_EQ(reload.count(), 1);
   QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);

@@ -1,0 +1,108 @@
+#pragma once
+// The run's registration file and everything the editor does with it: the
+// open file, the table of 110 slots, the slot the panel shows, which slots
+// the list holds and in which order, the texts last shown, and whether the
+// table holds changes that are not saved yet.
+//
+// Every command of the window is a flow here; the window only moves values
+// between its controls and these methods and redraws what the signals name.
+#include <QObject>
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/editor/PanelValues.h"
+#include "core/editor/ShownTextSet.h"
+#include "core/list/OfficerList.h"
+#include "core/officers/OfficerRecord.h"
+
+class OfficerDocument : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit OfficerDocument(QObject* parent = nullptr);
+
+  // --- state ----------------------------------------------------------------
+  bool HasFile() const { return !filePath_.isEmpty(); }
+  const QString& FilePath() const { return filePath_; }
+  const OfficerTable& Table() const { return table_; }
+  const OfficerRecord& Record(int slot) const { return table_[static_cast<std::size_t>(slot)]; }
+  int CurrentSlot() const { return currentSlot_; }
+  // True once an officer has been shown since the last load: only then does
+  // a confirmation have a panel to write.
+  bool HasShownOfficer() const { return hasShownOfficer_; }
+  const std::array<bool, kSlotCount>& SlotVisible() const { return slotVisible_; }
+  SortState Sort() const { return sort_; }
+  const ShownTextSet& ShownTexts() const { return shownTexts_; }
+  bool IsModified() const { return modified_; }
+
+  static bool IsSlot(int slot) { return slot >= 0 && slot < static_cast<int>(kSlotCount); }
+
+  // --- file -----------------------------------------------------------------
+  // Reads the file first: one that cannot be loaded throws OfficerFileError
+  // and leaves the document as it was. Otherwise the file becomes the open
+  // one, its slots replace the table, every slot is listed again and nothing
+  // is shown.
+  void Open(const QString& path);
+  // Open() of the open file; HasFile() must hold.
+  void Reload();
+  // Saves the table into the open file after backing it up; HasFile() must hold.
+  void Save();
+
+  // --- the panel --------------------------------------------------------------
+  // The list selected the row of `slot`: it becomes the current slot.
+  void SelectSlot(int slot);
+  // What the panel shows for the current slot; its texts become the texts
+  // last shown.
+  PanelValues ShowCurrent();
+  // Writes the panel into the current slot. Before any officer has been shown
+  // it writes nothing. A number that is not an integer throws ConvertError
+  // with the fields before it already stored.
+  void Confirm(const PanelValues& panel);
+
+  // Puts a whole record into a slot as a confirmed, unsaved change.
+  void ReplaceRecord(int slot, const OfficerRecord& record);
+
+  // --- the list ---------------------------------------------------------------
+  // Reads the five search boxes (UTF-8); a box that holds no integer throws
+  // ConvertError and nothing changes. The list holds the matching slots.
+  void Search(const std::array<std::string, 5>& texts);
+  // A click on a column header: the next sort state.
+  SortState SortBy(int column);
+  // The listed slots in the order of the sort state (the table's values
+  // decide; equal rows keep the given order).
+  std::vector<int> SortedSlots(const std::vector<int>& listed) const;
+
+  // --- Japanese texts -----------------------------------------------------------
+  // Converts the current slot's texts (then shown with ShowCurrentTexts).
+  void ConvertCurrent();
+  // Converts every slot, listed or not.
+  void ConvertAll();
+  // The current slot's four texts as the panel shows them; they become the
+  // texts last shown.
+  ShownTextSet ShowCurrentTexts();
+
+ signals:
+  // Open or reload: every slot may differ; the list is filled again.
+  void tableReplaced();
+  // A whole record was put into a slot from outside the panel.
+  void recordReplaced(int slot);
+  // A search chose other slots for the list.
+  void visibleSlotsChanged();
+  // The list selected the row of a slot, now the current one.
+  void currentSlotChanged(int slot);
+  void modifiedChanged(bool modified);
+
+ private:
+  void SetModified(bool modified);
+
+  QString filePath_;
+  OfficerTable table_{};
+  int currentSlot_ = 0;
+  bool hasShownOfficer_ = false;
+  std::array<bool, kSlotCount> slotVisible_{};
+  SortState sort_{};
+  ShownTextSet shownTexts_;
+  bool modified_ = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The game's two face archives, open from start-up (or the last choice of
+// installation directory) to exit. Either may be absent.
+#include <QString>
+#include <memory>
+
+#include "core/faces/FaceArchive.h"
+
+class FaceArchivePair {
+ public:
+  void Open(const QString& directory) {
+    main_ = FaceArchive::Open(ArchivePath(directory, kMainArchiveName));
+    added_ = FaceArchive::Open(ArchivePath(directory, kAddedArchiveName));
+  }
+  void Set(std::unique_ptr<FaceArchive> main, std::unique_ptr<FaceArchive> added) {
+    main_ = std::move(main);
+    added_ = std::move(added);
+  }
+  void Close() {
+    main_.reset();
+    added_.reset();
+  }
+  FaceArchive* Main() const { return main_.get(); }  // grp/grpfaces.vmr, null when absent
+  FaceArchive* Added() const { return added_.get(); }  // grp/grpaface.vmr, null when absent
+  // The archive that holds a face number: the added one from 2000 on.
+  FaceArchive* For(int face) const { return face >= kFirstAddedFace ? Added() : Main(); }
+
+ private:
+  std::unique_ptr<FaceArchive> main_;
+  std::unique_ptr<FaceArchive> added_;
+};

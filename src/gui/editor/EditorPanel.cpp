@@ -1,0 +1,162 @@
+#include "gui/editor/EditorPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "core/document/OfficerDocument.h"
+#include "gui/faces/PortraitPanel.h"
+#include "core/list/OfficerList.h"
+#include "gui/list/OfficerListPanel.h"
+#include "gui/list/RosterPickers.h"
+#include "core/convert/OfficerTextConversion.h"
+#include "gui/widgets/ErrorGuard.h"
+#include "gui/widgets/FormControls.h"
+#include "gui/widgets/GbkText.h"
+#include "gui/widgets/GbkTextControls.h"
+#include "ui_EditorPanel.h"
+
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+constexpr const char* kAbilityMaximum = "99";
+
+}  // namespace
+
+EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives, QObject* parent)
+    : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()) {
+  setObjectName(QStringLiteral("EditorPanel"));
+  ui_->setupUi(client);
+
+  const auto& enumerations = Enumerations();
+  for (std::size_t i = 0; i < kEnumerationCount; ++i) {
+    QComboBox* picker = FormControl<QComboBox>(client, enumerations[i].objectName);
+    for (std::string_view item : enumerations[i].items) picker->addItem(FromUtf8(item));
+    picker->setCurrentIndex(-1);
+    enumerationPickers_[i] = picker;
+  }
+  const auto& numbers = NumberFields();
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i] = FormControl<QLineEdit>(client, numbers[i].objectName);
+  const auto& skills = SkillLayout();
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i] = FormControl<QCheckBox>(client, skills[i].objectName);
+  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) name->SetByteLimit(kNameByteLimit);
+  ui_->Edit_Yin->SetByteLimit(kYinByteLimit);
+  ui_->Memo_Story->SetByteLimit(kStoryByteLimit);
+
+  roster_ = new RosterPickers(client, document_, this);
+  portrait_ = new PortraitPanel(client, archives, [this] { return list_ && list_->SelectedRow(); }, this);
+
+  ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
+  ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);
+  ConnectGuarded(ui_->Btn_AllSkills, &QPushButton::clicked, this, &EditorPanel::Btn_AllSkillsClick);
+  ConnectGuarded(ui_->Btn_BT, &QPushButton::clicked, this, &EditorPanel::Btn_BTClick);
+  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::Button1Click);
+  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
+
+  connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
+    ClearEditorPanel();
+    roster_->RenameRosterEntries();
+  });
+  connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
+  connect(&document_, &OfficerDocument::recordReplaced, this, [this](int slot) {
+    roster_->RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
+  });
+}
+
+EditorPanel::~EditorPanel() = default;
+
+void EditorPanel::AttachList(OfficerListPanel* list) { list_ = list; }
+
+void EditorPanel::ClearEditorPanel() {
+  for (GbkLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) edit->SetBytes(std::string());
+  ui_->Memo_Story->SetBytes(std::string());
+  for (QLineEdit* edit : numberEdits_) edit->clear();
+  for (QCheckBox* box : skillBoxes_) box->setChecked(false);
+}
+
+void EditorPanel::ShowOfficer() {
+  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
+  portrait_->ShowFaceNumber(document_.Record(document_.CurrentSlot()).Face);
+  ShowValues(document_.ShowCurrent());
+}
+
+void EditorPanel::ShowValues(const PanelValues& panel) {
+  for (std::size_t i = 0; i < kEnumerationCount; ++i) enumerationPickers_[i]->setCurrentIndex(panel.enumerations[i]);
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i]->setText(QString::fromStdString(panel.numbers[i]));
+  roster_->Select(panel.relationships);
+  ui_->Edit_Yin->SetBytes(panel.yin);
+  ShowTexts(ShownTextSet{panel.xing, panel.ming, panel.zi, panel.story});
+}
+
+void EditorPanel::ShowTexts(const ShownTextSet& texts) {
+  ui_->Edit_Xing->SetBytes(texts.Xing);
+  ui_->Edit_Ming->SetBytes(texts.Ming);
+  ui_->Edit_Zi->SetBytes(texts.Zi);
+  ui_->Memo_Story->SetBytes(texts.Story);
+}
+
+void EditorPanel::ShowSkills() {
+  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
+  const auto checked = BoxesFromSkills(document_.Record(document_.CurrentSlot()).Skills);
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i]->setChecked(checked[i]);
+}
+
+PanelValues EditorPanel::CurrentValues() const {
+  PanelValues panel;
+  for (std::size_t i = 0; i < kEnumerationCount; ++i) panel.enumerations[i] = enumerationPickers_[i]->currentIndex();
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) panel.numbers[i] = numberEdits_[i]->text().toStdString();
+  panel.relationships = roster_->Values();
+  panel.xing = ui_->Edit_Xing->Bytes();
+  panel.ming = ui_->Edit_Ming->Bytes();
+  panel.zi = ui_->Edit_Zi->Bytes();
+  panel.yin = ui_->Edit_Yin->Bytes();
+  panel.story = ui_->Memo_Story->Bytes();
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) panel.skills[i] = skillBoxes_[i]->isChecked();
+  return panel;
+}
+
+void EditorPanel::Btn_MCancelClick() {
+  ShowOfficer();
+  ShowSkills();
+}
+
+void EditorPanel::Btn_MConfirmClick() {
+  if (!document_.HasShownOfficer()) return;
+  document_.Confirm(CurrentValues());
+  RenameFromPanel();  // the names as typed
+}
+
+void EditorPanel::RenameFromPanel() {
+  const int slot = document_.CurrentSlot();
+  if (!OfficerDocument::IsSlot(slot)) return;
+  const QString rosterName = ui_->Edit_Xing->text() + ui_->Edit_Ming->text();
+  roster_->RenameRosterEntry(slot, rosterName);
+  if (list_) list_->ShowInSelectedRow(rosterName + u' ' + ui_->Edit_Zi->text(), document_.Record(slot));
+}
+
+void EditorPanel::Btn_AllSkillsClick() {
+  for (QCheckBox* box : skillBoxes_) box->setChecked(true);
+}
+
+void EditorPanel::Btn_BTClick() {
+  for (QLineEdit* edit : {ui_->Edit_Tongshuai, ui_->Edit_Wuli, ui_->Edit_Zhili, ui_->Edit_Zhengzhi, ui_->Edit_Meili}) {
+    edit->setText(QString::fromLatin1(kAbilityMaximum));
+  }
+}
+
+void EditorPanel::Button1Click() {
+  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
+  document_.ConvertCurrent();
+  ShowTexts(document_.ShowCurrentTexts());
+  RenameFromPanel();
+}
+
+void EditorPanel::Button2Click() {
+  document_.ConvertAll();
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
+    const OfficerRecord& record = document_.Record(slot);
+    roster_->RenameRosterEntry(slot, FromGbk(ConvertedRosterName(record)));
+    if (list_) list_->ShowInRowOfSlot(slot, FromGbk(ConvertedDisplayName(record)), record);
+  }
+  if (list_ && list_->SelectedRow()) ShowTexts(document_.ShowCurrentTexts());
+}

@@ -1,0 +1,76 @@
+#pragma once
+// The editor panel: every control that shows and edits the current slot's
+// officer (能力, 特技, 个人, 形象, 性格, 人际, 年份, 相性), its quick actions
+// (能力全满, 全部技能, 确认修改, 撤销修改) and the two Japanese-to-Chinese
+// commands. The controls stand on the main window's client area at the
+// places the form file gives; this object builds them there, binds them to
+// the core's field tables by name and handles them.
+#include <QObject>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "core/editor/PanelValues.h"
+
+class FaceArchivePair;
+class GbkLineEdit;
+class GbkMemo;
+class OfficerDocument;
+class OfficerListPanel;
+class PortraitPanel;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QWidget;
+class RosterPickers;
+namespace Ui {
+class EditorPanel;
+}
+
+class EditorPanel : public QObject {
+  Q_OBJECT
+
+ public:
+  EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives, QObject* parent);
+  ~EditorPanel() override;
+
+  // --- handlers ---------------------------------------------------------------
+  void Btn_MConfirmClick();
+  void Btn_MCancelClick();
+  void Btn_AllSkillsClick();
+  void Btn_BTClick();
+  void Button1Click();  // 此人日文-->中文
+  void Button2Click();  // 所有武将日文-->中文
+
+  // Empties every control (also after a load).
+  void ClearEditorPanel();
+  // Sets every control but the skills from the current slot.
+  void ShowOfficer();
+  void ShowSkills();
+  // What the controls hold now.
+  PanelValues CurrentValues() const;
+
+  // The list whose selected row the panel's commands refresh.
+  void AttachList(OfficerListPanel* list);
+
+  RosterPickers& Roster() { return *roster_; }
+  PortraitPanel& Portrait() { return *portrait_; }
+
+ private:
+  void ShowValues(const PanelValues& panel);
+  // Surname, given name, courtesy name and biography (GBK bytes).
+  void ShowTexts(const ShownTextSet& texts);
+  // The roster entry of the current slot and the selected row take the
+  // names as the panel shows them.
+  void RenameFromPanel();
+
+  OfficerDocument& document_;
+  std::unique_ptr<Ui::EditorPanel> ui_;
+  // The controls in the orders of the core's field tables, found by name.
+  std::array<QComboBox*, kEnumerationCount> enumerationPickers_{};
+  std::array<QLineEdit*, kNumberFieldCount> numberEdits_{};
+  std::array<QCheckBox*, kSkillBoxCount> skillBoxes_{};
+  OfficerListPanel* list_ = nullptr;
+  RosterPickers* roster_;
+  PortraitPanel* portrait_;
+};

@@ -1,0 +1,47 @@
+#include "gui/faces/PortraitPanel.h"
+
+#include <QLineEdit>
+
+#include "core/faces/FaceArchivePair.h"
+#include "gui/faces/ShowFace.h"
+#include "gui/faces/TfrmPic.h"
+#include "gui/widgets/ClickLabel.h"
+#include "gui/widgets/DialogSeam.h"
+#include "gui/widgets/ErrorGuard.h"
+#include "gui/widgets/FormControls.h"
+
+PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives,
+                             std::function<bool()> hasSelectedOfficer, QObject* parent)
+    : QObject(parent),
+      form_(form),
+      archives_(archives),
+      hasSelectedOfficer_(std::move(hasSelectedOfficer)),
+      Image_Face(FormControl<ClickLabel>(form, "Image_Face")),
+      Image_NoFace(FormControl<ClickLabel>(form, "Image_NoFace")),
+      Edit_Face(FormControl<QLineEdit>(form, "Edit_Face")) {
+  setObjectName(QStringLiteral("PortraitPanel"));
+  Image_NoFace->setPixmap(NoFacePicture());
+  // Without a picture of its own the portrait lets the no-face picture show through.
+  Image_Face->raise();
+  ConnectGuarded(Image_Face, &ClickLabel::clicked, form, [this] { Image_FaceClick(); });
+  ConnectGuarded(Image_NoFace, &ClickLabel::clicked, form, [this] { Image_FaceClick(); });
+}
+
+void PortraitPanel::ShowFaceNumber(int face) {
+  const QString number = QString::number(face);
+  if (Edit_Face->text() == number) return;
+  Edit_Face->setText(number);
+  ShowFace(face, Image_Face, archives_.For(face));
+}
+
+void PortraitPanel::Image_FaceClick() {
+  if (!hasSelectedOfficer_()) return;
+  if (!archives_.Main()) return;
+  TfrmPic picker(archives_.Main(), archives_.Added(), form_->window());
+  seam::RunModal(&picker);
+  const int face = FaceAtPosition(pic::PickedPosition());
+  if (face == -1 || QString::number(face) == Edit_Face->text()) return;
+  Edit_Face->setText(QString::number(face));
+  Image_Face->setVisible(true);
+  ShowFace(face, Image_Face, archives_.For(face));
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The portrait in the group 形象: the shown officer's face, and the face
+// picker that a click on it opens.
+#include <QObject>
+#include <functional>
+
+class ClickLabel;
+class FaceArchivePair;
+class QLineEdit;
+class QWidget;
+
+class PortraitPanel : public QObject {
+  Q_OBJECT
+
+ public:
+  // Takes Image_Face, Image_NoFace and Edit_Face from `form`.
+  // The picker opens only while `hasSelectedOfficer` says that the list has
+  // a selected row.
+  PortraitPanel(QWidget* form, const FaceArchivePair& archives,
+                std::function<bool()> hasSelectedOfficer, QObject* parent);
+
+  void Image_FaceClick();
+
+  // Shows the face number in Edit_Face and draws the face; the archive is
+  // read only when the number changes.
+  void ShowFaceNumber(int face);
+
+ private:
+  QWidget* form_;
+  const FaceArchivePair& archives_;
+  std::function<bool()> hasSelectedOfficer_;
+  ClickLabel* Image_Face;
+  ClickLabel* Image_NoFace;
+  QLineEdit* Edit_Face;
+};

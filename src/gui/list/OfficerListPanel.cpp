@@ -1,0 +1,165 @@
+#include "gui/list/OfficerListPanel.h"
+
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QPalette>
+#include <QScrollBar>
+
+#include "core/document/OfficerDocument.h"
+#include "core/list/OfficerList.h"
+#include "gui/widgets/ErrorGuard.h"
+#include "gui/widgets/GbkText.h"
+#include "ui_OfficerListPanel.h"
+
+namespace {
+
+void SetRowTexts(QTreeWidgetItem* row, const QString& displayName, const OfficerRecord& record) {
+  row->setText(1, displayName);
+  const std::uint16_t abilities[] = {record.Tongshuai, record.Wuli, record.Zhili, record.Zhengzhi, record.Meili};
+  for (int i = 0; i < 5; ++i) row->setText(2 + i, QString::number(abilities[i]));
+}
+
+}  // namespace
+
+OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, QObject* parent)
+    : QObject(parent), document_(document), ui_(std::make_unique<Ui::OfficerListPanel>()) {
+  setObjectName(QStringLiteral("OfficerListPanel"));
+  ui_->setupUi(client);
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  const int widths[kListColumnCount] = {40, 80, 45, 45, 45, 45, 45};
+  for (int c = 0; c < kListColumnCount; ++c) list->setColumnWidth(c, widths[c]);
+  QHeaderView* header = list->header();
+  header->setSectionsClickable(true);
+  header->setSectionsMovable(false);
+  header->setSortIndicatorShown(false);
+
+  // The selected row stays marked while the user works in the panel.
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+  palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
+  list->setPalette(palette);
+
+  ConnectGuarded(header, &QHeaderView::sectionClicked, client, [this](int column) { ListView_SelPrsnColumnClick(column); });
+  ConnectGuarded(list->selectionModel(), &QItemSelectionModel::selectionChanged, client,
+                 [this](const QItemSelection& selected, const QItemSelection&) {
+                   if (reorderingRows_) return;
+                   for (const QModelIndex& index : selected.indexes()) {
+                     if (index.column() != 0 || index.parent().isValid()) continue;
+                     ListView_SelPrsnSelectItem(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
+                   }
+                 });
+  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, client, [this] { Btn_ReSearchClick(); });
+
+  connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
+    ClearSearchBoxes();
+    FillOfficerList();
+  });
+  connect(&document_, &OfficerDocument::visibleSlotsChanged, this, &OfficerListPanel::FillOfficerList);
+  connect(&document_, &OfficerDocument::recordReplaced, this, [this](int slot) {
+    ShowInRowOfSlot(slot, FromGbk(DisplayName(document_.Record(slot), slot)), document_.Record(slot));
+  });
+}
+
+OfficerListPanel::~OfficerListPanel() = default;
+
+void OfficerListPanel::ClearSearchBoxes() {
+  for (QLineEdit* box : {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili}) {
+    box->clear();
+  }
+}
+
+void OfficerListPanel::FillOfficerList() {
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  list->clear();
+  QList<QTreeWidgetItem*> rows;
+  rows.reserve(static_cast<qsizetype>(kSlotCount));
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
+    if (!document_.SlotVisible()[static_cast<std::size_t>(slot)]) continue;
+    auto* row = new QTreeWidgetItem();
+    row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
+    row->setData(0, Qt::UserRole, slot);
+    row->setText(0, QString::number(slot + kFirstNewOfficer));
+    SetRowTexts(row, FromGbk(DisplayName(document_.Record(slot), slot)), document_.Record(slot));
+    rows.append(row);
+  }
+  list->addTopLevelItems(rows);
+}
+
+void OfficerListPanel::ShowInSelectedRow(const QString& displayName, const OfficerRecord& record) {
+  if (QTreeWidgetItem* row = SelectedRow()) SetRowTexts(row, displayName, record);
+}
+
+void OfficerListPanel::ShowInRowOfSlot(int slot, const QString& displayName, const OfficerRecord& record) {
+  // A slot that a search has hidden has no row.
+  if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, displayName, record);
+}
+
+void OfficerListPanel::Btn_ReSearchClick() {
+  document_.Search({ui_->Edit_STongshuai->text().toStdString(), ui_->Edit_SWuli->text().toStdString(),
+                    ui_->Edit_SZhili->text().toStdString(), ui_->Edit_SZhengzhi->text().toStdString(),
+                    ui_->Edit_SMeili->text().toStdString()});
+}
+
+void OfficerListPanel::ListView_SelPrsnColumnClick(int column) {
+  if (column < 0 || column >= kListColumnCount) return;
+  document_.SortBy(column);
+  SortRows();
+}
+
+void OfficerListPanel::ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected) {
+  if (!selected || !item) return;
+  document_.SelectSlot(SlotOf(item));
+}
+
+int OfficerListPanel::SlotOf(const QTreeWidgetItem* row) { return row->data(0, Qt::UserRole).toInt(); }
+
+QTreeWidgetItem* OfficerListPanel::RowOfSlot(int slot) const {
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) {
+    if (SlotOf(list->topLevelItem(i)) == slot) return list->topLevelItem(i);
+  }
+  return nullptr;
+}
+
+QTreeWidgetItem* OfficerListPanel::SelectedRow() const {
+  const QList<QTreeWidgetItem*> rows = ui_->ListView_SelPrsn->selectedItems();
+  return rows.isEmpty() ? nullptr : rows.first();
+}
+
+// Puts all rows in the order of the sort state. The list's own sorting stays
+// off; the rows are taken out and put back, and the selected and current rows
+// stay what they were. The view does not scroll: the rows that were in sight
+// at the top are replaced by the first rows of the new order, wherever the
+// selected row went.
+void OfficerListPanel::SortRows() {
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  QTreeWidgetItem* selected = SelectedRow();
+  QTreeWidgetItem* current = list->currentItem();
+  const int scrolledTo = list->verticalScrollBar()->value();
+  const bool autoScroll = list->hasAutoScroll();
+
+  std::vector<int> listed;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) listed.push_back(SlotOf(list->topLevelItem(i)));
+  const std::vector<int> sorted = document_.SortedSlots(listed);
+
+  reorderingRows_ = true;
+  list->setAutoScroll(false);
+  QList<QTreeWidgetItem*> taken = list->invisibleRootItem()->takeChildren();
+  QList<QTreeWidgetItem*> ordered;
+  ordered.reserve(taken.size());
+  for (int slot : sorted) {
+    for (QTreeWidgetItem* row : taken) {
+      if (SlotOf(row) == slot) ordered.append(row);
+    }
+  }
+  list->addTopLevelItems(ordered);
+  if (selected) {
+    list->setCurrentItem(selected, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  } else if (current) {
+    list->setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
+  }
+  list->setAutoScroll(autoScroll);
+  list->doItemsLayout();  // the scroll range of the refilled list
+  list->verticalScrollBar()->setValue(scrolledTo);
+  reorderingRows_ = false;
+}

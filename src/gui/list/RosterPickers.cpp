@@ -1,0 +1,62 @@
+#include "gui/list/RosterPickers.h"
+
+#include <QComboBox>
+#include <QStringList>
+#include <QStringListModel>
+
+#include "core/document/OfficerDocument.h"
+#include "core/list/OfficerList.h"
+#include "core/list/OfficerRoster.h"
+#include "gui/widgets/FormControls.h"
+#include "gui/widgets/GbkText.h"
+
+namespace {
+
+// The entries as every picker starts with them. Each picker gets its own
+// model holding its own copy (shared until the picker renames an entry).
+const QStringList& InitialRosterTexts() {
+  static const QStringList texts = [] {
+    QStringList list;
+    list.reserve(kRosterSize);
+    for (const std::string& entry : OfficerRosterEntries()) list.append(QString::fromStdString(entry));
+    return list;
+  }();
+  return texts;
+}
+
+}  // namespace
+
+RosterPickers::RosterPickers(QWidget* form, const OfficerDocument& document, QObject* parent)
+    : QObject(parent), document_(document) {
+  setObjectName(QStringLiteral("RosterPickers"));
+  const auto& relationships = Relationships();
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) {
+    QComboBox* picker = FormControl<QComboBox>(form, relationships[i].objectName);
+    picker->setModel(new QStringListModel(InitialRosterTexts(), picker));
+    picker->setCurrentIndex(-1);
+    pickers_[i] = picker;
+  }
+}
+
+void RosterPickers::RenameRosterEntries() {
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
+    RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
+  }
+}
+
+void RosterPickers::RenameRosterEntry(int slot, const QString& name) {
+  if (!OfficerDocument::IsSlot(slot)) return;
+  // Only the text changes: positions stay, and a picker whose selected entry
+  // is renamed keeps that entry selected.
+  for (QComboBox* picker : pickers_) picker->setItemText(slot + kFirstNewOfficer, name);
+}
+
+void RosterPickers::Select(const std::array<std::uint16_t, kRelationshipCount>& values) {
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) pickers_[i]->setCurrentIndex(RosterEntryForValue(values[i]));
+}
+
+std::array<std::uint16_t, kRelationshipCount> RosterPickers::Values() const {
+  std::array<std::uint16_t, kRelationshipCount> values{};
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) values[i] = StoredValueForEntry(pickers_[i]->currentIndex());
+  return values;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The seven relationship pickers (父亲 … 仇敌 and 相同武将): each holds the
+// game's 833 roster entries, of which 650-759 carry the names of the
+// registration file's officers.
+#include <QObject>
+#include <array>
+#include <cstdint>
+
+#include "core/editor/EditorFields.h"
+
+class OfficerDocument;
+class QComboBox;
+class QWidget;
+
+class RosterPickers : public QObject {
+  Q_OBJECT
+
+ public:
+  // Takes the pickers named in the core's relationship table from `form`
+  // and fills them.
+  RosterPickers(QWidget* form, const OfficerDocument& document, QObject* parent);
+
+  // Entries 650-759 take the names of the document's slots.
+  void RenameRosterEntries();
+  // Replaces entry slot + 650 of all seven pickers, keeping their selections.
+  void RenameRosterEntry(int slot, const QString& name);
+
+  // Stored roster numbers (Relationships() order) -> pickers: 832 and above
+  // show "无"; and back: "无" or no choice give 0xFFFF.
+  void Select(const std::array<std::uint16_t, kRelationshipCount>& values);
+  std::array<std::uint16_t, kRelationshipCount> Values() const;
+
+ private:
+  const OfficerDocument& document_;
+  std::array<QComboBox*, kRelationshipCount> pickers_{};
+};

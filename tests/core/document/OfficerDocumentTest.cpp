@@ -1,0 +1,132 @@
+// The document's flows without any window: open, reload, save, confirm,
+// conversion, search and sort.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include "core/document/OfficerDocument.h"
+#include "core/officers/IntegerText.h"
+#include "core/officers/OfficerFile.h"
+#include "support/OfficerBytes.h"
+#include "support/TempDir.h"
+
+namespace {
+
+QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+class OfficerDocumentTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    OfficerTable table{};
+    for (std::size_t s = 0; s < kSlotCount; ++s) {
+      table[s].Wuli = static_cast<std::uint16_t>((s * 37) % 101);
+      table[s].Xing.Write("Z");
+    }
+    table[0].Wuli = 77;
+    WriteBytes(file, MergeTableIntoFile(EmptyOfficerFile(), table));
+  }
+  TempDir dir;
+  std::filesystem::path file = dir / "TPERSON.VMR";
+  OfficerDocument doc;
+};
+
+TEST_F(OfficerDocumentTest, AFailedOpenKeepsEverything) {
+  doc.Open(Q(file));
+  doc.SelectSlot(7);
+  doc.ShowCurrent();
+  PanelValues panel = doc.ShowCurrent();
+  panel.numbers[1] = "12";  // Wuli
+  doc.Confirm(panel);
+  ASSERT_TRUE(doc.IsModified());
+  const OfficerTable before = doc.Table();
+
+  const std::filesystem::path shortFile = dir / "short.VMR";
+  WriteBytes(shortFile, std::vector<unsigned char>(500, 0));
+  QSignalSpy replaced(&doc, &OfficerDocument::tableReplaced);
+  EXPECT_THROW(doc.Open(Q(shortFile)), OfficerFileError);
+  EXPECT_THROW(doc.Open(Q(dir / "missing.VMR")), OfficerFileError);
+  EXPECT_EQ(doc.FilePath(), Q(file));
+  EXPECT_EQ(doc.Table(), before);
+  EXPECT_EQ(doc.CurrentSlot(), 7);
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(replaced.count(), 0);
+}
+
+TEST_F(OfficerDocumentTest, ReloadAndSaveClearTheModifiedFlag) {
+  QSignalSpy replaced(&doc, &OfficerDocument::tableReplaced);
+  doc.Open(Q(file));
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_FALSE(doc.HasShownOfficer());
+  OfficerRecord r = doc.Record(0);
+  r.Wuli = 12;
+  doc.ReplaceRecord(0, r);
+  EXPECT_TRUE(doc.IsModified());
+  doc.Reload();
+  EXPECT_EQ(doc.Record(0).Wuli, 77);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(replaced.count(), 2);
+
+  doc.ReplaceRecord(0, r);
+  doc.Save();
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
+  EXPECT_EQ(LoadOfficerFile(BackupPathFor(file))[0].Wuli, 77);
+}
+
+TEST_F(OfficerDocumentTest, ConfirmWritesOnlyAfterAnOfficerWasShownAndStopsAtABadNumber) {
+  doc.Open(Q(file));
+  PanelValues panel = PanelFromRecord(doc.Record(0));
+  panel.numbers[1] = "5";
+  doc.Confirm(panel);  // nothing shown since the load: the panel is empty
+  EXPECT_EQ(doc.Record(0).Wuli, 77);
+  EXPECT_FALSE(doc.IsModified());
+
+  doc.SelectSlot(3);
+  panel = doc.ShowCurrent();
+  panel.enumerations[0] = 2;  // Type, stored before any number
+  panel.numbers[0] = "40";    // Tongshuai
+  panel.numbers[1] = "4x";    // Wuli: not an integer
+  panel.numbers[2] = "50";    // Zhili: after the bad one
+  panel.skills.fill(true);
+  EXPECT_THROW(doc.Confirm(panel), ConvertError);
+  const OfficerRecord& r = doc.Record(3);
+  EXPECT_EQ(r.Type, 2);
+  EXPECT_EQ(r.Tongshuai, 40);
+  EXPECT_EQ(r.Wuli, (3 * 37) % 101);
+  EXPECT_EQ(r.Zhili, 0);
+  EXPECT_EQ(r.Skills, (std::array<std::uint8_t, 6>{}));
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(OfficerDocumentTest, ConversionsChangeTheTableAndTheTextsLastShown) {
+  doc.Open(Q(file));
+  OfficerRecord r = doc.Record(4);
+  r.Xing.Write("\x8A\xD6");  // 関 in Shift-JIS
+  doc.ReplaceRecord(4, r);
+  doc.Save();
+  doc.SelectSlot(4);
+  doc.ShowCurrent();
+  doc.ConvertCurrent();
+  EXPECT_EQ(doc.Record(4).Xing.Text(), "\xC3\xF6");  // 關 in Big5
+  EXPECT_EQ(doc.ShowCurrentTexts().Xing, "\xB9\xD8");  // 关 in GBK
+  EXPECT_EQ(doc.ShownTexts().Xing, "\xB9\xD8");
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(OfficerDocumentTest, SearchAndSortUseTheTablesValues) {
+  doc.Open(Q(file));
+  QSignalSpy searched(&doc, &OfficerDocument::visibleSlotsChanged);
+  doc.Search({"", "77", "", "", ""});
+  EXPECT_EQ(searched.count(), 1);
+  EXPECT_TRUE(doc.SlotVisible()[0]);
+  EXPECT_TRUE(doc.SlotVisible()[13]);  // 13 * 37 % 101 == 77
+  EXPECT_EQ(std::count(doc.SlotVisible().begin(), doc.SlotVisible().end(), true), 2);
+  EXPECT_THROW(doc.Search({"", "abc", "", "", ""}), ConvertError);
+  EXPECT_EQ(searched.count(), 1);
+
+  EXPECT_EQ(doc.SortBy(3).column, 3);  // 武力: highest first
+  const std::vector<int> sorted = doc.SortedSlots({0, 1, 2, 3});
+  EXPECT_EQ(sorted, (std::vector<int>{0, 2, 1, 3}));  // 77, 37, 74, 10 -> 77, 74, 37, 10
+}
+
+}  // namespace

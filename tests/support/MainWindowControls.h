@@ -1,0 +1,48 @@
+#pragma once
+// The main window's controls and panels as tests reach them: by object name,
+// the way a script drives the real window.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <array>
+
+#include "core/document/OfficerDocument.h"
+#include "core/editor/EditorFields.h"
+#include "gui/editor/EditorPanel.h"
+#include "gui/faces/PortraitPanel.h"
+#include "gui/list/OfficerListPanel.h"
+#include "gui/list/RosterPickers.h"
+#include "gui/mainwindow/TForm_Main.h"
+#include "gui/widgets/ClickLabel.h"
+#include "gui/widgets/ErrorGuard.h"
+#include "gui/widgets/GbkTextControls.h"
+
+template <typename Control = QWidget>
+Control* Find(QWidget& window, const char* name) {
+  return window.findChild<Control*>(QString::fromLatin1(name));
+}
+
+inline QAction* Action(QWidget& window, const char* name) { return Find<QAction>(window, name); }
+inline QTreeWidget* OfficerList(QWidget& window) { return Find<QTreeWidget>(window, "ListView_SelPrsn"); }
+inline QTreeWidgetItem* SelectedRow(TForm_Main& window) { return window.ListPanel().SelectedRow(); }
+
+// The 42 skill boxes in the grid's order, row by row.
+inline std::array<QCheckBox*, kSkillBoxCount> SkillBoxes(QWidget& window) {
+  std::array<QCheckBox*, kSkillBoxCount> boxes{};
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) {
+    boxes[i] = window.findChild<QCheckBox*>(QString::fromStdString(SkillLayout()[i].objectName));
+  }
+  return boxes;
+}
+
+// Changes a slot of the open file behind the panel's back.
+template <typename Change>
+void ChangeRecord(TForm_Main& window, int slot, Change change) {
+  OfficerRecord record = window.Document().Record(slot);
+  change(record);
+  window.Document().ReplaceRecord(slot, record);
+}
