@@ -44,9 +44,9 @@ FaceArchive* TForm_Main::ArchiveFor(int face) const {
 void TForm_Main::Image_FaceClick() {
   if (SelectedRow() == nullptr) return;
   if (!MainFaceArchive) return;
-  TfrmPic picker(MainFaceArchive.get(), AddedFaceArchive.get(), this);
+  TfrmPic picker(MainFaceArchive.get(), AddedFaceArchive.get(), FacePicker, this);
   seam::RunModal(&picker);
-  const int face = FaceAtPosition(pic::PickedPosition());
+  const int face = FaceAtPosition(FacePicker.PickedPosition);
   if (face == -1 || QString::number(face) == Edit_Face->text()) return;
   Edit_Face->setText(QString::number(face));
   Image_Face->setVisible(true);

@@ -17,6 +17,7 @@
 
 #include "gui/widgets/ErrorGuard.h"
 #include "core/editor/ShownTextSet.h"
+#include "core/faces/FacePickerRunState.h"
 #include "core/officers/OfficerRecord.h"
 
 class ClickLabel;
@@ -53,6 +54,7 @@ class TForm_Main : public QMainWindow {
   ShownTextSet ShownTexts;
   std::unique_ptr<FaceArchive> MainFaceArchive;   // grp/grpfaces.vmr, null when absent
   std::unique_ptr<FaceArchive> AddedFaceArchive;  // grp/grpaface.vmr, null when absent
+  FacePickerRunState FacePicker;                  // the face picker's limits and last pick
 
   // --- menus (app/) -------------------------------------------------------
   QMenu* Menu_File = nullptr;
