@@ -23,7 +23,8 @@ constexpr const char* kAbilityMaximum = "99";
 
 }  // namespace
 
-EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives, QObject* parent)
+EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+                         FacePickerRunState& facePicker, QObject* parent)
     : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()) {
   setObjectName(QStringLiteral("EditorPanel"));
   ui_->setupUi(client);
@@ -44,7 +45,7 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   ui_->Memo_Story->SetByteLimit(kStoryByteLimit);
 
   roster_ = new RosterPickers(client, document_, this);
-  portrait_ = new PortraitPanel(client, archives, [this] { return list_ && list_->SelectedRow(); }, this);
+  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return list_ && list_->SelectedRow(); }, this);
 
   ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
   ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);

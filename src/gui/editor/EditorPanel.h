@@ -13,6 +13,7 @@
 #include "core/editor/PanelValues.h"
 
 class FaceArchivePair;
+struct FacePickerRunState;
 class GbkLineEdit;
 class GbkMemo;
 class OfficerDocument;
@@ -31,7 +32,8 @@ class EditorPanel : public QObject {
   Q_OBJECT
 
  public:
-  EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives, QObject* parent);
+  EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+              FacePickerRunState& facePicker, QObject* parent);
   ~EditorPanel() override;
 
   // --- handlers ---------------------------------------------------------------

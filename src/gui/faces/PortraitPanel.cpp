@@ -10,11 +10,12 @@
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/FormControls.h"
 
-PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives,
+PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives, FacePickerRunState& facePicker,
                              std::function<bool()> hasSelectedOfficer, QObject* parent)
     : QObject(parent),
       form_(form),
       archives_(archives),
+      facePicker_(facePicker),
       hasSelectedOfficer_(std::move(hasSelectedOfficer)),
       Image_Face(FormControl<ClickLabel>(form, "Image_Face")),
       Image_NoFace(FormControl<ClickLabel>(form, "Image_NoFace")),
@@ -37,9 +38,9 @@ void PortraitPanel::ShowFaceNumber(int face) {
 void PortraitPanel::Image_FaceClick() {
   if (!hasSelectedOfficer_()) return;
   if (!archives_.Main()) return;
-  TfrmPic picker(archives_.Main(), archives_.Added(), form_->window());
+  TfrmPic picker(archives_.Main(), archives_.Added(), facePicker_, form_->window());
   seam::RunModal(&picker);
-  const int face = FaceAtPosition(pic::PickedPosition());
+  const int face = FaceAtPosition(facePicker_.PickedPosition);
   if (face == -1 || QString::number(face) == Edit_Face->text()) return;
   Edit_Face->setText(QString::number(face));
   Image_Face->setVisible(true);

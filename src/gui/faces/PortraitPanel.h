@@ -6,6 +6,7 @@
 
 class ClickLabel;
 class FaceArchivePair;
+struct FacePickerRunState;
 class QLineEdit;
 class QWidget;
 
@@ -16,7 +17,7 @@ class PortraitPanel : public QObject {
   // Takes Image_Face, Image_NoFace and Edit_Face from `form`.
   // The picker opens only while `hasSelectedOfficer` says that the list has
   // a selected row.
-  PortraitPanel(QWidget* form, const FaceArchivePair& archives,
+  PortraitPanel(QWidget* form, const FaceArchivePair& archives, FacePickerRunState& facePicker,
                 std::function<bool()> hasSelectedOfficer, QObject* parent);
 
   void Image_FaceClick();
@@ -28,6 +29,7 @@ class PortraitPanel : public QObject {
  private:
   QWidget* form_;
   const FaceArchivePair& archives_;
+  FacePickerRunState& facePicker_;
   std::function<bool()> hasSelectedOfficer_;
   ClickLabel* Image_Face;
   ClickLabel* Image_NoFace;

@@ -1,7 +1,5 @@
 #include "gui/faces/TForm_InstallDir.h"
 
-#include "gui/widgets/PlacedWidgets.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -17,8 +15,6 @@
 
 namespace {
 
-constexpr int kDialogWidth = 265;
-constexpr int kDialogHeight = 302;
 constexpr int kPathRole = Qt::UserRole;        // the folder's full path, '/' separated
 constexpr int kFilledRole = Qt::UserRole + 1;  // its subfolders have been listed
 
@@ -40,27 +36,13 @@ bool IsWithin(const QString& path, const QString& folder) {
 }  // namespace
 
 TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("Form_InstallDir"));
-  setWindowTitle(QStringLiteral("选择Velmora的安装目录"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(kDialogWidth, kDialogHeight);
-
-  ShellTreeView_InstallDir = new QTreeWidget(this);
-  ShellTreeView_InstallDir->setObjectName(QStringLiteral("ShellTreeView_InstallDir"));
-  ShellTreeView_InstallDir->setGeometry(0, 0, 265, 265);
-  ShellTreeView_InstallDir->setColumnCount(1);
-  ShellTreeView_InstallDir->setHeaderHidden(true);
-  ShellTreeView_InstallDir->setIndentation(19);
-  ShellTreeView_InstallDir->setSelectionMode(QAbstractItemView::SingleSelection);
-  ShellTreeView_InstallDir->setUniformRowHeights(true);
+  setupUi(this);
   // Long folder names scroll sideways instead of being cut off.
   ShellTreeView_InstallDir->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  ShellTreeView_InstallDir->header()->setStretchLastSection(false);
   // Subfolders are listed when a folder is first opened, so the tree comes up at once.
-  connect(ShellTreeView_InstallDir, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) {
-    RunGuarded(this, [&] { FillFolder(item); });
-  });
+  ConnectGuarded(ShellTreeView_InstallDir, &QTreeWidget::itemExpanded, this, &TForm_InstallDir::FillFolder);
 
 #ifdef _WIN32
   for (const QFileInfo& drive : QDir::drives()) AddTopFolder(drive.absoluteFilePath(), QString());
@@ -70,10 +52,8 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   if (home != u"/") AddTopFolder(home, QDir::toNativeSeparators(home));
 #endif
 
-  Btn_Ok = MakeButton(this, "Btn_Ok", QStringLiteral("确  定"), 32, 272, 80, 25, true);
-  Btn_Cancel = MakeButton(this, "Btn_Cancel", QStringLiteral("取 消"), 152, 272, 80, 25, true);
-  connect(Btn_Ok, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_OkClick(); }); });
-  connect(Btn_Cancel, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { Btn_CancelClick(); }); });
+  ConnectGuarded(Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::Btn_OkClick);
+  ConnectGuarded(Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::Btn_CancelClick);
 
   InstallPath = ReadSettingsFile();
   CentreOnScreen(this);

@@ -3,17 +3,17 @@
 // and two buttons. Its creation reads the settings file into InstallPath;
 // OK takes the selected folder and stores it in the settings file, Cancel
 // (or Escape) leaves no directory, and closing it by the title bar keeps
-// what the settings file gave.
+// what the settings file gave. The controls come from TForm_InstallDir.ui.
 #include <QDialog>
 #include <QString>
 
+#include "ui_TForm_InstallDir.h"
+
 class QKeyEvent;
-class QPushButton;
 class QShowEvent;
-class QTreeWidget;
 class QTreeWidgetItem;
 
-class TForm_InstallDir : public QDialog {
+class TForm_InstallDir : public QDialog, public Ui::TForm_InstallDir {
   Q_OBJECT
 
  public:
@@ -21,10 +21,6 @@ class TForm_InstallDir : public QDialog {
 
   // The directory carried out of the dialog; empty when none was chosen or stored.
   QString InstallPath;
-
-  QTreeWidget* ShellTreeView_InstallDir = nullptr;
-  QPushButton* Btn_Ok = nullptr;
-  QPushButton* Btn_Cancel = nullptr;
 
   void Btn_OkClick();
   void Btn_CancelClick();

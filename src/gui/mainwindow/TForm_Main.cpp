@@ -21,7 +21,7 @@ TForm_Main::TForm_Main(QWidget* parent)
   ui_->setupUi(this);
   setFont(MainWindowFont());
   // The editor first: its quick-action buttons lead the focus chain.
-  editorPanel_ = new EditorPanel(ui_->ClientArea, *document_, faceArchives_, this);
+  editorPanel_ = new EditorPanel(ui_->ClientArea, *document_, faceArchives_, facePicker_, this);
   listPanel_ = new OfficerListPanel(ui_->ClientArea, *document_, this);
   editorPanel_->AttachList(listPanel_);
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/faces/FaceArchivePair.h"
+#include "core/faces/FacePickerRunState.h"
 
 class EditorPanel;
 class OfficerDocument;
@@ -25,6 +26,7 @@ class TForm_Main : public QMainWindow {
 
   OfficerDocument& Document() { return *document_; }
   FaceArchivePair& FaceArchives() { return faceArchives_; }
+  FacePickerRunState& FacePicker() { return facePicker_; }
   OfficerListPanel& ListPanel() { return *listPanel_; }
   EditorPanel& Editor() { return *editorPanel_; }
 
@@ -57,6 +59,7 @@ class TForm_Main : public QMainWindow {
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;
   FaceArchivePair faceArchives_;
+  FacePickerRunState facePicker_;  // the face picker's limits and last pick
   EditorPanel* editorPanel_;
   OfficerListPanel* listPanel_;
 };

@@ -1,5 +1,7 @@
 #include "gui/widgets/DialogSeam.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +11,7 @@ namespace {
 std::function<void(const Message&)> g_messageHook;
 std::function<QString(const QString&)> g_openFileHook;
 std::function<int(QDialog*)> g_modalHook;
+std::function<void(const QUrl&)> g_webAddressHook;
 
 // A window manager gives the keyboard back to the window that opened a
 // dialog; on a bare X server nobody does, and its shortcuts and edit boxes
@@ -60,13 +63,23 @@ int RunModal(QDialog* dialog) {
   return result;
 }
 
+void OpenWebAddress(const QUrl& address) {
+  if (g_webAddressHook) {
+    g_webAddressHook(address);
+    return;
+  }
+  QDesktopServices::openUrl(address);
+}
+
 void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = std::move(hook); }
 void SetOpenFileHook(std::function<QString(const QString&)> hook) { g_openFileHook = std::move(hook); }
 void SetModalHook(std::function<int(QDialog*)> hook) { g_modalHook = std::move(hook); }
+void SetWebAddressHook(std::function<void(const QUrl&)> hook) { g_webAddressHook = std::move(hook); }
 void ClearHooks() {
   g_messageHook = nullptr;
   g_openFileHook = nullptr;
   g_modalHook = nullptr;
+  g_webAddressHook = nullptr;
 }
 
 }  // namespace seam

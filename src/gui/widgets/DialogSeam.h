@@ -1,10 +1,12 @@
 #pragma once
-// Every modal dialog and message box of the program goes through these
-// functions, so that tests can answer them without a person at the screen.
+// Every modal dialog and message box of the program, and the request that
+// opens a web page, go through these functions, so that tests can answer
+// them without a person at the screen.
 #include <QString>
 #include <functional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 namespace seam {
@@ -26,11 +28,14 @@ void ShowMessage(QWidget* parent, const Message& message);
 QString AskOpenFileName(QWidget* parent, const QString& filter);
 // Runs the dialog modally and returns its result code.
 int RunModal(QDialog* dialog);
+// Asks the desktop to open a web address in the default browser.
+void OpenWebAddress(const QUrl& address);
 
 // Test hooks; an empty function restores the real behaviour.
 void SetMessageHook(std::function<void(const Message&)> hook);
 void SetOpenFileHook(std::function<QString(const QString& filter)> hook);
 void SetModalHook(std::function<int(QDialog*)> hook);
+void SetWebAddressHook(std::function<void(const QUrl&)> hook);
 void ClearHooks();
 
 }  // namespace seam

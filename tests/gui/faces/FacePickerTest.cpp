@@ -47,9 +47,6 @@ class FaceGames : public ::testing::Test {
     delete root_;
     root_ = nullptr;
   }
-  void SetUp() override { pic::ResetRunState(); }
-  void TearDown() override { pic::ResetRunState(); }
-
   static std::unique_ptr<FaceArchive> Open(const char* game, const char* file) {
     return FaceArchive::Open(*root_ / game / "grp" / file);
   }
@@ -63,7 +60,7 @@ class FacePicker : public FaceGames {
   std::unique_ptr<TfrmPic> MakePicker(const char* game = "game13") {
     main = Open(game, "grpfaces.vmr");
     added = Open(game, "grpaface.vmr");
-    return std::make_unique<TfrmPic>(main.get(), added.get());
+    return std::make_unique<TfrmPic>(main.get(), added.get(), run);
   }
   // The face numbers the 21 labels show; -1 for a hidden cell.
   static std::vector<int> ShownNumbers(const TfrmPic& picker) {
@@ -78,6 +75,7 @@ class FacePicker : public FaceGames {
   }
 
   std::unique_ptr<FaceArchive> main, added;
+  FacePickerRunState run;  // what the main window keeps for the whole run
 };
 
 TEST_F(FaceGames, ShowFaceDecodesPaletteAndRows) {
@@ -111,9 +109,9 @@ TEST_F(FaceGames, ShowFaceDecodesPaletteAndRows) {
 
 TEST_F(FacePicker, OpensOnTheFirstPageWithTheArchivesLimits) {
   auto picker = MakePicker();
-  EXPECT_EQ(pic::FaceLimit(), 2013);
-  EXPECT_EQ(pic::ArchiveFaceLimit(), 2013);
-  EXPECT_EQ(pic::PickedPosition(), -1);
+  EXPECT_EQ(run.FaceLimit, 2013);
+  EXPECT_EQ(run.ArchiveFaceLimit, 2013);
+  EXPECT_EQ(run.PickedPosition, -1);
   EXPECT_EQ(picker->size(), QSize(513, 392));
   EXPECT_TRUE(picker->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(picker->Button7->isEnabled());
@@ -144,7 +142,7 @@ TEST_F(FacePicker, LastPageWithThirteenAddedFaces) {
 
 TEST_F(FacePicker, LastPageWithoutAddedFacesShowsTheEggInTheNinthCell) {
   auto picker = MakePicker("game0");
-  EXPECT_EQ(pic::FaceLimit(), 2000);
+  EXPECT_EQ(run.FaceLimit, 2000);
   EXPECT_FALSE(picker->Button8->isEnabled());
   EXPECT_TRUE(picker->Button7->isEnabled());
   picker->Button6Click();
@@ -213,7 +211,7 @@ TEST_F(FacePicker, LimitRulesAndTheirLifeAcrossOpenings) {
   auto apply = [&](const char* text) {
     picker->Edit2->setText(QString::fromLatin1(text));
     picker->Button9Click();
-    return pic::FaceLimit();
+    return run.FaceLimit;
   };
   EXPECT_EQ(apply("1700"), 2000);
   EXPECT_FALSE(picker->Button8->isEnabled());
@@ -226,14 +224,14 @@ TEST_F(FacePicker, LimitRulesAndTheirLifeAcrossOpenings) {
   EXPECT_EQ(apply("774"), 775);
   EXPECT_FALSE(picker->Button7->isEnabled());
   EXPECT_EQ(apply("1593"), 2000);
-  EXPECT_EQ(pic::ArchiveFaceLimit(), 2013);  // the user never changes it
+  EXPECT_EQ(run.ArchiveFaceLimit, 2013);  // the user never changes it
   EXPECT_EQ(ShownNumbers(*picker), Range(0, 20));  // not redrawn until the next navigation
 
   // The limit outlives the window; a new window takes it over.
   apply("1000");
   picker.reset();
   picker = MakePicker();
-  EXPECT_EQ(pic::FaceLimit(), 1001);
+  EXPECT_EQ(run.FaceLimit, 1001);
   EXPECT_FALSE(picker->Button7->isEnabled());  // enabled at opening only from 1541 on
   EXPECT_FALSE(picker->Button8->isEnabled());
   EXPECT_TRUE(picker->Edit2->text().isEmpty());
@@ -266,7 +264,7 @@ TEST_F(FacePicker, EggProtestsAndHoverFrame) {
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].caption, QStringLiteral("抗议"));
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("不要点了！没看到我没有编号吗？"));
-  EXPECT_EQ(pic::PickedPosition(), -1);
+  EXPECT_EQ(run.PickedPosition, -1);
 
   picker->Image18MouseMove(picker->Images[11]);
   EXPECT_FALSE(picker->Label23->isHidden());
@@ -286,13 +284,13 @@ TEST_F(FacePicker, PickingAndCancelling) {
   picker->Edit1->setText(QStringLiteral("131"));
   picker->Button1Click();
   QTest::mouseClick(picker->Images[4], Qt::LeftButton);
-  EXPECT_EQ(pic::PickedPosition(), 130);
+  EXPECT_EQ(run.PickedPosition, 130);
   EXPECT_EQ(picker->result(), QDialog::Accepted);
 
   picker = MakePicker();
-  EXPECT_EQ(pic::PickedPosition(), -1);  // every opening starts with nothing picked
+  EXPECT_EQ(run.PickedPosition, -1);  // every opening starts with nothing picked
   picker->Button2->click();
-  EXPECT_EQ(pic::PickedPosition(), -1);
+  EXPECT_EQ(run.PickedPosition, -1);
   EXPECT_EQ(picker->result(), QDialog::Rejected);
 }
 
@@ -300,7 +298,6 @@ TEST_F(FacePicker, PickingAndCancelling) {
 class PortraitClick : public FaceGames {
  protected:
   void SetUp() override {
-    FaceGames::SetUp();
     auto bytes = EmptyOfficerFile();
     PutU16(bytes, 0, 0, 5);     // slot 0: face 5
     PutU16(bytes, 1, 0, 2003);  // slot 1: face 2003

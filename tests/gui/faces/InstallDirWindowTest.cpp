@@ -1,6 +1,7 @@
 // The installation-directory dialog, the start-up lookup and the menu command.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
@@ -104,6 +105,19 @@ TEST_F(InstallDirDialog, LooksAsDesigned) {
   EXPECT_TRUE(tree->selectedItems().isEmpty());
   EXPECT_EQ(dialog.SelectedFolder(), QString());
   EXPECT_EQ(dialog.InstallPath, QString());  // no settings file
+}
+
+TEST_F(InstallDirDialog, FocusStartsInTheTreeAndTabGoesToTheButtons) {
+  TForm_InstallDir dialog;
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  EXPECT_EQ(QApplication::focusWidget(), dialog.ShellTreeView_InstallDir);
+  for (QWidget* next : {static_cast<QWidget*>(dialog.Btn_Ok), static_cast<QWidget*>(dialog.Btn_Cancel),
+                        static_cast<QWidget*>(dialog.ShellTreeView_InstallDir)}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+  }
 }
 
 TEST_F(InstallDirDialog, TreeListsFoldersOnlyWhenOpened) {

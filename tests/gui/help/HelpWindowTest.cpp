@@ -82,14 +82,14 @@ class HelpWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     seam::SetMessageHook([this](const seam::Message& m) { messages.push_back(m); });
-    TForm_Help::SetWebAddressHook([this](const QUrl& address) { opened.push_back(address); });
+    seam::SetWebAddressHook([this](const QUrl& address) { opened.push_back(address); });
     help = std::make_unique<TForm_Help>();
     help->show();
   }
   void TearDown() override {
     help.reset();
     seam::ClearHooks();
-    TForm_Help::SetWebAddressHook(nullptr);
+    seam::SetWebAddressHook(nullptr);
   }
 
   // Every label whose click closes the window.
