@@ -23,8 +23,8 @@
 // - Shift-JIS -> Big5: the same character where Big5 has it (a
 //   compatibility ideograph of the IBM rows counting as its unified one);
 //   else OpenCC's traditional form of the Japanese one (権 -> 權, 関 -> 關),
-//   or the traditional form of an extended new form (鴬 -> 鶯, see
-//   Answers.cpp); else a Unihan variant; else "??". Kana go to the ETEN
+//   or a short list's traditional form of an extended new form (鴬 -> 鶯,
+//   see Answers.cpp); else a Unihan variant; else "??". Kana go to the ETEN
 //   codes.
 // Then rows are laid out that give exactly those answers under the rule that
 // a code's first row with a real counterpart decides: one row per GBK/Big5

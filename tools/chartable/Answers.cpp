@@ -16,9 +16,12 @@ bool StoredAsTyped(char32_t cp) {
   return std::find(std::begin(kStoredAsTyped), std::end(kStoredAsTyped), cp) != std::end(kStoredAsTyped);
 }
 
-// Extended new forms (拡張新字体) that JIS X 0208 prints in place of the
-// traditional characters, and that OpenCC and Unihan do not pair with them.
-constexpr std::pair<char32_t, char32_t> kExtendedNewForms[] = {
+// Japanese forms that OpenCC and Unihan do not pair with their traditional
+// ones: extended new forms (拡張新字体) that JIS X 0208 prints in place of the
+// traditional characters, and 﨑 of the IBM rows, which Unihan lists with
+// several variants before 崎.
+constexpr std::pair<char32_t, char32_t> kJapaneseForms[] = {
+    {U'﨑', U'崎'},
     {U'鴬', U'鶯'}, {U'潅', U'灌'}, {U'諌', U'諫'}, {U'尭', U'堯'}, {U'倶', U'俱'}, {U'頚', U'頸'},
     {U'讃', U'讚'}, {U'賎', U'賤'}, {U'涜', U'瀆'}, {U'嚢', U'囊'}, {U'蝿', U'蠅'}, {U'壷', U'壺'},
     {U'篭', U'籠'}, {U'姫', U'姬'}, {U'頬', U'頰'}, {U'騨', U'驒'}, {U'箆', U'篦'}, {U'鯵', U'鰺'},
@@ -29,8 +32,8 @@ constexpr std::pair<char32_t, char32_t> kExtendedNewForms[] = {
     {U'鴎', U'鷗'}, {U'撹', U'攪'}, {U'祷', U'禱'}, {U'躯', U'軀'}, {U'鹸', U'鹼'}, {U'潜', U'潛'},
 };
 
-char32_t TraditionalOfExtendedNewForm(char32_t cp) {
-  for (const auto& [newForm, traditional] : kExtendedNewForms) {
+char32_t TraditionalOfJapaneseForm(char32_t cp) {
+  for (const auto& [newForm, traditional] : kJapaneseForms) {
     if (newForm == cp) return traditional;
   }
   return 0;
@@ -113,7 +116,7 @@ class Decider {
     if (const auto unified = d_.unified.find(cp); unified != d_.unified.end()) cp = unified->second;
     if (s_.big5.Has(cp)) return {s_.big5.Of(cp)};
     Forms opencc;
-    if (const char32_t traditional = TraditionalOfExtendedNewForm(cp)) opencc.push_back(traditional);
+    if (const char32_t traditional = TraditionalOfJapaneseForm(cp)) opencc.push_back(traditional);
     for (char32_t taiwan : FormsOf(d_.taiwanForms, cp)) opencc.push_back(taiwan);
     for (char32_t form : FormsOf(d_.japaneseToTraditional, cp)) AddTaiwanFirst(opencc, form);
     for (char32_t form : FormsOf(d_.simplifiedToTraditional, cp)) AddTaiwanFirst(opencc, form);
