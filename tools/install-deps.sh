@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   unicode-data libbz2-dev fonts-arphic-uming
   clang ccache
+  opencc libopencc-dev
 )
 
 missing=()

@@ -1,5 +1,5 @@
 // The committed character table is exactly what its generator makes from
-// glibc's iconv and the Unihan data, so the two cannot drift apart.
+// glibc's iconv, OpenCC's dictionaries and the Unicode data, so the two cannot drift apart.
 #include <gtest/gtest.h>
 
 #include <QProcess>

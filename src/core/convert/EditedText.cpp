@@ -1,0 +1,138 @@
+#include "core/convert/EditedText.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "core/convert/Jislib.h"
+
+namespace {
+
+std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+// Splits a text into characters as the converter reads it: a byte up to 0x7F
+// alone, a byte from 0x80 on with the byte after it (or alone at the end).
+std::vector<std::string_view> Characters(std::string_view text) {
+  std::vector<std::string_view> characters;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() ? 2 : 1;
+    characters.push_back(text.substr(i, length));
+    i += length;
+  }
+  return characters;
+}
+
+bool IsBig5Code(std::uint16_t code) {
+  const unsigned lead = code & 0xFF, trail = code >> 8;
+  return lead >= 0x81 && lead <= 0xFE && ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE));
+}
+
+// The Big5 bytes of one new character, or nothing when Big5 cannot hold it.
+bool ConvertCharacter(std::string_view gbk, std::string& out) {
+  const auto lead = static_cast<unsigned char>(gbk[0]);
+  if (lead <= 0x7F) {
+    out += gbk;
+    return true;
+  }
+  if (gbk.size() != 2) return false;
+  const std::uint16_t big5 = GbkToBig5Code(static_cast<std::uint16_t>(lead | static_cast<unsigned char>(gbk[1]) << 8));
+  if (big5 == 0x3F3F || !IsBig5Code(big5)) return false;
+  out += static_cast<char>(big5 & 0xFF);
+  out += static_cast<char>(big5 >> 8);
+  return true;
+}
+
+// A stored character and the shown characters it became (one, or two for
+// "??").
+struct StoredCharacter {
+  std::string_view big5;
+  std::size_t firstShown, shownCount;
+};
+
+// For every shown character, the edited character it is kept as, or npos:
+// one longest common subsequence of the two.
+std::vector<std::size_t> Align(const std::vector<std::string_view>& shown, const std::vector<std::string_view>& edited) {
+  const std::size_t n = shown.size(), m = edited.size();
+  std::vector<std::size_t> keptAs(n, std::string_view::npos);
+  // Officer texts are short; a text far beyond any field keeps nothing.
+  if (n > 4096 || m > 4096) return keptAs;
+  std::vector<std::vector<std::uint16_t>> common(n + 1, std::vector<std::uint16_t>(m + 1, 0));
+  for (std::size_t i = n; i-- > 0;) {
+    for (std::size_t j = m; j-- > 0;) {
+      common[i][j] = shown[i] == edited[j] ? static_cast<std::uint16_t>(common[i + 1][j + 1] + 1)
+                                           : std::max(common[i + 1][j], common[i][j + 1]);
+    }
+  }
+  for (std::size_t i = 0, j = 0; i < n && j < m;) {
+    if (shown[i] == edited[j]) {
+      keptAs[i++] = j++;
+    } else if (common[i + 1][j] >= common[i][j + 1]) {
+      ++i;
+    } else {
+      ++j;
+    }
+  }
+  return keptAs;
+}
+
+}  // namespace
+
+EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view storedBig5, std::string_view editedGbk,
+                                 std::size_t budget) {
+  shownGbk = UpToZero(shownGbk);
+  storedBig5 = UpToZero(storedBig5);
+  const std::vector<std::string_view> edited = Characters(UpToZero(editedGbk));
+
+  // Each stored character is shown on its own, so the shown text splits
+  // along the stored characters.
+  std::vector<StoredCharacter> stored;
+  std::vector<std::string_view> shown;
+  std::string shownAgain;
+  std::vector<std::string> shownForms;
+  for (std::string_view big5 : Characters(storedBig5)) shownForms.push_back(Big5ToGbk(big5));
+  for (const std::string& form : shownForms) shownAgain += form;
+  if (shownAgain == shownGbk) {
+    const std::vector<std::string_view> characters = Characters(storedBig5);
+    for (std::size_t k = 0; k < characters.size(); ++k) {
+      const std::vector<std::string_view> parts = Characters(shownForms[k]);
+      stored.push_back({characters[k], shown.size(), parts.size()});
+      shown.insert(shown.end(), parts.begin(), parts.end());
+    }
+  }
+
+  // A stored character is kept when all its shown characters are kept, next
+  // to each other.
+  const std::vector<std::size_t> keptAs = Align(shown, edited);
+  std::vector<const StoredCharacter*> keptAt(edited.size(), nullptr);
+  for (const StoredCharacter& s : stored) {
+    const std::size_t first = s.shownCount ? keptAs[s.firstShown] : std::string_view::npos;
+    bool whole = first != std::string_view::npos;
+    for (std::size_t p = 1; whole && p < s.shownCount; ++p) whole = keptAs[s.firstShown + p] == first + p;
+    if (whole) keptAt[first] = &s;
+  }
+
+  EditedTextResult result;
+  std::string out;
+  for (std::size_t j = 0; j < edited.size();) {
+    if (const StoredCharacter* s = keptAt[j]) {
+      out += s->big5;
+      j += s->shownCount;
+      continue;
+    }
+    if (!ConvertCharacter(edited[j], out)) {
+      const std::string character(edited[j]);
+      if (std::find(result.unstorable.begin(), result.unstorable.end(), character) == result.unstorable.end()) {
+        result.unstorable.push_back(character);
+      }
+    }
+    ++j;
+  }
+  result.tooLong = out.size() > budget;
+  if (result.Storable()) result.big5 = std::move(out);
+  return result;
+}
+
+std::string JoinCharacters(const std::vector<std::string>& characters) {
+  std::string joined;
+  for (const std::string& c : characters) joined += c;
+  return joined;
+}

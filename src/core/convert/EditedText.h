@@ -1,0 +1,39 @@
+#pragma once
+// Storing an edited officer text: the characters the player left alone keep
+// the exact Big5 bytes they were shown from; only new or changed characters
+// go through GbkToBig5, and a character without a Big5 form is reported
+// instead of being stored.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct EditedTextResult {
+  // The Big5 bytes to store, without the terminator; empty when not storable.
+  std::string big5;
+  // GBK characters that Big5 cannot hold, each once, in the order typed.
+  std::vector<std::string> unstorable;
+  // The text needs more bytes than the field holds.
+  bool tooLong = false;
+
+  bool Storable() const { return unstorable.empty() && !tooLong; }
+};
+
+// shownGbk is the text as the editor showed it (Big5ToGbk of storedBig5),
+// storedBig5 the field's bytes it was shown from, editedGbk the text now in
+// the control, budget the most bytes the field holds before its terminator.
+// Each text counts up to its first zero byte.
+//
+// The edited text is aligned with the shown one character by character
+// (longest common subsequence); a stored character whose shown form is still
+// there, whole and in one piece, is written with its stored bytes. Every
+// other character is converted; one whose GbkToBig5 code is unknown, "??" or
+// not a two-byte Big5 code goes to `unstorable`. When shownGbk is not what
+// storedBig5 shows, no stored bytes are reused and every character is
+// converted.
+EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view storedBig5, std::string_view editedGbk,
+                                 std::size_t budget);
+
+// The characters of `unstorable` one after the other, for a message such as
+// 名：无法以繁体中文(Big5)保存的字：晗.
+std::string JoinCharacters(const std::vector<std::string>& characters);
