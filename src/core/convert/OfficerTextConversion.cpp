@@ -1,30 +1,25 @@
 #include "core/convert/OfficerTextConversion.h"
 
 #include "core/convert/Jislib.h"
+#include "core/convert/StoredEncoding.h"
 
 namespace {
 
 template <std::size_t Width>
-void ShiftJisFieldToBig5(TextField<Width>& field) {
+bool ConvertIfShiftJis(TextField<Width>& field) {
+  if (StoredEncodingOf(field.Text()) != StoredEncoding::ShiftJis) return false;
   ShiftJisToBig5(field.bytes.data(), Width);
-}
-
-template <std::size_t Width>
-void GbkFieldToBig5(TextField<Width>& field) {
-  GbkToBig5(field.bytes.data(), Width);
+  return true;
 }
 
 }  // namespace
 
-void ConvertOfficerTexts(OfficerRecord& record, StorySource story) {
-  ShiftJisFieldToBig5(record.Xing);
-  ShiftJisFieldToBig5(record.Ming);
-  ShiftJisFieldToBig5(record.Zi);
-  if (story == StorySource::ShiftJis) {
-    ShiftJisFieldToBig5(record.Story);
-  } else {
-    GbkFieldToBig5(record.Story);
-  }
+bool ConvertOfficerTexts(OfficerRecord& record) {
+  bool converted = ConvertIfShiftJis(record.Xing);
+  converted |= ConvertIfShiftJis(record.Ming);
+  converted |= ConvertIfShiftJis(record.Zi);
+  converted |= ConvertIfShiftJis(record.Story);
+  return converted;
 }
 
 ShownTextSet ShownTextsOf(const OfficerRecord& record) {

@@ -7,15 +7,13 @@
 #include "core/editor/ShownTextSet.h"
 #include "core/officers/OfficerRecord.h"
 
-// Which encoding the biography is read in. The single-officer command reads
-// it as Shift-JIS like the names; the all-officers command reads it as GBK.
-enum class StorySource { ShiftJis, Gbk };
-
-// Converts Xing, Ming and Zi from Shift-JIS to Big5, then Story from the
-// given source to Big5, each in place within its field: nothing is written
-// past the field's width or over its terminator, also where a field holds no
-// zero byte. Yin and every other field keep their bytes.
-void ConvertOfficerTexts(OfficerRecord& record, StorySource story);
+// Converts each of Xing, Ming, Zi and Story that was written by the Japanese
+// edition (StoredEncodingOf says Shift-JIS) from Shift-JIS to Big5, in place
+// within its field: nothing is written past the field's width or over its
+// terminator, also where a field holds no zero byte. A text that is already
+// Big5 keeps its bytes, so converting twice changes nothing. Yin and every
+// other field keep their bytes. True when any text was converted.
+bool ConvertOfficerTexts(OfficerRecord& record);
 
 // The four texts as the editor panel shows them: Big5ToGbk of copies.
 ShownTextSet ShownTextsOf(const OfficerRecord& record);

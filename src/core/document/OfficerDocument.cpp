@@ -44,9 +44,16 @@ PanelValues OfficerDocument::ShowCurrent() {
 
 void OfficerDocument::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !IsSlot(currentSlot_)) return;
-  // A confirmation that a bad number stops has stored the fields before it.
+  OfficerRecord& record = table_[static_cast<std::size_t>(currentSlot_)];
+  const OfficerRecord before = record;
+  try {
+    ConfirmIntoRecord(panel, shownTexts_, record);
+  } catch (...) {
+    // A bad number stops the confirmation with the fields before it stored.
+    if (!(record == before)) SetModified(true);
+    throw;
+  }
   SetModified(true);
-  ConfirmIntoRecord(panel, shownTexts_, table_[static_cast<std::size_t>(currentSlot_)]);
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record) {
@@ -87,13 +94,22 @@ std::vector<int> OfficerDocument::SortedSlots(const std::vector<int>& listed) co
 
 void OfficerDocument::ConvertCurrent() {
   if (!IsSlot(currentSlot_)) return;
-  ConvertOfficerTexts(table_[static_cast<std::size_t>(currentSlot_)], StorySource::ShiftJis);
-  SetModified(true);
+  if (ConvertOfficerTexts(table_[static_cast<std::size_t>(currentSlot_)])) SetModified(true);
 }
 
-void OfficerDocument::ConvertAll() {
-  for (OfficerRecord& record : table_) ConvertOfficerTexts(record, StorySource::Gbk);
-  SetModified(true);
+OfficerDocument::ConversionCount OfficerDocument::ConvertAll() {
+  ConversionCount count;
+  for (OfficerRecord& record : table_) {
+    const bool hasTexts = !record.Xing.Text().empty() || !record.Ming.Text().empty() || !record.Zi.Text().empty() ||
+                          !record.Story.Text().empty();
+    if (ConvertOfficerTexts(record)) {
+      ++count.converted;
+    } else if (hasTexts) {
+      ++count.alreadyChinese;
+    }
+  }
+  if (count.converted > 0) SetModified(true);
+  return count;
 }
 
 ShownTextSet OfficerDocument::ShowCurrentTexts() {

@@ -75,10 +75,15 @@ class OfficerDocument : public QObject {
   std::vector<int> SortedSlots(const std::vector<int>& listed) const;
 
   // --- Japanese texts -----------------------------------------------------------
-  // Converts the current slot's texts (then shown with ShowCurrentTexts).
+  // Converts the current slot's Japanese texts (then shown with
+  // ShowCurrentTexts); Chinese texts keep their bytes.
   void ConvertCurrent();
-  // Converts every slot, listed or not.
-  void ConvertAll();
+  // Converts the Japanese texts of every slot, listed or not.
+  struct ConversionCount {
+    int converted = 0;       // officers that had Japanese texts
+    int alreadyChinese = 0;  // officers with texts, all of them Chinese
+  };
+  ConversionCount ConvertAll();
   // The current slot's four texts as the panel shows them; they become the
   // texts last shown.
   ShownTextSet ShowCurrentTexts();

@@ -1,5 +1,10 @@
 #include "core/editor/PanelValues.h"
 
+#include <optional>
+#include <stdexcept>
+
+#include "core/convert/EditedText.h"
+#include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/officers/IntegerText.h"
 
@@ -27,15 +32,37 @@ PanelValues PanelFromRecord(const OfficerRecord& record) {
 
 namespace {
 
+// The bytes an edited text is stored as, decided before anything of the
+// record changes; nullopt for a text the player left alone.
 template <std::size_t Width>
-void WriteIfEdited(const std::string& text, const std::string& shown, TextField<Width>& field) {
-  if (text == shown) return;
-  field.Write(GbkToBig5(text));
+std::optional<std::string> DecideEditedText(const std::string& text, const std::string& shown, const TextField<Width>& field,
+                                            const char* caption) {
+  if (text == shown) return std::nullopt;
+  EditedTextResult result = StoreEditedText(shown, field.Text(), text, Width - 1);
+  if (!result.unstorable.empty()) {
+    throw UnstorableTextError(std::string(caption) + "：无法以繁体中文(Big5)保存的字：" +
+                              FromGbk(JoinCharacters(result.unstorable)).toStdString());
+  }
+  // Too long for the field: the write keeps what fits, never half a character.
+  if (result.tooLong) result = StoreEditedText(shown, field.Text(), text, std::string::npos);
+  return result.big5;
+}
+
+template <std::size_t Width>
+void WriteIfEdited(const std::optional<std::string>& big5, TextField<Width>& field) {
+  if (big5) field.Write(*big5);
 }
 
 }  // namespace
 
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record) {
+  // Every edited text is decided first: one that Big5 cannot store stops the
+  // confirmation before anything of the slot changes.
+  const auto xing = DecideEditedText(panel.xing, shown.Xing, record.Xing, "姓");
+  const auto ming = DecideEditedText(panel.ming, shown.Ming, record.Ming, "名");
+  const auto zi = DecideEditedText(panel.zi, shown.Zi, record.Zi, "字");
+  const auto story = DecideEditedText(panel.story, shown.Story, record.Story, "列传");
+
   const auto& enumerations = Enumerations();
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
     record.*enumerations[i].field = static_cast<std::uint8_t>(panel.enumerations[i]);
@@ -55,14 +82,14 @@ void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, Offi
   const auto& relationships = Relationships();
   for (std::size_t i = 0; i < kRelationshipCount; ++i) record.*relationships[i].field = panel.relationships[i];
 
-  WriteIfEdited(panel.xing, shown.Xing, record.Xing);
-  WriteIfEdited(panel.ming, shown.Ming, record.Ming);
-  WriteIfEdited(panel.zi, shown.Zi, record.Zi);
+  WriteIfEdited(xing, record.Xing);
+  WriteIfEdited(ming, record.Ming);
+  WriteIfEdited(zi, record.Zi);
   // The reading is rewritten every time. Writing back the text the field
   // already holds changes nothing, except for a reading that fills all
   // eleven bytes without a terminator, which is kept whole.
   if (panel.yin != record.Yin.Text()) record.Yin.Write(panel.yin);
-  WriteIfEdited(panel.story, shown.Story, record.Story);
+  WriteIfEdited(story, record.Story);
 
   record.Skills = SkillsFromBoxes(panel.skills);
 }

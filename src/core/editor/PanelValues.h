@@ -4,6 +4,7 @@
 // controls, and what confirming writes back.
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 #include "core/editor/EditorFields.h"
@@ -29,15 +30,26 @@ struct PanelValues {
 // Big5ToGbk of copies (the record is not touched), the reading as stored.
 PanelValues PanelFromRecord(const OfficerRecord& record);
 
+// An edited text that the file cannot hold (a character without a Big5
+// form); the message (UTF-8) names the field and the characters.
+class UnstorableTextError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 // Writes the panel into the record, in this order: enumerations (no selection
 // stores 0xFF), numbers (empty keeps the stored value, otherwise the low 16
 // or 8 bits of the integer), relationships, the names that differ from the
-// texts last shown (GbkToBig5 of a copy), the reading, the biography if it
+// texts last shown, the reading, the biography if it
 // differs, the skills (positions without a box cleared).
 //
 // A number text that is not an integer throws ConvertError; everything before
 // that field is already stored and nothing after it is.
 //
+// An edited text keeps the stored bytes of every character the player left
+// alone; only new characters go through GbkToBig5. Before anything is
+// written, an edited text with a character Big5 lacks (or too long for its
+// field) throws UnstorableTextError and the record stays as it was.
 // A text is written with one zero byte from the field's start, keeping the
 // later bytes, and never longer than the field's width minus the terminator.
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record);

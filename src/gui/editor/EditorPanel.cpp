@@ -9,9 +9,10 @@
 #include "gui/list/OfficerListPanel.h"
 #include "gui/list/RosterPickers.h"
 #include "core/convert/OfficerTextConversion.h"
+#include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/FormControls.h"
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 #include "gui/widgets/GbkTextControls.h"
 #include "ui_EditorPanel.h"
 
@@ -153,11 +154,14 @@ void EditorPanel::Button1Click() {
 }
 
 void EditorPanel::Button2Click() {
-  document_.ConvertAll();
+  const OfficerDocument::ConversionCount count = document_.ConvertAll();
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     const OfficerRecord& record = document_.Record(slot);
     roster_->RenameRosterEntry(slot, FromGbk(ConvertedRosterName(record)));
     if (list_) list_->ShowInRowOfSlot(slot, FromGbk(ConvertedDisplayName(record)), record);
   }
   if (list_ && list_->SelectedRow()) ShowTexts(document_.ShowCurrentTexts());
+  seam::ShowMessage(ErrorBoxParent(this), QStringLiteral("已将%1名武将的日文转换为中文，%2名武将已是中文。")
+                                              .arg(count.converted)
+                                              .arg(count.alreadyChinese));
 }

@@ -11,7 +11,7 @@
 #include "gui/widgets/ClickLabel.h"
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 #include "gui/widgets/MainWindowLook.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/document/OfficerDocument.h"
 #include "core/list/OfficerList.h"
 #include "gui/widgets/ErrorGuard.h"
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 #include "ui_OfficerListPanel.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "core/list/OfficerList.h"
 #include "core/list/OfficerRoster.h"
 #include "gui/widgets/FormControls.h"
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 
 namespace {
 

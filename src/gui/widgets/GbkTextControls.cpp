@@ -6,7 +6,7 @@
 #include <QMimeData>
 #include <QTextCursor>
 
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 
 namespace {
 

@@ -31,26 +31,23 @@ TEST(OfficerTextConversion, SingleOfficerTurnsShiftJisTextsIntoBig5) {
   SetFieldBytes(expected.Zi, kBig5Xue);
   SetFieldBytes(expected.Story, kBig5Guan + kBig5Yu + kBig5A + "1234");
 
-  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  ConvertOfficerTexts(r);
   EXPECT_EQ(r, expected);  // the reading and every number untouched
   EXPECT_EQ(r.Yin.Text(), kSjisReading);
 }
 
-TEST(OfficerTextConversion, AllOfficersReadTheBiographyAsGbk) {
+TEST(OfficerTextConversion, ChineseTextsKeepTheirBytesAndASecondRunChangesNothing) {
   OfficerRecord r = GuanYuInShiftJis();
-  const std::string sjisStory = r.Story.Text();
-  SetFieldBytes(r.Story, "\xC1\xF5\xB1\xB8");  // 刘备 in GBK
-  ConvertOfficerTexts(r, StorySource::Gbk);
+  SetFieldBytes(r.Story, "\xBC\x42\xB3\xC6");  // 劉備 in Big5: already Chinese
+  EXPECT_TRUE(ConvertOfficerTexts(r));
   EXPECT_EQ(r.Xing.Text(), kBig5Guan);
   EXPECT_EQ(r.Ming.Text(), kBig5Yu);
-  EXPECT_EQ(r.Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備 in Big5
+  EXPECT_EQ(r.Story.Text(), "\xBC\x42\xB3\xC6");
   EXPECT_EQ(r.Yin.Text(), kSjisReading);
 
-  // A Shift-JIS biography is read as GBK codes, not as Shift-JIS.
-  SetFieldBytes(r.Story, sjisStory);
-  ConvertOfficerTexts(r, StorySource::Gbk);
-  EXPECT_EQ(r.Story.Text(), GbkToBig5(sjisStory));
-  EXPECT_NE(r.Story.Text(), ShiftJisToBig5(sjisStory));
+  const OfficerRecord once = r;
+  EXPECT_FALSE(ConvertOfficerTexts(r));
+  EXPECT_EQ(r, once);
 }
 
 TEST(OfficerTextConversion, FieldsWithoutATerminatorStayWithinTheirWidth) {
@@ -64,7 +61,7 @@ TEST(OfficerTextConversion, FieldsWithoutATerminatorStayWithinTheirWidth) {
   story += "\x82";  // 153 bytes
   SetFieldBytes(r.Story, story);
 
-  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  ConvertOfficerTexts(r);
   EXPECT_EQ(FieldBytes(r.Xing), kBig5A + kBig5A + "\x82");
   EXPECT_EQ(FieldBytes(r.Ming), "ABCDE");
   EXPECT_EQ(FieldBytes(r.Zi), kBig5A + kBig5A + "\x82");
@@ -79,15 +76,14 @@ TEST(OfficerTextConversion, BytesAfterTheTerminatorAreKept) {
   OfficerRecord r;
   SetFieldBytes(r.Xing, kSjisA + std::string(1, '\0') + kSjisA);
   SetFieldBytes(r.Story, kSjisXue + std::string(1, '\0') + kSjisXue);
-  ConvertOfficerTexts(r, StorySource::ShiftJis);
+  ConvertOfficerTexts(r);
   EXPECT_EQ(FieldBytes(r.Xing), kBig5A + std::string(1, '\0') + kSjisA);
   EXPECT_EQ(FieldBytes(r.Story).substr(0, 5), kBig5Xue + std::string(1, '\0') + kSjisXue);
 }
 
 TEST(OfficerTextConversion, EmptySlotStaysEmptyAndHasNoPlaceholderName) {
   OfficerRecord r;
-  ConvertOfficerTexts(r, StorySource::ShiftJis);
-  ConvertOfficerTexts(r, StorySource::Gbk);
+  EXPECT_FALSE(ConvertOfficerTexts(r));
   EXPECT_EQ(r, OfficerRecord{});
   EXPECT_EQ(ConvertedRosterName(r), "");
   EXPECT_EQ(ConvertedDisplayName(r), " ");

@@ -130,3 +130,37 @@ TEST_F(OfficerDocumentTest, SearchAndSortUseTheTablesValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OfficerDocumentTest, AnEditKeepsUntouchedCharactersAndRefusesWhatBig5Lacks) {
+  doc.Open(Q(file));
+  OfficerRecord r = doc.Record(6);
+  const std::string big5Story = "\xBE\xF7\xC5\xE9\xB8\x55\xBB\x50\xAB\xE1";  // 機體萬與後
+  r.Story.Write(big5Story);
+  doc.ReplaceRecord(6, r);
+  doc.SelectSlot(6);
+  PanelValues panel = doc.ShowCurrent();
+  panel.story += "\xA1\xA3";  // 。 appended in GBK
+  doc.Confirm(panel);
+  EXPECT_EQ(doc.Record(6).Story.Text(), big5Story + "\xA1\x43");
+
+  panel = doc.ShowCurrent();
+  panel.ming = "\xB6\x42";  // 禕, beyond GB2312
+  doc.Confirm(panel);
+  EXPECT_EQ(doc.Record(6).Ming.Text(), "\xE2\xFC");
+
+  const OfficerRecord before = doc.Record(6);
+  panel = doc.ShowCurrent();
+  panel.numbers[1] = "1";
+  panel.ming = "\xEA\xCF";  // 晗: Big5 has no such character
+  try {
+    doc.Confirm(panel);
+    ADD_FAILURE() << "the confirmation went through";
+  } catch (const UnstorableTextError& e) {
+    EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("名：无法以繁体中文(Big5)保存的字：晗"));
+  }
+  EXPECT_EQ(doc.Record(6), before);
+}
+
+}  // namespace

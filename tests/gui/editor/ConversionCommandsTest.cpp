@@ -8,7 +8,7 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/convert/ShiftJisSamples.h"
@@ -124,8 +124,9 @@ class ConversionCommandsTest : public ListWindowFixture {
     EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), Big5ToGbk(w.Document().Table()[kGuanYu].Story.Text()));
     ExpectSameTexts(w.Document().ShownTexts(), PanelTexts());
   }
-  void ExpectNothingAskedOrWritten() {
-    EXPECT_TRUE(harness.messages.empty());
+  // `told` messages (the all-officers command's count) and nothing else.
+  void ExpectNothingAskedOrWritten(std::size_t told = 0) {
+    EXPECT_EQ(harness.messages.size(), told);
     EXPECT_EQ(harness.modalDialogs, 0);
     EXPECT_EQ(harness.openDialogs, 0);
     EXPECT_FALSE(std::filesystem::exists(dir_ / "TPERSON.VMR.bak"));
@@ -202,13 +203,13 @@ TEST_F(ConversionCommandsTest, AllOfficersWithoutASelectedRowLeavesThePanelAsItW
 
   Find<QPushButton>(w, "Button2")->click();
 
-  // Names from Shift-JIS, the biography read as GBK.
-  ExpectGuanYuConverted(GbkToBig5(kSjisStory));
-  EXPECT_EQ(w.Document().Table()[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");  // 劉備
+  // Japanese names and biography converted, Chinese texts left as they are.
+  ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
+  EXPECT_EQ(w.Document().Table()[kLiuBei].Story, loaded[kLiuBei].Story);  // valid Big5: kept byte for byte
   EXPECT_EQ(w.Document().Table()[kLiuBei].Yin.Text(), "liu bei");
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     OfficerRecord expected = loaded[s];
-    ConvertOfficerTexts(expected, StorySource::Gbk);
+    ConvertOfficerTexts(expected);
     EXPECT_EQ(w.Document().Table()[s], expected) << "slot " << s;
   }
 
@@ -217,14 +218,21 @@ TEST_F(ConversionCommandsTest, AllOfficersWithoutASelectedRowLeavesThePanelAsItW
   EXPECT_EQ(Row(kLiuBei)->text(2), QStringLiteral("80"));
   ExpectSameTexts(PanelTexts(), panelBefore);
   ExpectSameTexts(w.Document().ShownTexts(), shownBefore);
-  ExpectNothingAskedOrWritten();
+  ExpectNothingAskedOrWritten(1);
+  EXPECT_EQ(harness.messages[0].text, QStringLiteral("已将1名武将的日文转换为中文，1名武将已是中文。"));
+
+  // A second click changes nothing.
+  const OfficerTable once = w.Document().Table();
+  Find<QPushButton>(w, "Button2")->click();
+  EXPECT_EQ(w.Document().Table(), once);
+  EXPECT_EQ(harness.messages.back().text, QStringLiteral("已将0名武将的日文转换为中文，2名武将已是中文。"));
 }
 
 TEST_F(ConversionCommandsTest, AllOfficersWithASelectedRowShowsTheCurrentSlotAnew) {
   TForm_Main& w = Window();
   Select(kGuanYu);
   Find<QPushButton>(w, "Button2")->click();
-  ExpectGuanYuConverted(GbkToBig5(kSjisStory));
+  ExpectGuanYuConverted(ShiftJisToBig5(kSjisStory));
   ExpectPanelShowsGuanYuConverted();
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), FromGbk(kSjisReading));
   EXPECT_EQ(SelectedRow(w), Row(kGuanYu));
@@ -240,10 +248,10 @@ TEST_F(ConversionCommandsTest, AllOfficersAfterASearchConvertsHiddenSlotsToo) {
   EXPECT_EQ(OfficerList(w)->topLevelItemCount(), 1);  // the list is not rebuilt
   EXPECT_EQ(Row(kGuanYu)->text(1), QStringLiteral("关羽 云长"));
   EXPECT_EQ(Row(kLiuBei), nullptr);
-  EXPECT_EQ(w.Document().Table()[kLiuBei].Story.Text(), "\xBC\x42\xB3\xC6");
+  EXPECT_EQ(w.Document().Table()[kLiuBei].Story, loaded[kLiuBei].Story);
   ExpectRosterEntry(kLiuBei, QStringLiteral("刘备"));
   ExpectRosterEntry(kEmpty, QString());
-  ExpectNothingAskedOrWritten();
+  ExpectNothingAskedOrWritten(1);
 }
 
 TEST(ConversionCommandsWithoutAFile, ChangeNothing) {
@@ -253,7 +261,8 @@ TEST(ConversionCommandsWithoutAFile, ChangeNothing) {
   Find<QPushButton>(w, "Button2")->click();
   EXPECT_EQ(w.Document().Table(), OfficerTable{});
   EXPECT_EQ(OfficerList(w)->topLevelItemCount(), 0);
-  EXPECT_TRUE(fresh.messages.empty());
+  ASSERT_EQ(fresh.messages.size(), 1u);
+  EXPECT_EQ(fresh.messages[0].text, QStringLiteral("已将0名武将的日文转换为中文，0名武将已是中文。"));
 }
 
 }  // namespace

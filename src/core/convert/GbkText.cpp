@@ -1,4 +1,4 @@
-#include "gui/widgets/GbkText.h"
+#include "core/convert/GbkText.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
