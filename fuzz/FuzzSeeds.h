@@ -1,0 +1,14 @@
+#pragma once
+// The seed inputs of the fuzz targets, by target: name and bytes.
+#include <string>
+#include <utility>
+#include <vector>
+
+using Seed = std::pair<std::string, std::string>;
+using Seeds = std::vector<Seed>;
+
+// From texts of our own: user.reg files as Wine writes them, settings files,
+// typed numbers.
+Seeds WineRegistrySeeds();
+Seeds SettingsFileSeeds();
+Seeds NumberTextSeeds();
