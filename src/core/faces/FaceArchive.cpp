@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <climits>
 #include <system_error>
 
 #include "core/faces/FolderEntry.h"
@@ -39,12 +40,13 @@ int FaceIndex(int face) {
 }
 
 int FaceAtPosition(int position) {
-  int face = position;
+  std::int64_t face = position;
   for (int s : kSkippedFaces) {
     if (face >= s) ++face;
   }
   if (face >= kLastMainFace + 1) face += kAddedGap;
-  return face;
+  // The last few hundred positions would number faces past INT_MAX.
+  return static_cast<int>(std::min<std::int64_t>(face, INT_MAX));
 }
 
 std::uint32_t FaceImage::Colour(int entry) const {

@@ -43,7 +43,8 @@ inline constexpr std::array<int, 53> kSkippedFaces = {
 // the next existing face; 1595-1999 fall back onto the main archive's tail.
 int FaceIndex(int face);
 // Running index -> face number. Negative positions stay as they are, so
-// -1 ("nothing picked") survives.
+// -1 ("nothing picked") survives; positions whose face number would pass
+// INT_MAX give INT_MAX.
 int FaceAtPosition(int position);
 
 // One face image as stored: 80 rows of 64 palette indices, top row first,

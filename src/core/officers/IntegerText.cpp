@@ -1,5 +1,6 @@
 #include "core/officers/IntegerText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -66,10 +67,13 @@ std::int32_t ParseInteger(std::string_view text) {
 std::int32_t ParseLeadingInteger(std::string_view text) {
   std::size_t i = 0;
   const bool negative = SkipBlanksAndSign(text, i, IsWhiteSpace);
+  // As strtol does, a number beyond the range gives the nearer end: the
+  // negative end lies one further out than the positive one.
+  const std::int64_t limit = negative ? -std::int64_t{std::numeric_limits<std::int32_t>::min()}
+                                      : std::int64_t{std::numeric_limits<std::int32_t>::max()};
   std::int64_t value = 0;
   for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > std::numeric_limits<std::int32_t>::max()) value = std::numeric_limits<std::int32_t>::max();
+    value = std::min(limit, value * 10 + (text[i] - '0'));
   }
   return static_cast<std::int32_t>(negative ? -value : value);
 }

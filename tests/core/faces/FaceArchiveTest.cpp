@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <climits>
 #include <set>
 
 #include "core/faces/FaceArchive.h"
@@ -59,6 +60,15 @@ TEST(FaceNumbering, EveryPositionRoundTripsAndNamesAnExistingFace) {
   }
   // 1,541 faces below 2000.
   EXPECT_EQ(FaceAtPosition(kMainFaceCount - 1), 1593);
+}
+
+TEST(FaceNumbering, TheLargestNumbersNeitherOverflowNorWrap) {
+  EXPECT_EQ(FaceIndex(INT_MIN), INT_MIN);
+  EXPECT_EQ(FaceIndex(INT_MAX), INT_MAX - 459);
+  EXPECT_EQ(FaceAtPosition(INT_MAX - 459), INT_MAX);
+  // Past that the face number would not fit; these positions once wrapped to negative faces.
+  EXPECT_EQ(FaceAtPosition(INT_MAX - 458), INT_MAX);
+  EXPECT_EQ(FaceAtPosition(INT_MAX), INT_MAX);
 }
 
 class FaceArchiveFiles : public ::testing::Test {

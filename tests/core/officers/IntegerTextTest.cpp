@@ -27,3 +27,13 @@ TEST(IntegerText, RefusedForms) {
     EXPECT_STREQ(e.what(), "'12 ' is not a valid integer value");
   }
 }
+
+// The pickers' C-style reading: digits up to the first other character, and
+// beyond the range the nearer end, as strtol gives it.
+TEST(IntegerText, LeadingIntegerEndsAtTheRangeLikeStrtol) {
+  const std::pair<const char*, std::int32_t> read[] = {
+      {" \t+12abc", 12}, {"abc", 0}, {"", 0}, {"- 5", 0},
+      {"-2147483648", INT32_MIN},  // once one short of it
+      {"-99999999999", INT32_MIN}, {"99999999999", INT32_MAX}};
+  for (const auto& [text, value] : read) EXPECT_EQ(ParseLeadingInteger(text), value) << '"' << text << '"';
+}
