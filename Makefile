@@ -4,10 +4,12 @@
 BUILD       ?= build
 CLANG_BUILD ?= build-clang
 ASAN_BUILD  ?= build-asan
+FUZZ_BUILD  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -Wno-dev
 
-.PHONY: run test deps build build-clang build-asan demo
+.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo
 
 deps:
 	@bash tools/install-deps.sh
@@ -24,6 +26,15 @@ build-clang: deps
 build-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELM_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+# The fuzz targets against libFuzzer, everything instrumented, through clang.
+build-fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELM_FUZZ=ON -DVELM_TESTS=OFF -DVELM_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+
+# Each target for FUZZ_SECONDS seconds (make fuzz FUZZ_SECONDS=600).
+fuzz: build-fuzz
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash fuzz/run_fuzz.sh $(FUZZ_BUILD)
 
 demo: build
 	@cmake --build $(BUILD) --target demo_game >/dev/null

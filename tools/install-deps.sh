@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   unicode-data libbz2-dev fonts-arphic-uming
-  clang ccache
+  clang ccache libfuzzer-14-dev
   opencc libopencc-dev
 )
 

@@ -1,6 +1,8 @@
 #include "core/officers/OfficerFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
@@ -18,16 +20,48 @@ std::string Quoted(const std::filesystem::path& path) {
 
 [[noreturn]] void Fail(const std::string& message) { throw OfficerFileError(message); }
 
-std::vector<unsigned char> ReadWholeFile(const std::filesystem::path& path) {
-  QFile file(ToQtPath(path));
+// Bytes past the game's 28,604 are copied through a buffer of this size, so
+// that a file of any length costs the same memory.
+constexpr qint64 kCopyChunk = 64 * 1024;
+
+void OpenForReading(QFile& file, const std::filesystem::path& path) {
   if (!file.open(QIODevice::ReadOnly)) {
     Fail("无法打开文件 " + Quoted(path) + "：" + file.errorString().toStdString());
   }
-  QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    Fail("无法读取文件 " + Quoted(path) + "：" + file.errorString().toStdString());
+}
+
+[[noreturn]] void FailReading(const QFile& file, const std::filesystem::path& path) {
+  Fail("无法读取文件 " + Quoted(path) + "：" + file.errorString().toStdString());
+}
+
+// Up to `count` bytes from the file's current position; fewer only at its end.
+std::vector<unsigned char> ReadUpTo(QFile& file, const std::filesystem::path& path, std::size_t count) {
+  std::vector<unsigned char> bytes(count);
+  qint64 got = 0;
+  while (got < static_cast<qint64>(count)) {
+    const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + got, static_cast<qint64>(count) - got);
+    if (n < 0) FailReading(file, path);
+    if (n == 0) break;
+    got += n;
   }
-  return std::vector<unsigned char>(data.begin(), data.end());
+  bytes.resize(static_cast<std::size_t>(got));
+  return bytes;
+}
+
+// Calls `take` with each chunk from the current position to the end.
+template <typename Take>
+void ForEachChunk(QFile& file, const std::filesystem::path& path, Take take) {
+  std::vector<char> chunk(kCopyChunk);
+  for (;;) {
+    const qint64 n = file.read(chunk.data(), kCopyChunk);
+    if (n < 0) FailReading(file, path);
+    if (n == 0) return;
+    take(chunk.data(), n);
+  }
+}
+
+[[noreturn]] void FailWriting(const QSaveFile& out, const std::filesystem::path& path) {
+  Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
 }
 
 }  // namespace
@@ -39,7 +73,10 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& path) {
 }
 
 OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
-  std::vector<unsigned char> data = ReadWholeFile(path);
+  // Only the header and the 110 records are read, however long the file is.
+  QFile file(ToQtPath(path));
+  OpenForReading(file, path);
+  const std::vector<unsigned char> data = ReadUpTo(file, path, kOfficerFileSize);
   if (data.size() < kOfficerFileSize) {
     Fail("文件 " + Quoted(path) + " 只有 " + std::to_string(data.size()) + " 字节，新武将档应为 " +
          std::to_string(kOfficerFileSize) + " 字节；未载入");
@@ -61,7 +98,9 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 }
 
 void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table) {
-  std::vector<unsigned char> current = ReadWholeFile(path);
+  QFile current(ToQtPath(path));
+  OpenForReading(current, path);
+  const std::vector<unsigned char> head = MergeTableIntoFile(ReadUpTo(current, path, kOfficerFileSize), table);
 
   const std::filesystem::path backup = BackupPathFor(path);
   std::error_code ec;
@@ -70,19 +109,35 @@ void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& tabl
     Fail("无法建立备份文件 " + Quoted(backup) + "：" + ec.message() + "；文件未保存");
   }
 
-  const std::vector<unsigned char> merged = MergeTableIntoFile(std::move(current), table);
-
+  // The new file is written beside the old one and takes its place in one
+  // rename: the merged head, then whatever followed the records, copied
+  // chunk by chunk and hashed for the read-back.
   QSaveFile out(ToQtPath(path));
   out.setDirectWriteFallback(false);
-  if (!out.open(QIODevice::WriteOnly)) {
-    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
-  }
-  const auto size = static_cast<qint64>(merged.size());
-  if (out.write(reinterpret_cast<const char*>(merged.data()), size) != size || !out.commit()) {
-    Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
-  }
+  if (!out.open(QIODevice::WriteOnly)) FailWriting(out, path);
+  const auto headSize = static_cast<qint64>(head.size());
+  if (out.write(reinterpret_cast<const char*>(head.data()), headSize) != headSize) FailWriting(out, path);
+  QCryptographicHash tailHash(QCryptographicHash::Sha256);
+  qint64 tailSize = 0;
+  ForEachChunk(current, path, [&](const char* bytes, qint64 n) {
+    if (out.write(bytes, n) != n) FailWriting(out, path);
+    tailHash.addData(QByteArrayView(bytes, n));
+    tailSize += n;
+  });
+  current.close();  // Windows cannot replace a file that is still open
+  if (!out.commit()) FailWriting(out, path);
 
-  if (ReadWholeFile(path) != merged) {
+  const auto mismatch = [&] {
     Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，请用备份文件 " + Quoted(backup) + " 恢复");
-  }
+  };
+  QFile written(ToQtPath(path));
+  OpenForReading(written, path);
+  if (ReadUpTo(written, path, head.size()) != head) mismatch();
+  QCryptographicHash readHash(QCryptographicHash::Sha256);
+  qint64 readSize = 0;
+  ForEachChunk(written, path, [&](const char* bytes, qint64 n) {
+    readHash.addData(QByteArrayView(bytes, n));
+    readSize += n;
+  });
+  if (readSize != tailSize || readHash.result() != tailHash.result()) mismatch();
 }

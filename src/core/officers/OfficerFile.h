@@ -14,9 +14,10 @@ class OfficerFileError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Reads the 110 slots. Throws OfficerFileError when the file cannot be read or
-// is shorter than 28,604 bytes; nothing is returned then, so the caller's table
-// stays as it was.
+// Reads the 110 slots from the file's first 28,604 bytes; anything after them
+// is not read. Throws OfficerFileError when the file cannot be read or is
+// shorter than that; nothing is returned then, so the caller's table stays as
+// it was.
 OfficerTable LoadOfficerFile(const std::filesystem::path& path);
 
 // The bytes a save produces from the file's current bytes: the header, the
@@ -25,9 +26,10 @@ OfficerTable LoadOfficerFile(const std::filesystem::path& path);
 std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table);
 
 // Copies the file to path + ".bak", then replaces the file with the merged
-// bytes in one rename and reads it back. Throws OfficerFileError when the
-// backup cannot be made (nothing is written then), when the file cannot be
-// written, or when the read-back differs.
+// bytes in one rename and reads it back. Bytes past 28,604 are carried over
+// in chunks, so memory stays the same for a file of any length. Throws
+// OfficerFileError when the backup cannot be made (nothing is written then),
+// when the file cannot be read or written, or when the read-back differs.
 void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table);
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& path);

@@ -158,12 +158,20 @@ TEST_F(OfficerFileTest, BackupHoldsTheStateBeforeTheLastSave) {
 }
 
 TEST_F(OfficerFileTest, BytesBeyondTheGameSizeAreKept) {
-  auto bytes = RandomOfficerFile(5, kOfficerFileSize + 10);
-  WriteBytes(file, bytes);
-  SaveOfficerFile(file, LoadOfficerFile(file));
-  const auto saved = ReadBytes(file);
-  ASSERT_EQ(saved.size(), bytes.size());
-  EXPECT_TRUE(std::equal(saved.end() - 10, saved.end(), bytes.end() - 10));
+  // The tail is copied in chunks of 64 KiB: tails shorter than one, of
+  // exactly one and running past several.
+  for (std::size_t tail : {std::size_t{10}, std::size_t{65536}, std::size_t{3 * 65536 + 7}}) {
+    auto bytes = RandomOfficerFile(5, kOfficerFileSize + tail);
+    WriteBytes(file, bytes);
+    OfficerTable table = LoadOfficerFile(file);
+    table[109].Story.Write("last");
+    SaveOfficerFile(file, table);
+    const auto saved = ReadBytes(file);
+    ASSERT_EQ(saved.size(), bytes.size()) << tail;
+    EXPECT_TRUE(std::equal(saved.begin() + kOfficerFileSize, saved.end(), bytes.begin() + kOfficerFileSize)) << tail;
+    EXPECT_EQ(LoadOfficerFile(file)[109].Story.Text(), "last") << tail;
+    EXPECT_EQ(ReadBytes(BackupPathFor(file)), bytes) << tail;
+  }
 }
 
 TEST_F(OfficerFileTest, ShortFileIsRefusedWithItsSizes) {
