@@ -36,6 +36,12 @@ class MainWindowHarness {
       openAnswers.pop_front();
       return answer;
     });
+    seam::SetQuestionHook([this](const QString& text, const QStringList& buttons) {
+      questions.push_back(text);
+      if (questionAnswer) return questionAnswer(buttons);
+      const qsizetype dontSave = buttons.indexOf(QStringLiteral("不保存"));
+      return static_cast<int>(dontSave >= 0 ? dontSave : 0);
+    });
     seam::SetModalHook([this](QDialog* dialog) {
       ++modalDialogs;
       return modalAnswer ? modalAnswer(dialog) : static_cast<int>(QDialog::Rejected);
@@ -61,6 +67,9 @@ class MainWindowHarness {
   int openDialogs = 0;
   int modalDialogs = 0;
   std::function<int(QDialog*)> modalAnswer;
+  std::vector<QString> questions;  // every question asked
+  // Answers a question by its buttons; unset: "不保存", else the first one.
+  std::function<int(const QStringList&)> questionAnswer;
 
  private:
   TempDir prefix_;

@@ -23,6 +23,8 @@ struct PanelValues {
   std::string xing, ming, zi, yin, story;
   // Checked flags of the skill boxes (SkillLayout() order).
   std::array<bool, kSkillBoxCount> skills{};
+
+  bool operator==(const PanelValues&) const = default;
 };
 
 // What the panel shows for a record: enumeration values outside their list

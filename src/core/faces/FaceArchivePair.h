@@ -9,6 +9,7 @@
 class FaceArchivePair {
  public:
   void Open(const QString& directory) {
+    directory_ = directory;
     main_ = FaceArchive::Open(ArchivePath(directory, kMainArchiveName));
     added_ = FaceArchive::Open(ArchivePath(directory, kAddedArchiveName));
   }
@@ -17,15 +18,19 @@ class FaceArchivePair {
     added_ = std::move(added);
   }
   void Close() {
+    directory_.clear();
     main_.reset();
     added_.reset();
   }
+  // The installation directory the archives were opened from; empty when closed.
+  const QString& Directory() const { return directory_; }
   FaceArchive* Main() const { return main_.get(); }  // grp/grpfaces.vmr, null when absent
   FaceArchive* Added() const { return added_.get(); }  // grp/grpaface.vmr, null when absent
   // The archive that holds a face number: the added one from 2000 on.
   FaceArchive* For(int face) const { return face >= kFirstAddedFace ? Added() : Main(); }
 
  private:
+  QString directory_;
   std::unique_ptr<FaceArchive> main_;
   std::unique_ptr<FaceArchive> added_;
 };

@@ -74,6 +74,20 @@ void EditorPanel::ClearEditorPanel() {
   ui_->Memo_Story->SetBytes(std::string());
   for (QLineEdit* edit : numberEdits_) edit->clear();
   for (QCheckBox* box : skillBoxes_) box->setChecked(false);
+  settledValues_ = CurrentValues();
+}
+
+void EditorPanel::SettleTexts() {
+  // The converted texts are the table's; other edits in the panel stay pending.
+  const PanelValues now = CurrentValues();
+  settledValues_.xing = now.xing;
+  settledValues_.ming = now.ming;
+  settledValues_.zi = now.zi;
+  settledValues_.story = now.story;
+}
+
+bool EditorPanel::HasUnconfirmedEdits() const {
+  return document_.HasShownOfficer() && CurrentValues() != settledValues_;
 }
 
 void EditorPanel::ShowOfficer() {
@@ -120,11 +134,13 @@ PanelValues EditorPanel::CurrentValues() const {
 void EditorPanel::Btn_MCancelClick() {
   ShowOfficer();
   ShowSkills();
+  settledValues_ = CurrentValues();
 }
 
 void EditorPanel::Btn_MConfirmClick() {
   if (!document_.HasShownOfficer()) return;
   document_.Confirm(CurrentValues());
+  settledValues_ = CurrentValues();
   RenameFromPanel();  // the names as typed
 }
 
@@ -150,6 +166,7 @@ void EditorPanel::Button1Click() {
   if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
   document_.ConvertCurrent();
   ShowTexts(document_.ShowCurrentTexts());
+  SettleTexts();
   RenameFromPanel();
 }
 
@@ -160,7 +177,10 @@ void EditorPanel::Button2Click() {
     roster_->RenameRosterEntry(slot, FromGbk(ConvertedRosterName(record)));
     if (list_) list_->ShowInRowOfSlot(slot, FromGbk(ConvertedDisplayName(record)), record);
   }
-  if (list_ && list_->SelectedRow()) ShowTexts(document_.ShowCurrentTexts());
+  if (list_ && list_->SelectedRow()) {
+    ShowTexts(document_.ShowCurrentTexts());
+    SettleTexts();
+  }
   seam::ShowMessage(ErrorBoxParent(this), QStringLiteral("已将%1名武将的日文转换为中文，%2名武将已是中文。")
                                               .arg(count.converted)
                                               .arg(count.alreadyChinese));

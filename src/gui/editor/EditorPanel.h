@@ -51,6 +51,8 @@ class EditorPanel : public QObject {
   void ShowSkills();
   // What the controls hold now.
   PanelValues CurrentValues() const;
+  // The player changed the shown officer in the panel and has not confirmed.
+  bool HasUnconfirmedEdits() const;
 
   // The list whose selected row the panel's commands refresh.
   void AttachList(OfficerListPanel* list);
@@ -65,6 +67,8 @@ class EditorPanel : public QObject {
   // The roster entry of the current slot and the selected row take the
   // names as the panel shows them.
   void RenameFromPanel();
+  // The four texts as shown now count as confirmed.
+  void SettleTexts();
 
   OfficerDocument& document_;
   std::unique_ptr<Ui::EditorPanel> ui_;
@@ -73,6 +77,8 @@ class EditorPanel : public QObject {
   std::array<QLineEdit*, kNumberFieldCount> numberEdits_{};
   std::array<QCheckBox*, kSkillBoxCount> skillBoxes_{};
   OfficerListPanel* list_ = nullptr;
+  // What the panel held when it last showed or confirmed an officer.
+  PanelValues settledValues_;
   RosterPickers* roster_;
   PortraitPanel* portrait_;
 };

@@ -1,6 +1,7 @@
 #include "gui/faces/TForm_InstallDir.h"
 
 #include <QDir>
+#include <filesystem>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/MainWindowLook.h"
+#include "core/faces/FaceArchive.h"
 #include "core/faces/SettingsFile.h"
 
 namespace {
@@ -52,6 +54,7 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   if (home != u"/") AddTopFolder(home, QDir::toNativeSeparators(home));
 #endif
 
+  ConnectGuarded(ShellTreeView_InstallDir, &QTreeWidget::itemSelectionChanged, this, &TForm_InstallDir::ShowSelectedPath);
   ConnectGuarded(Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::Btn_OkClick);
   ConnectGuarded(Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::Btn_CancelClick);
 
@@ -123,8 +126,27 @@ QTreeWidgetItem* TForm_InstallDir::RevealFolder(const QString& path) {
   return nullptr;
 }
 
+void TForm_InstallDir::SelectFolder(const QString& path) {
+  if (path.isEmpty()) return;
+  QTreeWidgetItem* item = RevealFolder(path);
+  if (item == nullptr) return;
+  ShellTreeView_InstallDir->setCurrentItem(item);
+  ShellTreeView_InstallDir->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void TForm_InstallDir::ShowSelectedPath() {
+  const QString path = SelectedFolder();
+  Label_SelectedPath->setToolTip(path);
+  Label_SelectedPath->setText(Label_SelectedPath->fontMetrics().elidedText(path, Qt::ElideMiddle, Label_SelectedPath->width()));
+}
+
 void TForm_InstallDir::Btn_OkClick() {
-  InstallPath = SelectedFolder();
+  const QString chosen = SelectedFolder();
+  if (!chosen.isEmpty() && !std::filesystem::exists(ArchivePath(chosen, kMainArchiveName))) {
+    const QString question = QStringLiteral("此文件夹中没有头像文件 grp\\grpfaces.vmr，仍然使用它吗？");
+    if (seam::Ask(this, question, {QStringLiteral("使用"), QStringLiteral("取消")}) != 0) return;
+  }
+  InstallPath = chosen;
   // The chosen folder serves this run even when it cannot be stored.
   if (!WriteSettingsFile(InstallPath)) seam::ShowMessage(this, QStringLiteral("无法创建配置文件"));
   accept();

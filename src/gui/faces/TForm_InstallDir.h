@@ -30,6 +30,8 @@ class TForm_InstallDir : public QDialog, public Ui::TForm_InstallDir {
   // The tree item of a folder, the tree opened down to it; null when the
   // folder is not reachable from the tree's top items.
   QTreeWidgetItem* RevealFolder(const QString& path);
+  // Opens the tree down to a folder, selects it and scrolls it into view.
+  void SelectFolder(const QString& path);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -38,4 +40,5 @@ class TForm_InstallDir : public QDialog, public Ui::TForm_InstallDir {
  private:
   void AddTopFolder(const QString& path, const QString& caption);
   void FillFolder(QTreeWidgetItem* item);
+  void ShowSelectedPath();
 };

@@ -61,6 +61,8 @@ void TfrmPic::TakeControls() {
 
 void TfrmPic::ConnectHandlers() {
   ConnectGuarded(Button1, &QPushButton::clicked, this, &TfrmPic::Button1Click);
+  // Enter in the number box jumps as Go does.
+  ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, &TfrmPic::Button1Click);
   ConnectGuarded(Button2, &QPushButton::clicked, this, &TfrmPic::Button2Click);
   ConnectGuarded(Button3, &QPushButton::clicked, this, &TfrmPic::Button3Click);
   ConnectGuarded(Button4, &QPushButton::clicked, this, &TfrmPic::Button4Click);

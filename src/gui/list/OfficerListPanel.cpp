@@ -49,6 +49,10 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
                    }
                  });
   ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, client, [this] { Btn_ReSearchClick(); });
+  // Enter in a search box searches.
+  for (QLineEdit* box : {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili}) {
+    ConnectGuarded(box, &QLineEdit::returnPressed, client, [this] { Btn_ReSearchClick(); });
+  }
 
   connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
     ClearSearchBoxes();

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 
 #include "core/document/OfficerDocument.h"
 #include "core/faces/InstallRegistry.h"
+#include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/faces/TForm_InstallDir.h"
 #include "gui/help/TForm_Help.h"
@@ -34,6 +37,9 @@ TForm_Main::TForm_Main(QWidget* parent)
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   FixClientSize(this, kClientWidth, kClientHeight);
 
+  connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
+  connect(document_, &OfficerDocument::modifiedChanged, this, &QWidget::setWindowModified);
+
   // 2.-4. the game's directory, its face archives, an empty panel; no file
   OpenFaceArchives(LocateInstallDir());
   editorPanel_->ClearEditorPanel();
@@ -42,12 +48,43 @@ TForm_Main::TForm_Main(QWidget* parent)
 TForm_Main::~TForm_Main() = default;
 
 void TForm_Main::Menu_OpenClick() {
+  if (!MaySetAsideChanges()) return;
   const QString chosen = seam::AskOpenFileName(this, OfficerFileFilter());
   if (chosen.isEmpty()) return;
   OpenOfficerFile(chosen);
 }
 
-void TForm_Main::OpenOfficerFile(const QString& path) { document_->Open(path); }
+void TForm_Main::OpenOfficerFile(const QString& path) {
+  // Only the first 28,604 bytes are the game's; a longer file may be something else.
+  const QFileInfo file(path);
+  if (file.exists() && file.size() > static_cast<qint64>(kOfficerFileSize)) {
+    const QString question = QStringLiteral("%1 的大小为 %2 字节，不是 28604 字节，仍然打开吗？")
+                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
+                                 .arg(file.size());
+    if (seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) != 0) return;
+  }
+  document_->Open(path);
+}
+
+void TForm_Main::ShowTitle() {
+  const QString title = seam::ApplicationTitle();
+  setWindowTitle(document_->HasFile() ? title + QStringLiteral(" - ") + QFileInfo(document_->FilePath()).fileName() +
+                                            QStringLiteral("[*]")
+                                      : title);
+}
+
+bool TForm_Main::MaySetAsideChanges() {
+  const bool pendingEdits = editorPanel_->HasUnconfirmedEdits();
+  if (!document_->IsModified() && !pendingEdits) return true;
+  const int answer = seam::Ask(this, QStringLiteral("修改尚未保存，是否保存？"),
+                               {QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")});
+  if (answer == 1) return true;
+  if (answer != 0) return false;
+  // A bad number or a failed save throws: the command does not go on.
+  if (pendingEdits) editorPanel_->Btn_MConfirmClick();
+  document_->Save();
+  return true;
+}
 
 void TForm_Main::R1Click() { LoadOfficerFile(); }
 
@@ -66,6 +103,7 @@ void TForm_Main::LoadOfficerFile() {
     Menu_OpenClick();
     return;
   }
+  if (!MaySetAsideChanges()) return;
   document_->Reload();
 }
 
@@ -92,7 +130,9 @@ void TForm_Main::X1Click() {
   QString directory;
   {
     TForm_InstallDir dialog(this);
-    seam::RunModal(&dialog);
+    dialog.SelectFolder(faceArchives_.Directory());
+    // Cancelled or closed: the directory and its archives stay as they are.
+    if (seam::RunModal(&dialog) != QDialog::Accepted) return;
     directory = dialog.InstallPath;
   }
   if (directory.isEmpty()) seam::ShowMessage(this, QStringLiteral("无法定位安装路径,可能无法显示头像!"));
@@ -106,6 +146,12 @@ void TForm_Main::OpenFaceArchives(const QString& directory) { faceArchives_.Open
 void TForm_Main::CloseFaceArchives() { faceArchives_.Close(); }
 
 void TForm_Main::closeEvent(QCloseEvent* event) {
+  bool mayClose = false;
+  RunGuarded(this, [&] { mayClose = MaySetAsideChanges(); });
+  if (!mayClose) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }

@@ -42,6 +42,10 @@ class TForm_Main : public QMainWindow {
   void Menu_HelpClick();
   void X1Click();
 
+  // Whether a command that drops the table may go on: nothing is unsaved,
+  // or the player chose to save first (and the save worked) or not to.
+  bool MaySetAsideChanges();
+
   void LoadOfficerFile();
   void SaveOfficerFile();
   // The game's directory: the registry, else the settings file, else the
@@ -55,6 +59,8 @@ class TForm_Main : public QMainWindow {
 
  private:
   void FormClose();
+  // "Velmora 武将登录器 - <file>[*]" while a file is open.
+  void ShowTitle();
 
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace seam {
 namespace {
@@ -12,6 +13,7 @@ std::function<void(const Message&)> g_messageHook;
 std::function<QString(const QString&)> g_openFileHook;
 std::function<int(QDialog*)> g_modalHook;
 std::function<void(const QUrl&)> g_webAddressHook;
+std::function<int(const QString&, const QStringList&)> g_questionHook;
 
 // A window manager gives the keyboard back to the window that opened a
 // dialog; on a bare X server nobody does, and its shortcuts and edit boxes
@@ -40,6 +42,21 @@ void ShowMessage(QWidget* parent, const Message& message) {
   QMessageBox box(icon, message.caption, message.text, QMessageBox::Ok, parent);
   box.exec();
   ReturnKeyboardTo(parent);
+}
+
+int Ask(QWidget* parent, const QString& text, const QStringList& buttons) {
+  const int cancel = static_cast<int>(buttons.size()) - 1;
+  if (g_questionHook) return g_questionHook(text, buttons);
+  QMessageBox box(QMessageBox::Question, ApplicationTitle(), text, QMessageBox::NoButton, parent);
+  QList<QAbstractButton*> added;
+  for (const QString& caption : buttons) {
+    added.append(box.addButton(caption, added.size() == cancel ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  if (!added.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(added.first()));
+  box.exec();
+  ReturnKeyboardTo(parent);
+  const int chosen = static_cast<int>(added.indexOf(box.clickedButton()));
+  return chosen < 0 ? cancel : chosen;
 }
 
 QString AskOpenFileName(QWidget* parent, const QString& filter) {
@@ -75,11 +92,13 @@ void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = 
 void SetOpenFileHook(std::function<QString(const QString&)> hook) { g_openFileHook = std::move(hook); }
 void SetModalHook(std::function<int(QDialog*)> hook) { g_modalHook = std::move(hook); }
 void SetWebAddressHook(std::function<void(const QUrl&)> hook) { g_webAddressHook = std::move(hook); }
+void SetQuestionHook(std::function<int(const QString&, const QStringList&)> hook) { g_questionHook = std::move(hook); }
 void ClearHooks() {
   g_messageHook = nullptr;
   g_openFileHook = nullptr;
   g_modalHook = nullptr;
   g_webAddressHook = nullptr;
+  g_questionHook = nullptr;
 }
 
 }  // namespace seam

@@ -3,6 +3,7 @@
 // opens a web page, go through these functions, so that tests can answer
 // them without a person at the screen.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -24,6 +25,10 @@ QString ApplicationTitle();
 
 void ShowMessage(QWidget* parent, const QString& text);  // plain box, OK button
 void ShowMessage(QWidget* parent, const Message& message);
+// A question with the given buttons (captions); the index of the button
+// chosen, or the last one (cancel) when the box is closed otherwise.
+int Ask(QWidget* parent, const QString& text, const QStringList& buttons);
+
 // Empty when the user cancels.
 QString AskOpenFileName(QWidget* parent, const QString& filter);
 // Runs the dialog modally and returns its result code.
@@ -35,6 +40,8 @@ void OpenWebAddress(const QUrl& address);
 void SetMessageHook(std::function<void(const Message&)> hook);
 void SetOpenFileHook(std::function<QString(const QString& filter)> hook);
 void SetModalHook(std::function<int(QDialog*)> hook);
+// The hook sees the question's text and buttons and answers with an index.
+void SetQuestionHook(std::function<int(const QString& text, const QStringList& buttons)> hook);
 void SetWebAddressHook(std::function<void(const QUrl&)> hook);
 void ClearHooks();
 

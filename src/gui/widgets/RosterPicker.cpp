@@ -1,6 +1,9 @@
 #include "gui/widgets/RosterPicker.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollBar>
+#include <algorithm>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -37,5 +40,9 @@ void RosterPicker::showPopup() {
   // builds its drop-down list, which at start-up would cost more than the
   // rest of the picker. No size adjust policy is set for the same reason.
   if (style() != PickerStyle()) setStyle(PickerStyle());
+  // The list is as wide as its longest entry; the box keeps its size.
+  QAbstractItemView* list = view();
+  const int wanted = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+  list->setMinimumWidth(std::max(width(), wanted));
   QComboBox::showPopup();
 }

@@ -43,10 +43,11 @@ std::function<int(QDialog*)> ChooseFolder(const QString& folder) {
   return [folder](QDialog* dialog) {
     auto* form = dynamic_cast<TForm_InstallDir*>(dialog);
     if (form == nullptr) return static_cast<int>(QDialog::Rejected);
-    if (!folder.isEmpty()) {
-      QTreeWidgetItem* item = form->RevealFolder(folder);
-      if (item == nullptr) return -1;
-      item->setSelected(true);
+    if (folder.isEmpty()) {
+      form->ShellTreeView_InstallDir->clearSelection();
+    } else {
+      if (form->RevealFolder(folder) == nullptr) return -1;
+      form->SelectFolder(folder);
     }
     form->Btn_Ok->click();
     return form->result();
@@ -85,7 +86,7 @@ class InstallDirDialog : public ::testing::Test {
 TEST_F(InstallDirDialog, LooksAsDesigned) {
   TForm_InstallDir dialog;
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("选择Velmora的安装目录"));
-  EXPECT_EQ(dialog.size(), QSize(265, 302));
+  EXPECT_EQ(dialog.size(), QSize(265, 320));
   EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
   QTreeWidget* tree = dialog.findChild<QTreeWidget*>(QStringLiteral("ShellTreeView_InstallDir"));
   ASSERT_EQ(tree, dialog.ShellTreeView_InstallDir);
@@ -173,6 +174,36 @@ TEST_F(InstallDirDialog, OkStoresTheSelectedFolder) {
   // Exactly the path: no trailing separator, no line break.
   EXPECT_EQ(ReadBytes(ini), Bytes((temp / "Velmora TC").string()));
   EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(InstallDirDialog, AFolderWithoutFacesIsTakenOnlyAfterAQuestion) {
+  std::filesystem::create_directories(temp / "empty");
+  std::filesystem::create_directories(temp / "game" / "GRP");
+  WriteBytes(temp / "game" / "GRP" / "GrpFaces.VMR", Bytes("x"));  // any letter case counts
+  QStringList questions;
+  int answer = 1;  // 取消
+  seam::SetQuestionHook([&](const QString& text, const QStringList&) {
+    questions.append(text);
+    return answer;
+  });
+  TForm_InstallDir dialog;
+  dialog.SelectFolder(Q(temp / "empty"));
+  EXPECT_EQ(dialog.Label_SelectedPath->toolTip(), Q(temp / "empty"));  // the path shows under the tree
+  dialog.Btn_Ok->click();
+  EXPECT_EQ(questions.size(), 1);
+  EXPECT_NE(dialog.result(), QDialog::Accepted);  // still open
+  EXPECT_FALSE(std::filesystem::exists(ini));
+
+  answer = 0;  // 使用
+  dialog.Btn_Ok->click();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(dialog.InstallPath, Q(temp / "empty"));
+
+  TForm_InstallDir withFaces;
+  withFaces.SelectFolder(Q(temp / "game"));
+  withFaces.Btn_Ok->click();
+  EXPECT_EQ(questions.size(), 2);  // no question for a game folder
+  EXPECT_EQ(withFaces.result(), QDialog::Accepted);
 }
 
 TEST_F(InstallDirDialog, OkWithNothingSelectedEmptiesTheSettingsFile) {
@@ -336,25 +367,30 @@ TEST(InstallDirMenu, ChoosingADirectoryReopensTheArchives) {
   EXPECT_TRUE(harness.messages.empty());
 }
 
-TEST(InstallDirMenu, NoDirectoryClosesTheArchivesWithAWarning) {
+TEST(InstallDirMenu, CancelKeepsTheArchivesAndOkWithoutAFolderClosesThem) {
   const QString warning = QStringLiteral("无法定位安装路径,可能无法显示头像!");
   MainWindowHarness harness;
   MakeGame(harness.GameFolder());
   TForm_Main& window = harness.Window();
   ASSERT_NE(window.FaceArchives().Main(), nullptr);
 
-  harness.modalAnswer = ClickCancel();
+  // The dialog opens on the folder in use; Cancel leaves everything as it was.
+  QString selectedOnOpening;
+  harness.modalAnswer = [&](QDialog* dialog) {
+    selectedOnOpening = dynamic_cast<TForm_InstallDir&>(*dialog).SelectedFolder();
+    return ClickCancel()(dialog);
+  };
   Action(window, "X1")->trigger();
-  ASSERT_EQ(harness.messages.size(), 1u);
-  EXPECT_EQ(harness.messages[0].text, warning);
-  EXPECT_EQ(window.FaceArchives().Main(), nullptr);
-  EXPECT_EQ(window.FaceArchives().Added(), nullptr);
-  EXPECT_EQ(ReadBytes(harness.SettingsFile()), Bytes(harness.GameFolder().string()));  // untouched by Cancel
+  EXPECT_EQ(QFileInfo(selectedOnOpening).canonicalFilePath(), Canonical(harness.GameFolder()));
+  EXPECT_TRUE(harness.messages.empty());
+  EXPECT_NE(window.FaceArchives().Main(), nullptr);
+  EXPECT_NE(window.FaceArchives().Added(), nullptr);
+  EXPECT_EQ(ReadBytes(harness.SettingsFile()), Bytes(harness.GameFolder().string()));
 
-  // OK with nothing selected: an empty settings file and the same warning.
+  // OK with nothing selected: an empty settings file and the warning.
   harness.modalAnswer = ChooseFolder(QString());
   Action(window, "X1")->trigger();
-  EXPECT_EQ(harness.messages.size(), 2u);
+  EXPECT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages.back().text, warning);
   EXPECT_EQ(std::filesystem::file_size(harness.SettingsFile()), 0u);
   EXPECT_EQ(window.FaceArchives().Main(), nullptr);
