@@ -16,6 +16,7 @@
 #include "core/convert/CharacterTable.h"
 #include "core/convert/CommittedTable.h"
 #include "core/convert/Jislib.h"
+#include "support/IconvText.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -36,22 +37,6 @@ std::string InField(FieldOp op, const std::string& field) {
 }
 
 std::uint16_t Code(unsigned first, unsigned second) { return static_cast<std::uint16_t>(first | second << 8); }
-
-// glibc's conversion of one whole text; empty when it refuses any of it.
-std::string Iconv(const char* to, const char* from, std::string text) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(4 * text.size() + 8, '\0');
-  char* in = text.data();
-  std::size_t inLeft = text.size();
-  char* outPtr = out.data();
-  std::size_t outLeft = out.size();
-  const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1) || inLeft != 0) return {};
-  out.resize(out.size() - outLeft);
-  return out;
-}
 
 std::string TwoBytes(std::uint16_t code) { return {static_cast<char>(code & 0xFF), static_cast<char>(code >> 8)}; }
 

@@ -11,23 +11,9 @@
 
 #include "core/convert/CharacterTable.h"
 #include "core/convert/Jislib.h"
+#include "support/IconvText.h"
 
 namespace {
-
-std::string Iconv(const char* to, const char* from, std::string text) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(4 * text.size() + 8, '\0');
-  char* in = text.data();
-  std::size_t inLeft = text.size();
-  char* outPtr = out.data();
-  std::size_t outLeft = out.size();
-  const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1) || inLeft != 0) return {};
-  out.resize(out.size() - outLeft);
-  return out;
-}
 
 std::uint16_t AsCode(const std::string& bytes) {
   return bytes.size() == 2 ? static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[0]) |

@@ -9,24 +9,9 @@
 
 #include "core/convert/CharacterTable.h"
 #include "core/convert/Jislib.h"
+#include "support/IconvText.h"
 
 namespace {
-
-// glibc's conversion of a whole text; empty when it refuses any of it.
-std::string Iconv(const char* to, const char* from, std::string text) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return {};
-  std::string out(4 * text.size() + 8, '\0');
-  char* in = text.data();
-  std::size_t inLeft = text.size();
-  char* outPtr = out.data();
-  std::size_t outLeft = out.size();
-  const std::size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (rc == static_cast<std::size_t>(-1) || inLeft != 0) return {};
-  out.resize(out.size() - outLeft);
-  return out;
-}
 
 // What a UTF-8 text typed in GBK is stored as, read back as UTF-8.
 std::string StoredFromGbk(const std::string& utf8) {
