@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -Wno-dev
 
-.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo
+.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package
 
 deps:
 	@bash tools/install-deps.sh
@@ -46,3 +46,7 @@ test: build build-clang build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
+
+# The Debian package of the plain build, written into $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack -G DEB

@@ -10,6 +10,7 @@ PACKAGES=(
   unicode-data libbz2-dev fonts-arphic-uming
   clang ccache libfuzzer-14-dev
   opencc libopencc-dev
+  qt6-translations-l10n desktop-file-utils dpkg-dev file
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -32,7 +33,33 @@ QString ProgramFolder() { return g_programFolder.isEmpty() ? ExecutableFolder() 
 
 void SetProgramFolder(const QString& folder) { g_programFolder = folder; }
 
-QString SettingsFilePath() { return QDir(ProgramFolder()).filePath(QString::fromLatin1(kSettingsFileName)); }
+namespace {
+
+QString ProgramSettingsFilePath() { return QDir(ProgramFolder()).filePath(QString::fromLatin1(kSettingsFileName)); }
+
+QString UserSettingsFilePath() { return QDir(UserSettingsFolder()).filePath(QString::fromLatin1(kSettingsFileName)); }
+
+// Asks the file system (access() on Unix), so a read-only mount counts as
+// unwritable and the administrator's rights as writable. A file that is in
+// the way in a writable folder is not a reason to move: writing it fails and
+// is reported, as it always was.
+bool CanWriteBesideProgram() {
+  const QFileInfo file(ProgramSettingsFilePath());
+  if (file.isFile() && file.isWritable()) return true;
+  const QFileInfo folder(ProgramFolder());
+  return folder.isDir() && folder.isWritable();
+}
+
+}  // namespace
+
+QString UserSettingsFolder() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+  // Without an application name that would be the configuration folder shared by all programs.
+  if (QCoreApplication::applicationName().isEmpty()) return folder + QStringLiteral("/velmedit");
+  return folder;
+}
+
+QString SettingsFilePath() { return CanWriteBesideProgram() ? ProgramSettingsFilePath() : UserSettingsFilePath(); }
 
 QByteArray FirstSettingsLine(const QByteArray& content) {
   QByteArray line = content.left(kSettingsLineLimit);
@@ -44,7 +71,9 @@ QByteArray FirstSettingsLine(const QByteArray& content) {
 }
 
 QString ReadSettingsFile() {
-  QFile file(SettingsFilePath());
+  QString path = SettingsFilePath();
+  if (!QFileInfo::exists(path)) path = ProgramSettingsFilePath();
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return QString();
   // Enough for the longest line even when Windows line breaks shrink to one byte.
   QByteArray content = file.read(2 * kSettingsLineLimit);
@@ -55,7 +84,9 @@ QString ReadSettingsFile() {
 }
 
 bool WriteSettingsFile(const QString& directory) {
-  QFile file(SettingsFilePath());
+  const QString path = SettingsFilePath();
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
   const QByteArray bytes = QFile::encodeName(directory);
   const bool written = file.write(bytes) == bytes.size() && file.flush();

@@ -1,19 +1,27 @@
-// Start-up: the character table, the welcome window, then the main window.
+// Start-up: the command line, the window system, the character table, the
+// welcome window, then the main window.
 #include <QApplication>
-#include <QStringList>
+#include <cstdio>
 #include <exception>
 #include <memory>
 
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/MainWindowLook.h"
+#include "gui/mainwindow/StartUp.h"
 #include "gui/mainwindow/TForm_Main.h"
 #include "core/convert/Jislib.h"
 #include "gui/help/TForm_Help.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(seam::ApplicationTitle());
+  NameProgram();
+  const StartRequest request = ReadProgramCommandLine(argc, argv);
+  if (request.kind == StartRequest::Kind::Finish) return request.exitCode;
+  if (!DisplayNamed()) {
+    std::fprintf(stderr, "%s\n", NoDisplayMessage().toLocal8Bit().constData());
+    return 1;
+  }
+  const std::unique_ptr<QApplication> app = StartWindowSystem(argc, argv);
   QApplication::setFont(MainWindowFont());
   try {
     LoadConversionTable();
@@ -27,12 +35,11 @@ int main(int argc, char* argv[]) {
       main.show();
       // The keyboard goes to the main window even without a window manager.
       main.activateWindow();
-      const QStringList args = QApplication::arguments();
-      if (args.size() > 1) {
+      if (!request.file.isEmpty()) {
         // as when a file manager starts the program on a file
-        RunGuarded(&main, [&] { main.OpenOfficerFile(args.at(1)); });
+        RunGuarded(&main, [&] { main.OpenOfficerFile(request.file); });
       }
-      return app.exec();
+      return QApplication::exec();
     }
   } catch (const std::exception& e) {
     ShowErrorBox(nullptr, QString::fromUtf8(e.what()));

@@ -1,0 +1,30 @@
+#pragma once
+// The program's command line: `velmedit [FILE]`, --help and --version.
+// It is read before any window exists, so that the answers need no display.
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+// What start-up does after the command line has been read.
+struct StartRequest {
+  enum class Kind {
+    OpenEditor,  // open the editor window, on `file` when it is not empty
+    Finish,      // everything has been answered: end with `exitCode`
+  };
+  Kind kind = Kind::OpenEditor;
+  QString file;
+  int exitCode = 0;
+};
+
+// Exit code of a command line that cannot be understood (the usage follows
+// on the error stream), as command-line tools commonly use it.
+inline constexpr int kUsageExitCode = 2;
+
+// "velmedit 1.0.0"
+QString VersionText();
+
+// Reads `arguments` (the program's name first). Help and version go to
+// `out`, mistakes with the usage to `err`. Needs a QCoreApplication for the
+// program's name in the usage line.
+StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

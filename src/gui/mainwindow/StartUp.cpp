@@ -1,0 +1,106 @@
+#include "gui/mainwindow/StartUp.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTextStream>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+#include "gui/mainwindow/QtTranslations.h"
+
+namespace {
+
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_ANDROID)
+constexpr bool kNeedsNamedDisplay = true;
+#else
+constexpr bool kNeedsNamedDisplay = false;
+#endif
+
+// Qt's messages while the window system starts are held back: when it
+// fails they would bury our one line under several of Qt's, and when it
+// starts they are passed on as they came.
+struct HeldMessage {
+  QtMsgType type;
+  QByteArray file;
+  int line;
+  QByteArray function;
+  QByteArray category;
+  QString text;
+};
+
+std::mutex g_heldMutex;
+std::vector<HeldMessage> g_held;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtFatalMsg) {
+    // Qt would abort right after this; nothing has been opened that needs closing.
+    std::fprintf(stderr, "%s\n", NoDisplayMessage().toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  const std::lock_guard<std::mutex> lock(g_heldMutex);
+  g_held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
+void PassOnHeldMessages(QtMessageHandler handler) {
+  std::vector<HeldMessage> held;
+  {
+    const std::lock_guard<std::mutex> lock(g_heldMutex);
+    held.swap(g_held);
+  }
+  if (handler == nullptr) return;
+  for (const HeldMessage& m : held) {
+    const QMessageLogContext context(m.file.isNull() ? nullptr : m.file.constData(), m.line,
+                                     m.function.isNull() ? nullptr : m.function.constData(),
+                                     m.category.isNull() ? nullptr : m.category.constData());
+    handler(m.type, context, m.text);
+  }
+}
+
+// "DISPLAY=:0", or what else names the display; empty when nothing does.
+QString NamedDisplay() {
+  for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"}) {
+    if (!qEnvironmentVariableIsEmpty(name)) {
+      return QString::fromLatin1(name) + u'=' + qEnvironmentVariable(name);
+    }
+  }
+  return QString();
+}
+
+}  // namespace
+
+void NameProgram() {
+  QCoreApplication::setApplicationName(QStringLiteral("velmedit"));
+  QCoreApplication::setApplicationVersion(VersionText().section(u' ', 1));
+  QGuiApplication::setDesktopFileName(QStringLiteral("velmedit"));
+}
+
+StartRequest ReadProgramCommandLine(int& argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  InstallQtTranslations(app, QLocale::system());
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  return ReadCommandLine(QCoreApplication::arguments(), out, err);
+}
+
+bool DisplayNamed() { return !kNeedsNamedDisplay || !NamedDisplay().isEmpty(); }
+
+QString NoDisplayMessage() {
+  const QString display = NamedDisplay();
+  if (display.isEmpty()) {
+    return QStringLiteral("velmedit: 没有图形显示（DISPLAY 和 WAYLAND_DISPLAY 都没有设置），无法打开编辑器窗口。");
+  }
+  return QStringLiteral("velmedit: 无法连接图形显示（%1），无法打开编辑器窗口。").arg(display);
+}
+
+std::unique_ptr<QApplication> StartWindowSystem(int& argc, char** argv) {
+  const QtMessageHandler previous = qInstallMessageHandler(HoldMessage);
+  auto app = std::make_unique<QApplication>(argc, argv);
+  qInstallMessageHandler(previous);
+  PassOnHeldMessages(previous);
+  InstallQtTranslations(*app, QLocale::system());
+  return app;
+}
