@@ -47,10 +47,12 @@ execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${STAGE}/usr/share/applicati
 if(NOT code EQUAL 0 OR out MATCHES "(error|warning):")
   message(FATAL_ERROR "desktop-file-validate: ${out}")
 endif()
-file(STRINGS "${STAGE}/usr/share/applications/velmedit.desktop" categories REGEX "^Categories=")
-if(NOT categories STREQUAL "Categories=Game;Utility;")
-  message(FATAL_ERROR "unexpected ${categories}")
-endif()
+file(READ "${STAGE}/usr/share/applications/velmedit.desktop" entry)
+foreach(line "Categories=Game;Utility;" "Exec=velmedit %f" "Icon=velmedit" "Name\\[zh_CN\\]=.+")
+  if(NOT entry MATCHES "\n${line}\n")
+    message(FATAL_ERROR "the desktop entry lacks ${line}:\n${entry}")
+  endif()
+endforeach()
 
 # The installed program starts on its own, without a display.
 foreach(name DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM)
