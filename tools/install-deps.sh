@@ -11,6 +11,7 @@ PACKAGES=(
   clang ccache libfuzzer-14-dev
   opencc libopencc-dev
   qt6-translations-l10n desktop-file-utils dpkg-dev file
+  libcsv-dev
 )
 
 missing=()

@@ -72,7 +72,7 @@ std::filesystem::path BackupPathFor(const std::filesystem::path& path) {
   return backup;
 }
 
-OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
+std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path) {
   // Only the header and the 110 records are read, however long the file is.
   QFile file(ToQtPath(path));
   OpenForReading(file, path);
@@ -81,6 +81,11 @@ OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
     Fail("文件 " + Quoted(path) + " 只有 " + std::to_string(data.size()) + " 字节，新武将档应为 " +
          std::to_string(kOfficerFileSize) + " 字节；未载入");
   }
+  return data;
+}
+
+OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
+  const std::vector<unsigned char> data = LoadOfficerFileHead(path);
   OfficerTable table;
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     table[s] = DecodeRecord(data.data() + kHeaderSize + s * kRecordSize);
@@ -97,10 +102,13 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
   return current;
 }
 
-void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table) {
+namespace {
+
+template <typename Merge>
+void SaveMerged(const std::filesystem::path& path, Merge merge) {
   QFile current(ToQtPath(path));
   OpenForReading(current, path);
-  const std::vector<unsigned char> head = MergeTableIntoFile(ReadUpTo(current, path, kOfficerFileSize), table);
+  const std::vector<unsigned char> head = merge(ReadUpTo(current, path, kOfficerFileSize));
 
   const std::filesystem::path backup = BackupPathFor(path);
   std::error_code ec;
@@ -140,4 +148,19 @@ void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& tabl
     readSize += n;
   });
   if (readSize != tailSize || readHash.result() != tailHash.result()) mismatch();
+}
+
+}  // namespace
+
+void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table) {
+  SaveMerged(path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); });
+}
+
+void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head) {
+  if (head.size() != kOfficerFileSize) Fail("内部错误：新武将档的内容长度不对；文件未保存");
+  SaveMerged(path, [&](std::vector<unsigned char> current) {
+    // A file shorter than the game's is refused on loading; here it grows.
+    current.assign(head.begin(), head.end());
+    return current;
+  });
 }

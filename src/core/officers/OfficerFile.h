@@ -20,6 +20,10 @@ class OfficerFileError : public std::runtime_error {
 // it was.
 OfficerTable LoadOfficerFile(const std::filesystem::path& path);
 
+// The file's first 28,604 bytes (header and records) as LoadOfficerFile
+// reads them, with the same refusals.
+std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path);
+
 // The bytes a save produces from the file's current bytes: the header, the
 // preserved ranges and anything past 28,604 bytes are kept; every field the
 // editor knows comes from the table.
@@ -31,5 +35,9 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 // OfficerFileError when the backup cannot be made (nothing is written then),
 // when the file cannot be read or written, or when the read-back differs.
 void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table);
+
+// SaveOfficerFile with the first 28,604 bytes given whole, header, preserved
+// bytes and save marks included, for writers that decide every byte.
+void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head);
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& path);

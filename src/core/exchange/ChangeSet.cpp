@@ -1,0 +1,80 @@
+#include "core/exchange/ChangeSet.h"
+
+#include <algorithm>
+#include <span>
+
+#include "core/exchange/ExchangeFields.h"
+
+namespace {
+
+bool SameBytes(const RecordBytes& a, const RecordBytes& b, std::size_t offset, std::size_t width) {
+  return std::equal(a.begin() + static_cast<std::ptrdiff_t>(offset), a.begin() + static_cast<std::ptrdiff_t>(offset + width),
+                    b.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+std::string HexAt(const RecordBytes& r, std::size_t offset, std::size_t width) {
+  return HexOf(std::span<const std::uint8_t>(r.data() + offset, width));
+}
+
+}  // namespace
+
+std::vector<int> ChangeSet::ChangedSlots() const {
+  std::vector<int> slots;
+  for (std::size_t s = 0; s < kSlotCount && before.size() >= kOfficerFileSize && after.size() >= kOfficerFileSize; ++s) {
+    if (RecordAt(before, s) != RecordAt(after, s)) slots.push_back(static_cast<int>(s));
+  }
+  return slots;
+}
+
+ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
+  ChangeSet set{before, after, {}};
+  if (!std::equal(before.begin(), before.begin() + kHeaderSize, after.begin())) {
+    set.changes.push_back({-1, std::string(kHeaderKey), HexOf(std::span(before.data(), kHeaderSize)),
+                           HexOf(std::span(after.data(), kHeaderSize))});
+  }
+  const NewOfficerNames namesBefore = NewOfficerNamesOf(before), namesAfter = NewOfficerNamesOf(after);
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    const RecordBytes a = RecordAt(before, s), b = RecordAt(after, s);
+    const int slot = static_cast<int>(s);
+    for (const ExchangeField& field : ExchangeFields()) {
+      if (SameBytes(a, b, field.offset, field.width)) continue;
+      std::string valueA = FieldValueText(field, a, namesBefore), valueB = FieldValueText(field, b, namesAfter);
+      if (valueA == valueB) {
+        set.changes.push_back({slot, "raw." + std::string(field.key), HexAt(a, field.offset, field.width),
+                               HexAt(b, field.offset, field.width)});
+      } else {
+        set.changes.push_back({slot, std::string(field.key), std::move(valueA), std::move(valueB)});
+      }
+    }
+    for (const PreservedRange& range : kPreservedRanges) {
+      if (SameBytes(a, b, range.offset, range.width)) continue;
+      set.changes.push_back({slot, "raw." + std::string(range.key), HexAt(a, range.offset, range.width),
+                             HexAt(b, range.offset, range.width)});
+    }
+  }
+  return set;
+}
+
+std::string FormatChange(const FieldChange& change) {
+  const ExchangeField* field = FindExchangeField(change.field);
+  const bool quoted = field && (field->kind == FieldKind::Text || field->kind == FieldKind::Reading);
+  const auto show = [&](const std::string& value) {
+    if (!quoted) return value.empty() ? std::string("无") : value;
+    std::string text = "\"";
+    for (const char c : value) {
+      if (c == '\r') {
+        text += "\\r";
+      } else if (c == '\n') {
+        text += "\\n";
+      } else if (c == '"' || c == '\\') {
+        text += '\\';
+        text += c;
+      } else {
+        text += c;
+      }
+    }
+    return text + "\"";
+  };
+  const std::string slot = change.slot < 0 ? std::string("-") : std::to_string(change.slot);
+  return slot + " " + change.field + ": " + show(change.before) + " → " + show(change.after);
+}

@@ -1,0 +1,166 @@
+#include "core/exchange/ExchangeImport.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/exchange/ExchangeFields.h"
+
+namespace {
+
+std::span<std::uint8_t> FieldSpan(RecordBytes& record, std::size_t offset, std::size_t width) {
+  return std::span<std::uint8_t>(record.data() + offset, width);
+}
+
+// The raw entries of one slot checked and turned into bytes.
+struct SlotRaw {
+  std::vector<std::pair<const ExchangeField*, std::vector<std::uint8_t>>> fields;
+  std::vector<std::pair<const PreservedRange*, std::vector<std::uint8_t>>> ranges;
+};
+
+SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& errors) {
+  SlotRaw raw;
+  std::set<std::string> seen;
+  for (const auto& [key, hex] : *entry.raw) {
+    const auto fail = [&](const std::string& message) {
+      errors.push_back({entry.slot, "raw." + key, entry.rawPlace, message});
+    };
+    if (!seen.insert(key).second) {
+      fail("重复的原始数据");
+      continue;
+    }
+    std::size_t width = 0;
+    const ExchangeField* field = FindExchangeField(key);
+    const auto range = std::find_if(kPreservedRanges.begin(), kPreservedRanges.end(),
+                                    [&](const PreservedRange& r) { return r.key == key; });
+    if (field) {
+      width = field->width;
+    } else if (range != kPreservedRanges.end()) {
+      width = range->width;
+    } else {
+      fail("未知的原始数据");
+      continue;
+    }
+    std::optional<std::vector<std::uint8_t>> bytes = BytesOfHex(hex);
+    if (!bytes) {
+      fail("不是十六进制数据");
+    } else if (bytes->size() != width) {
+      fail("长度不对：" + std::to_string(bytes->size()) + " 字节，应为 " + std::to_string(width) + " 字节");
+    } else if (field) {
+      raw.fields.emplace_back(field, std::move(*bytes));
+    } else {
+      raw.ranges.emplace_back(&*range, std::move(*bytes));
+    }
+  }
+  return raw;
+}
+
+void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& record, std::vector<ExchangeError>& errors) {
+  std::vector<const ExchangeField*> named;
+  for (const ExchangeValue& value : entry.values) named.push_back(FindExchangeField(value.key));
+  if (entry.raw) {
+    const SlotRaw raw = ReadSlotRaw(entry, errors);
+    // The exported bytes are the base of every named field, so that the
+    // slot comes out as it was exported whatever the file held.
+    for (const ExchangeField* field : named) {
+      if (field) PutFieldDefault(*field, record);
+    }
+    for (const auto& [field, bytes] : raw.fields) {
+      if (std::find(named.begin(), named.end(), field) == named.end()) continue;
+      std::copy(bytes.begin(), bytes.end(), FieldSpan(record, field->offset, field->width).begin());
+    }
+    if (!keepPreserved) {
+      for (const auto& [range, bytes] : raw.ranges) {
+        std::copy(bytes.begin(), bytes.end(), FieldSpan(record, range->offset, range->width).begin());
+      }
+    }
+  }
+  for (std::size_t i = 0; i < entry.values.size(); ++i) {
+    const ExchangeValue& value = entry.values[i];
+    if (!named[i]) {
+      errors.push_back({entry.slot, value.key, value.place, "未知的字段"});
+      continue;
+    }
+    if (auto problem = PutFieldValue(*named[i], value.text, record)) {
+      errors.push_back({entry.slot, value.key, value.place, std::move(*problem)});
+    }
+  }
+}
+
+}  // namespace
+
+ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
+  ExchangeDocument document;
+  document.header = HexOf(std::span(head.data(), kHeaderSize));
+  const NewOfficerNames names = NewOfficerNamesOf(head);
+  std::vector<int> chosen = onlySlots;
+  if (chosen.empty()) {
+    for (int s = 0; s < static_cast<int>(kSlotCount); ++s) chosen.push_back(s);
+  }
+  for (const int slot : chosen) {
+    const RecordBytes record = RecordAt(head, static_cast<std::size_t>(slot));
+    ExchangeSlot entry;
+    entry.slot = slot;
+    entry.raw.emplace();
+    for (const PreservedRange& range : kPreservedRanges) {
+      entry.raw->emplace_back(std::string(range.key), HexOf(std::span(record.data() + range.offset, range.width)));
+    }
+    for (const ExchangeField& field : ExchangeFields()) {
+      std::string value = FieldValueText(field, record, names);
+      // The raw bytes stand beside a value that does not give them back.
+      RecordBytes rebuilt = record;
+      PutFieldDefault(field, rebuilt);
+      const bool failed = PutFieldValue(field, value, rebuilt).has_value();
+      if (failed || !std::equal(record.begin() + static_cast<std::ptrdiff_t>(field.offset),
+                                record.begin() + static_cast<std::ptrdiff_t>(field.offset + field.width),
+                                rebuilt.begin() + static_cast<std::ptrdiff_t>(field.offset))) {
+        entry.raw->emplace_back(std::string(field.key), HexOf(std::span(record.data() + field.offset, field.width)));
+      }
+      entry.values.push_back({std::string(field.key), std::move(value), {}});
+    }
+    document.officers.push_back(std::move(entry));
+  }
+  return document;
+}
+
+ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<unsigned char>& head, bool keepPreserved) {
+  ImportDecision decision;
+  std::vector<unsigned char> after = head;
+  after.resize(kOfficerFileSize, 0);
+  if (document.header && !keepPreserved) {
+    const auto bytes = BytesOfHex(*document.header);
+    if (!bytes || bytes->size() != kHeaderSize) {
+      decision.errors.push_back({-1, "raw.header", document.headerPlace, "文件头应为 4 字节的十六进制数据"});
+    } else {
+      std::copy(bytes->begin(), bytes->end(), after.begin());
+    }
+  }
+  std::set<int> seen;
+  for (const ExchangeSlot& entry : document.officers) {
+    if (entry.slot < 0 || entry.slot >= static_cast<int>(kSlotCount)) {
+      decision.errors.push_back({entry.slot, "slot", entry.place, "槽号应在 0–109 之间"});
+      continue;
+    }
+    if (!seen.insert(entry.slot).second) {
+      decision.errors.push_back({entry.slot, "slot", entry.place, "槽 " + std::to_string(entry.slot) + " 出现了不止一次"});
+      continue;
+    }
+    RecordBytes record = RecordAt(after, static_cast<std::size_t>(entry.slot));
+    ApplySlot(entry, keepPreserved, record, decision.errors);
+    PutRecordAt(after, static_cast<std::size_t>(entry.slot), record);
+  }
+  if (decision.Accepted()) decision.changes = CompareFileHeads(head, after);
+  return decision;
+}
+
+std::string FormatExchangeError(const ExchangeError& error) {
+  std::string where;
+  if (error.place.line > 0) {
+    where = "第 " + std::to_string(error.place.line) + " 行";
+    if (error.place.column > 0) where += "第 " + std::to_string(error.place.column) + " 列";
+  } else if (error.place.officer >= 0) {
+    where = "officers[" + std::to_string(error.place.officer) + "]";
+  }
+  if (error.slot >= 0) where += (where.empty() ? "" : "，") + std::string("槽 ") + std::to_string(error.slot);
+  if (!error.field.empty()) where += (where.empty() ? "" : "，") + error.field;
+  return where.empty() ? error.message : where + "：" + error.message;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// From the registration file's bytes to an exchange document (export), and
+// from an exchange document back to the file's bytes (import). Import
+// decides everything before anything changes: either every value fits and
+// the result is a change set, or nothing changes and every error is listed.
+#include <vector>
+
+#include "core/exchange/ChangeSet.h"
+#include "core/exchange/ExchangeDocument.h"
+
+// The named values and raw bytes of the given slots (all when empty) of a
+// file's first 28,604 bytes. Importing the document into any file of the
+// game's size gives these slots' bytes and the header exactly.
+ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots = {});
+
+struct ImportDecision {
+  std::vector<ExchangeError> errors;
+  ChangeSet changes;  // empty when there are errors
+  bool Accepted() const { return errors.empty(); }
+};
+
+// Applies the document to a copy of `head`. A slot with raw bytes starts
+// each named field from the exported bytes; a slot without starts from the
+// file's. A value that means what the field holds keeps the field's bytes.
+// With keepPreserved the header and the preserved ranges stay the file's
+// (the window's save writes only named fields).
+ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<unsigned char>& head,
+                            bool keepPreserved = false);

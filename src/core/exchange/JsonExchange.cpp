@@ -1,0 +1,244 @@
+// The JSON exchange format:
+//   {"format": "velmedit-officers", "version": 1, "raw": {"header": "<hex>"},
+//    "officers": [{"slot": 0, "number": 650, "surname": "雷", ...,
+//                  "type": {"index": 1, "item": "猛将"},
+//                  "father": {"number": 176, "name": "公孙瓒"} or null,
+//                  "skills": ["突击", ...], "raw": {"bytes32": "<hex>", ...}}]}
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <cmath>
+
+#include "core/exchange/ExchangeFields.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/officers/OfficerRecord.h"
+
+namespace {
+
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// "<number> <rest>" split at the first blank.
+std::pair<std::string, std::string> SplitLead(const std::string& text) {
+  const std::size_t blank = text.find(' ');
+  if (blank == std::string::npos) return {text, {}};
+  return {text.substr(0, blank), text.substr(blank + 1)};
+}
+
+QJsonValue NumberOrText(const std::string& text) {
+  bool ok = false;
+  const int n = Q(text).toInt(&ok);
+  return ok ? QJsonValue(n) : QJsonValue(Q(text));
+}
+
+QJsonValue ToJson(const ExchangeField& field, const std::string& text) {
+  switch (field.kind) {
+    case FieldKind::Text:
+    case FieldKind::Reading:
+      return Q(text);
+    case FieldKind::Number:
+      return NumberOrText(text);
+    case FieldKind::Enumeration: {
+      const auto [index, item] = SplitLead(text);
+      QJsonObject object{{QStringLiteral("index"), NumberOrText(index)}};
+      object.insert(QStringLiteral("item"), item.empty() ? QJsonValue() : QJsonValue(Q(item)));
+      return object;
+    }
+    case FieldKind::Relationship: {
+      if (text.empty()) return QJsonValue();
+      const auto [number, name] = SplitLead(text);
+      return QJsonObject{{QStringLiteral("number"), NumberOrText(number)}, {QStringLiteral("name"), Q(name)}};
+    }
+    case FieldKind::Skills:
+      return QJsonArray::fromStringList(Q(text).split(u' ', Qt::SkipEmptyParts));
+  }
+  return {};
+}
+
+// A JSON number as the text the field rules read; fractions and signs stay
+// visible so that they are refused with the value shown.
+std::string NumberText(double d) {
+  if (d >= 0 && d <= 4294967295.0 && std::floor(d) == d) return std::to_string(static_cast<unsigned long>(d));
+  return QString::number(d, 'g', 17).toStdString();
+}
+
+// The value of one member as the field rules read it; nullopt with a
+// problem when its JSON type cannot stand for the field.
+std::optional<std::string> FromJson(const ExchangeField& field, const QJsonValue& value, std::string& problem) {
+  if (value.isString()) return value.toString().toStdString();
+  if (value.isDouble() && field.kind != FieldKind::Text && field.kind != FieldKind::Reading) return NumberText(value.toDouble());
+  switch (field.kind) {
+    case FieldKind::Enumeration:
+      if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        std::string text = o.value(QStringLiteral("index")).isDouble() ? NumberText(o.value(QStringLiteral("index")).toDouble())
+                                                                        : std::string();
+        const std::string item = o.value(QStringLiteral("item")).toString().toStdString();
+        if (!text.empty() && !item.empty()) text += ' ';
+        return text + item;
+      }
+      break;
+    case FieldKind::Relationship:
+      if (value.isNull()) return std::string();
+      if (value.isObject()) {
+        const QJsonObject o = value.toObject();
+        if (o.value(QStringLiteral("number")).isNull()) return std::string();
+        if (!o.value(QStringLiteral("number")).isDouble()) break;
+        std::string text = NumberText(o.value(QStringLiteral("number")).toDouble());
+        const std::string name = o.value(QStringLiteral("name")).toString().toStdString();
+        return name.empty() ? text : text + " " + name;
+      }
+      break;
+    case FieldKind::Skills:
+      if (value.isArray()) {
+        QStringList names;
+        for (const QJsonValue& name : value.toArray()) {
+          if (!name.isString()) {
+            problem = "特技应为文字";
+            return std::nullopt;
+          }
+          names << name.toString();
+        }
+        return names.join(u' ').toStdString();
+      }
+      break;
+    default:
+      break;
+  }
+  problem = "这个值的类型不对";
+  return std::nullopt;
+}
+
+void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result) {
+  const SourcePlace place{0, 0, index};
+  if (!value.isObject()) {
+    result.errors.push_back({-1, {}, place, "每位武将应为一个对象"});
+    return;
+  }
+  const QJsonObject object = value.toObject();
+  ExchangeSlot entry;
+  entry.place = entry.rawPlace = place;
+  const auto text = [&](const char* key) -> std::optional<std::string> {
+    const QJsonValue v = object.value(QLatin1String(key));
+    if (v.isUndefined()) return std::nullopt;
+    return v.isDouble() ? NumberText(v.toDouble()) : v.toString().toStdString();
+  };
+  std::string problem;
+  const std::optional<int> slot = SlotFromTexts(text("slot"), text("number"), problem);
+  if (!slot) {
+    result.errors.push_back({-1, "slot", place, problem});
+    return;
+  }
+  entry.slot = *slot;
+  const auto fail = [&](const std::string& key, std::string message) {
+    result.errors.push_back({entry.slot, key, place, std::move(message)});
+  };
+  for (auto it = object.begin(); it != object.end(); ++it) {
+    const std::string key = it.key().toStdString();
+    if (IsSlotKey(key)) continue;
+    if (key == "raw") {
+      if (!it.value().isObject()) {
+        fail(key, "raw 应为一个对象");
+        continue;
+      }
+      entry.raw.emplace();
+      const QJsonObject raw = it.value().toObject();
+      for (auto r = raw.begin(); r != raw.end(); ++r) {
+        if (!r.value().isString()) fail("raw." + r.key().toStdString(), "原始数据应为十六进制文字");
+        entry.raw->emplace_back(r.key().toStdString(), r.value().toString().toStdString());
+      }
+      continue;
+    }
+    const ExchangeField* field = FindExchangeField(key);
+    if (!field) {
+      fail(key, "未知的字段");
+      continue;
+    }
+    problem.clear();
+    if (std::optional<std::string> fieldText = FromJson(*field, it.value(), problem)) {
+      entry.values.push_back({key, std::move(*fieldText), place});
+    } else {
+      fail(key, problem);
+    }
+  }
+  result.document.officers.push_back(std::move(entry));
+}
+
+}  // namespace
+
+QByteArray WriteJsonExchange(const ExchangeDocument& document) {
+  QJsonArray officers;
+  for (const ExchangeSlot& entry : document.officers) {
+    QJsonObject object{{QStringLiteral("slot"), entry.slot}, {QStringLiteral("number"), entry.slot + kFirstNewOfficer}};
+    for (const ExchangeValue& value : entry.values) {
+      if (const ExchangeField* field = FindExchangeField(value.key)) object.insert(Q(value.key), ToJson(*field, value.text));
+    }
+    if (entry.raw) {
+      QJsonObject raw;
+      for (const auto& [key, hex] : *entry.raw) raw.insert(Q(key), Q(hex));
+      object.insert(QStringLiteral("raw"), raw);
+    }
+    officers.append(object);
+  }
+  QJsonObject root{{QStringLiteral("format"), Q(kExchangeFormatName)},
+                   {QStringLiteral("version"), kExchangeFormatVersion},
+                   {QStringLiteral("officers"), officers}};
+  if (document.header) root.insert(QStringLiteral("raw"), QJsonObject{{Q(kHeaderKey), Q(*document.header)}});
+  return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
+  ExchangeReadResult result;
+  const auto refuse = [&](SourcePlace place, std::string message) {
+    result.errors.push_back({-1, {}, place, std::move(message)});
+    return result;
+  };
+  QJsonParseError parseError;
+  const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
+  if (parseError.error != QJsonParseError::NoError) {
+    return refuse(PlaceOfOffset(bytes, parseError.offset), "JSON 格式错误：" + parseError.errorString().toStdString());
+  }
+  if (!json.isObject()) return refuse({}, "JSON 文件应为一个对象");
+  const QJsonObject root = json.object();
+  const QJsonValue format = root.value(QStringLiteral("format"));
+  if (format.toString() != Q(kExchangeFormatName)) {
+    return refuse({}, "不是 velmedit 的武将交换文件（format 应为 “" + std::string(kExchangeFormatName) + "”）");
+  }
+  const QJsonValue version = root.value(QStringLiteral("version"));
+  if (!version.isDouble() || version.toDouble() < 1 || std::floor(version.toDouble()) != version.toDouble()) {
+    return refuse({}, "version 应为正整数");
+  }
+  if (version.toDouble() > kExchangeFormatVersion) {
+    return refuse({}, "文件的版本 " + NumberText(version.toDouble()) + " 比本程序能读的版本 " +
+                          std::to_string(kExchangeFormatVersion) + " 新");
+  }
+  for (auto it = root.begin(); it != root.end(); ++it) {
+    const QString key = it.key();
+    if (key != QLatin1String("format") && key != QLatin1String("version") && key != QLatin1String("officers") &&
+        key != QLatin1String("raw")) {
+      result.errors.push_back({-1, key.toStdString(), {}, "未知的字段"});
+    }
+  }
+  const QJsonValue raw = root.value(QStringLiteral("raw"));
+  if (raw.isObject()) {
+    const QJsonObject rawObject = raw.toObject();
+    for (auto it = rawObject.begin(); it != rawObject.end(); ++it) {
+      if (it.key() == Q(kHeaderKey) && it.value().isString()) {
+        result.document.header = it.value().toString().toStdString();
+      } else {
+        result.errors.push_back({-1, "raw." + it.key().toStdString(), {}, "未知的原始数据"});
+      }
+    }
+  } else if (!raw.isUndefined()) {
+    result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
+  }
+  const QJsonValue officers = root.value(QStringLiteral("officers"));
+  if (!officers.isArray()) return refuse({}, "缺少武将列表 officers");
+  const QJsonArray list = officers.toArray();
+  if (list.size() > static_cast<qsizetype>(kSlotCount)) {
+    return refuse({}, "武将太多：" + std::to_string(list.size()) + " 位，新武将档只有 110 个槽");
+  }
+  if (list.isEmpty()) return refuse({}, "文件中没有武将");
+  for (qsizetype i = 0; i < list.size(); ++i) ReadOfficer(list.at(i), static_cast<int>(i), result);
+  return result;
+}
