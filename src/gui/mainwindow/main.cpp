@@ -12,8 +12,10 @@
 #include "gui/mainwindow/TForm_Main.h"
 #include "core/convert/Jislib.h"
 #include "gui/help/TForm_Help.h"
+#include "cli/Subcommands.h"
 
 int main(int argc, char* argv[]) {
+  if (auto code = RunSubcommand(argc, argv)) return *code;  // export, import, check, diff: no window
   NameProgram();
   const StartRequest request = ReadProgramCommandLine(argc, argv);
   if (request.kind == StartRequest::Kind::Finish) return request.exitCode;

@@ -1,0 +1,179 @@
+#include "cli/Subcommands.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <iostream>
+
+#include "core/check/ConsistencyCheck.h"
+#include "core/convert/Jislib.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExchangeImport.h"
+#include "core/faces/FaceArchivePair.h"
+#include "core/faces/InstallRegistry.h"
+#include "core/officers/OfficerFile.h"
+
+namespace {
+
+std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
+
+// A command's usage problem; RunCommand prints it with the usage line.
+struct UsageError {
+  std::string message;
+};
+
+QStringList Positionals(QCommandLineParser& parser, const QStringList& arguments, int count) {
+  if (!parser.parse(arguments)) throw UsageError{parser.errorText().toStdString()};
+  const QStringList positionals = parser.positionalArguments().mid(1);  // after the subcommand
+  if (positionals.size() != count) throw UsageError{"参数个数不对"};
+  return positionals;
+}
+
+// "650-659,700" as slots 0-9 and 50.
+std::vector<int> ParseSlotList(const QString& text) {
+  std::vector<int> chosen;
+  for (const QString& part : text.split(u',', Qt::SkipEmptyParts)) {
+    const QStringList ends = part.trimmed().split(u'-');
+    bool okFirst = false, okLast = ends.size() == 1;
+    const int first = ends.front().toInt(&okFirst);
+    const int last = ends.size() == 2 ? ends.back().toInt(&okLast) : first;
+    const int lastNumber = kFirstNewOfficer + static_cast<int>(kSlotCount) - 1;
+    if (!okFirst || !okLast || ends.size() > 2 || first < kFirstNewOfficer || last > lastNumber || first > last) {
+      throw UsageError{"--slots 应为 650–759 之间的编号或范围，例如 650-659,700：" + part.toStdString()};
+    }
+    for (int n = first; n <= last; ++n) {
+      if (std::find(chosen.begin(), chosen.end(), n - kFirstNewOfficer) == chosen.end()) chosen.push_back(n - kFirstNewOfficer);
+    }
+  }
+  if (chosen.empty()) throw UsageError{"--slots 没有给出编号"};
+  return chosen;
+}
+
+ExchangeFormat FormatOf(const QString& path) {
+  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
+  if (!format) throw UsageError{"交换文件名应以 .json 或 .csv 结尾：" + path.toStdString()};
+  return *format;
+}
+
+int Export(const QStringList& arguments, std::ostream& out) {
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("slots"), QString(), QStringLiteral("numbers")});
+  const QStringList files = Positionals(parser, arguments, 2);
+  const ExchangeFormat format = FormatOf(files[1]);
+  const std::vector<int> chosen = parser.isSet(QStringLiteral("slots")) ? ParseSlotList(parser.value(QStringLiteral("slots")))
+                                                                        : std::vector<int>{};
+  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
+  const ExchangeDocument document = ExportDocument(head, chosen);
+  WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
+  out << "已导出 " << document.officers.size() << " 位武将到 " << files[1].toStdString() << "\n";
+  return kExitOk;
+}
+
+int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("dry-run"), QString()});
+  const QStringList files = Positionals(parser, arguments, 2);
+  const ExchangeFormat format = FormatOf(files[1]);
+  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
+  const ExchangeReadResult read = ReadExchangeFile(files[1], format);
+  ImportDecision decision;
+  if (read.Ok()) decision = DecideImport(read.document, head);
+  const std::vector<ExchangeError>& errors = read.Ok() ? decision.errors : read.errors;
+  if (!errors.empty()) {
+    for (const ExchangeError& error : errors) err << FormatExchangeError(error) << "\n";
+    err << "未导入：有 " << errors.size() << " 处错误，文件没有改变\n";
+    return kExitFindings;
+  }
+  for (const FieldChange& change : decision.changes.changes) out << FormatChange(change) << "\n";
+  if (decision.changes.Empty()) {
+    out << "没有要改变的内容\n";
+  } else if (parser.isSet(QStringLiteral("dry-run"))) {
+    out << "试运行：" << decision.changes.changes.size() << " 处改变，文件没有改变\n";
+  } else {
+    SaveOfficerFileHead(PathOf(files[0]), decision.changes.after);
+    out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
+        << BackupPathFor(PathOf(files[0])).string() << "\n";
+  }
+  return kExitOk;
+}
+
+int Check(const QStringList& arguments, std::ostream& out) {
+  QCommandLineParser parser;
+  parser.addOption({QStringLiteral("json"), QString()});
+  parser.addOption({QStringLiteral("game"), QString(), QStringLiteral("folder")});
+  const QStringList files = Positionals(parser, arguments, 1);
+  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
+  QString game = parser.value(QStringLiteral("game"));
+  if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
+  FaceArchivePair archives;
+  if (!game.isEmpty()) archives.Open(game);
+  const std::vector<Finding> findings = CheckOfficerFile(head, &archives);
+  if (parser.isSet(QStringLiteral("json"))) {
+    QJsonArray list;
+    for (const Finding& f : findings) {
+      list.append(QJsonObject{{QStringLiteral("slot"), f.slot},
+                              {QStringLiteral("number"), f.slot + kFirstNewOfficer},
+                              {QStringLiteral("field"), QString::fromStdString(f.field)},
+                              {QStringLiteral("kind"), QString::fromStdString(f.kind)},
+                              {QStringLiteral("severity"), f.warning ? QStringLiteral("warning") : QStringLiteral("finding")},
+                              {QStringLiteral("message"), QString::fromStdString(f.message)}});
+    }
+    out << QJsonDocument(QJsonObject{{QStringLiteral("findings"), list}}).toJson().toStdString();
+  } else {
+    for (const Finding& f : findings) out << FormatFinding(f) << "\n";
+    out << (findings.empty() ? std::string("没有发现问题") : "发现 " + std::to_string(findings.size()) + " 处问题") << "\n";
+  }
+  return findings.empty() ? kExitOk : kExitFindings;
+}
+
+int Diff(const QStringList& arguments, std::ostream& out) {
+  QCommandLineParser parser;
+  const QStringList files = Positionals(parser, arguments, 2);
+  const ChangeSet changes = CompareFileHeads(LoadOfficerFileHead(PathOf(files[0])), LoadOfficerFileHead(PathOf(files[1])));
+  for (const FieldChange& change : changes.changes) out << FormatChange(change) << "\n";
+  return changes.Empty() ? kExitOk : kExitFindings;
+}
+
+constexpr const char* kUsage =
+    "用法：\n"
+    "  velmedit export TPERSON.VMR out.json|out.csv [--slots 650-659,700]\n"
+    "  velmedit import TPERSON.VMR in.json|in.csv [--dry-run]\n"
+    "  velmedit check TPERSON.VMR [--json] [--game 安装目录]\n"
+    "  velmedit diff A.VMR B.VMR\n";
+
+}  // namespace
+
+bool IsSubcommand(const QString& word) {
+  return word == QLatin1String("export") || word == QLatin1String("import") || word == QLatin1String("check") ||
+         word == QLatin1String("diff");
+}
+
+int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
+  if (arguments.isEmpty() || !IsSubcommand(arguments.front())) {
+    err << kUsage;
+    return kExitError;
+  }
+  // QCommandLineParser takes the program name first.
+  const QStringList withProgram = QStringList{QStringLiteral("velmedit")} + arguments;
+  const QString& command = arguments.front();
+  try {
+    LoadConversionTable();
+    if (command == QLatin1String("export")) return Export(withProgram, out);
+    if (command == QLatin1String("import")) return Import(withProgram, out, err);
+    if (command == QLatin1String("check")) return Check(withProgram, out);
+    return Diff(withProgram, out);
+  } catch (const UsageError& e) {
+    err << e.message << "\n" << kUsage;
+  } catch (const std::exception& e) {
+    err << e.what() << "\n";
+  }
+  return kExitError;
+}
+
+std::optional<int> RunSubcommand(int argc, char** argv) {
+  if (argc < 2 || !IsSubcommand(QString::fromLocal8Bit(argv[1]))) return std::nullopt;
+  QStringList arguments;
+  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return RunCommand(arguments, std::cout, std::cerr);
+}
