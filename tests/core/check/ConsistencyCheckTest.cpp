@@ -1,0 +1,81 @@
+// Each kind of finding in a file made to hold it; none in the demo file.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/check/ConsistencyCheck.h"
+#include "core/convert/Jislib.h"
+#include "core/faces/FaceArchivePair.h"
+#include "support/DemoOfficerFile.h"
+#include "support/FaceArchiveBytes.h"
+#include "support/OfficerBytes.h"
+
+namespace {
+
+// A registered officer born 180, appearing 200, dying 240, all else valid.
+void Register(std::vector<unsigned char>& file, std::size_t slot) {
+  PutBytes(file, slot, 81, "\xB1\x69");  // 張
+  PutU16(file, slot, 14, 180);
+  PutU16(file, slot, 16, 200);
+  PutU16(file, slot, 18, 240);
+  for (std::size_t offset = 2; offset <= 12; offset += 2) PutU16(file, slot, offset, 0xFFFF);
+  PutU16(file, slot, 64, 0xFFFF);
+}
+
+std::vector<std::string> Described(const std::vector<Finding>& findings) {
+  std::vector<std::string> lines;
+  for (const Finding& f : findings) lines.push_back(std::to_string(f.slot) + " " + f.field + " " + f.kind);
+  return lines;
+}
+
+class ConsistencyCheckTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadConversionTable();
+    for (std::size_t s = 0; s < 4; ++s) Register(file, s);
+  }
+  std::vector<unsigned char> file = EmptyOfficerFile();
+};
+
+TEST_F(ConsistencyCheckTest, DemoFileAndCleanOfficersHaveNoFindings) {
+  EXPECT_TRUE(CheckOfficerFile(DemoOfficerFile(), nullptr).empty());
+  EXPECT_TRUE(CheckOfficerFile(file, nullptr).empty());
+}
+
+TEST_F(ConsistencyCheckTest, RelationshipsToEmptySlotsOrOneselfAndLateParents) {
+  PutU16(file, 0, 6, 650 + 50);  // spouse: slot 50 is empty
+  PutU16(file, 0, 64, 650);      // the same officer as itself
+  PutU16(file, 1, 2, 652);       // father is slot 2 ...
+  PutU16(file, 2, 14, 181);      // ... born a year after slot 1
+  PutU16(file, 3, 4, 760);       // a mother outside the file is not judged
+  EXPECT_EQ(Described(CheckOfficerFile(file, nullptr)),
+            (std::vector<std::string>{"0 spouse relationship", "0 same_officer relationship", "1 father years"}));
+}
+
+TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
+  PutU16(file, 0, 18, 179);               // death before birth
+  PutU16(file, 1, 18, 199);               // death before appearance
+  PutU16(file, 2, 24, 100);               // war 100: a warning
+  PutBytes(file, 2, 36, "\x04");          // personality outside its list
+  PutBytes(file, 2, 71, "\xFF");          // no type: allowed
+  PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name
+  const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
+  EXPECT_EQ(Described(findings), (std::vector<std::string>{"0 death_year years", "1 death_year years", "2 war ability",
+                                                           "2 personality enumeration", "3 given_name text"}));
+  EXPECT_TRUE(findings[2].warning);
+  EXPECT_FALSE(findings[3].warning);
+  EXPECT_NE(findings[4].message.find("日文-->中文"), std::string::npos);
+}
+
+TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
+  const TempDir dir;
+  WriteGameFaces(dir.Path(), 3, -1);
+  FaceArchivePair archives;
+  archives.Open(QString::fromStdString(dir.Path().string()));
+  PutU16(file, 0, 0, 1);     // in the archive
+  PutU16(file, 1, 0, 1500);  // past its three faces
+  EXPECT_EQ(Described(CheckOfficerFile(file, &archives)), std::vector<std::string>{"1 face face"});
+  EXPECT_TRUE(CheckOfficerFile(file, nullptr).empty());
+}
+
+}  // namespace

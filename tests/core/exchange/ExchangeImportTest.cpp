@@ -1,0 +1,155 @@
+// Import of edited and partial exchange files: exactly the named changes,
+// and refusals that name the slot, the field and where in the file.
+#include <gtest/gtest.h>
+
+#include "core/convert/Jislib.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExchangeImport.h"
+#include "support/DemoOfficerFile.h"
+#include "support/OfficerBytes.h"
+
+namespace {
+
+std::string ReplaceOnce(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos) text.replace(at, from.size(), to);
+  return text;
+}
+
+class ExchangeImportTest : public ::testing::Test {
+ protected:
+  void SetUp() override { LoadConversionTable(); }
+
+  ImportDecision Import(const std::string& text, ExchangeFormat format, const std::vector<unsigned char>& target) {
+    const ExchangeReadResult read = ReadExchangeBytes(QByteArray::fromStdString(text), format);
+    if (!read.Ok()) return ImportDecision{read.errors, {}};
+    return DecideImport(read.document, target);
+  }
+
+  static std::vector<std::string> Lines(const ImportDecision& decision) {
+    std::vector<std::string> lines;
+    for (const FieldChange& change : decision.changes.changes) lines.push_back(FormatChange(change));
+    return lines;
+  }
+
+  static std::string Errors(const ImportDecision& decision) {
+    std::string all;
+    for (const ExchangeError& error : decision.errors) all += FormatExchangeError(error) + "\n";
+    return all;
+  }
+
+  std::vector<unsigned char> demo = DemoOfficerFile();
+};
+
+TEST_F(ExchangeImportTest, SpreadsheetEditsChangeExactlyThoseFields) {
+  std::string csv = WriteExchangeBytes(ExportDocument(demo), ExchangeFormat::Csv).toStdString();
+  csv = ReplaceOnce(csv, "\"雷\",\"鸣远\"", "\"李\",\"鸣远\"");  // slot 0's surname
+  csv = ReplaceOnce(csv, "\"767\",\"84\"", "\"767\",\"97\"");    // slot 0's leadership
+  // Slot 2's row deleted: its slot stays as the file has it.
+  const std::size_t row = csv.find("\"velmedit-officers\",\"1\",\"2\",");
+  csv.erase(row, csv.find("\"velmedit-officers\"", row + 1) - row);
+  auto target = demo;
+  PutU16(target, 2, 22, 5);  // differs from the export, but its row is gone
+
+  const ImportDecision decision = Import(csv, ExchangeFormat::Csv, target);
+  ASSERT_TRUE(decision.Accepted()) << Errors(decision);
+  EXPECT_EQ(Lines(decision), (std::vector<std::string>{"0 surname: \"雷\" → \"李\"", "0 leadership: 84 → 97"}));
+  // The new surname in Big5 (李 A7F5), the given name's bytes untouched.
+  EXPECT_EQ(decision.changes.after[RecordOffset(0) + 81], 0xA7);
+  EXPECT_EQ(decision.changes.after[RecordOffset(0) + 82], 0xF5);
+  EXPECT_EQ(decision.changes.ChangedSlots(), std::vector<int>{0});
+}
+
+TEST_F(ExchangeImportTest, PartialHandWrittenFilesNameSomeSlotsAndFields) {
+  // No byte order mark, no quotes, LF line breaks, the number instead of the slot.
+  const std::string csv =
+      "format,version,number,war,type,father,skills,biography\n"
+      "velmedit-officers,1,651,77,将军,公孙瓒,突击 医者,\"一行\n二行\"\n";
+  const ImportDecision decision = Import(csv, ExchangeFormat::Csv, demo);
+  ASSERT_TRUE(decision.Accepted()) << Errors(decision);
+  // Type 4 is already 将军: no line for it.
+  EXPECT_EQ(Lines(decision), (std::vector<std::string>{
+                                 "1 biography: \"雷鸣远之妻，通晓兵法。\\r\\n守城三月，粮尽而城不陷。\" → \"一行\\r\\n二行\"",
+                                 "1 war: 58 → 77",
+                                 "1 father: 无 → 176 公孙瓒",
+                                 "1 skills: 镇静 回复 螺旋 名士 医者 → 突击 医者",
+                             }));
+}
+
+TEST_F(ExchangeImportTest, JsonAcceptsEitherIndexOrItemAndNumberOrName) {
+  const std::string json = R"({"format": "velmedit-officers", "version": 1, "officers": [
+      {"slot": 5, "type": {"item": "策士"}, "belief": 2, "mother": {"number": 770}, "enemy": "吕布",
+       "spouse": null, "skills": ["论破", "仙人"]}]})";
+  const ImportDecision decision = Import(json, ExchangeFormat::Json, EmptyOfficerFile());
+  ASSERT_TRUE(decision.Accepted()) << Errors(decision);
+  const auto& after = decision.changes.after;
+  EXPECT_EQ(after[RecordOffset(5) + 71], 3);
+  EXPECT_EQ(after[RecordOffset(5) + 70], 2);
+  EXPECT_EQ(after[RecordOffset(5) + 4] | after[RecordOffset(5) + 5] << 8, 770);
+  EXPECT_EQ(after[RecordOffset(5) + 12] | after[RecordOffset(5) + 13] << 8, 640);
+  EXPECT_EQ(after[RecordOffset(5) + 6] | after[RecordOffset(5) + 7] << 8, 0xFFFF);
+  EXPECT_EQ(after[RecordOffset(5) + 51], 0x01);  // 论破: byte 4, mask 0x01
+  EXPECT_EQ(after[RecordOffset(5) + 52], 0x02);  // 仙人: byte 5, mask 0x02
+}
+
+TEST_F(ExchangeImportTest, EveryErrorIsReportedWithItsPlaceAndNothingIsDecided) {
+  const std::string csv =
+      "format,version,slot,surname,war,father,gender,skills\n"
+      "velmedit-officers,1,0,张飞关,70000,832,男,突击\n"
+      "velmedit-officers,1,1,晗,1,1,人妖,飞天\n"
+      "velmedit-officers,1,0,张,1,1,男,\n";
+  const ImportDecision decision = Import(csv, ExchangeFormat::Csv, demo);
+  ASSERT_FALSE(decision.Accepted());
+  EXPECT_TRUE(decision.changes.after.empty());
+  const std::string errors = Errors(decision);
+  EXPECT_NE(errors.find("第 2 行第 4 列，槽 0，surname：太长：6 字节，最多 4 字节"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 5 列，槽 0，war：超出范围 0–65535"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 6 列，槽 0，father：人物编号超出范围 0–831"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 4 列，槽 1，surname：无法以繁体中文(Big5)保存的字：晗"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 7 列，槽 1，gender：不是可选的项目"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 8 列，槽 1，skills：没有这个特技：飞天"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 4 行，槽 0，slot：槽 0 出现了不止一次"), std::string::npos) << errors;
+}
+
+TEST_F(ExchangeImportTest, MalformedFilesGiveLineAndColumn) {
+  const ImportDecision badCsv = Import("format,version,slot\nvelmedit-officers,1,\"0\"x\n", ExchangeFormat::Csv, demo);
+  ASSERT_EQ(badCsv.errors.size(), 1u);
+  EXPECT_EQ(badCsv.errors[0].place.line, 2);
+  EXPECT_EQ(badCsv.errors[0].place.column, 24);
+
+  const ImportDecision badJson = Import("{\"format\": \"velmedit-officers\",\n  \"version\": 1,,\n}", ExchangeFormat::Json, demo);
+  ASSERT_EQ(badJson.errors.size(), 1u);
+  EXPECT_EQ(badJson.errors[0].place.line, 2);
+
+  const ImportDecision notUtf8 = Import("format,version\n\xB1\x69", ExchangeFormat::Csv, demo);
+  ASSERT_EQ(notUtf8.errors.size(), 1u);
+  EXPECT_EQ(notUtf8.errors[0].place.line, 2);
+  EXPECT_NE(notUtf8.errors[0].message.find("UTF-8"), std::string::npos);
+}
+
+TEST_F(ExchangeImportTest, RawBytesMustHaveTheirFieldsLength) {
+  const std::string json = R"({"format": "velmedit-officers", "version": 1, "raw": {"header": "0102"},
+      "officers": [{"slot": 3, "surname": "", "raw": {"surname": "00", "bytes53": "zz", "what": "00"}}]})";
+  const std::string errors = Errors(Import(json, ExchangeFormat::Json, demo));
+  EXPECT_NE(errors.find("raw.header：文件头应为 4 字节"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("raw.surname：长度不对：1 字节，应为 5 字节"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("raw.bytes53：不是十六进制数据"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("raw.what：未知的原始数据"), std::string::npos) << errors;
+}
+
+TEST_F(ExchangeImportTest, TenThousandRowsAreRefusedWithoutReadingThemAll) {
+  std::string csv = "format,version,slot\n";
+  for (int i = 0; i < 10000; ++i) csv += "velmedit-officers,1," + std::to_string(i % 110) + "\n";
+  const ImportDecision decision = Import(csv, ExchangeFormat::Csv, demo);
+  ASSERT_EQ(decision.errors.size(), 1u);
+  EXPECT_NE(decision.errors[0].message.find("行太多"), std::string::npos);
+
+  std::string json = R"({"format": "velmedit-officers", "version": 1, "officers": [)";
+  for (int i = 0; i < 10000; ++i) json += std::string(i ? "," : "") + "{\"slot\": 0}";
+  const ImportDecision many = Import(json + "]}", ExchangeFormat::Json, demo);
+  ASSERT_EQ(many.errors.size(), 1u);
+  EXPECT_NE(many.errors[0].message.find("武将太多"), std::string::npos);
+}
+
+}  // namespace
