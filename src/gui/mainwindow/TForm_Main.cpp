@@ -9,6 +9,7 @@
 #include "core/faces/InstallRegistry.h"
 #include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
+#include "gui/exchange/ExchangeCommands.h"
 #include "gui/faces/TForm_InstallDir.h"
 #include "gui/help/TForm_Help.h"
 #include "gui/list/OfficerListPanel.h"
@@ -31,6 +32,8 @@ TForm_Main::TForm_Main(QWidget* parent)
   ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::Menu_OpenClick);
   ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::R1Click);
   ConnectGuarded(ui_->Menu_Save, &QAction::triggered, this, &TForm_Main::Menu_SaveClick);
+  ConnectGuarded(ui_->Menu_Export, &QAction::triggered, this, &TForm_Main::Menu_ExportClick);
+  ConnectGuarded(ui_->Menu_Import, &QAction::triggered, this, &TForm_Main::Menu_ImportClick);
   ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Menu_ExitClick);
   ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::X1Click);
   ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::Menu_HelpClick);
@@ -89,6 +92,10 @@ bool TForm_Main::MaySetAsideChanges() {
 void TForm_Main::R1Click() { LoadOfficerFile(); }
 
 void TForm_Main::Menu_SaveClick() { SaveOfficerFile(); }
+
+void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *document_); }
+
+void TForm_Main::Menu_ImportClick() { ImportOfficers(this, *document_); }
 
 void TForm_Main::Menu_ExitClick() { close(); }
 

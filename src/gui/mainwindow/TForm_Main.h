@@ -38,6 +38,8 @@ class TForm_Main : public QMainWindow {
   void Menu_OpenClick();
   void R1Click();
   void Menu_SaveClick();
+  void Menu_ExportClick();
+  void Menu_ImportClick();
   void Menu_ExitClick();
   void Menu_HelpClick();
   void X1Click();

@@ -11,6 +11,7 @@ namespace seam {
 namespace {
 std::function<void(const Message&)> g_messageHook;
 std::function<QString(const QString&)> g_openFileHook;
+std::function<QString(const QString&)> g_saveFileHook;
 std::function<int(QDialog*)> g_modalHook;
 std::function<void(const QUrl&)> g_webAddressHook;
 std::function<int(const QString&, const QStringList&)> g_questionHook;
@@ -73,6 +74,19 @@ QString AskOpenFileName(QWidget* parent, const QString& filter) {
   return dialog.selectedFiles().first();
 }
 
+QString AskSaveFileName(QWidget* parent, const QString& filter) {
+  if (g_saveFileHook) return g_saveFileHook(filter);
+  QFileDialog dialog(parent);
+  dialog.setObjectName(QStringLiteral("SaveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilter(filter);
+  dialog.setDefaultSuffix(QStringLiteral("json"));
+  const int result = dialog.exec();
+  ReturnKeyboardTo(parent);
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
 int RunModal(QDialog* dialog) {
   if (g_modalHook) return g_modalHook(dialog);
   const int result = dialog->exec();
@@ -90,12 +104,14 @@ void OpenWebAddress(const QUrl& address) {
 
 void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = std::move(hook); }
 void SetOpenFileHook(std::function<QString(const QString&)> hook) { g_openFileHook = std::move(hook); }
+void SetSaveFileHook(std::function<QString(const QString&)> hook) { g_saveFileHook = std::move(hook); }
 void SetModalHook(std::function<int(QDialog*)> hook) { g_modalHook = std::move(hook); }
 void SetWebAddressHook(std::function<void(const QUrl&)> hook) { g_webAddressHook = std::move(hook); }
 void SetQuestionHook(std::function<int(const QString&, const QStringList&)> hook) { g_questionHook = std::move(hook); }
 void ClearHooks() {
   g_messageHook = nullptr;
   g_openFileHook = nullptr;
+  g_saveFileHook = nullptr;
   g_modalHook = nullptr;
   g_webAddressHook = nullptr;
   g_questionHook = nullptr;

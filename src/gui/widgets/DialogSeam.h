@@ -31,6 +31,8 @@ int Ask(QWidget* parent, const QString& text, const QStringList& buttons);
 
 // Empty when the user cancels.
 QString AskOpenFileName(QWidget* parent, const QString& filter);
+// The file to write; empty when the user cancels.
+QString AskSaveFileName(QWidget* parent, const QString& filter);
 // Runs the dialog modally and returns its result code.
 int RunModal(QDialog* dialog);
 // Asks the desktop to open a web address in the default browser.
@@ -39,6 +41,7 @@ void OpenWebAddress(const QUrl& address);
 // Test hooks; an empty function restores the real behaviour.
 void SetMessageHook(std::function<void(const Message&)> hook);
 void SetOpenFileHook(std::function<QString(const QString& filter)> hook);
+void SetSaveFileHook(std::function<QString(const QString& filter)> hook);
 void SetModalHook(std::function<int(QDialog*)> hook);
 // The hook sees the question's text and buttons and answers with an index.
 void SetQuestionHook(std::function<int(const QString& text, const QStringList& buttons)> hook);

@@ -1,0 +1,84 @@
+#include "gui/exchange/ExchangeCommands.h"
+
+#include <QDialog>
+
+#include "core/document/OfficerDocument.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExchangeImport.h"
+#include "core/officers/OfficerFile.h"
+#include "gui/exchange/ImportPreviewDialog.h"
+#include "gui/widgets/DialogSeam.h"
+
+namespace {
+
+const QString kFilter = QStringLiteral("武将交换文件 (*.json *.csv);;JSON (*.json);;CSV (*.csv)");
+constexpr std::size_t kErrorsShown = 20;
+
+bool RequireFile(QWidget* parent, const OfficerDocument& document) {
+  if (document.HasFile()) return true;
+  seam::ShowMessage(parent, QStringLiteral("请先打开新武将登陆文件！"));
+  return false;
+}
+
+// The file's bytes with the document's table over them: what a save would
+// write, save marks aside.
+std::vector<unsigned char> DocumentHead(const OfficerDocument& document) {
+  std::vector<unsigned char> head = LoadOfficerFileHead(document.FilePath().toStdU16String());
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    unsigned char* record = head.data() + kHeaderSize + s * kRecordSize;
+    const unsigned char mark = record[62];
+    EncodeRecordInPlace(document.Table()[s], record);
+    record[62] = mark;
+  }
+  return head;
+}
+
+void ShowErrors(QWidget* parent, const std::vector<ExchangeError>& errors) {
+  QString text = QStringLiteral("未导入，有 %1 处错误，没有任何改变：\n").arg(errors.size());
+  for (std::size_t i = 0; i < errors.size() && i < kErrorsShown; ++i) {
+    text += QString::fromStdString(FormatExchangeError(errors[i])) + u'\n';
+  }
+  if (errors.size() > kErrorsShown) text += QStringLiteral("……");
+  seam::ShowMessage(parent, seam::Message{seam::ApplicationTitle(), text, seam::MessageKind::Error});
+}
+
+}  // namespace
+
+void ExportOfficers(QWidget* parent, OfficerDocument& document) {
+  if (!RequireFile(parent, document)) return;
+  const QString path = seam::AskSaveFileName(parent, kFilter);
+  if (path.isEmpty()) return;
+  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
+  if (!format) {
+    seam::ShowMessage(parent, QStringLiteral("文件名应以 .json 或 .csv 结尾"));
+    return;
+  }
+  const ExchangeDocument exported = ExportDocument(DocumentHead(document));
+  WriteExchangeFile(path, WriteExchangeBytes(exported, *format));
+  seam::ShowMessage(parent, QStringLiteral("已导出 %1 位武将").arg(exported.officers.size()));
+}
+
+void ImportOfficers(QWidget* parent, OfficerDocument& document) {
+  if (!RequireFile(parent, document)) return;
+  const QString path = seam::AskOpenFileName(parent, kFilter);
+  if (path.isEmpty()) return;
+  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
+  if (!format) {
+    seam::ShowMessage(parent, QStringLiteral("文件名应以 .json 或 .csv 结尾"));
+    return;
+  }
+  const ExchangeReadResult read = ReadExchangeFile(path, *format);
+  if (!read.Ok()) return ShowErrors(parent, read.errors);
+  const ImportDecision decision = DecideImport(read.document, DocumentHead(document), true);
+  if (!decision.Accepted()) return ShowErrors(parent, decision.errors);
+  if (decision.changes.Empty()) {
+    seam::ShowMessage(parent, QStringLiteral("没有要改变的内容"));
+    return;
+  }
+  ImportPreviewDialog preview(decision.changes, parent);
+  if (seam::RunModal(&preview) != QDialog::Accepted) return;
+  for (const int slot : decision.changes.ChangedSlots()) {
+    const unsigned char* record = decision.changes.after.data() + kHeaderSize + static_cast<std::size_t>(slot) * kRecordSize;
+    document.ReplaceRecord(slot, DecodeRecord(record));
+  }
+}

@@ -1,0 +1,28 @@
+#include "gui/exchange/ImportPreviewDialog.h"
+
+#include <QTableWidgetItem>
+
+#include "ui_ImportPreviewDialog.h"
+
+ImportPreviewDialog::ImportPreviewDialog(const ChangeSet& changes, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::ImportPreviewDialog>()) {
+  ui_->setupUi(this);
+  const std::vector<int> changedSlots = changes.ChangedSlots();
+  ui_->Label_Summary->setText(QStringLiteral("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
+                                  .arg(changedSlots.size())
+                                  .arg(changes.changes.size()));
+  QTableWidget* table = ui_->Table_Changes;
+  table->setRowCount(static_cast<int>(changes.changes.size()));
+  int row = 0;
+  for (const FieldChange& change : changes.changes) {
+    const QString cells[] = {QString::number(change.slot), QString::fromStdString(change.field),
+                             QString::fromStdString(change.before), QString::fromStdString(change.after)};
+    for (int column = 0; column < 4; ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
+    ++row;
+  }
+  table->resizeColumnsToContents();
+  connect(ui_->Btn_Apply, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ui_->Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+ImportPreviewDialog::~ImportPreviewDialog() = default;
