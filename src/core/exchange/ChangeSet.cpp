@@ -1,6 +1,7 @@
 #include "core/exchange/ChangeSet.h"
 
 #include <algorithm>
+#include <optional>
 #include <span>
 
 #include "core/exchange/ExchangeFields.h"
@@ -32,13 +33,21 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
     set.changes.push_back({-1, std::string(kHeaderKey), HexOf(std::span(before.data(), kHeaderSize)),
                            HexOf(std::span(after.data(), kHeaderSize))});
   }
-  const NewOfficerNames namesBefore = NewOfficerNamesOf(before), namesAfter = NewOfficerNamesOf(after);
+  // The new officers' names only matter for changed relationships.
+  std::optional<NewOfficerNames> namesBefore, namesAfter;
+  const auto names = [](std::optional<NewOfficerNames>& cached, const std::vector<unsigned char>& head) -> const NewOfficerNames& {
+    if (!cached) cached = NewOfficerNamesOf(head);
+    return *cached;
+  };
+  const NewOfficerNames none{};
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     const RecordBytes a = RecordAt(before, s), b = RecordAt(after, s);
     const int slot = static_cast<int>(s);
     for (const ExchangeField& field : ExchangeFields()) {
       if (SameBytes(a, b, field.offset, field.width)) continue;
-      std::string valueA = FieldValueText(field, a, namesBefore), valueB = FieldValueText(field, b, namesAfter);
+      const bool link = field.kind == FieldKind::Relationship;
+      std::string valueA = FieldValueText(field, a, link ? names(namesBefore, before) : none);
+      std::string valueB = FieldValueText(field, b, link ? names(namesAfter, after) : none);
       if (valueA == valueB) {
         set.changes.push_back({slot, "raw." + std::string(field.key), HexAt(a, field.offset, field.width),
                                HexAt(b, field.offset, field.width)});

@@ -6,8 +6,6 @@
 #include <csv.h>
 
 #include <QByteArray>
-#include <QRegularExpression>
-#include <QStringList>
 #include <map>
 #include <memory>
 
@@ -68,11 +66,19 @@ bool IsBlankRow(const Rows::Row& row) {
 
 std::optional<std::vector<std::pair<std::string, std::string>>> SplitRaw(const std::string& cell) {
   std::vector<std::pair<std::string, std::string>> pairs;
-  const QStringList parts = QString::fromStdString(cell).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-  for (const QString& part : parts) {
-    const qsizetype eq = part.indexOf(u'=');
-    if (eq <= 0) return std::nullopt;
-    pairs.emplace_back(part.left(eq).toStdString(), part.mid(eq + 1).toStdString());
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  for (std::size_t i = 0; i < cell.size();) {
+    if (blank(cell[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < cell.size() && !blank(cell[end])) ++end;
+    const std::string part = cell.substr(i, end - i);
+    const std::size_t eq = part.find('=');
+    if (eq == 0 || eq == std::string::npos) return std::nullopt;
+    pairs.emplace_back(part.substr(0, eq), part.substr(eq + 1));
+    i = end;
   }
   return pairs;
 }

@@ -1,8 +1,7 @@
 #include "core/exchange/ExchangeFields.h"
 
-#include <QRegularExpression>
+#include <QList>
 #include <QString>
-#include <QStringEncoder>
 #include <algorithm>
 #include <charconv>
 
@@ -136,23 +135,23 @@ std::optional<std::string> PutText(const ExchangeField& field, std::string_view 
   }
   if (wanted.find('\0') != std::string::npos) return "文字中不能有零字符";
   const QString text = QString::fromUtf8(wanted);
-  std::string lacking;
-  for (const uint c : text.toUcs4()) {
-    const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
-    QStringEncoder gbk("GBK");
-    const QByteArray bytes = gbk(one);
-    if (gbk.hasError() || (bytes == "?" && one != QStringLiteral("?"))) lacking += one.toStdString();
+  if (!GbkCanEncode(text)) {
+    std::string lacking;
+    for (const uint c : text.toUcs4()) {
+      const QString one = QString::fromUcs4(reinterpret_cast<const char32_t*>(&c), 1);
+      if (!GbkCanEncode(one)) lacking += one.toStdString();
+    }
+    return (field.kind == FieldKind::Reading ? "无法保存的字：" : "无法以繁体中文(Big5)保存的字：") + lacking;
   }
   const std::string gbk = ToGbk(text);
   std::string bytes;
   if (field.kind == FieldKind::Reading) {
-    if (!lacking.empty()) return "无法保存的字：" + lacking;
     bytes = gbk;
   } else {
     const std::string stored = StoredText(field, record);
     const EditedTextResult result = StoreEditedText(Big5ToGbk(stored), stored, gbk, std::string::npos);
-    if (!lacking.empty() || !result.unstorable.empty()) {
-      return "无法以繁体中文(Big5)保存的字：" + lacking + FromGbk(JoinCharacters(result.unstorable)).toStdString();
+    if (!result.unstorable.empty()) {
+      return "无法以繁体中文(Big5)保存的字：" + FromGbk(JoinCharacters(result.unstorable)).toStdString();
     }
     bytes = result.big5;
   }
@@ -230,14 +229,41 @@ std::optional<std::string> PutRelationship(const ExchangeField& field, std::stri
   return std::nullopt;
 }
 
+// The names of a skills text: separated by blanks, commas, semicolons or 、.
+std::vector<std::string_view> SkillNames(std::string_view text) {
+  static constexpr std::string_view kWideSeparators[] = {"、", "，", "；"};
+  std::vector<std::string_view> names;
+  std::size_t start = 0;
+  const auto cut = [&](std::size_t end, std::size_t next) {
+    if (end > start) names.push_back(text.substr(start, end - start));
+    start = next;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const char c = text[i];
+    if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',' || c == ';') {
+      cut(i, i + 1);
+      ++i;
+      continue;
+    }
+    const auto wide = std::find_if(std::begin(kWideSeparators), std::end(kWideSeparators),
+                                   [&](std::string_view s) { return text.substr(i, s.size()) == s; });
+    if (wide != std::end(kWideSeparators)) {
+      cut(i, i + wide->size());
+      i += wide->size();
+      continue;
+    }
+    ++i;
+  }
+  cut(text.size(), text.size());
+  return names;
+}
+
 std::optional<std::string> PutSkills(const ExchangeField& field, std::string_view value, RecordBytes& record) {
-  static const QRegularExpression separators(QStringLiteral("[\\s,;、，；]+"));
   const auto& layout = SkillLayout();
   std::array<bool, kSkillBoxCount> boxes{};
-  for (const QString& name : QString::fromUtf8(value.data(), static_cast<qsizetype>(value.size())).split(separators, Qt::SkipEmptyParts)) {
-    const std::string utf8 = name.toStdString();
-    const auto it = std::find_if(layout.begin(), layout.end(), [&](const SkillBox& box) { return box.caption == utf8; });
-    if (it == layout.end()) return "没有这个特技：" + utf8;
+  for (const std::string_view name : SkillNames(value)) {
+    const auto it = std::find_if(layout.begin(), layout.end(), [&](const SkillBox& box) { return box.caption == name; });
+    if (it == layout.end()) return "没有这个特技：" + std::string(name);
     boxes[static_cast<std::size_t>(it - layout.begin())] = true;
   }
   std::array<std::uint8_t, kSkillBytes> skills{};

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <set>
 
+#include "core/editor/EditorFields.h"
 #include "core/exchange/ExchangeFields.h"
+#include "core/list/OfficerRoster.h"
 
 namespace {
 
@@ -86,6 +88,33 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
   }
 }
 
+// Whether the value alone gives the field's bytes back. The cheap answers
+// first: a field of random bytes is told apart without converting its text.
+bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, const std::string& value) {
+  const std::uint8_t* p = record.data() + field.offset;
+  switch (field.kind) {
+    case FieldKind::Number:
+    case FieldKind::Enumeration:
+      return true;
+    case FieldKind::Relationship: {
+      const unsigned v = static_cast<unsigned>(p[0] | p[1] << 8);
+      return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
+    }
+    case FieldKind::Skills:
+      return (p[kSkillBytes - 1] & 0xFC) == 0;  // the six positions without a box
+    case FieldKind::Text:
+    case FieldKind::Reading: {
+      const std::uint8_t* end = p + field.width;
+      const std::uint8_t* zero = std::find(p, end, 0);
+      if (zero == end || std::any_of(zero, end, [](std::uint8_t b) { return b != 0; })) return false;
+      RecordBytes rebuilt = record;
+      PutFieldDefault(field, rebuilt);
+      return !PutFieldValue(field, value, rebuilt) && std::equal(p, end, rebuilt.data() + field.offset);
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
@@ -107,12 +136,7 @@ ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const st
     for (const ExchangeField& field : ExchangeFields()) {
       std::string value = FieldValueText(field, record, names);
       // The raw bytes stand beside a value that does not give them back.
-      RecordBytes rebuilt = record;
-      PutFieldDefault(field, rebuilt);
-      const bool failed = PutFieldValue(field, value, rebuilt).has_value();
-      if (failed || !std::equal(record.begin() + static_cast<std::ptrdiff_t>(field.offset),
-                                record.begin() + static_cast<std::ptrdiff_t>(field.offset + field.width),
-                                rebuilt.begin() + static_cast<std::ptrdiff_t>(field.offset))) {
+      if (!ValueGivesBytes(field, record, value)) {
         entry.raw->emplace_back(std::string(field.key), HexOf(std::span(record.data() + field.offset, field.width)));
       }
       entry.values.push_back({std::string(field.key), std::move(value), {}});
