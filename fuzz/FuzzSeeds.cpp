@@ -60,3 +60,21 @@ Seeds NumberTextSeeds() {
   }
   return seeds;
 }
+
+Seeds ExchangeTextSeeds() {
+  const std::string json = std::string(1, '\0');
+  const std::string csv = std::string(1, '\1');
+  return {
+      {"json-partial", json + R"({"format": "velmedit-officers", "version": 1, "raw": {"header": "01020304"}, "officers": [
+  {"slot": 3, "surname": "张", "war": 88, "type": {"index": 1, "item": "猛将"}, "father": {"number": 176, "name": "公孙瓒"},
+   "mother": null, "enemy": "吕布", "skills": ["突击", "医者"], "biography": "一行\n二行"},
+  {"number": 700, "gender": "女", "same_officer": 650, "raw": {"bytes53": "0000000000000000000100"}}]})"},
+      {"json-bad", json + R"({"format": "velmedit-officers", "version": 2, "officers": [{"slot": 1, "x": 1}]})"},
+      {"csv-partial", csv + "format,version,number,surname,war,gender,skills,raw\n"
+                            "velmedit-officers,1,651,关,77,1 女,\"气炎, 气合\",bytes32=010203\n"
+                            "velmedit-officers,1,652,\"\",0,男,,\n"},
+      {"csv-bom-crlf", csv + "\xEF\xBB\xBF\"format\",\"version\",\"slot\",\"biography\"\r\n"
+                             "\"velmedit-officers\",\"1\",\"0\",\"a\r\nb \"\"q\"\"\"\r\n"},
+      {"csv-bad", csv + "format,version,slot,war\nvelmedit-officers,1,0,\"9\"x\n"},
+  };
+}

@@ -12,3 +12,6 @@ using Seeds = std::vector<Seed>;
 Seeds WineRegistrySeeds();
 Seeds SettingsFileSeeds();
 Seeds NumberTextSeeds();
+// Small JSON and CSV exchange files (first byte: 0 JSON, 1 CSV), good and bad;
+// the exports of the demo file's first slots are added by make_fuzz_seeds.
+Seeds ExchangeTextSeeds();

@@ -10,6 +10,8 @@
 #include "FuzzSeeds.h"
 #include "core/convert/CharacterTable.h"
 #include "core/convert/Jislib.h"
+#include "core/exchange/ExchangeFile.h"
+#include "core/exchange/ExchangeImport.h"
 #include "core/officers/OfficerFile.h"
 #include "support/FaceArchiveBytes.h"
 #include "support/OfficerBytes.h"
@@ -34,6 +36,16 @@ Seeds OfficerFileSeeds(const Bytes& demo) {
       {"no-types", AsText(noTypes)},
       {"random", AsText(RandomOfficerFile(7))},
   };
+}
+
+// The demo file's first three slots exported in both formats, and the texts of our own.
+Seeds ExchangeSeeds(const Bytes& demo) {
+  LoadConversionTable();
+  Seeds seeds = ExchangeTextSeeds();
+  const ExchangeDocument document = ExportDocument(demo, {0, 1, 2});
+  seeds.push_back({"demo-json", std::string(1, '\0') + WriteExchangeBytes(document, ExchangeFormat::Json).toStdString()});
+  seeds.push_back({"demo-csv", std::string(1, '\1') + WriteExchangeBytes(document, ExchangeFormat::Csv).toStdString()});
+  return seeds;
 }
 
 std::string ConverterInput(int mode, std::size_t width, const std::string& field, const std::string& rows = "") {
@@ -147,6 +159,7 @@ int main(int argc, char** argv) {
       {"wine_registry", WineRegistrySeeds()},
       {"settings_file", SettingsFileSeeds()},
       {"number_text", NumberTextSeeds()},
+      {"exchange_import", ExchangeSeeds(demo)},
   };
   for (const auto& [target, seeds] : targets) {
     if (!WriteSeeds(corpus / target, seeds)) {
