@@ -22,7 +22,9 @@ struct SlotRaw {
 SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& errors) {
   SlotRaw raw;
   std::set<std::string> seen;
-  for (const auto& [key, hex] : *entry.raw) {
+  for (const auto& pair : *entry.raw) {
+    const std::string& key = pair.first;
+    const std::string& hex = pair.second;
     const auto fail = [&](const std::string& message) {
       errors.push_back({entry.slot, "raw." + key, entry.rawPlace, message});
     };
