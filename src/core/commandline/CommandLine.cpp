@@ -26,7 +26,13 @@ QString VersionText() { return QStringLiteral("velmedit ") + QStringLiteral(VELM
 
 StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。"));
+  parser.setApplicationDescription(QStringLiteral(
+      "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
+      "不开窗口的命令：\n"
+      "  velmedit export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700]\n"
+      "  velmedit import TPERSON.VMR 输入.json|输入.csv [--dry-run]\n"
+      "  velmedit check TPERSON.VMR [--json]\n"
+      "  velmedit diff A.VMR B.VMR"));
   // Our own help and version options rather than Qt's: theirs end the
   // process themselves, and their descriptions are not ours to word.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("显示本说明后退出。"));
