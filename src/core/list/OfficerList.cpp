@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "core/convert/Jislib.h"
+#include "core/convert/OfficerTextConversion.h"
 #include "core/officers/IntegerText.h"
 
 std::string NewOfficerName(int slot) {
@@ -12,13 +12,13 @@ std::string NewOfficerName(int slot) {
 }
 
 std::string DisplayName(const OfficerRecord& record, int slot) {
-  std::string name = Big5ToGbk(record.Xing.Text()) + Big5ToGbk(record.Ming.Text()) + " " + Big5ToGbk(record.Zi.Text());
+  std::string name = ConvertedDisplayName(record);
   if (name == " ") return NewOfficerName(slot);
   return name;
 }
 
 std::string RosterName(const OfficerRecord& record, int slot) {
-  std::string name = Big5ToGbk(record.Xing.Text()) + Big5ToGbk(record.Ming.Text());
+  std::string name = ConvertedRosterName(record);
   if (name.empty()) return NewOfficerName(slot);
   return name;
 }
