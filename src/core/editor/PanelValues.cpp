@@ -38,13 +38,13 @@ template <std::size_t Width>
 std::optional<std::string> DecideEditedText(const std::string& text, const std::string& shown, const TextField<Width>& field,
                                             const char* caption) {
   if (text == shown) return std::nullopt;
-  EditedTextResult result = StoreEditedText(shown, field.Text(), text, Width - 1);
+  // No byte budget here: a text too long for the field is cut by the write,
+  // which keeps what fits, never half a character.
+  EditedTextResult result = StoreEditedText(shown, field.Text(), text, std::string::npos);
   if (!result.unstorable.empty()) {
     throw UnstorableTextError(std::string(caption) + "：无法以繁体中文(Big5)保存的字：" +
                               FromGbk(JoinCharacters(result.unstorable)).toStdString());
   }
-  // Too long for the field: the write keeps what fits, never half a character.
-  if (result.tooLong) result = StoreEditedText(shown, field.Text(), text, std::string::npos);
   return result.big5;
 }
 

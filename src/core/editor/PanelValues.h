@@ -50,8 +50,8 @@ class UnstorableTextError : public std::runtime_error {
 //
 // An edited text keeps the stored bytes of every character the player left
 // alone; only new characters go through GbkToBig5. Before anything is
-// written, an edited text with a character Big5 lacks (or too long for its
-// field) throws UnstorableTextError and the record stays as it was.
+// written, an edited text with a character Big5 lacks throws
+// UnstorableTextError and the record stays as it was.
 // A text is written with one zero byte from the field's start, keeping the
 // later bytes, and never longer than the field's width minus the terminator.
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record);
