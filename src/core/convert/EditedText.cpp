@@ -86,12 +86,12 @@ EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view sto
   // along the stored characters.
   std::vector<StoredCharacter> stored;
   std::vector<std::string_view> shown;
+  const std::vector<std::string_view> characters = Characters(storedBig5);
   std::string shownAgain;
   std::vector<std::string> shownForms;
-  for (std::string_view big5 : Characters(storedBig5)) shownForms.push_back(Big5ToGbk(big5));
+  for (std::string_view big5 : characters) shownForms.push_back(Big5ToGbk(big5));
   for (const std::string& form : shownForms) shownAgain += form;
   if (shownAgain == shownGbk) {
-    const std::vector<std::string_view> characters = Characters(storedBig5);
     for (std::size_t k = 0; k < characters.size(); ++k) {
       const std::vector<std::string_view> parts = Characters(shownForms[k]);
       stored.push_back({characters[k], shown.size(), parts.size()});
