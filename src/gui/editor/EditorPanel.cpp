@@ -139,8 +139,9 @@ void EditorPanel::Btn_MCancelClick() {
 
 void EditorPanel::Btn_MConfirmClick() {
   if (!document_.HasShownOfficer()) return;
-  document_.Confirm(CurrentValues());
-  settledValues_ = CurrentValues();
+  const PanelValues values = CurrentValues();
+  document_.Confirm(values);
+  settledValues_ = values;
   RenameFromPanel();  // the names as typed
 }
 

@@ -50,7 +50,7 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
                  });
   ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, client, [this] { Btn_ReSearchClick(); });
   // Enter in a search box searches.
-  for (QLineEdit* box : {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili}) {
+  for (QLineEdit* box : SearchBoxes()) {
     ConnectGuarded(box, &QLineEdit::returnPressed, client, [this] { Btn_ReSearchClick(); });
   }
 
@@ -66,8 +66,12 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
 
 OfficerListPanel::~OfficerListPanel() = default;
 
+std::array<QLineEdit*, 5> OfficerListPanel::SearchBoxes() const {
+  return {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili};
+}
+
 void OfficerListPanel::ClearSearchBoxes() {
-  for (QLineEdit* box : {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili}) {
+  for (QLineEdit* box : SearchBoxes()) {
     box->clear();
   }
 }
@@ -99,9 +103,10 @@ void OfficerListPanel::ShowInRowOfSlot(int slot, const QString& displayName, con
 }
 
 void OfficerListPanel::Btn_ReSearchClick() {
-  document_.Search({ui_->Edit_STongshuai->text().toStdString(), ui_->Edit_SWuli->text().toStdString(),
-                    ui_->Edit_SZhili->text().toStdString(), ui_->Edit_SZhengzhi->text().toStdString(),
-                    ui_->Edit_SMeili->text().toStdString()});
+  const std::array<QLineEdit*, 5> boxes = SearchBoxes();
+  std::array<std::string, 5> texts;
+  for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
+  document_.Search(texts);
 }
 
 void OfficerListPanel::ListView_SelPrsnColumnClick(int column) {

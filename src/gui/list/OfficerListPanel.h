@@ -3,9 +3,11 @@
 // The controls stand on the main window's client area at the places the
 // form file gives; this object builds them there and handles them.
 #include <QObject>
+#include <array>
 #include <memory>
 
 class OfficerDocument;
+class QLineEdit;
 struct OfficerRecord;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -41,6 +43,8 @@ class OfficerListPanel : public QObject {
   static int SlotOf(const QTreeWidgetItem* row);
 
  private:
+  // The five search boxes, in the order of the list's ability columns.
+  std::array<QLineEdit*, 5> SearchBoxes() const;
   void ClearSearchBoxes();
   void SortRows();
 

@@ -2,7 +2,6 @@
 // welcome window, then the main window.
 #include <QApplication>
 #include <cstdio>
-#include <exception>
 #include <memory>
 
 #include "gui/widgets/DialogSeam.h"
@@ -25,28 +24,23 @@ int main(int argc, char* argv[]) {
   }
   const std::unique_ptr<QApplication> app = StartWindowSystem(argc, argv);
   QApplication::setFont(MainWindowFont());
-  try {
+  int exitCode = 1;
+  RunGuarded(nullptr, [&] {
     LoadConversionTable();
-    {
-      // Owned by the application, before the main window exists; start-up
-      // waits until a click or a character key closes it.
-      auto welcome = std::make_unique<TForm_Help>();
-      seam::RunModal(welcome.get());
-      TForm_Main main;
-      welcome.reset();  // destroyed once the main window stands
-      main.show();
-      // The keyboard goes to the main window even without a window manager.
-      main.activateWindow();
-      if (!request.file.isEmpty()) {
-        // as when a file manager starts the program on a file
-        RunGuarded(&main, [&] { main.OpenOfficerFile(request.file); });
-      }
-      return QApplication::exec();
+    // Owned by the application, before the main window exists; start-up
+    // waits until a click or a character key closes it.
+    auto welcome = std::make_unique<TForm_Help>();
+    seam::RunModal(welcome.get());
+    TForm_Main main;
+    welcome.reset();  // destroyed once the main window stands
+    main.show();
+    // The keyboard goes to the main window even without a window manager.
+    main.activateWindow();
+    if (!request.file.isEmpty()) {
+      // as when a file manager starts the program on a file
+      RunGuarded(&main, [&] { main.OpenOfficerFile(request.file); });
     }
-  } catch (const std::exception& e) {
-    ShowErrorBox(nullptr, QString::fromUtf8(e.what()));
-  } catch (...) {
-    ShowErrorBox(nullptr, QString());
-  }
-  return 1;
+    exitCode = QApplication::exec();
+  });
+  return exitCode;
 }

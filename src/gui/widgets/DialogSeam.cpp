@@ -24,6 +24,14 @@ void ReturnKeyboardTo(QWidget* opener) {
   QWidget* window = opener->window();
   if (window->isVisible() && !window->isActiveWindow()) window->activateWindow();
 }
+
+// Runs a file dialog; the file chosen, or empty when the user cancels.
+QString ChosenFile(QFileDialog& dialog, QWidget* parent) {
+  const int result = dialog.exec();
+  ReturnKeyboardTo(parent);
+  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
 }  // namespace
 
 QString ApplicationTitle() { return QStringLiteral("Velmora 武将登录器"); }
@@ -68,10 +76,7 @@ QString AskOpenFileName(QWidget* parent, const QString& filter) {
   dialog.setNameFilter(filter);
   // The filter lists the registration file in any letter case; its pattern is not worth showing.
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-  const int result = dialog.exec();
-  ReturnKeyboardTo(parent);
-  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().first();
+  return ChosenFile(dialog, parent);
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& filter) {
@@ -81,10 +86,7 @@ QString AskSaveFileName(QWidget* parent, const QString& filter) {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(filter);
   dialog.setDefaultSuffix(QStringLiteral("json"));
-  const int result = dialog.exec();
-  ReturnKeyboardTo(parent);
-  if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-  return dialog.selectedFiles().first();
+  return ChosenFile(dialog, parent);
 }
 
 int RunModal(QDialog* dialog) {

@@ -20,11 +20,11 @@
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
 #include "support/MainWindowControls.h"
+#include "support/PathText.h"
 #include "support/OfficerBytes.h"
 
 namespace {
 
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 // Big5 as the file stores the names, and the GBK the panel shows.

@@ -15,12 +15,11 @@
 #include "gui/faces/TfrmPic.h"
 #include "support/FaceArchiveBytes.h"
 #include "support/MainWindowControls.h"
+#include "support/PathText.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
 
 namespace {
-
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 QImage Picture(const QLabel* label) { return label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32); }
 

@@ -15,12 +15,11 @@
 #include "gui/faces/TForm_InstallDir.h"
 #include "support/FakeWinePrefix.h"
 #include "support/MainWindowControls.h"
+#include "support/PathText.h"
 #include "support/MainWindowHarness.h"
 #include "support/TempDir.h"
 
 namespace {
-
-QString Q(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 std::vector<unsigned char> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
 

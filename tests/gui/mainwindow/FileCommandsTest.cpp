@@ -10,11 +10,10 @@
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
 #include "support/MainWindowControls.h"
+#include "support/PathText.h"
 #include "support/OfficerBytes.h"
 
 namespace {
-
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 class FileCommandsTest : public ::testing::Test {
  protected:

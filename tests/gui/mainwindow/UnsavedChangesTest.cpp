@@ -7,12 +7,11 @@
 
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowControls.h"
+#include "support/PathText.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
 
 namespace {
-
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 constexpr int kSave = 0, kDontSave = 1, kCancel = 2;
 
