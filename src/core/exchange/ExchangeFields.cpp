@@ -15,8 +15,6 @@
 namespace {
 
 constexpr std::size_t kSkillsOffset = 47;
-// Byte 5 of the skills holds six positions without a box (masks 0x80-0x04).
-constexpr std::uint8_t kHiddenSkillBits = 0xFC;
 
 std::vector<ExchangeField> MakeFields() {
   using K = FieldKind;

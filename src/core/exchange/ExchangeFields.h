@@ -59,6 +59,9 @@ void PutFieldDefault(const ExchangeField& field, RecordBytes& record);
 // not a value of the field; the record is then unchanged.
 std::optional<std::string> PutFieldValue(const ExchangeField& field, std::string_view value, RecordBytes& record);
 
+// Byte 5 of the skills holds six positions without a box (masks 0x80-0x04).
+inline constexpr std::uint8_t kHiddenSkillBits = 0xFC;
+
 // The record's bytes that no named field covers, save mark (62) included;
 // they travel as raw bytes under these keys.
 struct PreservedRange {

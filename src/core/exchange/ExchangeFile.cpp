@@ -41,6 +41,11 @@ qsizetype FirstBadUtf8(const QByteArray& bytes) {
   return -1;
 }
 
+std::string TooLarge(qint64 size) {
+  return "太大（" + std::to_string(size) + " 字节）；导出的文件不超过 " + std::to_string(kExchangeFileLimit / (1024 * 1024)) +
+         " MB";
+}
+
 }  // namespace
 
 std::optional<ExchangeFormat> ExchangeFormatForPath(const QString& path) {
@@ -109,8 +114,7 @@ ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat for
     return result;
   };
   if (bytes.size() > kExchangeFileLimit) {
-    return refuse({}, "文件太大（" + std::to_string(bytes.size()) + " 字节）；导出的文件不超过 " +
-                          std::to_string(kExchangeFileLimit / (1024 * 1024)) + " MB");
+    return refuse({}, "文件" + TooLarge(bytes.size()));
   }
   if (bytes.trimmed().isEmpty() || bytes == QByteArray("\xEF\xBB\xBF")) return refuse({}, "文件是空的");
   if (const qsizetype bad = FirstBadUtf8(bytes); bad >= 0) {
@@ -124,8 +128,7 @@ ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format) 
   const QFileInfo info(path);
   const std::string name = "“" + path.toStdString() + "”";
   if (info.exists() && info.size() > kExchangeFileLimit) {
-    result.errors.push_back({-1, {}, {}, "文件 " + name + " 太大（" + std::to_string(info.size()) + " 字节）；导出的文件不超过 " +
-                                             std::to_string(kExchangeFileLimit / (1024 * 1024)) + " MB"});
+    result.errors.push_back({-1, {}, {}, "文件 " + name + " " + TooLarge(info.size())});
     return result;
   }
   QFile file(path);

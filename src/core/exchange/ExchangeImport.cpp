@@ -103,7 +103,7 @@ bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, cons
       return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
     }
     case FieldKind::Skills:
-      return (p[kSkillBytes - 1] & 0xFC) == 0;  // the six positions without a box
+      return (p[kSkillBytes - 1] & kHiddenSkillBits) == 0;
     case FieldKind::Text:
     case FieldKind::Reading: {
       const std::uint8_t* end = p + field.width;

@@ -33,6 +33,15 @@ std::vector<unsigned char> DocumentHead(const OfficerDocument& document) {
   return head;
 }
 
+// The format of a chosen exchange file; nullopt when the dialog was
+// cancelled or, after saying so, when the name has another ending.
+std::optional<ExchangeFormat> FormatOfChosen(QWidget* parent, const QString& path) {
+  if (path.isEmpty()) return std::nullopt;
+  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
+  if (!format) seam::ShowMessage(parent, QStringLiteral("文件名应以 .json 或 .csv 结尾"));
+  return format;
+}
+
 void ShowErrors(QWidget* parent, const std::vector<ExchangeError>& errors) {
   QString text = QStringLiteral("未导入，有 %1 处错误，没有任何改变：\n").arg(errors.size());
   for (std::size_t i = 0; i < errors.size() && i < kErrorsShown; ++i) {
@@ -47,12 +56,8 @@ void ShowErrors(QWidget* parent, const std::vector<ExchangeError>& errors) {
 void ExportOfficers(QWidget* parent, OfficerDocument& document) {
   if (!RequireFile(parent, document)) return;
   const QString path = seam::AskSaveFileName(parent, kFilter);
-  if (path.isEmpty()) return;
-  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
-  if (!format) {
-    seam::ShowMessage(parent, QStringLiteral("文件名应以 .json 或 .csv 结尾"));
-    return;
-  }
+  const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
+  if (!format) return;
   const ExchangeDocument exported = ExportDocument(DocumentHead(document));
   WriteExchangeFile(path, WriteExchangeBytes(exported, *format));
   seam::ShowMessage(parent, QStringLiteral("已导出 %1 位武将").arg(exported.officers.size()));
@@ -61,12 +66,8 @@ void ExportOfficers(QWidget* parent, OfficerDocument& document) {
 void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   if (!RequireFile(parent, document)) return;
   const QString path = seam::AskOpenFileName(parent, kFilter);
-  if (path.isEmpty()) return;
-  const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
-  if (!format) {
-    seam::ShowMessage(parent, QStringLiteral("文件名应以 .json 或 .csv 结尾"));
-    return;
-  }
+  const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
+  if (!format) return;
   const ExchangeReadResult read = ReadExchangeFile(path, *format);
   if (!read.Ok()) return ShowErrors(parent, read.errors);
   const ImportDecision decision = DecideImport(read.document, DocumentHead(document), true);
