@@ -8,6 +8,8 @@ FUZZ_BUILD  ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -Wno-dev
+# The three builds of `make test` (the plain one serves `make run` too) refuse any warning.
+TEST_FLAGS   = -DVELM_WERROR=ON
 
 .PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package
 
@@ -15,16 +17,16 @@ deps:
 	@bash tools/install-deps.sh
 
 build: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(TEST_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The same sources through clang, tests included; the benchmarks once are enough.
 build-clang: deps
-	@CC=clang CXX=clang++ cmake -S . -B $(CLANG_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELM_BENCH=OFF >/dev/null
+	@CC=clang CXX=clang++ cmake -S . -B $(CLANG_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELM_BENCH=OFF $(TEST_FLAGS) >/dev/null
 	@cmake --build $(CLANG_BUILD) -j $(JOBS)
 
 build-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELM_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVELM_SANITIZE=ON $(TEST_FLAGS) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 # The fuzz targets against libFuzzer, everything instrumented, through clang.
