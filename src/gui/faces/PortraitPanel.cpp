@@ -40,7 +40,7 @@ void PortraitPanel::Image_FaceClick() {
   if (!archives_.Main()) return;
   TfrmPic picker(archives_.Main(), archives_.Added(), facePicker_, form_->window());
   seam::RunModal(&picker);
-  const int face = FaceAtPosition(facePicker_.PickedPosition);
+  const int face = picker.PickedFace();
   if (face == -1 || QString::number(face) == Edit_Face->text()) return;
   Edit_Face->setText(QString::number(face));
   Image_Face->setVisible(true);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
@@ -14,6 +15,7 @@
 #include "gui/widgets/MainWindowLook.h"
 #include "core/faces/FaceArchive.h"
 #include "core/faces/SettingsFile.h"
+#include "ui_TForm_InstallDir.h"
 
 namespace {
 
@@ -37,14 +39,16 @@ bool IsWithin(const QString& path, const QString& folder) {
 
 }  // namespace
 
-TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
+TForm_InstallDir::TForm_InstallDir(QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::TForm_InstallDir>()) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setupUi(this);
+  ui_->setupUi(this);
+  QTreeWidget* tree = ui_->ShellTreeView_InstallDir;
   // Long folder names scroll sideways instead of being cut off.
-  ShellTreeView_InstallDir->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   // Subfolders are listed when a folder is first opened, so the tree comes up at once.
-  ConnectGuarded(ShellTreeView_InstallDir, &QTreeWidget::itemExpanded, this, &TForm_InstallDir::FillFolder);
+  ConnectGuarded(tree, &QTreeWidget::itemExpanded, this, &TForm_InstallDir::FillFolder);
 
 #ifdef _WIN32
   for (const QFileInfo& drive : QDir::drives()) AddTopFolder(drive.absoluteFilePath(), QString());
@@ -54,16 +58,18 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent) : QDialog(parent) {
   if (home != u"/") AddTopFolder(home, QDir::toNativeSeparators(home));
 #endif
 
-  ConnectGuarded(ShellTreeView_InstallDir, &QTreeWidget::itemSelectionChanged, this, &TForm_InstallDir::ShowSelectedPath);
-  ConnectGuarded(Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::Btn_OkClick);
-  ConnectGuarded(Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::Btn_CancelClick);
+  ConnectGuarded(tree, &QTreeWidget::itemSelectionChanged, this, &TForm_InstallDir::ShowSelectedPath);
+  ConnectGuarded(ui_->Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::Btn_OkClick);
+  ConnectGuarded(ui_->Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::Btn_CancelClick);
 
-  InstallPath = ReadSettingsFile();
+  installPath_ = ReadSettingsFile();
   CentreOnScreen(this);
 }
 
+TForm_InstallDir::~TForm_InstallDir() = default;
+
 void TForm_InstallDir::AddTopFolder(const QString& path, const QString& caption) {
-  auto* item = new QTreeWidgetItem(ShellTreeView_InstallDir);
+  auto* item = new QTreeWidgetItem(ui_->ShellTreeView_InstallDir);
   const QString clean = QDir::cleanPath(path);
   item->setText(0, caption.isEmpty() ? QDir::toNativeSeparators(clean) : caption);
   item->setData(0, kPathRole, clean);
@@ -98,7 +104,7 @@ void TForm_InstallDir::FillFolder(QTreeWidgetItem* item) {
 }
 
 QString TForm_InstallDir::SelectedFolder() const {
-  const QList<QTreeWidgetItem*> selected = ShellTreeView_InstallDir->selectedItems();
+  const QList<QTreeWidgetItem*> selected = ui_->ShellTreeView_InstallDir->selectedItems();
   if (selected.isEmpty()) return QString();
   return QDir::toNativeSeparators(selected.first()->data(0, kPathRole).toString());
 }
@@ -107,8 +113,9 @@ QTreeWidgetItem* TForm_InstallDir::RevealFolder(const QString& path) {
   const QString target = QDir::cleanPath(QDir::fromNativeSeparators(path));
   // The top item nearest to the folder: the home folder rather than "/".
   QTreeWidgetItem* item = nullptr;
-  for (int i = 0; i < ShellTreeView_InstallDir->topLevelItemCount(); ++i) {
-    QTreeWidgetItem* top = ShellTreeView_InstallDir->topLevelItem(i);
+  const QTreeWidget* tree = ui_->ShellTreeView_InstallDir;
+  for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* top = tree->topLevelItem(i);
     const QString topPath = top->data(0, kPathRole).toString();
     if (IsWithin(target, topPath) && (item == nullptr || topPath.size() > item->data(0, kPathRole).toString().size()))
       item = top;
@@ -130,14 +137,15 @@ void TForm_InstallDir::SelectFolder(const QString& path) {
   if (path.isEmpty()) return;
   QTreeWidgetItem* item = RevealFolder(path);
   if (item == nullptr) return;
-  ShellTreeView_InstallDir->setCurrentItem(item);
-  ShellTreeView_InstallDir->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+  ui_->ShellTreeView_InstallDir->setCurrentItem(item);
+  ui_->ShellTreeView_InstallDir->scrollToItem(item, QAbstractItemView::PositionAtCenter);
 }
 
 void TForm_InstallDir::ShowSelectedPath() {
   const QString path = SelectedFolder();
-  Label_SelectedPath->setToolTip(path);
-  Label_SelectedPath->setText(Label_SelectedPath->fontMetrics().elidedText(path, Qt::ElideMiddle, Label_SelectedPath->width()));
+  QLabel* shown = ui_->Label_SelectedPath;
+  shown->setToolTip(path);
+  shown->setText(shown->fontMetrics().elidedText(path, Qt::ElideMiddle, shown->width()));
 }
 
 void TForm_InstallDir::Btn_OkClick() {
@@ -146,21 +154,21 @@ void TForm_InstallDir::Btn_OkClick() {
     const QString question = QStringLiteral("此文件夹中没有头像文件 grp\\grpfaces.vmr，仍然使用它吗？");
     if (seam::Ask(this, question, {QStringLiteral("使用"), QStringLiteral("取消")}) != 0) return;
   }
-  InstallPath = chosen;
+  installPath_ = chosen;
   // The chosen folder serves this run even when it cannot be stored.
-  if (!WriteSettingsFile(InstallPath)) seam::ShowMessage(this, QStringLiteral("无法创建配置文件"));
+  if (!WriteSettingsFile(installPath_)) seam::ShowMessage(this, QStringLiteral("无法创建配置文件"));
   accept();
 }
 
 void TForm_InstallDir::Btn_CancelClick() {
-  InstallPath.clear();
+  installPath_.clear();
   reject();
 }
 
 void TForm_InstallDir::keyPressEvent(QKeyEvent* event) {
   // Escape works the Cancel button; closing by the title bar does not.
   if (event->matches(QKeySequence::Cancel)) {
-    Btn_Cancel->click();
+    ui_->Btn_Cancel->click();
     return;
   }
   QDialog::keyPressEvent(event);

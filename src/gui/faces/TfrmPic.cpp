@@ -1,6 +1,7 @@
 #include "gui/faces/TfrmPic.h"
 
 #include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include "gui/widgets/ErrorGuard.h"
 #include "core/convert/GbkText.h"
 #include "gui/widgets/MainWindowLook.h"
+#include "ui_TfrmPic.h"
 
 namespace {
 
@@ -37,53 +39,59 @@ int PageOf(int face) { return FaceIndex(face) / TfrmPic::kCells * TfrmPic::kCell
 
 TfrmPic::TfrmPic(FaceArchive* mainArchive, FaceArchive* addedArchive, FacePickerRunState& runState, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      ui_(std::make_unique<Ui::TfrmPic>()),
       mainArchive_(mainArchive),
       addedArchive_(addedArchive),
       run_(runState) {
-  setupUi(this);
+  ui_->setupUi(this);
   CentreOnScreen(this);
   TakeControls();
   ConnectHandlers();
   FormCreate();
 }
 
+TfrmPic::~TfrmPic() = default;
+
+int TfrmPic::PickedFace() const { return FaceAtPosition(run_.PickedPosition); }
+
 void TfrmPic::TakeControls() {
   QFont numberFont = font();
   numberFont.setPixelSize(kNumberPixelSize);
+  const QFrame* panel = ui_->Panel1;
   for (int i = 0; i < kCells; ++i) {
     const auto cell = static_cast<std::size_t>(i);
-    Images[cell] = Panel1->findChild<ClickLabel*>(QStringLiteral("Image%1").arg(i + 1), Qt::FindDirectChildrenOnly);
-    Labels[cell] = Panel1->findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1), Qt::FindDirectChildrenOnly);
-    Labels[cell]->setFont(numberFont);
+    images_[cell] = panel->findChild<ClickLabel*>(QStringLiteral("Image%1").arg(i + 1), Qt::FindDirectChildrenOnly);
+    labels_[cell] = panel->findChild<QLabel*>(QStringLiteral("Label%1").arg(i + 1), Qt::FindDirectChildrenOnly);
+    labels_[cell]->setFont(numberFont);
   }
-  imgEgg->setPixmap(NoFacePicture());
+  ui_->imgEgg->setPixmap(NoFacePicture());
 }
 
 void TfrmPic::ConnectHandlers() {
-  ConnectGuarded(Button1, &QPushButton::clicked, this, &TfrmPic::Button1Click);
+  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &TfrmPic::Button1Click);
   // Enter in the number box jumps as Go does.
-  ConnectGuarded(Edit1, &QLineEdit::returnPressed, this, &TfrmPic::Button1Click);
-  ConnectGuarded(Button2, &QPushButton::clicked, this, &TfrmPic::Button2Click);
-  ConnectGuarded(Button3, &QPushButton::clicked, this, &TfrmPic::Button3Click);
-  ConnectGuarded(Button4, &QPushButton::clicked, this, &TfrmPic::Button4Click);
-  ConnectGuarded(Button5, &QPushButton::clicked, this, &TfrmPic::Button5Click);
-  ConnectGuarded(Button6, &QPushButton::clicked, this, &TfrmPic::Button6Click);
-  ConnectGuarded(Button7, &QPushButton::clicked, this, &TfrmPic::Button7Click);
-  ConnectGuarded(Button8, &QPushButton::clicked, this, &TfrmPic::Button8Click);
-  ConnectGuarded(Button9, &QPushButton::clicked, this, &TfrmPic::Button9Click);
+  ConnectGuarded(ui_->Edit1, &QLineEdit::returnPressed, this, &TfrmPic::Button1Click);
+  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &TfrmPic::Button2Click);
+  ConnectGuarded(ui_->Button3, &QPushButton::clicked, this, &TfrmPic::Button3Click);
+  ConnectGuarded(ui_->Button4, &QPushButton::clicked, this, &TfrmPic::Button4Click);
+  ConnectGuarded(ui_->Button5, &QPushButton::clicked, this, &TfrmPic::Button5Click);
+  ConnectGuarded(ui_->Button6, &QPushButton::clicked, this, &TfrmPic::Button6Click);
+  ConnectGuarded(ui_->Button7, &QPushButton::clicked, this, &TfrmPic::Button7Click);
+  ConnectGuarded(ui_->Button8, &QPushButton::clicked, this, &TfrmPic::Button8Click);
+  ConnectGuarded(ui_->Button9, &QPushButton::clicked, this, &TfrmPic::Button9Click);
   for (int i = 0; i < kCells; ++i) {
-    ClickLabel* image = Images[static_cast<std::size_t>(i)];
+    ClickLabel* image = images_[static_cast<std::size_t>(i)];
     ConnectGuarded(image, &ClickLabel::clicked, this, [this, i] { ImageClick(i + 1); });
     ConnectGuarded(image, &ClickLabel::mouseMoved, this, [this, image] { Image18MouseMove(image); });
   }
-  ConnectGuarded(imgEgg, &ClickLabel::clicked, this, &TfrmPic::imgEggClick);
-  ConnectGuarded(imgEgg, &ClickLabel::mouseMoved, this, [this] { Image18MouseMove(imgEgg); });
-  ConnectGuarded(Label23, &ClickLabel::mouseMoved, this, &TfrmPic::Label23MouseMove);
+  ConnectGuarded(ui_->imgEgg, &ClickLabel::clicked, this, &TfrmPic::imgEggClick);
+  ConnectGuarded(ui_->imgEgg, &ClickLabel::mouseMoved, this, [this] { Image18MouseMove(ui_->imgEgg); });
+  ConnectGuarded(ui_->Label23, &ClickLabel::mouseMoved, this, &TfrmPic::Label23MouseMove);
 }
 
 void TfrmPic::FormCreate() {
-  Button7->setEnabled(false);
-  Button8->setEnabled(false);
+  ui_->Button7->setEnabled(false);
+  ui_->Button8->setEnabled(false);
   if (run_.FaceLimit == 0) {
     int offered = 0;
     if (mainArchive_ != nullptr) {
@@ -93,16 +101,16 @@ void TfrmPic::FormCreate() {
     run_.FaceLimit = FaceAtPosition(offered);
     run_.ArchiveFaceLimit = run_.FaceLimit;
   }
-  if (run_.FaceLimit >= kMainFaceCount) Button7->setEnabled(true);
-  if (run_.FaceLimit > kFirstAddedFace) Button8->setEnabled(true);
-  FirstPosition = 0;
+  if (run_.FaceLimit >= kMainFaceCount) ui_->Button7->setEnabled(true);
+  if (run_.FaceLimit > kFirstAddedFace) ui_->Button8->setEnabled(true);
+  firstPosition_ = 0;
   run_.PickedPosition = -1;
   ShowPickerPage();
 }
 
 void TfrmPic::ShowPickerPage() {
   for (int i = 0; i < kCells; ++i) {
-    ShowPickerCell(FirstPosition + i, Images[static_cast<std::size_t>(i)], Labels[static_cast<std::size_t>(i)]);
+    ShowPickerCell(firstPosition_ + i, images_[static_cast<std::size_t>(i)], labels_[static_cast<std::size_t>(i)]);
   }
 }
 
@@ -112,15 +120,15 @@ void TfrmPic::ShowPickerCell(int position, QLabel* image, QLabel* label) {
     if (face < run_.ArchiveFaceLimit) {
       ShowFace(face, image, face >= kFirstAddedFace ? addedArchive_ : mainArchive_);
     } else {
-      image->setPixmap(imgEgg->pixmap());
+      image->setPixmap(ui_->imgEgg->pixmap());
     }
     image->show();
     label->show();
     label->setText(QString::number(face));
   } else if (face == run_.FaceLimit) {
-    imgEgg->move(image->pos());
-    imgEgg->show();
-    imgEgg->raise();
+    ui_->imgEgg->move(image->pos());
+    ui_->imgEgg->show();
+    ui_->imgEgg->raise();
     label->hide();
   } else {
     image->hide();
@@ -129,14 +137,14 @@ void TfrmPic::ShowPickerCell(int position, QLabel* image, QLabel* label) {
 }
 
 void TfrmPic::GoToPosition(int position) {
-  Label23->hide();
-  imgEgg->hide();
-  FirstPosition = position;
+  ui_->Label23->hide();
+  ui_->imgEgg->hide();
+  firstPosition_ = position;
   ShowPickerPage();
 }
 
 void TfrmPic::Button1Click() {
-  const int face = ReadNumber(Edit1);
+  const int face = ReadNumber(ui_->Edit1);
   if (face < 0 || face >= run_.FaceLimit) return;
   GoToPosition(PageOf(face));
 }
@@ -147,11 +155,11 @@ void TfrmPic::Button2Click() {
 }
 
 void TfrmPic::Button3Click() {
-  if (FirstPosition > 0) GoToPosition(FirstPosition - kCells);
+  if (firstPosition_ > 0) GoToPosition(firstPosition_ - kCells);
 }
 
 void TfrmPic::Button4Click() {
-  if (FaceAtPosition(FirstPosition + kCells) < run_.FaceLimit) GoToPosition(FirstPosition + kCells);
+  if (FaceAtPosition(firstPosition_ + kCells) < run_.FaceLimit) GoToPosition(firstPosition_ + kCells);
 }
 
 void TfrmPic::Button5Click() { GoToPosition(0); }
@@ -163,16 +171,16 @@ void TfrmPic::Button7Click() { GoToPosition(FaceIndex(kNewOfficerPageFace)); }
 void TfrmPic::Button8Click() { GoToPosition(FaceIndex(kAddedPageFace)); }
 
 void TfrmPic::Button9Click() {
-  int limit = ReadNumber(Edit2);
+  int limit = ReadNumber(ui_->Edit2);
   if (limit < 0 || limit >= kLimitCeiling) return;
   if (limit >= kLastMainFace && limit < kFirstAddedFace) limit = kFirstAddedFace - 1;
   run_.FaceLimit = limit + 1;
-  Button8->setEnabled(run_.FaceLimit > kFirstAddedFace);
-  Button7->setEnabled(run_.FaceLimit > kLastNewOfficerFace);
+  ui_->Button8->setEnabled(run_.FaceLimit > kFirstAddedFace);
+  ui_->Button7->setEnabled(run_.FaceLimit > kLastNewOfficerFace);
 }
 
 void TfrmPic::ImageClick(int number) {
-  run_.PickedPosition = FirstPosition + number - 1;
+  run_.PickedPosition = firstPosition_ + number - 1;
   accept();
 }
 
@@ -182,8 +190,8 @@ void TfrmPic::imgEggClick() {
 }
 
 void TfrmPic::Image18MouseMove(QWidget* control) {
-  Label23->move(control->x() - kFrameMargin, control->y() - kFrameMargin);
-  Label23->show();
+  ui_->Label23->move(control->x() - kFrameMargin, control->y() - kFrameMargin);
+  ui_->Label23->show();
 }
 
-void TfrmPic::Label23MouseMove() { Label23->hide(); }
+void TfrmPic::Label23MouseMove() { ui_->Label23->hide(); }

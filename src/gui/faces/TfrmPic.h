@@ -10,30 +10,30 @@
 // window in a FacePickerRunState that the opener keeps for the whole run.
 #include <QDialog>
 #include <array>
+#include <memory>
 
 #include "core/faces/FacePickerRunState.h"
-#include "ui_TfrmPic.h"
 
+class ClickLabel;
 class FaceArchive;
+class QLabel;
+namespace Ui {
+class TfrmPic;
+}
 
-class TfrmPic : public QDialog, public Ui::TfrmPic {
+class TfrmPic : public QDialog {
   Q_OBJECT
 
  public:
   // The archives are the opener's; either may be null (absent).
   TfrmPic(FaceArchive* mainArchive, FaceArchive* addedArchive, FacePickerRunState& runState,
           QWidget* parent = nullptr);
+  ~TfrmPic() override;
 
   static constexpr int kCells = 21;
-  static constexpr int kColumns = 7;
 
-  int FirstPosition = 0;
-
-  std::array<ClickLabel*, kCells> Images{};  // Image1 ... Image21
-  std::array<QLabel*, kCells> Labels{};      // Label1 ... Label21
-
-  void ShowPickerPage();
-  void ShowPickerCell(int position, QLabel* image, QLabel* label);
+  // The face number clicked at this opening; -1 when none was.
+  int PickedFace() const;
 
   void Button1Click();  // Go
   void Button2Click();  // 取消
@@ -55,10 +55,16 @@ class TfrmPic : public QDialog, public Ui::TfrmPic {
   void TakeControls();
   void ConnectHandlers();
   void FormCreate();
+  void ShowPickerPage();
+  void ShowPickerCell(int position, QLabel* image, QLabel* label);
   // Hides the frame and imgEgg, then shows the page starting at `position`.
   void GoToPosition(int position);
 
+  std::unique_ptr<Ui::TfrmPic> ui_;
   FaceArchive* mainArchive_ = nullptr;
   FaceArchive* addedArchive_ = nullptr;
   FacePickerRunState& run_;
+  int firstPosition_ = 0;                  // running index of the page's first cell
+  std::array<ClickLabel*, kCells> images_{};  // Image1 ... Image21
+  std::array<QLabel*, kCells> labels_{};      // Label1 ... Label21
 };

@@ -10,6 +10,7 @@
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/MainWindowLook.h"
+#include "ui_TForm_Help.h"
 
 namespace {
 
@@ -41,29 +42,33 @@ void SetLinkStyle(ClickLabel* link, bool hovered) {
 
 }  // namespace
 
-TForm_Help::TForm_Help(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+TForm_Help::TForm_Help(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui_(std::make_unique<Ui::TForm_Help>()) {
   setFont(MainWindowFont());
   QPalette surface = palette();
   surface.setColor(QPalette::Window, surface.color(QPalette::Button));
   setPalette(surface);
   setAutoFillBackground(true);
-  setupUi(this);
+  ui_->setupUi(this);
   SizeLabels();
   ConnectHandlers();
   CentreOnScreen(this);  // also keeps a parent window from placing it over itself
 }
+
+TForm_Help::~TForm_Help() = default;
 
 QUrl TForm_Help::ForumAddress() { return QUrl(QStringLiteral("http://velmedit.example/")); }
 
 void TForm_Help::SizeLabels() {
   // A .ui file gives fonts in points only: the labels drawn larger than the
   // window's 12 pixels get their pixel sizes here.
-  const std::pair<ClickLabel*, int> larger[] = {{Label20, 16}, {Label6, 16}, {Label22, 16}, {Label27, 13},
-                                                {Label28, 14}, {Label10, 20}, {Label25, 16}, {Label11, 16}};
+  const Ui::TForm_Help& f = *ui_;
+  const std::pair<ClickLabel*, int> larger[] = {{f.Label20, 16}, {f.Label6, 16},  {f.Label22, 16}, {f.Label27, 13},
+                                                {f.Label28, 14}, {f.Label10, 20}, {f.Label25, 16}, {f.Label11, 16}};
   for (const auto& [label, pixelSize] : larger) {
     QFont font = label->font();
     font.setPixelSize(pixelSize);
-    if (label == Label25) PreferKai(font);
+    if (label == f.Label25) PreferKai(font);
     label->setFont(font);
   }
   // Each label is as large as its text in the font the system supplies,
@@ -76,17 +81,19 @@ void TForm_Help::SizeLabels() {
 }
 
 void TForm_Help::ConnectHandlers() {
-  for (ClickLabel* closer : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Label20, Label6, Label21,
-                             Label23, Label27, Label28, Label2, Label3, Label7, Label8, Label10, Label5, Label19,
-                             Label1, Label16, Label17, Label24, Label25, Label9}) {
+  const Ui::TForm_Help& f = *ui_;
+  for (ClickLabel* closer : {f.Image1,  f.Image2,  f.Image3,  f.Image4,  f.Image5,  f.Image6,  f.Image7,
+                             f.Image8,  f.Label20, f.Label6,  f.Label21, f.Label23, f.Label27, f.Label28,
+                             f.Label2,  f.Label3,  f.Label7,  f.Label8,  f.Label10, f.Label5,  f.Label19,
+                             f.Label1,  f.Label16, f.Label17, f.Label24, f.Label25, f.Label9}) {
     ConnectGuarded(closer, &ClickLabel::clicked, this, &TForm_Help::Image1Click);
   }
   // Label12 has no click handler: a click on it does nothing.
-  for (ClickLabel* link : {Label22, Label13}) {
+  for (ClickLabel* link : {f.Label22, f.Label13}) {
     ConnectGuarded(link, &ClickLabel::clicked, this, &TForm_Help::Label13Click);
     ConnectGuarded(link, &ClickLabel::mouseMoved, this, [this, link] { Label13MouseMove(link); });
   }
-  ConnectGuarded(Label11, &ClickLabel::clicked, this, &TForm_Help::Label11Click);
+  ConnectGuarded(f.Label11, &ClickLabel::clicked, this, &TForm_Help::Label11Click);
 }
 
 void TForm_Help::FormClick() { close(); }
@@ -98,8 +105,8 @@ void TForm_Help::FormKeyPress(const QString& keyText) {
 }
 
 void TForm_Help::FormMouseMove() {
-  SetLinkStyle(Label22, false);
-  SetLinkStyle(Label13, false);
+  SetLinkStyle(ui_->Label22, false);
+  SetLinkStyle(ui_->Label13, false);
 }
 
 void TForm_Help::Label13MouseMove(ClickLabel* link) { SetLinkStyle(link, true); }

@@ -7,16 +7,20 @@
 // Label22 and Label13 are the links, Label11 the author's second name.
 #include <QDialog>
 #include <QUrl>
+#include <memory>
 
-#include "ui_TForm_Help.h"
-
+class ClickLabel;
 class QKeyEvent;
 class QMouseEvent;
+namespace Ui {
+class TForm_Help;
+}
 
-class TForm_Help : public QDialog, public Ui::TForm_Help {
+class TForm_Help : public QDialog {
   Q_OBJECT
  public:
   explicit TForm_Help(QWidget* parent = nullptr);
+  ~TForm_Help() override;
 
   // The forum's web page that the two links open.
   static QUrl ForumAddress();
@@ -38,4 +42,6 @@ class TForm_Help : public QDialog, public Ui::TForm_Help {
  private:
   void SizeLabels();
   void ConnectHandlers();
+
+  std::unique_ptr<Ui::TForm_Help> ui_;
 };

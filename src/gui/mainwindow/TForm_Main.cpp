@@ -129,8 +129,8 @@ QString TForm_Main::LocateInstallDir() {
   if (std::optional<QString> registered = ReadRegistryInstallDir()) return *registered;
   TForm_InstallDir dialog(this);
   // A directory from the settings file spares the question.
-  if (dialog.InstallPath.isEmpty()) seam::RunModal(&dialog);
-  return dialog.InstallPath;
+  if (dialog.InstallPath().isEmpty()) seam::RunModal(&dialog);
+  return dialog.InstallPath();
 }
 
 void TForm_Main::X1Click() {
@@ -140,7 +140,7 @@ void TForm_Main::X1Click() {
     dialog.SelectFolder(faceArchives_.Directory());
     // Cancelled or closed: the directory and its archives stay as they are.
     if (seam::RunModal(&dialog) != QDialog::Accepted) return;
-    directory = dialog.InstallPath;
+    directory = dialog.InstallPath();
   }
   if (directory.isEmpty()) seam::ShowMessage(this, QStringLiteral("无法定位安装路径,可能无法显示头像!"));
   CloseFaceArchives();

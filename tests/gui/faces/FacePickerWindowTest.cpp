@@ -1,5 +1,5 @@
 // The face picker's window: its controls as laid out, the keyboard focus,
-// and the run values that live outside the window.
+// and the limit that outlives the window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,37 +10,24 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "core/faces/FaceArchive.h"
-#include "gui/faces/ShowFace.h"
+#include "gui/faces/FaceWindowFixture.h"
 #include "gui/faces/TfrmPic.h"
-#include "support/FaceArchiveBytes.h"
 #include "support/MainWindowControls.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
 
 namespace {
 
-class FacePickerWindow : public ::testing::Test {
+class FacePickerWindow : public FaceGames {
  protected:
-  static void SetUpTestSuite() {
-    root_ = new TempDir;
-    WriteGameFaces(*root_ / "game", kMainFaceCount, 13);
-  }
-  static void TearDownTestSuite() {
-    delete root_;
-    root_ = nullptr;
-  }
-
   std::unique_ptr<TfrmPic> MakePicker(FacePickerRunState& state) {
     return std::make_unique<TfrmPic>(main.get(), added.get(), state);
   }
 
-  static TempDir* root_;
-  std::unique_ptr<FaceArchive> main = FaceArchive::Open(*root_ / "game" / "grp" / "grpfaces.vmr");
-  std::unique_ptr<FaceArchive> added = FaceArchive::Open(*root_ / "game" / "grp" / "grpaface.vmr");
+  std::unique_ptr<FaceArchive> main = Open("game13", "grpfaces.vmr");
+  std::unique_ptr<FaceArchive> added = Open("game13", "grpaface.vmr");
   FacePickerRunState run;
 };
-TempDir* FacePickerWindow::root_ = nullptr;
 
 TEST_F(FacePickerWindow, ControlsHaveTheirNamesCaptionsAndPlaces) {
   auto picker = MakePicker(run);
@@ -73,26 +60,28 @@ TEST_F(FacePickerWindow, ControlsHaveTheirNamesCaptionsAndPlaces) {
     EXPECT_EQ(button->geometry(), b.place);
     EXPECT_FALSE(button->autoDefault());  // Enter in a number field works no button
   }
-  EXPECT_EQ(picker->Label22->text(), QStringLiteral("转到"));
-  EXPECT_EQ(picker->Label24->text(), QStringLiteral("头像最大编号"));
-  EXPECT_EQ(picker->Edit1->geometry(), QRect(40, 328, 60, 21));
-  EXPECT_EQ(picker->Edit2->geometry(), QRect(94, 360, 50, 21));
+  EXPECT_EQ(Named<QLabel>(*picker, "Label22")->text(), QStringLiteral("转到"));
+  EXPECT_EQ(Named<QLabel>(*picker, "Label24")->text(), QStringLiteral("头像最大编号"));
+  EXPECT_EQ(Named<QLineEdit>(*picker, "Edit1")->geometry(), QRect(40, 328, 60, 21));
+  EXPECT_EQ(Named<QLineEdit>(*picker, "Edit2")->geometry(), QRect(94, 360, 50, 21));
 
-  for (int i = 0; i < TfrmPic::kCells; ++i) {
-    SCOPED_TRACE(i);
-    const QLabel* image = picker->Images[static_cast<std::size_t>(i)];
-    const QLabel* number = picker->Labels[static_cast<std::size_t>(i)];
-    EXPECT_EQ(image->objectName(), QStringLiteral("Image%1").arg(i + 1));
-    EXPECT_EQ(number->objectName(), QStringLiteral("Label%1").arg(i + 1));
-    EXPECT_EQ(image->size(), QSize(64, 80));
-    EXPECT_EQ(number->pos(), image->pos() + QPoint(24, 85));
-    EXPECT_EQ(number->font().pixelSize(), 14);
+  // Three rows of seven cells, 72 pixels apart, the number under the picture.
+  const int rows[] = {8, 112, 224};
+  for (int cell = 1; cell <= 21; ++cell) {
+    SCOPED_TRACE(cell);
+    const QPoint corner(8 + (cell - 1) % 7 * 72, rows[(cell - 1) / 7]);
+    EXPECT_EQ(Cell(*picker, cell)->geometry(), QRect(corner, QSize(64, 80)));
+    EXPECT_EQ(Number(*picker, cell)->pos(), corner + QPoint(24, 85));
+    EXPECT_EQ(Number(*picker, cell)->font().pixelSize(), 14);
   }
-  // The frame lies beneath every picture, the numberless picture above them.
-  const QObjectList& stack = panel->children();
-  EXPECT_LT(stack.indexOf(picker->Label23), stack.indexOf(picker->Images[0]));
-  EXPECT_GT(stack.indexOf(picker->imgEgg), stack.indexOf(picker->Images[20]));
-  EXPECT_EQ(picker->imgEgg->pixmap().toImage(), NoFacePicture().toImage());
+  // The frame shows around a cell's picture, not over it; the numberless
+  // picture covers the cell it stands in.
+  picker->show();
+  MouseMove(Cell(*picker, 1));
+  const QImage framed = picker->grab().toImage();
+  EXPECT_EQ(framed.pixel(10, 10), FaceMark(0));
+  EXPECT_EQ(framed.pixelColor(5, 5), QColor(0, 176, 0)) << "the frame's rim";
+  EXPECT_EQ(Egg(*picker)->pixmap().toImage(), NoFacePicture().toImage());
 }
 
 TEST_F(FacePickerWindow, FocusStartsInTheGoToFieldAndTabFollowsTheRows) {
@@ -100,30 +89,23 @@ TEST_F(FacePickerWindow, FocusStartsInTheGoToFieldAndTabFollowsTheRows) {
   picker->show();
   picker->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(picker.get()));
-  EXPECT_EQ(QApplication::focusWidget(), picker->Edit1);
-  const std::vector<QWidget*> order{picker->Button1, picker->Button5, picker->Button3, picker->Button4,
-                                    picker->Button6, picker->Edit2,   picker->Button9, picker->Button7,
-                                    picker->Button8, picker->Button2, picker->Edit1};
-  for (QWidget* next : order) {
+  EXPECT_EQ(QApplication::focusWidget(), Find(*picker, "Edit1"));
+  for (const char* next : {"Button1", "Button5", "Button3", "Button4", "Button6", "Edit2", "Button9", "Button7",
+                           "Button8", "Button2", "Edit1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), Find(*picker, next)) << next;
   }
 }
 
 TEST_F(FacePickerWindow, EachRunStateKeepsItsOwnValues) {
-  FacePickerRunState other;
   {
     auto picker = MakePicker(run);
-    picker->Edit2->setText(QStringLiteral("1000"));
-    picker->Button9Click();
-    picker->ImageClick(3);
+    Named<QLineEdit>(*picker, "Edit2")->setText(QStringLiteral("1000"));
+    Button(*picker, "Button9")->click();
   }
-  auto picker = MakePicker(other);
-  EXPECT_EQ(other.FaceLimit, 2013);  // computed afresh: nothing is shared between runs
-  EXPECT_EQ(other.PickedPosition, -1);
-  EXPECT_EQ(run.FaceLimit, 1001);
-  EXPECT_EQ(run.ArchiveFaceLimit, 2013);
-  EXPECT_EQ(run.PickedPosition, 2);
+  FacePickerRunState other;
+  EXPECT_EQ(LastOffered(*MakePicker(other)), 2012);  // computed afresh from the archives
+  EXPECT_EQ(LastOffered(*MakePicker(run)), 1000);
 }
 
 // The main window keeps the picker's values from one portrait click to the next.
@@ -132,25 +114,24 @@ TEST_F(FacePickerWindow, TheMainWindowKeepsTheLimitBetweenOpenings) {
   TempDir dir;
   WriteBytes(dir / "TPERSON.VMR", EmptyOfficerFile());
   TForm_Main& w = harness.Window();
-  w.OpenFaceArchives(QString::fromStdString((*root_ / "game").string()));
+  w.OpenFaceArchives(QString::fromStdString((*root_ / "game13").string()));
   w.OpenOfficerFile(QString::fromStdString((dir / "TPERSON.VMR").string()));
   OfficerList(w)->topLevelItem(0)->setSelected(true);
-  std::vector<int> lastPages;
+  std::vector<int> lastPages;  // the last face offered at each opening
   harness.modalAnswer = [&](QDialog* dialog) {
     auto* picker = dynamic_cast<TfrmPic*>(dialog);
     if (picker == nullptr) return static_cast<int>(QDialog::Rejected);
     if (lastPages.empty()) {
-      picker->Edit2->setText(QStringLiteral("1000"));
-      picker->Button9Click();
+      Named<QLineEdit>(*picker, "Edit2")->setText(QStringLiteral("1000"));
+      Button(*picker, "Button9")->click();
     }
-    picker->Button6Click();
-    lastPages.push_back(picker->FirstPosition);
-    picker->Button2Click();
+    lastPages.push_back(LastOffered(*picker));
+    Button(*picker, "Button2")->click();
     return picker->result();
   };
   w.Editor().Portrait().Image_FaceClick();
   w.Editor().Portrait().Image_FaceClick();
-  EXPECT_EQ(lastPages, (std::vector<int>{FaceIndex(1000) / 21 * 21, FaceIndex(1000) / 21 * 21}));
+  EXPECT_EQ(lastPages, (std::vector<int>{1000, 1000}));
 }
 
 }  // namespace

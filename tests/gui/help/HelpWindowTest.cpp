@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "gui/widgets/ClickLabel.h"
@@ -49,6 +51,13 @@ void MoveTo(QWidget* window, QPoint at) {
 void PressKey(QWidget* window, int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   QApplication::sendEvent(window, &press);
+}
+
+// A label or picture of the window by its object name; a missing one ends the test.
+ClickLabel* Named(QWidget& window, const char* name) {
+  auto* label = Find<ClickLabel>(window, name);
+  if (label == nullptr) throw std::runtime_error(std::string("no control named ") + name);
+  return label;
 }
 
 // A point of the bare surface: no picture and no label lies there.
@@ -92,15 +101,20 @@ class HelpWindowTest : public ::testing::Test {
     seam::SetWebAddressHook(nullptr);
   }
 
+  ClickLabel* Label(const char* name) const { return Named(*help, name); }
+  std::vector<ClickLabel*> Labels(std::initializer_list<const char*> names) const {
+    std::vector<ClickLabel*> labels;
+    for (const char* name : names) labels.push_back(Label(name));
+    return labels;
+  }
   // Every label whose click closes the window.
   std::vector<ClickLabel*> ClosingLabels() const {
-    TForm_Help& h = *help;
-    return {h.Label20, h.Label6, h.Label21, h.Label23, h.Label27, h.Label28, h.Label2, h.Label3, h.Label7,
-            h.Label8,  h.Label10, h.Label5, h.Label19, h.Label1, h.Label16, h.Label17, h.Label24, h.Label25, h.Label9};
+    return Labels({"Label20", "Label6", "Label21", "Label23", "Label27", "Label28", "Label2", "Label3", "Label7",
+                   "Label8", "Label10", "Label5", "Label19", "Label1", "Label16", "Label17", "Label24", "Label25",
+                   "Label9"});
   }
   std::vector<ClickLabel*> Pictures() const {
-    TForm_Help& h = *help;
-    return {h.Image1, h.Image2, h.Image3, h.Image4, h.Image5, h.Image6, h.Image7, h.Image8};
+    return Labels({"Image1", "Image2", "Image3", "Image4", "Image5", "Image6", "Image7", "Image8"});
   }
 
   std::unique_ptr<TForm_Help> help;
@@ -112,9 +126,9 @@ TEST_F(HelpWindowTest, WindowIsBorderlessSquareOnButtonFace) {
   EXPECT_EQ(help->objectName(), QStringLiteral("Form_Help"));
   EXPECT_EQ(help->size(), QSize(433, 433));
   EXPECT_TRUE(help->windowFlags().testFlag(Qt::FramelessWindowHint));
-  EXPECT_EQ(help->palette().color(QPalette::Window), help->palette().color(QPalette::Button));
-  EXPECT_TRUE(help->windowTitle().startsWith(QStringLiteral("欢迎使用")));
-  EXPECT_EQ(help->font().pixelSize(), 12);
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("欢迎使用 Velmora 武将登录器"));
+  const QImage shown = help->grab().toImage();
+  EXPECT_EQ(shown.pixelColor(kBareSurface), help->palette().color(QPalette::Button));
 }
 
 TEST_F(HelpWindowTest, PicturesFrameTheWindow) {
@@ -122,78 +136,77 @@ TEST_F(HelpWindowTest, PicturesFrameTheWindow) {
                                  {112, 0, 209, 9},   {112, 424, 209, 9}, {0, 112, 9, 209},   {424, 112, 9, 209}};
   const std::vector<ClickLabel*> pictures = Pictures();
   for (std::size_t i = 0; i < pictures.size(); ++i) {
-    SCOPED_TRACE(pictures[i]->objectName().toStdString());
-    EXPECT_EQ(pictures[i]->geometry(), boxes[i]);
-    EXPECT_TRUE(pictures[i]->hasScaledContents());
-    ASSERT_FALSE(pictures[i]->pixmap().isNull()) << "the picture's resource is missing";
-    EXPECT_EQ(pictures[i]->pixmap().size(), boxes[i].size());
+    EXPECT_EQ(pictures[i]->geometry(), boxes[i]) << pictures[i]->objectName().toStdString();
+  }
+  for (ClickLabel* picture : pictures) {
+    ASSERT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString() << ": the resource is missing";
+    EXPECT_EQ(picture->pixmap().size(), picture->size()) << picture->objectName().toStdString();
   }
 }
 
 TEST_F(HelpWindowTest, FixedLabelsHaveTheirTextsPlacesAndFonts) {
   struct Expected {
-    QLabel* label;
+    const char* name;
     QString text;
     QPoint at;
     int pixelSize;
     bool bold;
   };
-  TForm_Help& h = *help;
   const std::vector<Expected> table{
-      {h.Label20, QStringLiteral("欢迎您使用"), {176, 16}, 16, false},
-      {h.Label6, QStringLiteral("Velmora 武将登录器1.7.1"), {117, 40}, 16, true},
-      {h.Label21, QStringLiteral("本登录器来自"), {134, 80}, 12, false},
-      {h.Label23, QStringLiteral("论坛"), {278, 79}, 12, false},
-      {h.Label27, QStringLiteral("同时推出"), {192, 104}, 13, false},
-      {h.Label2, QStringLiteral("使用提示："), {32, 144}, 12, false},
-      {h.Label3, QStringLiteral("1、登录武将文件为  我的文档\\Orvane\\Velmora TC\\TPrsn\\TPERSON.VMR       "), {56, 160}, 12,
+      {"Label20", QStringLiteral("欢迎您使用"), {176, 16}, 16, false},
+      {"Label6", QStringLiteral("Velmora 武将登录器1.7.1"), {117, 40}, 16, true},
+      {"Label21", QStringLiteral("本登录器来自"), {134, 80}, 12, false},
+      {"Label23", QStringLiteral("论坛"), {278, 79}, 12, false},
+      {"Label27", QStringLiteral("同时推出"), {192, 104}, 13, false},
+      {"Label2", QStringLiteral("使用提示："), {32, 144}, 12, false},
+      {"Label3", QStringLiteral("1、登录武将文件为  我的文档\\Orvane\\Velmora TC\\TPrsn\\TPERSON.VMR       "), {56, 160}, 12,
        false},
-      {h.Label7, QStringLiteral("2、支持Velmora中文版，可以用简体输入法输入姓名、列传    "), {56, 176}, 12, false},
-      {h.Label8, QStringLiteral("3、可将日文版登录武将信息转换为中文，直接在中文版中继续使用    "), {56, 192}, 12, false},
-      {h.Label12, QStringLiteral("4、可修改隐藏属性     "), {56, 208}, 12, false},
-      {h.Label10, QStringLiteral("。。。单击或按任意键进入修改。。。"), {40, 232}, 20, true},
-      {h.Label5, QStringLiteral("更新版本下载以及建议、Bug 的提出    "), {112, 264}, 12, false},
-      {h.Label19, QStringLiteral("请到"), {72, 288}, 12, false},
-      {h.Label1, QStringLiteral("鸣谢："), {120, 314}, 12, false},
-      {h.Label16, QStringLiteral("整理资料及提供修改方法的 "), {144, 334}, 12, false},
-      {h.Label24, QStringLiteral("作者："), {130, 376}, 12, false},
-      {h.Label9, QStringLiteral("2004年11月2日"), {176, 408}, 12, false},
+      {"Label7", QStringLiteral("2、支持Velmora中文版，可以用简体输入法输入姓名、列传    "), {56, 176}, 12, false},
+      {"Label8", QStringLiteral("3、可将日文版登录武将信息转换为中文，直接在中文版中继续使用    "), {56, 192}, 12, false},
+      {"Label12", QStringLiteral("4、可修改隐藏属性     "), {56, 208}, 12, false},
+      {"Label10", QStringLiteral("。。。单击或按任意键进入修改。。。"), {40, 232}, 20, true},
+      {"Label5", QStringLiteral("更新版本下载以及建议、Bug 的提出    "), {112, 264}, 12, false},
+      {"Label19", QStringLiteral("请到"), {72, 288}, 12, false},
+      {"Label1", QStringLiteral("鸣谢："), {120, 314}, 12, false},
+      {"Label16", QStringLiteral("整理资料及提供修改方法的 "), {144, 334}, 12, false},
+      {"Label24", QStringLiteral("作者："), {130, 376}, 12, false},
+      {"Label9", QStringLiteral("2004年11月2日"), {176, 408}, 12, false},
   };
   for (const Expected& e : table) {
-    SCOPED_TRACE(e.label->objectName().toStdString());
-    EXPECT_EQ(e.label->text(), e.text);
-    EXPECT_EQ(e.label->pos(), e.at);
-    EXPECT_EQ(e.label->font().pixelSize(), e.pixelSize);
-    EXPECT_EQ(e.label->font().bold(), e.bold);
-    // trailing blanks widen the label with the text
-    EXPECT_GE(e.label->width(), e.label->fontMetrics().horizontalAdvance(e.text));
+    SCOPED_TRACE(e.name);
+    const ClickLabel* label = Label(e.name);
+    EXPECT_EQ(label->text(), e.text);
+    EXPECT_EQ(label->pos(), e.at);
+    EXPECT_EQ(label->font().pixelSize(), e.pixelSize);
+    EXPECT_EQ(label->font().bold(), e.bold);
   }
-  EXPECT_EQ(h.Label6->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_EQ(h.Label10->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+  EXPECT_EQ(Label("Label6")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(Label("Label10")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
 }
 
 TEST_F(HelpWindowTest, CreditLabelsStandInTheirPlacesWithTheirColours) {
-  TForm_Help& h = *help;
-  EXPECT_EQ(h.Label22->pos(), QPoint(210, 77));
-  EXPECT_EQ(h.Label22->font().pixelSize(), 16);
-  EXPECT_EQ(h.Label28->pos(), QPoint(110, 121));
-  EXPECT_EQ(h.Label28->font().pixelSize(), 14);
-  EXPECT_EQ(h.Label28->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_EQ(h.Label13->pos(), QPoint(104, 288));
-  EXPECT_EQ(h.Label13->font().pixelSize(), 12);
-  EXPECT_TRUE(h.Label13->text().contains(TForm_Help::ForumAddress().host()));
-  EXPECT_EQ(h.Label17->pos(), QPoint(136, 352));
-  EXPECT_EQ(h.Label17->palette().color(QPalette::WindowText), kBlue);
-  EXPECT_EQ(h.Label25->pos(), QPoint(170, 374));
-  EXPECT_TRUE(h.Label25->font().bold());
-  EXPECT_EQ(h.Label25->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-  EXPECT_EQ(h.Label11->pos(), QPoint(250, 374));
-  EXPECT_EQ(h.Label11->palette().color(QPalette::WindowText), kBlue);
-  for (QLabel* credit : {h.Label22, h.Label28, h.Label13, h.Label17, h.Label25, h.Label11}) {
-    EXPECT_FALSE(credit->text().trimmed().isEmpty()) << credit->objectName().toStdString();
-  }
-  ExpectRestingLink(h.Label22);
-  ExpectRestingLink(h.Label13);
+  EXPECT_EQ(Label("Label22")->text(), QStringLiteral("维摩之家"));
+  EXPECT_EQ(Label("Label22")->pos(), QPoint(210, 77));
+  EXPECT_EQ(Label("Label22")->font().pixelSize(), 16);
+  EXPECT_EQ(Label("Label28")->text(), QStringLiteral("Velmora 城市登录器 1.0 测试版"));
+  EXPECT_EQ(Label("Label28")->pos(), QPoint(110, 121));
+  EXPECT_EQ(Label("Label28")->font().pixelSize(), 14);
+  EXPECT_EQ(Label("Label28")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  EXPECT_EQ(Label("Label13")->text(), QStringLiteral("维摩之家(http://velmedit.example/)Velmora版"));
+  EXPECT_EQ(Label("Label13")->pos(), QPoint(104, 288));
+  EXPECT_EQ(Label("Label13")->font().pixelSize(), 12);
+  EXPECT_EQ(Label("Label17")->text(), QStringLiteral("石头、青梅、云中客、老树"));
+  EXPECT_EQ(Label("Label17")->pos(), QPoint(136, 352));
+  EXPECT_EQ(Label("Label17")->palette().color(QPalette::WindowText), kBlue);
+  EXPECT_EQ(Label("Label25")->text(), QStringLiteral("墨砚生"));
+  EXPECT_EQ(Label("Label25")->pos(), QPoint(170, 374));
+  EXPECT_TRUE(Label("Label25")->font().bold());
+  EXPECT_EQ(Label("Label25")->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+  EXPECT_EQ(Label("Label11")->text(), QStringLiteral("砚台"));
+  EXPECT_EQ(Label("Label11")->pos(), QPoint(250, 374));
+  EXPECT_EQ(Label("Label11")->palette().color(QPalette::WindowText), kBlue);
+  ExpectRestingLink(Label("Label22"));
+  ExpectRestingLink(Label("Label13"));
 }
 
 TEST_F(HelpWindowTest, ClickOnTheSurfaceClosesTheWindow) {
@@ -214,7 +227,7 @@ TEST_F(HelpWindowTest, ClickOnEveryPictureAndPlainLabelClosesTheWindow) {
 }
 
 TEST_F(HelpWindowTest, ClickOnUsageNoteFourDoesNothing) {
-  ClickOn(help.get(), help->Label12);
+  ClickOn(help.get(), Label("Label12"));
   EXPECT_TRUE(help->isVisible());
   EXPECT_TRUE(messages.empty());
 }
@@ -239,39 +252,37 @@ TEST_F(HelpWindowTest, CharacterKeysCloseTheWindowOthersDoNot) {
 }
 
 TEST_F(HelpWindowTest, LinksTurnGreenAndUnderlinedOnHoverAndBlueOverTheSurface) {
-  TForm_Help& h = *help;
-  MoveTo(help.get(), h.Label22->geometry().center());
-  ExpectHoveredLink(h.Label22);
-  ExpectRestingLink(h.Label13);
+  ClickLabel* forum = Label("Label22");
+  ClickLabel* address = Label("Label13");
+  MoveTo(help.get(), forum->geometry().center());
+  ExpectHoveredLink(forum);
+  ExpectRestingLink(address);
 
-  MoveTo(help.get(), h.Label13->geometry().center());
-  ExpectHoveredLink(h.Label13);
-  ExpectHoveredLink(h.Label22);  // only the bare surface turns them back
+  MoveTo(help.get(), address->geometry().center());
+  ExpectHoveredLink(address);
+  ExpectHoveredLink(forum);  // only the bare surface turns them back
 
-  MoveTo(help.get(), h.Label20->geometry().center());
-  MoveTo(help.get(), h.Image1->geometry().center());
-  ExpectHoveredLink(h.Label22);
-  ExpectHoveredLink(h.Label13);
+  MoveTo(help.get(), Label("Label20")->geometry().center());
+  MoveTo(help.get(), Label("Image1")->geometry().center());
+  ExpectHoveredLink(forum);
+  ExpectHoveredLink(address);
 
   MoveTo(help.get(), kBareSurface);
-  ExpectRestingLink(h.Label22);
-  ExpectRestingLink(h.Label13);
-  EXPECT_EQ(h.Label22->font().pixelSize(), 16);
-  EXPECT_EQ(h.Label13->font().pixelSize(), 12);
+  ExpectRestingLink(forum);
+  ExpectRestingLink(address);
+  EXPECT_EQ(forum->font().pixelSize(), 16);
+  EXPECT_EQ(address->font().pixelSize(), 12);
 }
 
 TEST_F(HelpWindowTest, LinkClickOpensTheForumAndLeavesTheWindowOpen) {
-  for (ClickLabel* link : {help->Label22, help->Label13}) {
+  for (ClickLabel* link : Labels({"Label22", "Label13"})) {
     MoveTo(help.get(), link->geometry().center());
     ClickOn(help.get(), link);
     EXPECT_TRUE(help->isVisible()) << link->objectName().toStdString();
     ExpectHoveredLink(link);
   }
-  ASSERT_EQ(opened.size(), 2u);
-  EXPECT_EQ(opened[0], TForm_Help::ForumAddress());
-  EXPECT_EQ(opened[1], TForm_Help::ForumAddress());
-  EXPECT_TRUE(opened[0].isValid());
-  EXPECT_EQ(opened[0].scheme(), QStringLiteral("http"));
+  const QUrl forum(QStringLiteral("http://velmedit.example/"));
+  EXPECT_EQ(opened, (std::vector<QUrl>{forum, forum}));
 }
 
 TEST_F(HelpWindowTest, AuthorClickShowsTheReminderThenCloses) {
@@ -280,7 +291,7 @@ TEST_F(HelpWindowTest, AuthorClickShowsTheReminderThenCloses) {
     visibleWhileBoxShown = help->isVisible();
     messages.push_back(m);
   });
-  ClickOn(help.get(), help->Label11);
+  ClickOn(help.get(), Label("Label11"));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].caption, QStringLiteral("提醒"));
   EXPECT_EQ(messages[0].text, QStringLiteral("台湾是中国不可分割的一部分\n钓鱼岛是中国固有领土\n"));
@@ -328,9 +339,9 @@ TEST(WelcomeScreen, ModalShowingEndsOnAClick) {
   auto welcome = std::make_unique<TForm_Help>();
   bool openAfterLabel12 = false;
   const bool timedOut = RunWelcome(welcome.get(), [&] {
-    ClickOn(welcome.get(), welcome->Label12);
+    ClickOn(welcome.get(), Named(*welcome, "Label12"));
     openAfterLabel12 = welcome->isVisible();
-    ClickOn(welcome.get(), welcome->Label10);
+    ClickOn(welcome.get(), Named(*welcome, "Label10"));
   });
   EXPECT_TRUE(openAfterLabel12);
   EXPECT_FALSE(timedOut);
@@ -345,13 +356,13 @@ TEST(HelpMenu, EachShowingIsAFreshWindowWithRestingLinks) {
     EXPECT_NE(help, nullptr);
     if (!help) return static_cast<int>(QDialog::Rejected);
     EXPECT_EQ(help->parentWidget(), &main);
-    ExpectRestingLink(help->Label22);
-    ExpectRestingLink(help->Label13);
+    ExpectRestingLink(Named(*help, "Label22"));
+    ExpectRestingLink(Named(*help, "Label13"));
     help->show();
-    MoveTo(help, help->Label22->geometry().center());  // leave a link hovered
-    ExpectHoveredLink(help->Label22);
+    MoveTo(help, Named(*help, "Label22")->geometry().center());  // leave a link hovered
+    ExpectHoveredLink(Named(*help, "Label22"));
     shown.emplace_back(help);
-    help->FormClick();
+    ClickAt(help, kBareSurface);
     return static_cast<int>(QDialog::Rejected);
   };
   Action(main, "Menu_Help")->trigger();
