@@ -11,7 +11,7 @@ CMAKE_FLAGS  = -G Ninja -Wno-dev
 # The three builds of `make test` (the plain one serves `make run` too) refuse any warning.
 TEST_FLAGS   = -DVELM_WERROR=ON
 
-.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package
+.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package mingw-check
 
 deps:
 	@bash tools/install-deps.sh
@@ -44,7 +44,13 @@ demo: build
 run: demo
 	cd $(BUILD)/demo && ../src/velmedit TPERSON.VMR
 
+# Every source of src/ through MinGW-w64, syntax only: the Windows branches
+# compile too. Takes its flags and uic's headers from the plain build.
+mingw-check: build
+	@JOBS=$(JOBS) bash tools/mingw-syntax-check.sh $(BUILD)
+
 test: build build-clang build-asan
+	@JOBS=$(JOBS) bash tools/mingw-syntax-check.sh $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(CLANG_BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp:print_suppressions=0 ctest --output-on-failure -j $(JOBS)
