@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/check/ConsistencyCheck.h"
+#include "core/document/OfficerDocument.h"
 #include "core/convert/Jislib.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
@@ -63,8 +64,9 @@ int Export(const QStringList& arguments, std::ostream& out) {
   const ExchangeFormat format = FormatOf(files[1]);
   const std::vector<int> chosen = parser.isSet(QStringLiteral("slots")) ? ParseSlotList(parser.value(QStringLiteral("slots")))
                                                                         : std::vector<int>{};
-  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
-  const ExchangeDocument document = ExportDocument(head, chosen);
+  OfficerDocument officers;
+  officers.Open(files[0]);
+  const ExchangeDocument document = officers.Export(chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
   out << "已导出 " << document.officers.size() << " 位武将到 " << files[1].toStdString() << "\n";
   return kExitOk;
@@ -75,10 +77,11 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   parser.addOption({QStringLiteral("dry-run"), QString()});
   const QStringList files = Positionals(parser, arguments, 2);
   const ExchangeFormat format = FormatOf(files[1]);
-  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
+  OfficerDocument officers;
+  officers.Open(files[0]);
   const ExchangeReadResult read = ReadExchangeFile(files[1], format);
   ImportDecision decision;
-  if (read.Ok()) decision = DecideImport(read.document, head);
+  if (read.Ok()) decision = officers.DecideImport(read.document);
   const std::vector<ExchangeError>& errors = read.Ok() ? decision.errors : read.errors;
   if (!errors.empty()) {
     for (const ExchangeError& error : errors) err << FormatExchangeError(error) << "\n";
@@ -86,12 +89,17 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     return kExitFindings;
   }
   for (const FieldChange& change : decision.changes.changes) out << FormatChange(change) << "\n";
+  const OfficerTable after = TableOfHead(decision.changes.after);
+  for (const Finding& note : decision.notes) out << FormatFinding(note, after) << "\n";
   if (decision.changes.Empty()) {
     out << "没有要改变的内容\n";
   } else if (parser.isSet(QStringLiteral("dry-run"))) {
     out << "试运行：" << decision.changes.changes.size() << " 处改变，文件没有改变\n";
   } else {
-    SaveOfficerFileHead(PathOf(files[0]), decision.changes.after);
+    // Saved as the window saves: the file's header and preserved bytes
+    // stay, every slot with a type gets its save mark.
+    officers.ApplyImport(decision);
+    officers.Save();
     out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
         << BackupPathFor(PathOf(files[0])).string() << "\n";
   }
@@ -109,19 +117,20 @@ int Check(const QStringList& arguments, std::ostream& out) {
   FaceArchivePair archives;
   if (!game.isEmpty()) archives.Open(game);
   const std::vector<Finding> findings = CheckOfficerFile(head, &archives);
+  const OfficerTable table = TableOfHead(head);
   if (parser.isSet(QStringLiteral("json"))) {
     QJsonArray list;
     for (const Finding& f : findings) {
       list.append(QJsonObject{{QStringLiteral("slot"), f.slot},
                               {QStringLiteral("number"), f.slot + kFirstNewOfficer},
-                              {QStringLiteral("field"), QString::fromStdString(f.field)},
-                              {QStringLiteral("kind"), QString::fromStdString(f.kind)},
-                              {QStringLiteral("severity"), f.warning ? QStringLiteral("warning") : QStringLiteral("finding")},
+                              {QStringLiteral("field"), f.field ? QString::fromUtf8(f.field->key) : QString()},
+                              {QStringLiteral("kind"), QString::fromUtf8(f.kind)},
+                              {QStringLiteral("severity"), f.suspicious ? QStringLiteral("warning") : QStringLiteral("finding")},
                               {QStringLiteral("message"), QString::fromStdString(f.message)}});
     }
     out << QJsonDocument(QJsonObject{{QStringLiteral("findings"), list}}).toJson().toStdString();
   } else {
-    for (const Finding& f : findings) out << FormatFinding(f) << "\n";
+    for (const Finding& f : findings) out << FormatFinding(f, table) << "\n";
     out << (findings.empty() ? std::string("没有发现问题") : "发现 " + std::to_string(findings.size()) + " 处问题") << "\n";
   }
   return findings.empty() ? kExitOk : kExitFindings;

@@ -11,7 +11,7 @@
 #include <array>
 
 #include "core/document/OfficerDocument.h"
-#include "core/editor/EditorFields.h"
+#include "core/officers/OfficerFields.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/OfficerListPanel.h"

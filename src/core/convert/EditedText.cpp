@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
 
 namespace {
@@ -21,11 +22,6 @@ std::vector<std::string_view> Characters(std::string_view text) {
   return characters;
 }
 
-bool IsBig5Code(std::uint16_t code) {
-  const unsigned lead = code & 0xFF, trail = code >> 8;
-  return lead >= 0x81 && lead <= 0xFE && ((trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE));
-}
-
 // The Big5 bytes of one new character, or nothing when Big5 cannot hold it.
 bool ConvertCharacter(std::string_view gbk, std::string& out) {
   const auto lead = static_cast<unsigned char>(gbk[0]);
@@ -35,7 +31,7 @@ bool ConvertCharacter(std::string_view gbk, std::string& out) {
   }
   if (gbk.size() != 2) return false;
   const std::uint16_t big5 = GbkToBig5Code(static_cast<std::uint16_t>(lead | static_cast<unsigned char>(gbk[1]) << 8));
-  if (big5 == 0x3F3F || !IsBig5Code(big5)) return false;
+  if (big5 == 0x3F3F || !IsBig5Form(big5)) return false;
   out += static_cast<char>(big5 & 0xFF);
   out += static_cast<char>(big5 >> 8);
   return true;

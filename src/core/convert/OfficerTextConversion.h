@@ -4,7 +4,7 @@
 // fields; names are GBK bytes.
 #include <string>
 
-#include "core/editor/ShownTextSet.h"
+#include "core/convert/ShownTextSet.h"
 #include "core/officers/OfficerRecord.h"
 
 // Converts each of Xing, Ming, Zi and Story that was written by the Japanese

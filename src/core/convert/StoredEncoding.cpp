@@ -1,33 +1,14 @@
 #include "core/convert/StoredEncoding.h"
 
 #include <cstdint>
-#include <functional>
 
+#include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
 
 namespace {
 
 std::uint16_t CodeAt(std::string_view text, std::size_t i) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(text[i]) | static_cast<unsigned char>(text[i + 1]) << 8);
-}
-
-bool Big5Trail(unsigned trail) { return (trail >= 0x40 && trail <= 0x7E) || (trail >= 0xA1 && trail <= 0xFE); }
-
-// Walks the text as Big5; calls `code` for each two-byte code. False when the
-// bytes are not valid Big5.
-bool WalkBig5(std::string_view text, const std::function<void(std::uint16_t)>& code) {
-  for (std::size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead <= 0x7F) {
-      ++i;
-      continue;
-    }
-    if (lead < 0xA1 || lead == 0xFF || i + 1 == text.size()) return false;
-    if (!Big5Trail(static_cast<unsigned char>(text[i + 1]))) return false;
-    code(CodeAt(text, i));
-    i += 2;
-  }
-  return true;
 }
 
 // True when the text is valid Shift-JIS and the table knows every code.
@@ -52,7 +33,7 @@ bool KnownShiftJis(std::string_view text) {
 StoredEncoding StoredEncodingOf(std::string_view text) {
   text = text.substr(0, text.find('\0'));
   bool allDefined = true;
-  if (!WalkBig5(text, [&](std::uint16_t code) { allDefined = allDefined && Big5ToGbkCode(code) != 0; })) {
+  if (!WalkBig5(text, [&](std::uint16_t code) { allDefined = allDefined && Big5Defines(code); })) {
     return StoredEncoding::ShiftJis;
   }
   if (allDefined) return StoredEncoding::Big5;

@@ -11,9 +11,10 @@ void OfficerDocument::Open(const QString& path) {
   // Read first: a file that cannot be loaded leaves the open file and the
   // table as they were, so a later save cannot write the previous officers
   // into it.
-  const OfficerTable loaded = LoadOfficerFile(path.toStdU16String());
+  std::vector<unsigned char> head = LoadOfficerFileHead(path.toStdU16String());
   filePath_ = path;
-  table_ = loaded;
+  table_ = TableOfHead(head);
+  head_ = std::move(head);
   currentSlot_ = 0;
   hasShownOfficer_ = false;
   slotVisible_.fill(true);
@@ -25,8 +26,42 @@ void OfficerDocument::Open(const QString& path) {
 void OfficerDocument::Reload() { Open(filePath_); }
 
 void OfficerDocument::Save() {
-  SaveOfficerFile(filePath_.toStdU16String(), table_);
+  head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_);
   SetModified(false);
+}
+
+std::vector<unsigned char> OfficerDocument::CurrentHead() const {
+  std::vector<unsigned char> head = head_;
+  head.resize(kOfficerFileSize, 0);
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    unsigned char* record = head.data() + kHeaderSize + s * kRecordSize;
+    const unsigned char mark = record[kSaveMarkOffset];
+    EncodeRecordInPlace(table_[s], record);
+    record[kSaveMarkOffset] = mark;
+  }
+  return head;
+}
+
+ExchangeDocument OfficerDocument::Export(const std::vector<int>& onlySlots) const {
+  return ExportDocument(CurrentHead(), onlySlots);
+}
+
+ImportDecision OfficerDocument::DecideImport(const ExchangeDocument& document) const {
+  return ::DecideImport(document, CurrentHead(), true);
+}
+
+void OfficerDocument::ApplyImport(const ImportDecision& decision) {
+  if (!decision.Accepted() || decision.changes.after.size() < kOfficerFileSize) return;
+  const OfficerTable after = TableOfHead(decision.changes.after);
+  for (const int slot : decision.changes.ChangedSlots()) Change(slot, after[static_cast<std::size_t>(slot)]);
+}
+
+void OfficerDocument::Change(int slot, const OfficerRecord& record) {
+  OfficerRecord& stored = table_[static_cast<std::size_t>(slot)];
+  if (stored == record) return;
+  stored = record;
+  SetModified(true);
+  emit recordChanged(slot);
 }
 
 void OfficerDocument::SelectSlot(int slot) {
@@ -44,23 +79,13 @@ PanelValues OfficerDocument::ShowCurrent() {
 
 void OfficerDocument::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !IsSlot(currentSlot_)) return;
-  OfficerRecord& record = table_[static_cast<std::size_t>(currentSlot_)];
-  const OfficerRecord before = record;
-  try {
-    ConfirmIntoRecord(panel, shownTexts_, record);
-  } catch (...) {
-    // A bad number stops the confirmation with the fields before it stored.
-    if (!(record == before)) SetModified(true);
-    throw;
-  }
-  SetModified(true);
+  OfficerRecord record = Record(currentSlot_);
+  ConfirmIntoRecord(panel, shownTexts_, record);  // throws before anything changes
+  Change(currentSlot_, record);
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record) {
-  if (!IsSlot(slot)) return;
-  table_[static_cast<std::size_t>(slot)] = record;
-  SetModified(true);
-  emit recordReplaced(slot);
+  if (IsSlot(slot)) Change(slot, record);
 }
 
 void OfficerDocument::Search(const std::array<std::string, 5>& texts) {
@@ -94,21 +119,23 @@ std::vector<int> OfficerDocument::SortedSlots(const std::vector<int>& listed) co
 
 void OfficerDocument::ConvertCurrent() {
   if (!IsSlot(currentSlot_)) return;
-  if (ConvertOfficerTexts(table_[static_cast<std::size_t>(currentSlot_)])) SetModified(true);
+  OfficerRecord record = Record(currentSlot_);
+  if (ConvertOfficerTexts(record)) Change(currentSlot_, record);
 }
 
 OfficerDocument::ConversionCount OfficerDocument::ConvertAll() {
   ConversionCount count;
-  for (OfficerRecord& record : table_) {
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
+    OfficerRecord record = Record(slot);
     const bool hasTexts = !record.Xing.Text().empty() || !record.Ming.Text().empty() || !record.Zi.Text().empty() ||
                           !record.Story.Text().empty();
     if (ConvertOfficerTexts(record)) {
       ++count.converted;
+      Change(slot, record);
     } else if (hasTexts) {
       ++count.alreadyChinese;
     }
   }
-  if (count.converted > 0) SetModified(true);
   return count;
 }
 

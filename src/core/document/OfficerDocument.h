@@ -13,7 +13,9 @@
 #include <vector>
 
 #include "core/editor/PanelValues.h"
-#include "core/editor/ShownTextSet.h"
+#include "core/exchange/ExchangeDocument.h"
+#include "core/exchange/ExchangeImport.h"
+#include "core/convert/ShownTextSet.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/OfficerRecord.h"
 
@@ -36,6 +38,9 @@ class OfficerDocument : public QObject {
   SortState Sort() const { return sort_; }
   const ShownTextSet& ShownTexts() const { return shownTexts_; }
   bool IsModified() const { return modified_; }
+  // The file's first 28,604 bytes with the table over them: what a save
+  // would write, save marks aside. Needs no file on disk.
+  std::vector<unsigned char> CurrentHead() const;
 
   static bool IsSlot(int slot) { return slot >= 0 && slot < static_cast<int>(kSlotCount); }
 
@@ -47,8 +52,20 @@ class OfficerDocument : public QObject {
   void Open(const QString& path);
   // Open() of the open file; HasFile() must hold.
   void Reload();
-  // Saves the table into the open file after backing it up; HasFile() must hold.
+  // Saves the table into the open file after backing it up; HasFile() must
+  // hold. A file that is no longer there is written anew from the bytes
+  // read at open.
   void Save();
+
+  // --- exchange files ----------------------------------------------------------
+  // The current table's officers (all when `onlySlots` is empty).
+  ExchangeDocument Export(const std::vector<int>& onlySlots = {}) const;
+  // What an exchange document would change in the current table; nothing
+  // changes yet. The header and preserved bytes stay the file's.
+  ImportDecision DecideImport(const ExchangeDocument& document) const;
+  // Takes the changed slots of an accepted decision into the table as
+  // confirmed, unsaved changes.
+  void ApplyImport(const ImportDecision& decision);
 
   // --- the panel --------------------------------------------------------------
   // The list selected the row of `slot`: it becomes the current slot.
@@ -56,9 +73,9 @@ class OfficerDocument : public QObject {
   // What the panel shows for the current slot; its texts become the texts
   // last shown.
   PanelValues ShowCurrent();
-  // Writes the panel into the current slot. Before any officer has been shown
-  // it writes nothing. A number that is not an integer throws ConvertError
-  // with the fields before it already stored.
+  // Writes the panel into the current slot, all or nothing: an impossible
+  // value throws ImpossibleValue and nothing of the slot changes. Before any
+  // officer has been shown it writes nothing.
   void Confirm(const PanelValues& panel);
 
   // Puts a whole record into a slot as a confirmed, unsaved change.
@@ -91,8 +108,8 @@ class OfficerDocument : public QObject {
  signals:
   // Open or reload: every slot may differ; the list is filled again.
   void tableReplaced();
-  // A whole record was put into a slot from outside the panel.
-  void recordReplaced(int slot);
+  // The record of a slot changed (a confirmation, a conversion, an import).
+  void recordChanged(int slot);
   // A search chose other slots for the list.
   void visibleSlotsChanged();
   // The list selected the row of a slot, now the current one.
@@ -101,8 +118,11 @@ class OfficerDocument : public QObject {
 
  private:
   void SetModified(bool modified);
+  // Puts a record into a slot; signals and marks the table when it differs.
+  void Change(int slot, const OfficerRecord& record);
 
   QString filePath_;
+  std::vector<unsigned char> head_;  // the file's first 28,604 bytes as read or last saved
   OfficerTable table_{};
   int currentSlot_ = 0;
   bool hasShownOfficer_ = false;

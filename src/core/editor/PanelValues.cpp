@@ -1,26 +1,25 @@
 #include "core/editor/PanelValues.h"
 
+#include <algorithm>
 #include <optional>
-#include <stdexcept>
 
-#include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/officers/IntegerText.h"
 
+int EnumerationIndex(const OfficerField& field, unsigned value) {
+  return value < field.items.size() ? static_cast<int>(value) : -1;
+}
+
 PanelValues PanelFromRecord(const OfficerRecord& record) {
   PanelValues panel;
-  const auto& enumerations = Enumerations();
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
-    panel.enumerations[i] = EnumerationIndex(enumerations[i], record.*enumerations[i].field);
+    panel.enumerations[i] = EnumerationIndex(*Enumerations()[i], FieldValue(record, *Enumerations()[i]));
   }
-  const auto& numbers = NumberFields();
-  for (std::size_t i = 0; i < kNumberFieldCount; ++i) {
-    const unsigned value = numbers[i].wide ? record.*numbers[i].wide : record.*numbers[i].narrow;
-    panel.numbers[i] = std::to_string(value);
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) panel.numbers[i] = std::to_string(FieldValue(record, *NumberFields()[i]));
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) {
+    panel.relationships[i] = static_cast<std::uint16_t>(FieldValue(record, *Relationships()[i]));
   }
-  const auto& relationships = Relationships();
-  for (std::size_t i = 0; i < kRelationshipCount; ++i) panel.relationships[i] = record.*relationships[i].field;
   panel.xing = Big5ToGbk(record.Xing.Text());
   panel.ming = Big5ToGbk(record.Ming.Text());
   panel.zi = Big5ToGbk(record.Zi.Text());
@@ -32,64 +31,47 @@ PanelValues PanelFromRecord(const OfficerRecord& record) {
 
 namespace {
 
-// The bytes an edited text is stored as, decided before anything of the
-// record changes; nullopt for a text the player left alone.
-template <std::size_t Width>
-std::optional<std::string> DecideEditedText(const std::string& text, const std::string& shown, const TextField<Width>& field,
-                                            const char* caption) {
-  if (text == shown) return std::nullopt;
-  // No byte budget here: a text too long for the field is cut by the write,
-  // which keeps what fits, never half a character.
-  EditedTextResult result = StoreEditedText(shown, field.Text(), text, std::string::npos);
-  if (!result.unstorable.empty()) {
-    throw UnstorableTextError(std::string(caption) + "：无法以繁体中文(Big5)保存的字：" +
-                              FromGbk(JoinCharacters(result.unstorable)).toStdString());
+unsigned NumberOfBox(const OfficerField& field, const std::string& text) {
+  std::int32_t value = 0;
+  try {
+    value = ParseInteger(text);
+  } catch (const ConvertError& e) {
+    throw ImpossibleValue(field, ImpossibleValue::Unlabelled{e.what()});
   }
-  return result.big5;
+  if (auto problem = NumberProblem(field, value)) throw ImpossibleValue(field, *problem);
+  return static_cast<unsigned>(value);
 }
 
-template <std::size_t Width>
-void WriteIfEdited(const std::optional<std::string>& big5, TextField<Width>& field) {
-  if (big5) field.Write(*big5);
+// Writes an edited text into the record's field when it differs from what
+// the player was shown (GBK bytes); the rule of values decides its bytes.
+void PutEditedText(OfficerRecord& record, std::string_view control, const std::string& typed, const std::string& shown) {
+  if (typed == shown) return;
+  const OfficerField& field = FieldByControl(control);
+  const TextDecision decision = DecideText(field, FromGbk(typed), FieldText(record, field));
+  if (decision.problem) throw ImpossibleValue(field, *decision.problem);
+  const std::span<std::uint8_t> bytes = FieldBytesOf(record, field);
+  std::copy(decision.bytes.begin(), decision.bytes.end(), bytes.begin());
+  bytes[decision.bytes.size()] = 0;  // the later bytes stay
 }
 
 }  // namespace
 
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record) {
-  // Every edited text is decided first: one that Big5 cannot store stops the
-  // confirmation before anything of the slot changes.
-  const auto xing = DecideEditedText(panel.xing, shown.Xing, record.Xing, "姓");
-  const auto ming = DecideEditedText(panel.ming, shown.Ming, record.Ming, "名");
-  const auto zi = DecideEditedText(panel.zi, shown.Zi, record.Zi, "字");
-  const auto story = DecideEditedText(panel.story, shown.Story, record.Story, "列传");
-
-  const auto& enumerations = Enumerations();
+  OfficerRecord next = record;
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
-    record.*enumerations[i].field = static_cast<std::uint8_t>(panel.enumerations[i]);
+    SetFieldValue(next, *Enumerations()[i], static_cast<std::uint8_t>(panel.enumerations[i]));
   }
-
-  const auto& numbers = NumberFields();
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) {
-    if (panel.numbers[i].empty()) continue;
-    const auto bits = static_cast<std::uint32_t>(ParseInteger(panel.numbers[i]));
-    if (numbers[i].wide) {
-      record.*numbers[i].wide = static_cast<std::uint16_t>(bits);
-    } else {
-      record.*numbers[i].narrow = static_cast<std::uint8_t>(bits);
-    }
+    if (panel.numbers[i].empty()) continue;  // an empty box keeps the stored value
+    SetFieldValue(next, *NumberFields()[i], NumberOfBox(*NumberFields()[i], panel.numbers[i]));
   }
-
-  const auto& relationships = Relationships();
-  for (std::size_t i = 0; i < kRelationshipCount; ++i) record.*relationships[i].field = panel.relationships[i];
-
-  WriteIfEdited(xing, record.Xing);
-  WriteIfEdited(ming, record.Ming);
-  WriteIfEdited(zi, record.Zi);
-  // The reading is rewritten every time. Writing back the text the field
-  // already holds changes nothing, except for a reading that fills all
-  // eleven bytes without a terminator, which is kept whole.
-  if (panel.yin != record.Yin.Text()) record.Yin.Write(panel.yin);
-  WriteIfEdited(story, record.Story);
-
-  record.Skills = SkillsFromBoxes(panel.skills);
+  for (std::size_t i = 0; i < kRelationshipCount; ++i) SetFieldValue(next, *Relationships()[i], panel.relationships[i]);
+  PutEditedText(next, "Edit_Xing", panel.xing, shown.Xing);
+  PutEditedText(next, "Edit_Ming", panel.ming, shown.Ming);
+  PutEditedText(next, "Edit_Zi", panel.zi, shown.Zi);
+  // The reading is compared with what is stored, not with what was shown.
+  PutEditedText(next, "Edit_Yin", panel.yin, record.Yin.Text());
+  PutEditedText(next, "Memo_Story", panel.story, shown.Story);
+  next.Skills = SkillsFromBoxes(panel.skills);
+  record = next;
 }

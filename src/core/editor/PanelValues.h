@@ -4,11 +4,11 @@
 // controls, and what confirming writes back.
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
-#include "core/editor/EditorFields.h"
-#include "core/editor/ShownTextSet.h"
+#include "core/check/ValueRules.h"
+#include "core/convert/ShownTextSet.h"
+#include "core/officers/OfficerFields.h"
 #include "core/officers/OfficerRecord.h"
 
 struct PanelValues {
@@ -27,31 +27,27 @@ struct PanelValues {
   bool operator==(const PanelValues&) const = default;
 };
 
+// The picker index a stored enumeration value selects: -1 (no selection) for
+// a value outside the item list.
+int EnumerationIndex(const OfficerField& field, unsigned value);
+
 // What the panel shows for a record: enumeration values outside their list
 // give no selection, numbers are unsigned decimal, names and biography are
 // Big5ToGbk of copies (the record is not touched), the reading as stored.
 PanelValues PanelFromRecord(const OfficerRecord& record);
 
-// An edited text that the file cannot hold (a character without a Big5
-// form); the message (UTF-8) names the field and the characters.
-class UnstorableTextError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Writes the panel into the record, in this order: enumerations (no selection
-// stores 0xFF), numbers (empty keeps the stored value, otherwise the low 16
-// or 8 bits of the integer), relationships, the names that differ from the
-// texts last shown, the reading, the biography if it
-// differs, the skills (positions without a box cleared).
-//
-// A number text that is not an integer throws ConvertError; everything before
-// that field is already stored and nothing after it is.
-//
-// An edited text keeps the stored bytes of every character the player left
-// alone; only new characters go through GbkToBig5. Before anything is
-// written, an edited text with a character Big5 lacks throws
-// UnstorableTextError and the record stays as it was.
-// A text is written with one zero byte from the field's start, keeping the
-// later bytes, and never longer than the field's width minus the terminator.
+// Writes the panel into the record, all or nothing. Every value is read and
+// checked first, in the panel's order (enumerations, numbers, relationships,
+// names, reading, biography); the first impossible one throws
+// ImpossibleValue naming its field, and the record stays as it was:
+//  - a number text that is not an integer: "'abc' is not a valid integer
+//    value"; one beyond the field's width or negative: "统率：70000 超出范围
+//    0–65535"; an empty number box keeps the stored value;
+//  - a name or biography that differs from the text last shown, or a
+//    reading that differs from the stored one, and that the rule of values
+//    refuses (a character Big5 lacks, a control character, ...).
+// Otherwise: enumerations (no selection stores 0xFF), numbers, relationships,
+// the edited texts (characters left alone keep their stored bytes; one zero
+// byte after the text, the field's later bytes kept), the skills (positions
+// without a box cleared).
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record);

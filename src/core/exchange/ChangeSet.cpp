@@ -55,7 +55,7 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
         set.changes.push_back({slot, std::string(field.key), std::move(valueA), std::move(valueB)});
       }
     }
-    for (const PreservedRange& range : kPreservedRanges) {
+    for (const OfficerField& range : PreservedRanges()) {
       if (SameBytes(a, b, range.offset, range.width)) continue;
       set.changes.push_back({slot, "raw." + std::string(range.key), HexAt(a, range.offset, range.width),
                              HexAt(b, range.offset, range.width)});
@@ -66,7 +66,7 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
 
 std::string FormatChange(const FieldChange& change) {
   const ExchangeField* field = FindExchangeField(change.field);
-  const bool quoted = field && (field->kind == FieldKind::Text || field->kind == FieldKind::Reading);
+  const bool quoted = field && field->IsText();
   const auto show = [&](const std::string& value) {
     if (!quoted) return value.empty() ? std::string("无") : value;
     std::string text = "\"";

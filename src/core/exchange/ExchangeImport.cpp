@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "core/editor/EditorFields.h"
+#include "core/check/ConsistencyCheck.h"
 #include "core/exchange/ExchangeFields.h"
 #include "core/list/OfficerRoster.h"
 
@@ -16,7 +16,7 @@ std::span<std::uint8_t> FieldSpan(RecordBytes& record, std::size_t offset, std::
 // The raw entries of one slot checked and turned into bytes.
 struct SlotRaw {
   std::vector<std::pair<const ExchangeField*, std::vector<std::uint8_t>>> fields;
-  std::vector<std::pair<const PreservedRange*, std::vector<std::uint8_t>>> ranges;
+  std::vector<std::pair<const OfficerField*, std::vector<std::uint8_t>>> ranges;
 };
 
 SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& errors) {
@@ -34,11 +34,10 @@ SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& error
     }
     std::size_t width = 0;
     const ExchangeField* field = FindExchangeField(key);
-    const auto range = std::find_if(kPreservedRanges.begin(), kPreservedRanges.end(),
-                                    [&](const PreservedRange& r) { return r.key == key; });
+    const OfficerField* range = FindPreservedRange(key);
     if (field) {
       width = field->width;
-    } else if (range != kPreservedRanges.end()) {
+    } else if (range) {
       width = range->width;
     } else {
       fail("未知的原始数据");
@@ -52,13 +51,23 @@ SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& error
     } else if (field) {
       raw.fields.emplace_back(field, std::move(*bytes));
     } else {
-      raw.ranges.emplace_back(&*range, std::move(*bytes));
+      raw.ranges.emplace_back(range, std::move(*bytes));
     }
   }
   return raw;
 }
 
-void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& record, std::vector<ExchangeError>& errors) {
+// A new officer named beside its number in a relationship, to be compared
+// with that slot's name once the whole import is known.
+struct PendingLink {
+  int slot;
+  std::string key;
+  SourcePlace place;
+  NamedLink link;
+};
+
+void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& record, std::vector<ExchangeError>& errors,
+               std::vector<PendingLink>& links) {
   std::vector<const ExchangeField*> named;
   for (const ExchangeValue& value : entry.values) named.push_back(FindExchangeField(value.key));
   if (entry.raw) {
@@ -84,8 +93,11 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
       errors.push_back({entry.slot, value.key, value.place, "未知的字段"});
       continue;
     }
-    if (auto problem = PutFieldValue(*named[i], value.text, record)) {
+    std::optional<NamedLink> link;
+    if (auto problem = PutFieldValue(*named[i], value.text, record, &link)) {
       errors.push_back({entry.slot, value.key, value.place, std::move(*problem)});
+    } else if (link) {
+      links.push_back({entry.slot, value.key, value.place, std::move(*link)});
     }
   }
 }
@@ -96,16 +108,20 @@ bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, cons
   const std::uint8_t* p = record.data() + field.offset;
   switch (field.kind) {
     case FieldKind::Number:
-    case FieldKind::Enumeration:
       return true;
+    case FieldKind::Enumeration:
+      // A value no panel stores travels with its bytes, which an import
+      // takes as already held.
+      return !EnumerationProblem(field, p[0]);
     case FieldKind::Relationship: {
       const unsigned v = static_cast<unsigned>(p[0] | p[1] << 8);
       return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
     }
     case FieldKind::Skills:
       return (p[kSkillBytes - 1] & kHiddenSkillBits) == 0;
-    case FieldKind::Text:
-    case FieldKind::Reading: {
+    case FieldKind::Preserved:
+      return true;
+    case FieldKind::Text: {
       const std::uint8_t* end = p + field.width;
       const std::uint8_t* zero = std::find(p, end, 0);
       if (zero == end || std::any_of(zero, end, [](std::uint8_t b) { return b != 0; })) return false;
@@ -115,6 +131,32 @@ bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, cons
     }
   }
   return false;
+}
+
+// "652 苏绮" names slot 2, which holds 雷鸣川 before and after the import:
+// refused, as a wrong name beside a number of the game's roster is. Either
+// name is taken, so that an import may rename an officer and link to it.
+void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<unsigned char>& before,
+                    const std::vector<unsigned char>& after, std::vector<ExchangeError>& errors) {
+  if (links.empty()) return;
+  const NewOfficerNames namesBefore = NewOfficerNamesOf(before), namesAfter = NewOfficerNamesOf(after);
+  for (const PendingLink& pending : links) {
+    const std::size_t slot = pending.link.number - kFirstNewOfficer;
+    if (pending.link.name == namesBefore[slot] || pending.link.name == namesAfter[slot]) continue;
+    errors.push_back({pending.slot, pending.key, pending.place,
+                      "人物编号 " + std::to_string(pending.link.number) + " 是" + namesAfter[slot] + "，不是" + pending.link.name});
+  }
+}
+
+// The 提醒 of the changed slots, as the check would report them afterwards.
+std::vector<Finding> NotesAfter(const std::vector<unsigned char>& after, const std::vector<int>& changed) {
+  std::vector<Finding> notes;
+  for (Finding& finding : CheckOfficerFile(after, nullptr)) {
+    if (finding.suspicious && std::find(changed.begin(), changed.end(), finding.slot) != changed.end()) {
+      notes.push_back(std::move(finding));
+    }
+  }
+  return notes;
 }
 
 }  // namespace
@@ -132,7 +174,7 @@ ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const st
     ExchangeSlot entry;
     entry.slot = slot;
     entry.raw.emplace();
-    for (const PreservedRange& range : kPreservedRanges) {
+    for (const OfficerField& range : PreservedRanges()) {
       entry.raw->emplace_back(std::string(range.key), HexOf(std::span(record.data() + range.offset, range.width)));
     }
     for (const ExchangeField& field : ExchangeFields()) {
@@ -161,6 +203,7 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
     }
   }
   std::set<int> seen;
+  std::vector<PendingLink> links;
   for (const ExchangeSlot& entry : document.officers) {
     if (entry.slot < 0 || entry.slot >= static_cast<int>(kSlotCount)) {
       decision.errors.push_back({entry.slot, "slot", entry.place, "槽号应在 0–109 之间"});
@@ -171,10 +214,13 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
       continue;
     }
     RecordBytes record = RecordAt(after, static_cast<std::size_t>(entry.slot));
-    ApplySlot(entry, keepPreserved, record, decision.errors);
+    ApplySlot(entry, keepPreserved, record, decision.errors, links);
     PutRecordAt(after, static_cast<std::size_t>(entry.slot), record);
   }
-  if (decision.Accepted()) decision.changes = CompareFileHeads(head, after);
+  CheckLinkNames(links, head, after, decision.errors);
+  if (!decision.Accepted()) return decision;
+  decision.changes = CompareFileHeads(head, after);
+  decision.notes = NotesAfter(after, decision.changes.ChangedSlots());
   return decision;
 }
 

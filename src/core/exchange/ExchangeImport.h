@@ -5,6 +5,7 @@
 // the result is a change set, or nothing changes and every error is listed.
 #include <vector>
 
+#include "core/check/ValueRules.h"
 #include "core/exchange/ChangeSet.h"
 #include "core/exchange/ExchangeDocument.h"
 
@@ -16,6 +17,9 @@ ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const st
 struct ImportDecision {
   std::vector<ExchangeError> errors;
   ChangeSet changes;  // empty when there are errors
+  // 提醒 of the changed slots as they would be after the import: allowed,
+  // shown to the player before anything is stored.
+  std::vector<Finding> notes;
   bool Accepted() const { return errors.empty(); }
 };
 

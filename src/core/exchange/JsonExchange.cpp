@@ -18,6 +18,20 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// UTF-8 of a JSON text. A lone surrogate ("\ud800") would become a plain
+// "?"; it becomes U+FFFD instead, which the rule of values refuses in a
+// changed text.
+std::string Utf8Of(QString text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      ++i;
+    } else if (text[i].isSurrogate()) {
+      text[i] = QChar(QChar::ReplacementCharacter);
+    }
+  }
+  return text.toStdString();
+}
+
 // "<number> <rest>" split at the first blank.
 std::pair<std::string, std::string> SplitLead(const std::string& text) {
   const std::size_t blank = text.find(' ');
@@ -34,7 +48,7 @@ QJsonValue NumberOrText(const std::string& text) {
 QJsonValue ToJson(const ExchangeField& field, const std::string& text) {
   switch (field.kind) {
     case FieldKind::Text:
-    case FieldKind::Reading:
+    case FieldKind::Preserved:
       return Q(text);
     case FieldKind::Number:
       return NumberOrText(text);
@@ -65,8 +79,8 @@ std::string NumberText(double d) {
 // The value of one member as the field rules read it; nullopt with a
 // problem when its JSON type cannot stand for the field.
 std::optional<std::string> FromJson(const ExchangeField& field, const QJsonValue& value, std::string& problem) {
-  if (value.isString()) return value.toString().toStdString();
-  if (value.isDouble() && field.kind != FieldKind::Text && field.kind != FieldKind::Reading) return NumberText(value.toDouble());
+  if (value.isString()) return Utf8Of(value.toString());
+  if (value.isDouble() && !field.IsText()) return NumberText(value.toDouble());
   switch (field.kind) {
     case FieldKind::Enumeration:
       if (value.isObject()) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "core/convert/GbkText.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/officers/IntegerText.h"
 
@@ -21,6 +22,10 @@ std::string RosterName(const OfficerRecord& record, int slot) {
   std::string name = ConvertedRosterName(record);
   if (name.empty()) return NewOfficerName(slot);
   return name;
+}
+
+std::string ShownOfficerName(const OfficerRecord& record, int slot) {
+  return std::to_string(slot + kFirstNewOfficer) + " " + FromGbk(RosterName(record, slot)).toStdString();
 }
 
 SearchValues ParseSearchValues(const std::array<std::string, 5>& texts) {

@@ -20,6 +20,10 @@ std::string DisplayName(const OfficerRecord& record, int slot);
 // Surname + given name, converted to GBK; NewOfficerName(slot) when both are empty.
 std::string RosterName(const OfficerRecord& record, int slot);
 
+// How the program names a slot's officer to the player, UTF-8: the roster
+// number and RosterName ("652 雷鸣川", "653 新武将4").
+std::string ShownOfficerName(const OfficerRecord& record, int slot);
+
 // The five search values in the order 统, 武, 智, 政, 魅. An empty box gives
 // kNoCondition; so does any value of 0 or below once parsed.
 constexpr std::int32_t kNoCondition = -1;

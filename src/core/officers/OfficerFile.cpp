@@ -84,14 +84,15 @@ std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path
   return data;
 }
 
-OfficerTable LoadOfficerFile(const std::filesystem::path& path) {
-  const std::vector<unsigned char> data = LoadOfficerFileHead(path);
+OfficerTable TableOfHead(const std::vector<unsigned char>& head) {
   OfficerTable table;
-  for (std::size_t s = 0; s < kSlotCount; ++s) {
-    table[s] = DecodeRecord(data.data() + kHeaderSize + s * kRecordSize);
+  for (std::size_t s = 0; s < kSlotCount && head.size() >= kOfficerFileSize; ++s) {
+    table[s] = DecodeRecord(head.data() + kHeaderSize + s * kRecordSize);
   }
   return table;
 }
+
+OfficerTable LoadOfficerFile(const std::filesystem::path& path) { return TableOfHead(LoadOfficerFileHead(path)); }
 
 std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table) {
   // Writing in place over a shorter file would fill the gap with zeros.
@@ -104,8 +105,20 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 
 namespace {
 
+// Writes a file that is not there (any more): the head alone, no backup.
+std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std::vector<unsigned char>& head) {
+  QSaveFile out(ToQtPath(path));
+  out.setDirectWriteFallback(false);
+  const auto size = static_cast<qint64>(head.size());
+  if (!out.open(QIODevice::WriteOnly) || out.write(reinterpret_cast<const char*>(head.data()), size) != size ||
+      !out.commit()) {
+    FailWriting(out, path);
+  }
+  return head;
+}
+
 template <typename Merge>
-void SaveMerged(const std::filesystem::path& path, Merge merge) {
+std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge merge) {
   QFile current(ToQtPath(path));
   OpenForReading(current, path);
   const std::vector<unsigned char> head = merge(ReadUpTo(current, path, kOfficerFileSize));
@@ -148,12 +161,17 @@ void SaveMerged(const std::filesystem::path& path, Merge merge) {
     readSize += n;
   });
   if (readSize != tailSize || readHash.result() != tailHash.result()) mismatch();
+  return head;
 }
 
 }  // namespace
 
-void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table) {
-  SaveMerged(path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); });
+std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
+                                           const std::vector<unsigned char>& headWhenMissing) {
+  if (!headWhenMissing.empty() && !QFile::exists(ToQtPath(path))) {
+    return WriteNew(path, MergeTableIntoFile(headWhenMissing, table));
+  }
+  return SaveMerged(path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); });
 }
 
 void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head) {

@@ -24,6 +24,9 @@ OfficerTable LoadOfficerFile(const std::filesystem::path& path);
 // reads them, with the same refusals.
 std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path);
 
+// The 110 slots of a file's first 28,604 bytes.
+OfficerTable TableOfHead(const std::vector<unsigned char>& head);
+
 // The bytes a save produces from the file's current bytes: the header, the
 // preserved ranges and anything past 28,604 bytes are kept; every field the
 // editor knows comes from the table.
@@ -34,7 +37,12 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 // in chunks, so memory stays the same for a file of any length. Throws
 // OfficerFileError when the backup cannot be made (nothing is written then),
 // when the file cannot be read or written, or when the read-back differs.
-void SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table);
+// A file that is no longer there (moved away since it was opened) is
+// written anew from `headWhenMissing` with the table over it, without a
+// backup; with no such bytes given, that is an error too. Returns the
+// first 28,604 bytes written.
+std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
+                                           const std::vector<unsigned char>& headWhenMissing = {});
 
 // SaveOfficerFile with the first 28,604 bytes given whole, header, preserved
 // bytes and save marks included, for writers that decide every byte.

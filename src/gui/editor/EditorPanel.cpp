@@ -5,10 +5,7 @@
 
 #include "core/document/OfficerDocument.h"
 #include "gui/faces/PortraitPanel.h"
-#include "core/list/OfficerList.h"
-#include "gui/list/OfficerListPanel.h"
 #include "gui/list/RosterPickers.h"
-#include "core/convert/OfficerTextConversion.h"
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/FormControls.h"
@@ -26,27 +23,25 @@ constexpr const char* kAbilityMaximum = "99";
 
 EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
                          FacePickerRunState& facePicker, QObject* parent)
-    : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()) {
+    : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()), client_(client) {
   setObjectName(QStringLiteral("EditorPanel"));
   ui_->setupUi(client);
 
-  const auto& enumerations = Enumerations();
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
-    QComboBox* picker = FormControl<QComboBox>(client, enumerations[i].objectName);
-    for (std::string_view item : enumerations[i].items) picker->addItem(FromUtf8(item));
+    QComboBox* picker = FormControl<QComboBox>(client, Enumerations()[i]->control);
+    for (std::string_view item : Enumerations()[i]->items) picker->addItem(FromUtf8(item));
     picker->setCurrentIndex(-1);
     enumerationPickers_[i] = picker;
   }
-  const auto& numbers = NumberFields();
-  for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i] = FormControl<QLineEdit>(client, numbers[i].objectName);
+  for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i] = FormControl<QLineEdit>(client, NumberFields()[i]->control);
   const auto& skills = SkillLayout();
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i] = FormControl<QCheckBox>(client, skills[i].objectName);
-  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) name->SetByteLimit(kNameByteLimit);
-  ui_->Edit_Yin->SetByteLimit(kYinByteLimit);
-  ui_->Memo_Story->SetByteLimit(kStoryByteLimit);
+  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) name->SetByteLimit(static_cast<int>(kNameByteLimit));
+  ui_->Edit_Yin->SetByteLimit(static_cast<int>(kYinByteLimit));
+  ui_->Memo_Story->SetByteLimit(static_cast<int>(kStoryByteLimit));
 
   roster_ = new RosterPickers(client, document_, this);
-  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return list_ && list_->SelectedRow(); }, this);
+  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return document_.HasShownOfficer(); }, this);
 
   ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
   ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);
@@ -55,19 +50,11 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::Button1Click);
   ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
 
-  connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
-    ClearEditorPanel();
-    roster_->RenameRosterEntries();
-  });
+  connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
   connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
-  connect(&document_, &OfficerDocument::recordReplaced, this, [this](int slot) {
-    roster_->RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
-  });
 }
 
 EditorPanel::~EditorPanel() = default;
-
-void EditorPanel::AttachList(OfficerListPanel* list) { list_ = list; }
 
 void EditorPanel::ClearEditorPanel() {
   for (GbkLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) edit->SetBytes(std::string());
@@ -140,17 +127,21 @@ void EditorPanel::Btn_MCancelClick() {
 void EditorPanel::Btn_MConfirmClick() {
   if (!document_.HasShownOfficer()) return;
   const PanelValues values = CurrentValues();
-  document_.Confirm(values);
+  try {
+    document_.Confirm(values);
+  } catch (const ImpossibleValue& refused) {
+    FocusControl(refused.Field().control);
+    throw;  // the error box names the value
+  }
   settledValues_ = values;
-  RenameFromPanel();  // the names as typed
 }
 
-void EditorPanel::RenameFromPanel() {
-  const int slot = document_.CurrentSlot();
-  if (!OfficerDocument::IsSlot(slot)) return;
-  const QString rosterName = ui_->Edit_Xing->text() + ui_->Edit_Ming->text();
-  roster_->RenameRosterEntry(slot, rosterName);
-  if (list_) list_->ShowInSelectedRow(rosterName + u' ' + ui_->Edit_Zi->text(), document_.Record(slot));
+void EditorPanel::FocusControl(std::string_view control) {
+  QWidget* box = client_->findChild<QWidget*>(FromUtf8(control));
+  if (!box) return;
+  box->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(box)) edit->selectAll();
+  if (auto* memo = qobject_cast<GbkMemo*>(box)) memo->selectAll();
 }
 
 void EditorPanel::Btn_AllSkillsClick() {
@@ -168,17 +159,11 @@ void EditorPanel::Button1Click() {
   document_.ConvertCurrent();
   ShowTexts(document_.ShowCurrentTexts());
   SettleTexts();
-  RenameFromPanel();
 }
 
 void EditorPanel::Button2Click() {
   const OfficerDocument::ConversionCount count = document_.ConvertAll();
-  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
-    const OfficerRecord& record = document_.Record(slot);
-    roster_->RenameRosterEntry(slot, FromGbk(ConvertedRosterName(record)));
-    if (list_) list_->ShowInRowOfSlot(slot, FromGbk(ConvertedDisplayName(record)), record);
-  }
-  if (list_ && list_->SelectedRow()) {
+  if (document_.HasShownOfficer()) {
     ShowTexts(document_.ShowCurrentTexts());
     SettleTexts();
   }

@@ -17,7 +17,6 @@ struct FacePickerRunState;
 class GbkLineEdit;
 class GbkMemo;
 class OfficerDocument;
-class OfficerListPanel;
 class PortraitPanel;
 class QCheckBox;
 class QComboBox;
@@ -54,9 +53,6 @@ class EditorPanel : public QObject {
   // The player changed the shown officer in the panel and has not confirmed.
   bool HasUnconfirmedEdits() const;
 
-  // The list whose selected row the panel's commands refresh.
-  void AttachList(OfficerListPanel* list);
-
   RosterPickers& Roster() { return *roster_; }
   PortraitPanel& Portrait() { return *portrait_; }
 
@@ -64,19 +60,18 @@ class EditorPanel : public QObject {
   void ShowValues(const PanelValues& panel);
   // Surname, given name, courtesy name and biography (GBK bytes).
   void ShowTexts(const ShownTextSet& texts);
-  // The roster entry of the current slot and the selected row take the
-  // names as the panel shows them.
-  void RenameFromPanel();
+  // The box of a refused value takes the focus, its text selected.
+  void FocusControl(std::string_view control);
   // The four texts as shown now count as confirmed.
   void SettleTexts();
 
   OfficerDocument& document_;
   std::unique_ptr<Ui::EditorPanel> ui_;
+  QWidget* client_;
   // The controls in the orders of the core's field tables, found by name.
   std::array<QComboBox*, kEnumerationCount> enumerationPickers_{};
   std::array<QLineEdit*, kNumberFieldCount> numberEdits_{};
   std::array<QCheckBox*, kSkillBoxCount> skillBoxes_{};
-  OfficerListPanel* list_ = nullptr;
   // What the panel held when it last showed or confirmed an officer.
   PanelValues settledValues_;
   RosterPickers* roster_;

@@ -5,7 +5,6 @@
 #include "core/document/OfficerDocument.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
-#include "core/officers/OfficerFile.h"
 #include "gui/exchange/ImportPreviewDialog.h"
 #include "gui/widgets/DialogSeam.h"
 
@@ -18,19 +17,6 @@ bool RequireFile(QWidget* parent, const OfficerDocument& document) {
   if (document.HasFile()) return true;
   seam::ShowMessage(parent, QStringLiteral("请先打开新武将登陆文件！"));
   return false;
-}
-
-// The file's bytes with the document's table over them: what a save would
-// write, save marks aside.
-std::vector<unsigned char> DocumentHead(const OfficerDocument& document) {
-  std::vector<unsigned char> head = LoadOfficerFileHead(document.FilePath().toStdU16String());
-  for (std::size_t s = 0; s < kSlotCount; ++s) {
-    unsigned char* record = head.data() + kHeaderSize + s * kRecordSize;
-    const unsigned char mark = record[62];
-    EncodeRecordInPlace(document.Table()[s], record);
-    record[62] = mark;
-  }
-  return head;
 }
 
 // The format of a chosen exchange file; nullopt when the dialog was
@@ -58,7 +44,7 @@ void ExportOfficers(QWidget* parent, OfficerDocument& document) {
   const QString path = seam::AskSaveFileName(parent, kFilter);
   const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
   if (!format) return;
-  const ExchangeDocument exported = ExportDocument(DocumentHead(document));
+  const ExchangeDocument exported = document.Export();
   WriteExchangeFile(path, WriteExchangeBytes(exported, *format));
   seam::ShowMessage(parent, QStringLiteral("已导出 %1 位武将").arg(exported.officers.size()));
 }
@@ -70,16 +56,13 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   if (!format) return;
   const ExchangeReadResult read = ReadExchangeFile(path, *format);
   if (!read.Ok()) return ShowErrors(parent, read.errors);
-  const ImportDecision decision = DecideImport(read.document, DocumentHead(document), true);
+  const ImportDecision decision = document.DecideImport(read.document);
   if (!decision.Accepted()) return ShowErrors(parent, decision.errors);
   if (decision.changes.Empty()) {
     seam::ShowMessage(parent, QStringLiteral("没有要改变的内容"));
     return;
   }
-  ImportPreviewDialog preview(decision.changes, parent);
+  ImportPreviewDialog preview(decision, parent);
   if (seam::RunModal(&preview) != QDialog::Accepted) return;
-  for (const int slot : decision.changes.ChangedSlots()) {
-    const unsigned char* record = decision.changes.after.data() + kHeaderSize + static_cast<std::size_t>(slot) * kRecordSize;
-    document.ReplaceRecord(slot, DecodeRecord(record));
-  }
+  document.ApplyImport(decision);
 }

@@ -2,15 +2,21 @@
 
 #include <QTableWidgetItem>
 
+#include "core/check/ConsistencyCheck.h"
+#include "core/officers/OfficerFile.h"
 #include "ui_ImportPreviewDialog.h"
 
-ImportPreviewDialog::ImportPreviewDialog(const ChangeSet& changes, QWidget* parent)
+ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ImportPreviewDialog>()) {
   ui_->setupUi(this);
+  const ChangeSet& changes = decision.changes;
   const std::vector<int> changedSlots = changes.ChangedSlots();
-  ui_->Label_Summary->setText(QStringLiteral("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
-                                  .arg(changedSlots.size())
-                                  .arg(changes.changes.size()));
+  QString summary = QStringLiteral("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
+                        .arg(changedSlots.size())
+                        .arg(changes.changes.size());
+  const OfficerTable after = TableOfHead(changes.after);
+  for (const Finding& note : decision.notes) summary += u'\n' + QString::fromStdString(FormatFinding(note, after));
+  ui_->Label_Summary->setText(summary);
   QTableWidget* table = ui_->Table_Changes;
   table->setRowCount(static_cast<int>(changes.changes.size()));
   int row = 0;

@@ -13,8 +13,8 @@
 
 namespace {
 
-void SetRowTexts(QTreeWidgetItem* row, const QString& displayName, const OfficerRecord& record) {
-  row->setText(1, displayName);
+void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
+  row->setText(1, FromGbk(DisplayName(record, slot)));
   const std::uint16_t abilities[] = {record.Tongshuai, record.Wuli, record.Zhili, record.Zhengzhi, record.Meili};
   for (int i = 0; i < 5; ++i) row->setText(2 + i, QString::number(abilities[i]));
 }
@@ -39,8 +39,8 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
   list->setPalette(palette);
 
-  ConnectGuarded(header, &QHeaderView::sectionClicked, client, [this](int column) { ListView_SelPrsnColumnClick(column); });
-  ConnectGuarded(list->selectionModel(), &QItemSelectionModel::selectionChanged, client,
+  ConnectGuarded(header, &QHeaderView::sectionClicked, this, [this](int column) { ListView_SelPrsnColumnClick(column); });
+  ConnectGuarded(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                  [this](const QItemSelection& selected, const QItemSelection&) {
                    if (reorderingRows_) return;
                    for (const QModelIndex& index : selected.indexes()) {
@@ -48,10 +48,10 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
                      ListView_SelPrsnSelectItem(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
                    }
                  });
-  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, client, [this] { Btn_ReSearchClick(); });
+  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::Btn_ReSearchClick);
   // Enter in a search box searches.
   for (QLineEdit* box : SearchBoxes()) {
-    ConnectGuarded(box, &QLineEdit::returnPressed, client, [this] { Btn_ReSearchClick(); });
+    ConnectGuarded(box, &QLineEdit::returnPressed, this, &OfficerListPanel::Btn_ReSearchClick);
   }
 
   connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
@@ -59,9 +59,7 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
     FillOfficerList();
   });
   connect(&document_, &OfficerDocument::visibleSlotsChanged, this, &OfficerListPanel::FillOfficerList);
-  connect(&document_, &OfficerDocument::recordReplaced, this, [this](int slot) {
-    ShowInRowOfSlot(slot, FromGbk(DisplayName(document_.Record(slot), slot)), document_.Record(slot));
-  });
+  connect(&document_, &OfficerDocument::recordChanged, this, &OfficerListPanel::ShowSlot);
 }
 
 OfficerListPanel::~OfficerListPanel() = default;
@@ -87,19 +85,15 @@ void OfficerListPanel::FillOfficerList() {
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
     row->setData(0, Qt::UserRole, slot);
     row->setText(0, QString::number(slot + kFirstNewOfficer));
-    SetRowTexts(row, FromGbk(DisplayName(document_.Record(slot), slot)), document_.Record(slot));
+    SetRowTexts(row, document_.Record(slot), slot);
     rows.append(row);
   }
   list->addTopLevelItems(rows);
 }
 
-void OfficerListPanel::ShowInSelectedRow(const QString& displayName, const OfficerRecord& record) {
-  if (QTreeWidgetItem* row = SelectedRow()) SetRowTexts(row, displayName, record);
-}
-
-void OfficerListPanel::ShowInRowOfSlot(int slot, const QString& displayName, const OfficerRecord& record) {
-  // A slot that a search has hidden has no row.
-  if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, displayName, record);
+void OfficerListPanel::ShowSlot(int slot) {
+  // A slot that a search has hidden has no row; the list is not re-sorted.
+  if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, document_.Record(slot), slot);
 }
 
 void OfficerListPanel::Btn_ReSearchClick() {

@@ -8,7 +8,6 @@
 
 class OfficerDocument;
 class QLineEdit;
-struct OfficerRecord;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
@@ -34,10 +33,9 @@ class OfficerListPanel : public QObject {
   QTreeWidgetItem* RowOfSlot(int slot) const;
   QTreeWidgetItem* SelectedRow() const;
 
-  // Sets the sub-items of the selected row (if any) or of the slot's row
-  // (if the list holds one): the display name and the five abilities.
-  void ShowInSelectedRow(const QString& displayName, const OfficerRecord& record);
-  void ShowInRowOfSlot(int slot, const QString& displayName, const OfficerRecord& record);
+  // The slot's row (if the list holds one) takes the slot's display name and
+  // five abilities from the document.
+  void ShowSlot(int slot);
 
   // The slot a row stands for.
   static int SlotOf(const QTreeWidgetItem* row);

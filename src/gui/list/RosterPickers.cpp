@@ -29,13 +29,16 @@ const QStringList& InitialRosterTexts() {
 RosterPickers::RosterPickers(QWidget* form, const OfficerDocument& document, QObject* parent)
     : QObject(parent), document_(document) {
   setObjectName(QStringLiteral("RosterPickers"));
-  const auto& relationships = Relationships();
   for (std::size_t i = 0; i < kRelationshipCount; ++i) {
-    QComboBox* picker = FormControl<QComboBox>(form, relationships[i].objectName);
+    QComboBox* picker = FormControl<QComboBox>(form, Relationships()[i]->control);
     picker->setModel(new QStringListModel(InitialRosterTexts(), picker));
     picker->setCurrentIndex(-1);
     pickers_[i] = picker;
   }
+  connect(&document_, &OfficerDocument::tableReplaced, this, &RosterPickers::RenameRosterEntries);
+  connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
+    RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
+  });
 }
 
 void RosterPickers::RenameRosterEntries() {

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/editor/EditorFields.h"
+#include "core/officers/OfficerFields.h"
 
 class OfficerDocument;
 class QComboBox;
@@ -16,8 +16,8 @@ class RosterPickers : public QObject {
   Q_OBJECT
 
  public:
-  // Takes the pickers named in the core's relationship table from `form`
-  // and fills them.
+  // Takes the pickers named in the field table from `form` and fills them;
+  // entries 650-759 follow the document's names from then on.
   RosterPickers(QWidget* form, const OfficerDocument& document, QObject* parent);
 
   // Entries 650-759 take the names of the document's slots.

@@ -27,7 +27,6 @@ TForm_Main::TForm_Main(QWidget* parent)
   // The editor first: its quick-action buttons lead the focus chain.
   editorPanel_ = new EditorPanel(ui_->ClientArea, *document_, faceArchives_, facePicker_, this);
   listPanel_ = new OfficerListPanel(ui_->ClientArea, *document_, this);
-  editorPanel_->AttachList(listPanel_);
 
   ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::Menu_OpenClick);
   ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::R1Click);
@@ -48,7 +47,12 @@ TForm_Main::TForm_Main(QWidget* parent)
   editorPanel_->ClearEditorPanel();
 }
 
-TForm_Main::~TForm_Main() = default;
+TForm_Main::~TForm_Main() {
+  // The panels refer to the document, which as the first child would be
+  // destroyed first: they go before it.
+  delete listPanel_;
+  delete editorPanel_;
+}
 
 void TForm_Main::Menu_OpenClick() {
   if (!MaySetAsideChanges()) return;

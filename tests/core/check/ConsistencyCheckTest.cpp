@@ -24,7 +24,10 @@ void Register(std::vector<unsigned char>& file, std::size_t slot) {
 
 std::vector<std::string> Described(const std::vector<Finding>& findings) {
   std::vector<std::string> lines;
-  for (const Finding& f : findings) lines.push_back(std::to_string(f.slot) + " " + f.field + " " + f.kind);
+  for (const Finding& f : findings) {
+    lines.push_back(std::to_string(f.slot) + " " + std::string(f.field->key) + " " + std::string(f.kind) +
+                    (f.suspicious ? " 提醒" : ""));
+  }
   return lines;
 }
 
@@ -48,23 +51,30 @@ TEST_F(ConsistencyCheckTest, RelationshipsToEmptySlotsOrOneselfAndLateParents) {
   PutU16(file, 1, 2, 652);       // father is slot 2 ...
   PutU16(file, 2, 14, 181);      // ... born a year after slot 1
   PutU16(file, 3, 4, 760);       // a mother outside the file is not judged
+  PutU16(file, 3, 8, 831);       // the last roster number: fine
+  PutU16(file, 3, 10, 832);      // beyond the roster, not "none": no panel stores it
   EXPECT_EQ(Described(CheckOfficerFile(file, nullptr)),
-            (std::vector<std::string>{"0 spouse relationship", "0 same_officer relationship", "1 father years"}));
+            (std::vector<std::string>{"0 spouse relationship 提醒", "0 same_officer relationship 提醒", "1 father years 提醒",
+                                      "3 brother relationship"}));
 }
 
 TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
   PutU16(file, 0, 18, 179);               // death before birth
   PutU16(file, 1, 18, 199);               // death before appearance
-  PutU16(file, 2, 24, 100);               // war 100: a warning
-  PutBytes(file, 2, 36, "\x04");          // personality outside its list
+  PutU16(file, 1, 22, 99);                // leadership 99: the editor's own maximum
+  PutU16(file, 2, 24, 100);               // war 100: allowed, worth a look
+  PutBytes(file, 2, 36, "\x04");          // personality one past its list
+  PutBytes(file, 2, 35, "\xFF");          // gender without a selection: the panel stores it
   PutBytes(file, 2, 71, "\xFF");          // no type: allowed
+  PutBytes(file, 2, 46, "\x03");          // diligence: its last item
   PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name
+  PutU16(file, 3, 18, 200);               // death in the year of first appearance: fine
   const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
-  EXPECT_EQ(Described(findings), (std::vector<std::string>{"0 death_year years", "1 death_year years", "2 war ability",
-                                                           "2 personality enumeration", "3 given_name text"}));
-  EXPECT_TRUE(findings[2].warning);
-  EXPECT_FALSE(findings[3].warning);
-  EXPECT_NE(findings[4].message.find("日文-->中文"), std::string::npos);
+  EXPECT_EQ(Described(findings),
+            (std::vector<std::string>{"0 death_year years 提醒", "1 death_year years 提醒", "2 personality enumeration",
+                                      "2 war ability 提醒", "2 gender enumeration 提醒", "3 given_name text"}));
+  EXPECT_EQ(findings[2].message, "4 不是可选的项目；可选：0 小心、1 冷静、2 刚胆、3 猪突");
+  EXPECT_NE(findings[5].message.find("日文-->中文"), std::string::npos);
 }
 
 TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
@@ -74,7 +84,7 @@ TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
   archives.Open(QString::fromStdString(dir.Path().string()));
   PutU16(file, 0, 0, 1);     // in the archive
   PutU16(file, 1, 0, 1500);  // past its three faces
-  EXPECT_EQ(Described(CheckOfficerFile(file, &archives)), std::vector<std::string>{"1 face face"});
+  EXPECT_EQ(Described(CheckOfficerFile(file, &archives)), std::vector<std::string>{"1 face face 提醒"});
   EXPECT_TRUE(CheckOfficerFile(file, nullptr).empty());
 }
 

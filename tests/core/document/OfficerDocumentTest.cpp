@@ -73,7 +73,7 @@ TEST_F(OfficerDocumentTest, ReloadAndSaveClearTheModifiedFlag) {
   EXPECT_EQ(LoadOfficerFile(BackupPathFor(file))[0].Wuli, 77);
 }
 
-TEST_F(OfficerDocumentTest, ConfirmWritesOnlyAfterAnOfficerWasShownAndStopsAtABadNumber) {
+TEST_F(OfficerDocumentTest, ConfirmWritesOnlyAfterAnOfficerWasShownAndAllOrNothing) {
   doc.Open(Q(file));
   PanelValues panel = PanelFromRecord(doc.Record(0));
   panel.numbers[1] = "5";
@@ -82,20 +82,48 @@ TEST_F(OfficerDocumentTest, ConfirmWritesOnlyAfterAnOfficerWasShownAndStopsAtABa
   EXPECT_FALSE(doc.IsModified());
 
   doc.SelectSlot(3);
+  QSignalSpy changed(&doc, &OfficerDocument::recordChanged);
+  const OfficerRecord before = doc.Record(3);
   panel = doc.ShowCurrent();
-  panel.enumerations[0] = 2;  // Type, stored before any number
+  panel.enumerations[0] = 2;  // Type
   panel.numbers[0] = "40";    // Tongshuai
   panel.numbers[1] = "4x";    // Wuli: not an integer
-  panel.numbers[2] = "50";    // Zhili: after the bad one
   panel.skills.fill(true);
-  EXPECT_THROW(doc.Confirm(panel), ConvertError);
-  const OfficerRecord& r = doc.Record(3);
-  EXPECT_EQ(r.Type, 2);
-  EXPECT_EQ(r.Tongshuai, 40);
-  EXPECT_EQ(r.Wuli, (3 * 37) % 101);
-  EXPECT_EQ(r.Zhili, 0);
-  EXPECT_EQ(r.Skills, (std::array<std::uint8_t, 6>{}));
+  EXPECT_THROW(doc.Confirm(panel), ImpossibleValue);
+  panel.numbers[1] = "70000";
+  EXPECT_THROW(doc.Confirm(panel), ImpossibleValue);
+  EXPECT_EQ(doc.Record(3), before);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(changed.count(), 0);
+
+  panel.numbers[1] = "150";
+  doc.Confirm(panel);
+  EXPECT_EQ(doc.Record(3).Wuli, 150);
+  EXPECT_EQ(doc.Record(3).Tongshuai, 40);
   EXPECT_TRUE(doc.IsModified());
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed.front().front().toInt(), 3);
+}
+
+TEST_F(OfficerDocumentTest, ExportAndSaveWorkAfterTheFileWasMovedAway) {
+  doc.Open(Q(file));
+  OfficerRecord r = doc.Record(5);
+  r.Wuli = 99;
+  doc.ReplaceRecord(5, r);
+  const std::filesystem::path moved = dir / "moved.VMR";
+  std::filesystem::rename(file, moved);
+
+  const ExchangeDocument exported = doc.Export({5});
+  ASSERT_EQ(exported.officers.size(), 1u);
+  EXPECT_EQ(exported.officers[0].values[7].key, "war");
+  EXPECT_EQ(exported.officers[0].values[7].text, "99");
+
+  doc.Save();
+  const std::vector<unsigned char> written = LoadOfficerFileHead(file);
+  EXPECT_EQ(written[4 + 5 * 260 + 24], 99);
+  EXPECT_EQ(written[4 + 5 * 260 + 62], 1);  // the save mark, type 0 is a type
+  EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
+  EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(OfficerDocumentTest, ConversionsChangeTheTableAndTheTextsLastShown) {
@@ -157,7 +185,7 @@ TEST_F(OfficerDocumentTest, AnEditKeepsUntouchedCharactersAndRefusesWhatBig5Lack
   try {
     doc.Confirm(panel);
     ADD_FAILURE() << "the confirmation went through";
-  } catch (const UnstorableTextError& e) {
+  } catch (const ImpossibleValue& e) {
     EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("名：无法以繁体中文(Big5)保存的字：晗"));
   }
   EXPECT_EQ(doc.Record(6), before);

@@ -1,11 +1,10 @@
 // The editor's field rules: what showing puts into the panel and what a
-// confirmation writes back, in its order and with its reductions.
+// confirmation writes back, all or nothing.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "core/editor/EditorFields.h"
 #include "core/editor/PanelValues.h"
 #include "core/officers/IntegerText.h"
 #include "support/OfficerBytes.h"
@@ -23,7 +22,7 @@ const std::string kBig5Yu = "\xA6\xD0";
 
 std::size_t NumberIndex(std::string_view name) {
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) {
-    if (NumberFields()[i].objectName == name) return i;
+    if (NumberFields()[i]->control == name) return i;
   }
   ADD_FAILURE() << "no number field " << name;
   return 0;
@@ -68,10 +67,10 @@ Shown Show(const OfficerRecord& r) {
 
 TEST(EditorFields, EnumerationListsAndSkillGrid) {
   std::set<std::string_view> names;
-  for (const auto& picker : Enumerations()) names.insert(picker.objectName);
+  for (const auto* picker : Enumerations()) names.insert(picker->control);
   EXPECT_EQ(names.size(), kEnumerationCount);
-  EXPECT_EQ(Enumerations()[2].objectName, "ComboBox_Character");
-  EXPECT_EQ(Enumerations()[2].items.front(), "小心 ");  // with its blank
+  EXPECT_EQ(Enumerations()[2]->control, "ComboBox_Character");
+  EXPECT_EQ(Enumerations()[2]->items.front(), "小心 ");  // with its blank
 
   // Every box names its own byte and bit, and no position appears twice.
   std::set<std::pair<int, int>> positions;
@@ -103,7 +102,8 @@ TEST(EditorFields, SkillBytesAndBoxes) {
   EXPECT_EQ(SkillsFromBoxes(all), (std::array<std::uint8_t, 6>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03}));
 
   // Byte 5 = FF shows only its two boxes and reads back as 03.
-  const auto shown = BoxesFromSkills({0, 0, 0, 0, 0, 0xFF});
+  const std::array<std::uint8_t, 6> byte5{0, 0, 0, 0, 0, 0xFF};
+  const auto shown = BoxesFromSkills(byte5);
   int checked = 0;
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) checked += shown[i];
   EXPECT_EQ(checked, 2);
@@ -136,78 +136,111 @@ TEST(ConfirmIntoRecord, UneditedPanelChangesOnlyWhatTheListsCannotHold) {
   EXPECT_EQ(confirmed, expected);
 }
 
-TEST(ConfirmIntoRecord, NumbersAreReducedToTheirFieldWidth) {
+TEST(ConfirmIntoRecord, NumbersWithinTheirWidthAreStoredAsTyped) {
   struct Case {
     std::string_view field;
     std::string text;
     unsigned stored;
   };
+  // No game range: 150 in 统率 is stored; the width's ends on both sides.
   const Case cases[] = {
-      {"Edit_Tongshuai", "150", 150},  {"Edit_Tongshuai", "70000", 4464}, {"Edit_Wuli", "-1", 65535},
-      {"Edit_Meili", " 12", 12},        {"Edit_Meili", "$10", 16},         {"Edit_Zhili", "0x1F", 31},
-      {"Edit_Xiangxing", "300", 44},    {"Edit_Touyuan", "-1", 255},       {"Edit_Face", "2012", 2012},
-      {"Edit_DeadYear", "2147483647", 65535},
+      {"Edit_Tongshuai", "150", 150}, {"Edit_Wuli", "65535", 65535}, {"Edit_Zhili", "0", 0},
+      {"Edit_Meili", " 12", 12},      {"Edit_Meili", "$10", 16},     {"Edit_Zhili", "0x1F", 31},
+      {"Edit_Xiangxing", "255", 255}, {"Edit_Touyuan", "0", 0},      {"Edit_Face", "2012", 2012},
   };
   for (const Case& c : cases) {
     OfficerRecord r = SampleRecord();
     Shown s = Show(r);
     s.panel.numbers[NumberIndex(c.field)] = c.text;
     ConfirmIntoRecord(s.panel, s.names, r);
-    const NumberField& f = NumberFields()[NumberIndex(c.field)];
-    const unsigned stored = f.wide ? r.*f.wide : r.*f.narrow;
-    EXPECT_EQ(stored, c.stored) << c.field << " '" << c.text << "'";
+    EXPECT_EQ(FieldValue(r, *NumberFields()[NumberIndex(c.field)]), c.stored) << c.field << " '" << c.text << "'";
   }
 }
 
-TEST(ConfirmIntoRecord, ABadNumberStopsWithEverythingBeforeItStored) {
-  OfficerRecord r = SampleRecord();
-  Shown s = Show(r);
-  s.panel.enumerations[0] = 2;                          // Type
-  s.panel.enumerations[11] = 1;                         // Task, last enumeration
-  s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "99";
-  s.panel.numbers[NumberIndex("Edit_Wuli")] = "abc";
-  s.panel.numbers[NumberIndex("Edit_Zhili")] = "98";
-  s.panel.relationships[0] = 650;
-  s.panel.xing = kGbkZhang;
-  s.panel.yin = "zhang";
-  s.panel.skills.fill(true);
-  const OfficerRecord before = r;
-
-  try {
-    ConfirmIntoRecord(s.panel, s.names, r);
-    FAIL() << "no error";
-  } catch (const ConvertError& e) {
-    EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+TEST(ConfirmIntoRecord, AnImpossibleValueChangesNothingAndNamesItsBox) {
+  struct Case {
+    std::string_view box;
+    std::string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"Edit_Shengwang", "70000", "声望：70000 超出范围 0–65535"},
+      {"Edit_Tongshuai", "65536", "统率：65536 超出范围 0–65535"},
+      {"Edit_Zhili", "-5", "智力：-5 超出范围 0–65535"},
+      {"Edit_Xiangxing", "300", "势力相性：300 超出范围 0–255"},
+      {"Edit_Touyuan", "256", "个人相性：256 超出范围 0–255"},
+      {"Edit_DeadYear", "-1", "死亡年：-1 超出范围 0–65535"},
+      {"Edit_Wuli", "abc", "'abc' is not a valid integer value"},
+      {"Edit_Meili", "12 ", "'12 ' is not a valid integer value"},
+  };
+  for (const Case& c : cases) {
+    OfficerRecord r = SampleRecord();
+    Shown s = Show(r);
+    // Everything else edited: none of it may be stored.
+    s.panel.enumerations[0] = 2;
+    s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "99";
+    s.panel.relationships[0] = 650;
+    s.panel.xing = kGbkZhang;
+    s.panel.yin = "zhang";
+    s.panel.skills.fill(true);
+    s.panel.numbers[NumberIndex(c.box)] = c.text;
+    const OfficerRecord before = r;
+    try {
+      ConfirmIntoRecord(s.panel, s.names, r);
+      ADD_FAILURE() << c.box << " " << c.text << ": no error";
+    } catch (const ImpossibleValue& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+      EXPECT_EQ(e.Field().control, c.box);
+    }
+    EXPECT_EQ(r, before) << c.box << " " << c.text;
   }
-  EXPECT_EQ(r.Type, 2);
-  EXPECT_EQ(r.Task, 1);
-  EXPECT_EQ(r.Tongshuai, 99);
-  OfficerRecord untouched = r;  // everything from Wuli on is as before
-  untouched.Type = before.Type;
-  untouched.Gender = before.Gender;
-  untouched.Task = before.Task;
-  untouched.Tongshuai = before.Tongshuai;
-  EXPECT_EQ(untouched, before);
 }
 
-TEST(ConfirmIntoRecord, TextsNeverRunPastTheirFields) {
+TEST(ConfirmIntoRecord, ImpossibleTextsAreRefusedBeforeAnythingIsStored) {
+  struct Case {
+    std::string PanelValues::*text;
+    std::string typed;  // GBK
+    std::string message;
+  };
+  const Case cases[] = {
+      {&PanelValues::xing, kGbkZhang + kGbkFei + kGbkGuan, "姓：太长：6 字节，最多 4 字节"},
+      {&PanelValues::ming, "a\tb", "名：含有控制字符 U+0009"},
+      {&PanelValues::zi, "??", "字：“?”像是丢失的字（保存文件的程序可能没有用 UTF-8 或 GBK 保存中文）"},
+      {&PanelValues::yin, "abcdefghijk", "读音：太长：11 字节，最多 10 字节"},
+      {&PanelValues::story, std::string(151, 'n'), "列传：太长：151 字节，最多 150 字节"},
+      {&PanelValues::story, "\xC0\xEE\x01", "列传：含有控制字符 U+0001"},
+  };
+  for (const Case& c : cases) {
+    OfficerRecord r = SampleRecord();
+    Shown s = Show(r);
+    s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "12";
+    s.panel.*c.text = c.typed;
+    const OfficerRecord before = r;
+    try {
+      ConfirmIntoRecord(s.panel, s.names, r);
+      ADD_FAILURE() << c.message << ": no error";
+    } catch (const ImpossibleValue& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+    EXPECT_EQ(r, before) << c.message;
+  }
+}
+
+TEST(ConfirmIntoRecord, TextsKeepTheBytesAfterTheirTerminator) {
   OfficerRecord r;
-  r.Yin.Write("0123456789");
+  r.Xing.Write(kBig5Zhang + kBig5Fei);
   r.Story.bytes.fill('s');
+  r.Story.bytes[152] = 0;
   const Shown s = Show(r);
   PanelValues edited = s.panel;
-  edited.xing = kGbkZhang + kGbkFei + kGbkGuan;     // 6 bytes for 4
-  edited.zi = "ab" + kGbkZhang;                      // 2 + 2 bytes fit exactly
-  edited.ming = "abc" + kGbkFei;                     // a character may not be split
-  edited.yin = "abcdefghijkl";
-  edited.story = std::string(200, 'n');
+  edited.xing = kGbkGuan;                    // one character over two
+  edited.zi = "ab" + kGbkZhang;              // 2 + 2 bytes fit exactly
+  edited.story = "x\r\ny";
   ConfirmIntoRecord(edited, s.names, r);
-  EXPECT_EQ(r.Xing.Text(), kBig5Zhang + kBig5Fei);
-  EXPECT_EQ(r.Zi.Text(), "ab" + kBig5Zhang);
-  EXPECT_EQ(r.Ming.Text(), "abc");
-  EXPECT_EQ(FieldBytes(r.Yin), "abcdefghij" + std::string("\0", 1));
-  EXPECT_EQ(r.Story.Text(), std::string(152, 'n'));
-  EXPECT_EQ(r.Story.bytes[152], 0);
+  EXPECT_EQ(FieldBytes(r.Xing), kBig5Guan + std::string("\0\xB8\0", 3));  // 關, zero, the rest of 飛 as it was
+  EXPECT_EQ(FieldBytes(r.Zi), "ab" + kBig5Zhang + std::string("\0", 1));
+  EXPECT_EQ(r.Story.Text(), "x\r\ny");
+  EXPECT_EQ(r.Story.bytes[5], 's');
 
   // A reading that fills all eleven bytes is kept whole when left alone.
   OfficerRecord full;

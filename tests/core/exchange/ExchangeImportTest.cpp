@@ -104,8 +104,8 @@ TEST_F(ExchangeImportTest, EveryErrorIsReportedWithItsPlaceAndNothingIsDecided) 
   EXPECT_TRUE(decision.changes.after.empty());
   const std::string errors = Errors(decision);
   EXPECT_NE(errors.find("第 2 行第 4 列，槽 0，surname：太长：6 字节，最多 4 字节"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 2 行第 5 列，槽 0，war：超出范围 0–65535"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 2 行第 6 列，槽 0，father：人物编号超出范围 0–831"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 5 列，槽 0，war：70000 超出范围 0–65535"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 6 列，槽 0，father：人物编号 832 超出范围 0–831"), std::string::npos) << errors;
   EXPECT_NE(errors.find("第 3 行第 4 列，槽 1，surname：无法以繁体中文(Big5)保存的字：晗"), std::string::npos) << errors;
   EXPECT_NE(errors.find("第 3 行第 7 列，槽 1，gender：不是可选的项目"), std::string::npos) << errors;
   EXPECT_NE(errors.find("第 3 行第 8 列，槽 1，skills：没有这个特技：飞天"), std::string::npos) << errors;

@@ -27,6 +27,12 @@ namespace {
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
+QStringList RowTextsOf(const QTreeWidgetItem* row) {
+  QStringList texts;
+  for (int c = 0; c < row->columnCount(); ++c) texts << row->text(c);
+  return texts;
+}
+
 // Big5 as the file stores the names, and the GBK the panel shows.
 const std::string kBig5ZhangFei = "\xB1\x69\xAD\xB8";  // 張飛
 const std::string kBig5Guan = "\xC3\xF6";              // 關
@@ -210,60 +216,75 @@ TEST_F(EditorPanelTest, ThePortraitIsReadAgainOnlyForAnotherFaceNumber) {
   EXPECT_NE(markerKey(), QColor(Qt::red).rgb());
 }
 
-TEST_F(EditorPanelTest, ABadNumberStopsTheConfirmationAtItsField) {
+TEST_F(EditorPanelTest, AnImpossibleNumberStoresNothingAndPointsAtItsBox) {
   TForm_Main& w = Open();
+  w.show();
   SelectSlot(2);
-  const OfficerRecord before = w.Document().Table()[2];
-  Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(3);
-  Find<QLineEdit>(w, "Edit_Tongshuai")->setText("55");
-  Find<QLineEdit>(w, "Edit_Wuli")->setText("abc");
-  Find<QLineEdit>(w, "Edit_Zhili")->setText("66");
-  Find<QComboBox>(w, "ComboBox_Father")->setCurrentIndex(5);
-  Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
-  Find<GbkLineEdit>(w, "Edit_Yin")->setText("guan");
-  Find<QPushButton>(w, "Btn_AllSkills")->click();
-  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  const struct {
+    const char* box;
+    QString text;
+    QString message;
+  } cases[] = {
+      {"Edit_Wuli", "abc", "'abc' is not a valid integer value."},
+      {"Edit_Shengwang", "70000", U("声望：70000 超出范围 0–65535.")},
+      {"Edit_Zhili", "-5", U("智力：-5 超出范围 0–65535.")},
+      {"Edit_Xiangxing", "300", U("势力相性：300 超出范围 0–255.")},
+  };
+  for (const auto& c : cases) {
+    harness.messages.clear();
+    Find<QPushButton>(w, "Btn_MCancel")->click();
+    const OfficerRecord before = w.Document().Table()[2];
+    const QStringList rowBefore = RowTextsOf(OfficerList(w)->currentItem());
+    Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(3);
+    Find<QLineEdit>(w, "Edit_Tongshuai")->setText("55");
+    Find<QComboBox>(w, "ComboBox_Father")->setCurrentIndex(5);
+    Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
+    Find<GbkLineEdit>(w, "Edit_Yin")->setText("guan");
+    Find<QPushButton>(w, "Btn_AllSkills")->click();
+    QLineEdit* box = Find<QLineEdit>(w, c.box);
+    box->setText(c.text);
+    Find<QPushButton>(w, "Btn_MConfirm")->click();
 
-  ASSERT_EQ(harness.messages.size(), 1u);
-  EXPECT_EQ(harness.messages[0].text, "'abc' is not a valid integer value.");
-  EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
-
-  OfficerRecord expected = before;
-  expected.Type = 3;
-  expected.Task = 0xFF;  // shown as no selection
-  expected.Tongshuai = 55;
-  EXPECT_EQ(w.Document().Table()[2], expected);
-  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Father")->itemText(652), U("张飞"));  // roster entry untouched
-  EXPECT_EQ(OfficerList(w)->currentItem()->text(2), "71");
-  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Wuli")->text(), "abc");  // the panel keeps the input
+    ASSERT_EQ(harness.messages.size(), 1u) << c.box;
+    EXPECT_EQ(harness.messages[0].text, c.message);
+    EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
+    EXPECT_EQ(w.Document().Table()[2], before) << c.box;
+    EXPECT_FALSE(w.isWindowModified()) << c.box;
+    EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Father")->itemText(652), U("张飞"));  // roster entry untouched
+    EXPECT_EQ(RowTextsOf(OfficerList(w)->currentItem()), rowBefore);
+    EXPECT_EQ(box->text(), c.text);  // the panel keeps the input
+    EXPECT_EQ(w.focusWidget(), box) << c.box;
+    EXPECT_EQ(box->selectedText(), c.text) << c.box;
+  }
 }
 
-TEST_F(EditorPanelTest, NumbersAreStoredReducedAndTheRowFollows) {
+TEST_F(EditorPanelTest, NumbersWithinTheirWidthAreStoredAndTheRowFollows) {
   TForm_Main& w = Open();
   SelectSlot(2);
-  Find<QLineEdit>(w, "Edit_Tongshuai")->setText("70000");
-  Find<QLineEdit>(w, "Edit_Wuli")->setText("-1");
+  Find<QLineEdit>(w, "Edit_Tongshuai")->setText("150");  // no game range
+  Find<QLineEdit>(w, "Edit_Wuli")->setText("65535");
   Find<QLineEdit>(w, "Edit_Meili")->setText(" 12");
   Find<QLineEdit>(w, "Edit_Zhili")->setText("$10");
   Find<QLineEdit>(w, "Edit_BornYear")->clear();
-  Find<QLineEdit>(w, "Edit_Touyuan")->setText("300");
+  Find<QLineEdit>(w, "Edit_Touyuan")->setText("255");
   Find<QPushButton>(w, "Btn_MConfirm")->click();
   EXPECT_TRUE(harness.messages.empty());
+  EXPECT_TRUE(w.isWindowModified());
   const OfficerRecord& r = w.Document().Table()[2];
-  EXPECT_EQ(r.Tongshuai, 4464);
+  EXPECT_EQ(r.Tongshuai, 150);
   EXPECT_EQ(r.Wuli, 65535);
   EXPECT_EQ(r.Meili, 12);
   EXPECT_EQ(r.Zhili, 16);
   EXPECT_EQ(r.BornYear, 65535);  // empty keeps
-  EXPECT_EQ(r.Touyuan, 44);
+  EXPECT_EQ(r.Touyuan, 255);
   EXPECT_EQ(r.Father, 0xFFFF);   // 900 was shown as 无
   EXPECT_EQ(r.Mother, 831);
-  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Tongshuai")->text(), "70000");  // the panel is not shown again
+  EXPECT_EQ(Find<QLineEdit>(w, "Edit_Meili")->text(), " 12");  // the panel is not shown again
 
   QTreeWidgetItem* row = OfficerList(w)->currentItem();
   EXPECT_EQ(row->text(0), "652");
   EXPECT_EQ(row->text(1), U("张飞 关"));
-  EXPECT_EQ(row->text(2), "4464");
+  EXPECT_EQ(row->text(2), "150");
   EXPECT_EQ(row->text(3), "65535");
   EXPECT_EQ(row->text(6), "12");
 }
@@ -291,14 +312,16 @@ TEST_F(EditorPanelTest, NamesAreWrittenOnlyWhenEditedAndTheReadingAlways) {
   EXPECT_EQ(w.Document().Table()[2].Story.Text(), kBig5Guan + "\r\n" + kBig5Yu + kBig5Yu);
   for (QComboBox* picker : {Find<QComboBox>(w, "ComboBox_Father"), Find<QComboBox>(w, "ComboBox_Mother"), Find<QComboBox>(w, "ComboBox_Another"), Find<QComboBox>(w, "ComboBox_Xiangxing"),
                             Find<QComboBox>(w, "ComboBox_Family"), Find<QComboBox>(w, "ComboBox_Brother"), Find<QComboBox>(w, "ComboBox_Enemy")}) {
-    EXPECT_EQ(picker->itemText(652), U("关")) << picker->objectName().toStdString();
+    EXPECT_EQ(picker->itemText(652), U("关m")) << picker->objectName().toStdString();
   }
+  EXPECT_EQ(OfficerList(w)->currentItem()->text(1), U("关m z"));
 
-  // No placeholder name for an officer confirmed without names.
+  // Without names the slot keeps its placeholder everywhere.
+  ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Ming.Write(""); r.Zi.Write(""); });
   Find<GbkLineEdit>(w, "Edit_Xing")->clear();
   Find<QPushButton>(w, "Btn_MConfirm")->click();
-  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Enemy")->itemText(652), QString());
-  EXPECT_EQ(OfficerList(w)->currentItem()->text(1), U(" 关"));
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Enemy")->itemText(652), U("新武将3"));
+  EXPECT_EQ(OfficerList(w)->currentItem()->text(1), U("新武将3"));
 }
 
 TEST_F(EditorPanelTest, TextsTheGbkBoxesCannotHoldSurviveAConfirmation) {

@@ -81,7 +81,7 @@ TEST_F(ExchangeMenuTest, CancelAndBadFilesChangeNothing) {
   EXPECT_EQ(harness.modalDialogs, 1);  // no preview for a refused file
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
-  EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("第 2 行第 4 列，槽 4，war：超出范围 0–65535")))
+  EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("第 2 行第 4 列，槽 4，war：70000 超出范围 0–65535")))
       << harness.messages[0].text.toStdString();
   EXPECT_EQ(harness.Window().Document().Table(), before);
 }

@@ -1,0 +1,257 @@
+#include "core/officers/OfficerFields.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+using K = FieldKind;
+using Items = std::span<const std::string_view>;
+
+constexpr std::string_view kTypes[] = {"平凡", "猛将", "识者", "策士", "将军", "万能"};
+constexpr std::string_view kBeliefs[] = {"大志", "忠义", "临机", "功名", "我道"};
+constexpr std::string_view kCharacters[] = {"小心 ", "冷静", "刚胆", "猪突"};
+constexpr std::string_view kDrinks[] = {"苦手", "普通", "得意"};
+constexpr std::string_view kCares[] = {"武艺", "收集", "读书"};
+constexpr std::string_view kDesires[] = {"无欲", "普通", "强欲"};
+constexpr std::string_view kGenders[] = {"男", "女"};
+constexpr std::string_view kYilis[] = {"很低", "低", "中", "高", "很高"};
+constexpr std::string_view kQiyongs[] = {"能力", "实绩", "名声", "义理", "随意"};
+constexpr std::string_view kHans[] = {"无视", "普通", "重视"};
+constexpr std::string_view kStratagems[] = {"全国", "地方", "州", "现状"};
+constexpr std::string_view kTasks[] = {"认真", "普通", "适当", "无视"};
+
+template <auto Member>
+FieldMember BytesMember() {
+  FieldMember m;
+  m.bytes = [](OfficerRecord& r) { return std::span<std::uint8_t>(r.*Member); };
+  m.constBytes = [](const OfficerRecord& r) { return std::span<const std::uint8_t>(r.*Member); };
+  return m;
+}
+
+template <auto Member>
+FieldMember TextMember() {
+  FieldMember m;
+  m.bytes = [](OfficerRecord& r) { return std::span<std::uint8_t>((r.*Member).bytes); };
+  m.constBytes = [](const OfficerRecord& r) { return std::span<const std::uint8_t>((r.*Member).bytes); };
+  return m;
+}
+
+OfficerField U16(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                 std::uint16_t OfficerRecord::*member, bool ability = false) {
+  OfficerField f{key, label, control, offset, 2, K::Number};
+  f.ability = ability;
+  f.member.u16 = member;
+  return f;
+}
+
+OfficerField U8(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                std::uint8_t OfficerRecord::*member) {
+  OfficerField f{key, label, control, offset, 1, K::Number};
+  f.member.u8 = member;
+  return f;
+}
+
+OfficerField Enumeration(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                         std::uint8_t OfficerRecord::*member, Items items) {
+  OfficerField f{key, label, control, offset, 1, K::Enumeration, items};
+  f.member.u8 = member;
+  return f;
+}
+
+OfficerField Link(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                  std::uint16_t OfficerRecord::*member) {
+  OfficerField f{key, label, control, offset, 2, K::Relationship};
+  f.member.u16 = member;
+  return f;
+}
+
+OfficerField Text(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                  std::size_t width, std::size_t limit, FieldMember member, TextCoding coding = TextCoding::Big5) {
+  OfficerField f{key, label, control, offset, width, K::Text};
+  f.textLimit = limit;
+  f.coding = coding;
+  f.member = member;
+  return f;
+}
+
+OfficerField Preserved(std::string_view key, std::size_t offset, std::size_t width) {
+  return OfficerField{key, "保留字节", {}, offset, width, K::Preserved};
+}
+
+std::vector<OfficerField> MakeFields() {
+  using R = OfficerRecord;
+  OfficerField skills{"skills", "特技", {}, 47, kSkillBytes, K::Skills};
+  skills.member = BytesMember<&R::Skills>();
+  return {
+      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>()),
+      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>()),
+      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>()),
+      Text("reading", "读音", "Edit_Yin", 96, 11, kYinByteLimit, TextMember<&R::Yin>(), TextCoding::Bytes),
+      Text("biography", "列传", "Memo_Story", 107, 153, kStoryByteLimit, TextMember<&R::Story>()),
+      U16("face", "头像", "Edit_Face", 0, &R::Face),
+      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, true),
+      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, true),
+      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, true),
+      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, true),
+      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, true),
+      U16("reputation", "声望", "Edit_Shengwang", 20, &R::Shengwang),
+      U16("birth_year", "诞生年", "Edit_BornYear", 14, &R::BornYear),
+      U16("appearance_year", "登场年", "Edit_EnterYear", 16, &R::EnterYear),
+      U16("death_year", "死亡年", "Edit_DeadYear", 18, &R::DeadYear),
+      U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing),
+      U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan),
+      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes),
+      Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs),
+      Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters),
+      Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks),
+      Enumeration("interest", "关心", "ComboBox_Care", 38, &R::Care, kCares),
+      Enumeration("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, kDesires),
+      Enumeration("gender", "性别", "ComboBox_Gender", 35, &R::Gender, kGenders),
+      Enumeration("duty", "义理", "ComboBox_Yili", 43, &R::Yili, kYilis),
+      Enumeration("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, kQiyongs),
+      Enumeration("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, kHans),
+      Enumeration("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, kStratagems),
+      Enumeration("diligence", "任务", "ComboBox_Task", 46, &R::Task, kTasks),
+      Link("father", "父亲", "ComboBox_Father", 2, &R::Father),
+      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother),
+      Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another),
+      Link("family", "家族", "ComboBox_Family", 8, &R::Family),
+      Link("brother", "兄弟", "ComboBox_Brother", 10, &R::Brother),
+      Link("enemy", "仇敌", "ComboBox_Enemy", 12, &R::Enemy),
+      Link("same_officer", "相同武将", "ComboBox_Xiangxing", 64, &R::SameOfficer),
+      skills,
+      Preserved("bytes32", 32, 3),
+      Preserved("bytes53", 53, 11),  // the save mark at 62 among them
+      Preserved("bytes66", 66, 4),
+      Preserved("bytes72", 72, 9),
+  };
+}
+
+// Skill names by byte and bit (bit counted from the top bit); empty where
+// the game has no box.
+constexpr std::string_view kSkillNames[kSkillBytes][8] = {
+    {"突击", "训练", "征兵", "治安", "修改", "技术", "商业", "农业"},
+    {"足止", "同讨", "隐密", "奇袭", "鼓舞", "镇静", "一齐", "火矢"},
+    {"气炎", "气合", "回复", "石阵", "地理", "天文", "混乱", "引诱"},
+    {"扬足", "反论", "抗弁", "威压", "螺旋", "三段", "弹返", "受返"},
+    {"酒豪", "间谍", "提督", "名士", "军师", "面骂", "挑拨", "论破"},
+    {"", "", "", "", "", "", "仙人", "医者"},
+};
+
+std::array<SkillBox, kSkillBoxCount> MakeSkillLayout() {
+  std::array<SkillBox, kSkillBoxCount> boxes{};
+  std::size_t n = 0;
+  for (int byte = 0; byte < static_cast<int>(kSkillBytes); ++byte) {
+    for (int bit = 7; bit >= 0; --bit) {  // little-endian bit order: the mask 0x01 first
+      if (kSkillNames[byte][bit].empty()) continue;
+      const std::string name = "CB_S" + std::to_string(byte) + std::to_string(bit);
+      boxes[n++] = SkillBox{name, kSkillNames[byte][bit], byte, static_cast<std::uint8_t>(0x80 >> bit)};
+    }
+  }
+  return boxes;
+}
+
+}  // namespace
+
+const std::vector<OfficerField>& OfficerFields() {
+  static const std::vector<OfficerField> fields = MakeFields();
+  return fields;
+}
+
+std::vector<const OfficerField*> FieldsOfKind(FieldKind kind) {
+  std::vector<const OfficerField*> chosen;
+  for (const OfficerField& field : OfficerFields())
+    if (field.kind == kind) chosen.push_back(&field);
+  return chosen;
+}
+
+const std::vector<const OfficerField*>& Enumerations() {
+  static const std::vector<const OfficerField*> fields = FieldsOfKind(FieldKind::Enumeration);
+  return fields;
+}
+
+namespace {
+
+std::vector<const OfficerField*> ByControls(std::initializer_list<std::string_view> controls) {
+  std::vector<const OfficerField*> fields;
+  for (const std::string_view control : controls) fields.push_back(&FieldByControl(control));
+  return fields;
+}
+
+}  // namespace
+
+// The panel takes the numbers and the relationships in this order.
+const std::vector<const OfficerField*>& NumberFields() {
+  static const std::vector<const OfficerField*> fields =
+      ByControls({"Edit_Tongshuai", "Edit_Wuli", "Edit_Zhili", "Edit_Zhengzhi", "Edit_Meili", "Edit_Shengwang", "Edit_Face",
+                  "Edit_BornYear", "Edit_EnterYear", "Edit_DeadYear", "Edit_Xiangxing", "Edit_Touyuan"});
+  return fields;
+}
+
+const std::vector<const OfficerField*>& Relationships() {
+  static const std::vector<const OfficerField*> fields =
+      ByControls({"ComboBox_Father", "ComboBox_Mother", "ComboBox_Another", "ComboBox_Xiangxing", "ComboBox_Family",
+                  "ComboBox_Brother", "ComboBox_Enemy"});
+  return fields;
+}
+
+const OfficerField* FindFieldByKey(std::string_view key) {
+  const auto& fields = OfficerFields();
+  const auto it = std::find_if(fields.begin(), fields.end(), [&](const OfficerField& f) { return f.key == key; });
+  return it == fields.end() ? nullptr : &*it;
+}
+
+const OfficerField& FieldByControl(std::string_view control) {
+  for (const OfficerField& field : OfficerFields())
+    if (!control.empty() && field.control == control) return field;
+  throw std::logic_error("no field for control " + std::string(control));
+}
+
+unsigned FieldValue(const OfficerRecord& record, const OfficerField& field) {
+  if (field.member.u16) return record.*field.member.u16;
+  if (field.member.u8) return record.*field.member.u8;
+  return 0;
+}
+
+void SetFieldValue(OfficerRecord& record, const OfficerField& field, unsigned value) {
+  if (field.member.u16) record.*field.member.u16 = static_cast<std::uint16_t>(value);
+  if (field.member.u8) record.*field.member.u8 = static_cast<std::uint8_t>(value);
+}
+
+std::span<const std::uint8_t> FieldBytesOf(const OfficerRecord& record, const OfficerField& field) {
+  return field.member.constBytes ? field.member.constBytes(record) : std::span<const std::uint8_t>();
+}
+
+std::span<std::uint8_t> FieldBytesOf(OfficerRecord& record, const OfficerField& field) {
+  return field.member.bytes ? field.member.bytes(record) : std::span<std::uint8_t>();
+}
+
+std::string FieldText(const OfficerRecord& record, const OfficerField& field) {
+  const std::span<const std::uint8_t> bytes = FieldBytesOf(record, field);
+  const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
+  return std::string(bytes.begin(), end);
+}
+
+const std::array<SkillBox, kSkillBoxCount>& SkillLayout() {
+  static const std::array<SkillBox, kSkillBoxCount> boxes = MakeSkillLayout();
+  return boxes;
+}
+
+std::array<std::uint8_t, kSkillBytes> SkillsFromBoxes(const std::array<bool, kSkillBoxCount>& checked) {
+  std::array<std::uint8_t, kSkillBytes> skills{};
+  const auto& layout = SkillLayout();
+  for (std::size_t i = 0; i < kSkillBoxCount; ++i) {
+    if (checked[i]) skills[static_cast<std::size_t>(layout[i].byte)] |= layout[i].mask;
+  }
+  return skills;
+}
+
+std::array<bool, kSkillBoxCount> BoxesFromSkills(std::span<const std::uint8_t> skills) {
+  std::array<bool, kSkillBoxCount> checked{};
+  const auto& layout = SkillLayout();
+  for (std::size_t i = 0; i < kSkillBoxCount && skills.size() >= kSkillBytes; ++i) {
+    checked[i] = (skills[static_cast<std::size_t>(layout[i].byte)] & layout[i].mask) != 0;
+  }
+  return checked;
+}
