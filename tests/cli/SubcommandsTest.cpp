@@ -98,6 +98,34 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(vmr)));
 }
 
+TEST_F(SubcommandsTest, UnusualValuesAreImportedWithTheirNotesAndSavedAsTheWindowSaves) {
+  auto file = demo;
+  file[RecordOffset(5) + 62] = 0;  // a typed slot not yet saved by the editor
+  WriteBytes(vmr, file);
+  WriteText("odd.json", R"({"format": "velmedit-officers", "version": 1,
+      "officers": [{"number": 651, "leadership": 150, "death_year": 100}]})");
+  ASSERT_EQ(Run({QStringLiteral("import"), vmrPath, Path("odd.json")}), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("651 苏绮，统率（提醒）：能力 150 超过 99\n"), std::string::npos) << out.str();
+  EXPECT_NE(out.str().find("651 苏绮，死亡年（提醒）：死亡年 100 早于诞生年 172\n"), std::string::npos) << out.str();
+
+  auto expected = file;
+  PutU16(expected, 1, 22, 150);
+  PutU16(expected, 1, 18, 100);
+  expected[RecordOffset(5) + 62] = 1;  // as the window's save marks every typed slot
+  EXPECT_EQ(ReadBytes(vmr), expected);
+  EXPECT_EQ(ReadBytes(BackupPathFor(vmr)), file);
+
+  // Nothing to change: nothing written, not even the save mark.
+  std::filesystem::remove(BackupPathFor(vmr));
+  file = expected;
+  file[RecordOffset(5) + 62] = 0;
+  WriteBytes(vmr, file);
+  ASSERT_EQ(Run({QStringLiteral("import"), vmrPath, Path("odd.json")}), kExitOk) << err.str();
+  EXPECT_NE(out.str().find("没有要改变的内容"), std::string::npos);
+  EXPECT_EQ(ReadBytes(vmr), file);
+  EXPECT_FALSE(std::filesystem::exists(BackupPathFor(vmr)));
+}
+
 TEST_F(SubcommandsTest, HugeFileIsRefusedBeforeItIsRead) {
   {
     std::ofstream huge(dir / "huge.csv", std::ios::binary);
