@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QRect>
+#include <algorithm>
 #include <utility>
 
 #include "gui/widgets/ClickLabel.h"
@@ -15,6 +17,8 @@
 namespace {
 
 const QColor kBlue(0, 0, 255);
+// The window less the frame's 9-pixel band: every text stays inside it.
+const QRect kInsideFrame(9, 9, 415, 415);
 const QColor kHoverGreen(0, 255, 0);
 
 // The author's name is written in a regular-script (Kai) face where the
@@ -72,11 +76,15 @@ void TForm_Help::SizeLabels() {
     label->setFont(font);
   }
   // Each label is as large as its text in the font the system supplies,
-  // trailing blanks included, as they widen the clickable area.
+  // trailing blanks included, as they widen the clickable area; but no
+  // label reaches into the frame, and a line too long wraps.
   for (ClickLabel* label : findChildren<ClickLabel*>(Qt::FindDirectChildrenOnly)) {
     if (label->text().isEmpty()) continue;  // a picture
-    const QFontMetrics metrics = label->fontMetrics();
-    label->resize(metrics.horizontalAdvance(label->text()), metrics.height());
+    const int room = kInsideFrame.right() + 1 - label->x();
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, room, kInsideFrame.height()),
+                                                           Qt::TextWordWrap, label->text());
+    label->setWordWrap(true);
+    label->resize(std::min(needed.width(), room), needed.height());
   }
 }
 

@@ -138,38 +138,80 @@ TEST_F(HelpWindowTest, PicturesFrameTheWindow) {
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     EXPECT_EQ(pictures[i]->geometry(), boxes[i]) << pictures[i]->objectName().toStdString();
   }
-  for (ClickLabel* picture : pictures) {
-    ASSERT_FALSE(picture->pixmap().isNull()) << picture->objectName().toStdString() << ": the resource is missing";
-    EXPECT_EQ(picture->pixmap().size(), picture->size()) << picture->objectName().toStdString();
+  // The red band closes around the window: every pixel of its outer ring,
+  // corners and strips alike.
+  const QImage shown = help->grab().toImage();
+  ASSERT_EQ(shown.size(), QSize(433, 433));
+  const QColor lacquer(139, 26, 26);
+  for (int i = 0; i < 433; ++i) {
+    for (const QPoint at : {QPoint(i, 0), QPoint(i, 432), QPoint(0, i), QPoint(432, i)}) {
+      ASSERT_EQ(shown.pixelColor(at), lacquer) << at.x() << "," << at.y();
+    }
   }
 }
 
-TEST_F(HelpWindowTest, FixedLabelsHaveTheirTextsPlacesAndFonts) {
+TEST_F(HelpWindowTest, EveryTextLiesInsideTheFrameAndLeavesItsArtAlone) {
+  const QRect inside(9, 9, 415, 415);  // the window less the frame's band
+  std::vector<ClickLabel*> texts;
+  for (ClickLabel* label : help->findChildren<ClickLabel*>()) {
+    if (!label->text().isEmpty()) texts.push_back(label);
+  }
+  ASSERT_EQ(texts.size(), 23u);
+  for (const ClickLabel* label : texts) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 433), Qt::TextWordWrap,
+                                                           label->text());
+    EXPECT_LE(needed.width(), label->width());
+    EXPECT_LE(needed.height(), label->height());
+    EXPECT_TRUE(inside.contains(label->geometry())) << label->x() << "," << label->y() << " " << label->width()
+                                                    << "x" << label->height();
+    for (const ClickLabel* other : texts) {
+      if (other == label) continue;
+      EXPECT_FALSE(label->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+    }
+  }
+  // No text draws on the frame's pictures.
+  const QImage shown = help->grab().toImage();
+  for (ClickLabel* label : texts) label->hide();
+  const QImage art = help->grab().toImage();
+  for (const ClickLabel* picture : Pictures()) {
+    EXPECT_EQ(shown.copy(picture->geometry()), art.copy(picture->geometry())) << picture->objectName().toStdString();
+  }
+}
+
+TEST_F(HelpWindowTest, LabelsHaveTheirTextsPlacesFontsAndColours) {
+  const QColor red(255, 0, 0);
   struct Expected {
     const char* name;
     QString text;
     QPoint at;
     int pixelSize;
     bool bold;
+    QColor colour = QColor();  // invalid: the window's own
   };
   const std::vector<Expected> table{
       {"Label20", QStringLiteral("欢迎您使用"), {176, 16}, 16, false},
-      {"Label6", QStringLiteral("Velmora 武将登录器1.7.1"), {117, 40}, 16, true},
+      {"Label6", QStringLiteral("Velmora 武将登录器1.7.1"), {117, 40}, 16, true, red},
       {"Label21", QStringLiteral("本登录器来自"), {134, 80}, 12, false},
+      {"Label22", QStringLiteral("维摩之家"), {210, 77}, 16, true, kBlue},
       {"Label23", QStringLiteral("论坛"), {278, 79}, 12, false},
       {"Label27", QStringLiteral("同时推出"), {192, 104}, 13, false},
-      {"Label2", QStringLiteral("使用提示："), {32, 144}, 12, false},
-      {"Label3", QStringLiteral("1、登录武将文件为  我的文档\\Orvane\\Velmora TC\\TPrsn\\TPERSON.VMR       "), {56, 160}, 12,
-       false},
-      {"Label7", QStringLiteral("2、支持Velmora中文版，可以用简体输入法输入姓名、列传    "), {56, 176}, 12, false},
-      {"Label8", QStringLiteral("3、可将日文版登录武将信息转换为中文，直接在中文版中继续使用    "), {56, 192}, 12, false},
-      {"Label12", QStringLiteral("4、可修改隐藏属性     "), {56, 208}, 12, false},
-      {"Label10", QStringLiteral("。。。单击或按任意键进入修改。。。"), {40, 232}, 20, true},
+      {"Label28", QStringLiteral("Velmora 城市登录器 1.0 测试版"), {110, 121}, 14, false, red},
+      {"Label2", QStringLiteral("使用提示："), {32, 140}, 12, false},
+      {"Label3", QStringLiteral("1、登录武将文件为\n   我的文档\\Orvane\\Velmora TC\\TPrsn\\TPERSON.VMR"), {56, 156}, 12, false},
+      {"Label7", QStringLiteral("2、支持Velmora中文版，可以用简体输入法输入姓名、列传    "), {56, 184}, 12, false},
+      {"Label8", QStringLiteral("3、可将日文版登录武将信息转换为中文，直接在中文版中继续使用    "), {56, 200}, 12, false},
+      {"Label12", QStringLiteral("4、可修改隐藏属性     "), {56, 216}, 12, false},
+      {"Label10", QStringLiteral("。。。单击或按任意键进入修改。。。"), {40, 232}, 20, true, QColor(128, 128, 128)},
       {"Label5", QStringLiteral("更新版本下载以及建议、Bug 的提出    "), {112, 264}, 12, false},
       {"Label19", QStringLiteral("请到"), {72, 288}, 12, false},
+      {"Label13", QStringLiteral("维摩之家(http://velmedit.example/)Velmora版"), {104, 288}, 12, true, kBlue},
       {"Label1", QStringLiteral("鸣谢："), {120, 314}, 12, false},
       {"Label16", QStringLiteral("整理资料及提供修改方法的 "), {144, 334}, 12, false},
+      {"Label17", QStringLiteral("石头、青梅、云中客、老树"), {136, 352}, 12, false, kBlue},
       {"Label24", QStringLiteral("作者："), {130, 376}, 12, false},
+      {"Label25", QStringLiteral("墨砚生"), {170, 374}, 16, true, QColor(128, 0, 128)},
+      {"Label11", QStringLiteral("砚台"), {250, 374}, 16, false, kBlue},
       {"Label9", QStringLiteral("2004年11月2日"), {176, 408}, 12, false},
   };
   for (const Expected& e : table) {
@@ -179,32 +221,9 @@ TEST_F(HelpWindowTest, FixedLabelsHaveTheirTextsPlacesAndFonts) {
     EXPECT_EQ(label->pos(), e.at);
     EXPECT_EQ(label->font().pixelSize(), e.pixelSize);
     EXPECT_EQ(label->font().bold(), e.bold);
+    const QColor colour = e.colour.isValid() ? e.colour : help->palette().color(QPalette::WindowText);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), colour);
   }
-  EXPECT_EQ(Label("Label6")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_EQ(Label("Label10")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-}
-
-TEST_F(HelpWindowTest, CreditLabelsStandInTheirPlacesWithTheirColours) {
-  EXPECT_EQ(Label("Label22")->text(), QStringLiteral("维摩之家"));
-  EXPECT_EQ(Label("Label22")->pos(), QPoint(210, 77));
-  EXPECT_EQ(Label("Label22")->font().pixelSize(), 16);
-  EXPECT_EQ(Label("Label28")->text(), QStringLiteral("Velmora 城市登录器 1.0 测试版"));
-  EXPECT_EQ(Label("Label28")->pos(), QPoint(110, 121));
-  EXPECT_EQ(Label("Label28")->font().pixelSize(), 14);
-  EXPECT_EQ(Label("Label28")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_EQ(Label("Label13")->text(), QStringLiteral("维摩之家(http://velmedit.example/)Velmora版"));
-  EXPECT_EQ(Label("Label13")->pos(), QPoint(104, 288));
-  EXPECT_EQ(Label("Label13")->font().pixelSize(), 12);
-  EXPECT_EQ(Label("Label17")->text(), QStringLiteral("石头、青梅、云中客、老树"));
-  EXPECT_EQ(Label("Label17")->pos(), QPoint(136, 352));
-  EXPECT_EQ(Label("Label17")->palette().color(QPalette::WindowText), kBlue);
-  EXPECT_EQ(Label("Label25")->text(), QStringLiteral("墨砚生"));
-  EXPECT_EQ(Label("Label25")->pos(), QPoint(170, 374));
-  EXPECT_TRUE(Label("Label25")->font().bold());
-  EXPECT_EQ(Label("Label25")->palette().color(QPalette::WindowText), QColor(128, 0, 128));
-  EXPECT_EQ(Label("Label11")->text(), QStringLiteral("砚台"));
-  EXPECT_EQ(Label("Label11")->pos(), QPoint(250, 374));
-  EXPECT_EQ(Label("Label11")->palette().color(QPalette::WindowText), kBlue);
   ExpectRestingLink(Label("Label22"));
   ExpectRestingLink(Label("Label13"));
 }
