@@ -23,7 +23,7 @@ class ExchangeImportTest : public ::testing::Test {
 
   ImportDecision Import(const std::string& text, ExchangeFormat format, const std::vector<unsigned char>& target) {
     const ExchangeReadResult read = ReadExchangeBytes(QByteArray::fromStdString(text), format);
-    if (!read.Ok()) return ImportDecision{read.errors, {}};
+    if (!read.Ok()) return ImportDecision{read.errors, {}, {}};
     return DecideImport(read.document, target);
   }
 
