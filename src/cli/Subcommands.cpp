@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <iostream>
 
+#include "cli/CommandLine.h"
 #include "core/check/ConsistencyCheck.h"
 #include "core/document/OfficerDocument.h"
 #include "core/convert/Jislib.h"
@@ -144,13 +145,6 @@ int Diff(const QStringList& arguments, std::ostream& out) {
   return changes.Empty() ? kExitOk : kExitFindings;
 }
 
-constexpr const char* kUsage =
-    "用法：\n"
-    "  velmedit export TPERSON.VMR out.json|out.csv [--slots 650-659,700]\n"
-    "  velmedit import TPERSON.VMR in.json|in.csv [--dry-run]\n"
-    "  velmedit check TPERSON.VMR [--json] [--game 安装目录]\n"
-    "  velmedit diff A.VMR B.VMR\n";
-
 }  // namespace
 
 bool IsSubcommand(const QString& word) {
@@ -160,7 +154,7 @@ bool IsSubcommand(const QString& word) {
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   if (arguments.isEmpty() || !IsSubcommand(arguments.front())) {
-    err << kUsage;
+    err << UsageText().toStdString();
     return kExitError;
   }
   // QCommandLineParser takes the program name first.
@@ -173,7 +167,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (command == QLatin1String("check")) return Check(withProgram, out);
     return Diff(withProgram, out);
   } catch (const UsageError& e) {
-    err << e.message << "\n" << kUsage;
+    err << e.message << "\n" << UsageText().toStdString();
   } catch (const std::exception& e) {
     err << e.what() << "\n";
   }

@@ -4,7 +4,7 @@
 #include <QString>
 #include <memory>
 
-#include "core/commandline/CommandLine.h"
+#include "cli/CommandLine.h"
 
 class QApplication;
 

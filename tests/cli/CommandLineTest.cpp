@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "core/commandline/CommandLine.h"
+#include "cli/CommandLine.h"
 
 namespace {
 
@@ -36,6 +36,8 @@ TEST(CommandLine, HelpAndVersionAnswerAndFinish) {
     EXPECT_EQ(answer.request.exitCode, 0);
     EXPECT_TRUE(answer.out.contains(QStringLiteral("[FILE]")));
     EXPECT_TRUE(answer.out.contains(QStringLiteral("--version")));
+    // the commands without a window, with every option they take
+    EXPECT_TRUE(answer.out.contains(QStringLiteral("velmedit check TPERSON.VMR [--json] [--game 安装目录]\n")));
     EXPECT_TRUE(answer.err.isEmpty());
   }
   for (const char* option : {"--version", "-v"}) {

@@ -24,7 +24,10 @@ inline constexpr int kUsageExitCode = 2;
 // "velmedit 1.0.0"
 QString VersionText();
 
+// The whole usage: the editor's options and the commands that run without a
+// window. --help prints it; every mistake on the command line is followed by it.
+QString UsageText();
+
 // Reads `arguments` (the program's name first). Help and version go to
-// `out`, mistakes with the usage to `err`. Needs a QCoreApplication for the
-// program's name in the usage line.
+// `out`, mistakes with the usage to `err`.
 StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);

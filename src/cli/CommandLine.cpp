@@ -1,0 +1,75 @@
+#include "cli/CommandLine.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace {
+
+StartRequest Finish(int exitCode) {
+  StartRequest request;
+  request.kind = StartRequest::Kind::Finish;
+  request.exitCode = exitCode;
+  return request;
+}
+
+StartRequest UsageError(const QString& message, QTextStream& err) {
+  err << QStringLiteral("velmedit: ") << message << '\n' << '\n' << UsageText();
+  err.flush();
+  return Finish(kUsageExitCode);
+}
+
+}  // namespace
+
+QString VersionText() { return QStringLiteral("velmedit ") + QStringLiteral(VELM_VERSION); }
+
+QString UsageText() {
+  return QStringLiteral(
+      "用法：velmedit [选项] [FILE]\n"
+      "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
+      "不开窗口的命令：\n"
+      "  velmedit export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700]\n"
+      "  velmedit import TPERSON.VMR 输入.json|输入.csv [--dry-run]\n"
+      "  velmedit check TPERSON.VMR [--json] [--game 安装目录]\n"
+      "  velmedit diff A.VMR B.VMR\n"
+      "\n"
+      "选项：\n"
+      "  -h, --help     显示本说明后退出。\n"
+      "  -v, --version  显示版本号后退出。\n"
+      "\n"
+      "参数：\n"
+      "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n");
+}
+
+StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+  // Our own help and version options rather than Qt's: theirs end the
+  // process themselves, and Qt's help text is not ours to word.
+  QCommandLineParser parser;
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  parser.addOption(help);
+  parser.addOption(version);
+
+  if (!parser.parse(arguments)) return UsageError(parser.errorText(), err);
+  if (parser.isSet(help)) {
+    out << UsageText();
+    out.flush();
+    return Finish(0);
+  }
+  if (parser.isSet(version)) {
+    out << VersionText() << '\n';
+    out.flush();
+    return Finish(0);
+  }
+  // The commands without a window never come here: RunSubcommand takes them first.
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() > 1) {
+    return UsageError(QStringLiteral("只能打开一个文件，却给了 %1 个。").arg(positional.size()), err);
+  }
+  StartRequest request;
+  if (!positional.isEmpty()) {
+    if (positional.first().isEmpty()) return UsageError(QStringLiteral("文件名是空的。"), err);
+    request.file = positional.first();
+  }
+  return request;
+}
