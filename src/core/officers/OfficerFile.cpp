@@ -84,14 +84,6 @@ std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path
   return data;
 }
 
-OfficerTable TableOfHead(const std::vector<unsigned char>& head) {
-  OfficerTable table;
-  for (std::size_t s = 0; s < kSlotCount && head.size() >= kOfficerFileSize; ++s) {
-    table[s] = DecodeRecord(head.data() + kHeaderSize + s * kRecordSize);
-  }
-  return table;
-}
-
 OfficerTable LoadOfficerFile(const std::filesystem::path& path) { return TableOfHead(LoadOfficerFileHead(path)); }
 
 std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table) {

@@ -24,9 +24,6 @@ OfficerTable LoadOfficerFile(const std::filesystem::path& path);
 // reads them, with the same refusals.
 std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path);
 
-// The 110 slots of a file's first 28,604 bytes.
-OfficerTable TableOfHead(const std::vector<unsigned char>& head);
-
 // The bytes a save produces from the file's current bytes: the header, the
 // preserved ranges and anything past 28,604 bytes are kept; every field the
 // editor knows comes from the table.

@@ -32,3 +32,11 @@ void EncodeRecordInPlace(const OfficerRecord& record, std::uint8_t* bytes) {
   }
   if (record.Type != kNoType) bytes[kSaveMarkOffset] = 1;
 }
+
+OfficerTable TableOfHead(const std::vector<unsigned char>& head) {
+  OfficerTable table;
+  for (std::size_t s = 0; s < kSlotCount && head.size() >= kOfficerFileSize; ++s) {
+    table[s] = DecodeRecord(head.data() + kHeaderSize + s * kRecordSize);
+  }
+  return table;
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/officers/TextField.h"
 
@@ -61,6 +62,9 @@ using OfficerTable = std::array<OfficerRecord, kSlotCount>;
 
 // Reads the fields of one record from its 260 bytes; the preserved bytes are ignored.
 OfficerRecord DecodeRecord(const std::uint8_t* bytes);
+
+// The 110 slots of a file's first 28,604 bytes (all empty when shorter).
+OfficerTable TableOfHead(const std::vector<unsigned char>& head);
 
 // Writes the fields into an existing 260-byte record, leaving every byte the
 // editor does not interpret as it is. Byte 62 becomes 1 unless Type is 0xFF.

@@ -3,7 +3,6 @@
 #include <QTableWidgetItem>
 
 #include "core/check/ConsistencyCheck.h"
-#include "core/officers/OfficerFile.h"
 #include "ui_ImportPreviewDialog.h"
 
 ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, QWidget* parent)
