@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QString>
 #include <atomic>
 #include <mutex>
 
@@ -21,14 +22,24 @@ const CharacterTable& Table() {
 
 }  // namespace
 
+std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
+  QFile asset(path);
+  if (!asset.open(QIODevice::ReadOnly)) {
+    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "（" + asset.errorString().toStdString() +
+                              "）；没有它无法转换文字，程序停止运行");
+  }
+  const QByteArray bytes = asset.readAll();
+  if (static_cast<std::size_t>(bytes.size()) != CharacterTable::kAssetSize) {
+    throw CharacterTableError("字符对照表 " + path.toStdString() + " 有 " + std::to_string(bytes.size()) + " 字节，应为 " +
+                              std::to_string(CharacterTable::kAssetSize) + " 字节；没有完整的对照表无法转换文字，程序停止运行");
+  }
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
 void LoadConversionTable() {
+  // A throw leaves the flag unset: the next call reads the asset again.
   std::call_once(gLoadOnce, [] {
-    QFile asset(QStringLiteral(":/convert/CharacterTable.bin"));
-    if (asset.open(QIODevice::ReadOnly)) {
-      const QByteArray bytes = asset.readAll();
-      gTable.Load({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
-    }
-    // Without the asset every code stays unknown and texts pass unchanged.
+    gTable.Load(ReadCharacterTableAsset(QStringLiteral(":/convert/CharacterTable.bin")));
     gLoaded.store(true, std::memory_order_release);
   });
 }

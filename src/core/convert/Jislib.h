@@ -7,12 +7,30 @@
 // without a counterpart, or 0 when it occurs in no row.
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CharacterTable;
+class QString;
 
-// Fills the character table once; later calls return at once.
+// The character table is missing or not of its size. Nothing can be
+// converted without it, so the program does not run on. The message (UTF-8)
+// names the table and the reason.
+class CharacterTableError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The bytes of a table asset (the program's own is the resource
+// ":/convert/CharacterTable.bin"). Throws CharacterTableError when it cannot
+// be read or is not CharacterTable::kAssetSize bytes long.
+std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path);
+
+// Fills the character table from the program's own asset once; later calls
+// return at once. Throws CharacterTableError when the asset is missing or
+// of the wrong size; nothing is loaded then, and the next call tries again.
 void LoadConversionTable();
 
 // The program's table (loaded on first use), for tests and measurements.

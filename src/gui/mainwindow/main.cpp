@@ -26,6 +26,8 @@ int main(int argc, char* argv[]) {
   QApplication::setFont(MainWindowFont());
   int exitCode = 1;
   RunGuarded(nullptr, [&] {
+    // A missing or damaged character table ends start-up here with the
+    // error box: without it no text could be shown or stored right.
     LoadConversionTable();
     // Owned by the application, before the main window exists; start-up
     // waits until a click or a character key closes it.

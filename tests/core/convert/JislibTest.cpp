@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -141,6 +143,28 @@ TEST(JislibLoading, TheProgramCarriesTheCommittedTable) {
     }
   }
   EXPECT_EQ(differences, 0);
+}
+
+TEST(JislibLoading, AMissingOrCutTableIsRefused) {
+  const TempDir dir;
+  const auto refusal = [](const std::filesystem::path& path) -> std::string {
+    try {
+      ReadCharacterTableAsset(QString::fromStdString(path.string()));
+    } catch (const CharacterTableError& e) {
+      return e.what();
+    }
+    return "accepted";
+  };
+  EXPECT_NE(refusal(dir / "none.bin").find("找不到字符对照表"), std::string::npos);
+  WriteBytes(dir / "short.bin", std::vector<unsigned char>(121754, 0x41));
+  EXPECT_NE(refusal(dir / "short.bin").find("有 121754 字节，应为 121756 字节"), std::string::npos);
+  WriteBytes(dir / "long.bin", std::vector<unsigned char>(121757, 0x41));
+  EXPECT_NE(refusal(dir / "long.bin").find("有 121757 字节"), std::string::npos);
+  WriteBytes(dir / "empty.bin", {});
+  EXPECT_NE(refusal(dir / "empty.bin").find("有 0 字节"), std::string::npos);
+
+  WriteBytes(dir / "whole.bin", std::vector<unsigned char>(121756, 0x41));
+  EXPECT_EQ(ReadCharacterTableAsset(QString::fromStdString((dir / "whole.bin").string())).size(), 121756u);
 }
 
 TEST(JislibRoundTrip, Gb2312CharactersComeBackFromBig5) {
