@@ -2,33 +2,70 @@
 
 #include <algorithm>
 
+#include "core/check/ValueRules.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/officers/OfficerFile.h"
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) { slotVisible_.fill(true); }
 
-void OfficerDocument::Open(const QString& path) {
+bool OfficerDocument::Open(const QString& path, const std::function<bool(int)>& openImplausible) {
   // Read first: a file that cannot be loaded leaves the open file and the
   // table as they were, so a later save cannot write the previous officers
   // into it.
   std::vector<unsigned char> head = LoadOfficerFileHead(path.toStdU16String());
+  OfficerTable table = TableOfHead(head);
+  if (openImplausible) {
+    const ImplausibleCount count = CountImpossibleValues(table);
+    if (count.slotCount * 4 > static_cast<int>(kSlotCount) && !openImplausible(count.valueCount)) return false;
+  }
   filePath_ = path;
-  table_ = TableOfHead(head);
+  table_ = table;
   head_ = std::move(head);
+  history_.Clear();
+  backedUp_ = false;
   currentSlot_ = 0;
   hasShownOfficer_ = false;
   slotVisible_.fill(true);
   shownTexts_ = ShownTextSet{};
   SetModified(false);
   emit tableReplaced();
+  emit historyChanged();
+  return true;
 }
 
 void OfficerDocument::Reload() { Open(filePath_); }
 
 void OfficerDocument::Save() {
-  head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_);
+  // The backup keeps the file as it was opened: only the first save of a
+  // session makes it.
+  head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_, backedUp_ ? BackupMode::Keep : BackupMode::Make);
+  backedUp_ = true;
+  history_.MarkSaved();
   SetModified(false);
 }
+
+void OfficerDocument::Undo() {
+  if (history_.CanUndo()) Restore(history_.Undo());
+}
+
+void OfficerDocument::Redo() {
+  if (history_.CanRedo()) Restore(history_.Redo());
+}
+
+void OfficerDocument::Restore(const OfficerTable& table) {
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) Change(slot, table[static_cast<std::size_t>(slot)]);
+  SetModified(!history_.AtSavedState());
+  emit historyChanged();
+}
+
+void OfficerDocument::Finish(std::string stepName, const OfficerTable& before) {
+  if (table_ == before) return;
+  history_.Record(std::move(stepName), before, table_);
+  SetModified(!history_.AtSavedState());
+  emit historyChanged();
+}
+
+std::string OfficerDocument::NameOf(int slot) const { return ShownOfficerName(Record(slot), slot); }
 
 std::vector<unsigned char> OfficerDocument::CurrentHead() const {
   std::vector<unsigned char> head = head_;
@@ -50,17 +87,18 @@ ImportDecision OfficerDocument::DecideImport(const ExchangeDocument& document) c
   return ::DecideImport(document, CurrentHead(), true);
 }
 
-void OfficerDocument::ApplyImport(const ImportDecision& decision) {
+void OfficerDocument::ApplyImport(const ImportDecision& decision, const std::string& sourceName) {
   if (!decision.Accepted() || decision.changes.after.size() < kOfficerFileSize) return;
+  const OfficerTable before = table_;
   const OfficerTable after = TableOfHead(decision.changes.after);
   for (const int slot : decision.changes.ChangedSlots()) Change(slot, after[static_cast<std::size_t>(slot)]);
+  Finish("导入 " + sourceName + "（" + std::to_string(decision.changes.changes.size()) + " 处）", before);
 }
 
 void OfficerDocument::Change(int slot, const OfficerRecord& record) {
   OfficerRecord& stored = table_[static_cast<std::size_t>(slot)];
   if (stored == record) return;
   stored = record;
-  SetModified(true);
   emit recordChanged(slot);
 }
 
@@ -81,11 +119,16 @@ void OfficerDocument::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !IsSlot(currentSlot_)) return;
   OfficerRecord record = Record(currentSlot_);
   ConfirmIntoRecord(panel, shownTexts_, record);  // throws before anything changes
+  const OfficerTable before = table_;
   Change(currentSlot_, record);
+  Finish("确认修改 " + NameOf(currentSlot_), before);
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record) {
-  if (IsSlot(slot)) Change(slot, record);
+  if (!IsSlot(slot)) return;
+  const OfficerTable before = table_;
+  Change(slot, record);
+  Finish("修改 " + NameOf(slot), before);
 }
 
 void OfficerDocument::Search(const std::array<std::string, 5>& texts) {
@@ -120,11 +163,15 @@ std::vector<int> OfficerDocument::SortedSlots(const std::vector<int>& listed) co
 void OfficerDocument::ConvertCurrent() {
   if (!IsSlot(currentSlot_)) return;
   OfficerRecord record = Record(currentSlot_);
-  if (ConvertOfficerTexts(record)) Change(currentSlot_, record);
+  if (!ConvertOfficerTexts(record)) return;
+  const OfficerTable before = table_;
+  Change(currentSlot_, record);
+  Finish("此人日文-->中文 " + NameOf(currentSlot_), before);
 }
 
 OfficerDocument::ConversionCount OfficerDocument::ConvertAll() {
   ConversionCount count;
+  const OfficerTable before = table_;
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     OfficerRecord record = Record(slot);
     const bool hasTexts = !record.Xing.Text().empty() || !record.Ming.Text().empty() || !record.Zi.Text().empty() ||
@@ -136,6 +183,7 @@ OfficerDocument::ConversionCount OfficerDocument::ConvertAll() {
       ++count.alreadyChinese;
     }
   }
+  Finish("所有武将日文-->中文（" + std::to_string(count.converted) + " 名）", before);
   return count;
 }
 

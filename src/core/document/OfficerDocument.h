@@ -9,9 +9,11 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "core/document/EditHistory.h"
 #include "core/editor/PanelValues.h"
 #include "core/exchange/ExchangeDocument.h"
 #include "core/exchange/ExchangeImport.h"
@@ -46,10 +48,13 @@ class OfficerDocument : public QObject {
 
   // --- file -----------------------------------------------------------------
   // Reads the file first: one that cannot be loaded throws OfficerFileError
-  // and leaves the document as it was. Otherwise the file becomes the open
-  // one, its slots replace the table, every slot is listed again and nothing
-  // is shown.
-  void Open(const QString& path);
+  // and leaves the document as it was. A file that does not look like an
+  // officer file (more than a quarter of its slots hold values no panel
+  // stores) opens only when `openImplausible`, given, says yes to the
+  // number of such values. Otherwise the file becomes the open one, its
+  // slots replace the table, every slot is listed again, nothing is shown
+  // and the history starts anew. False when the file was not opened.
+  bool Open(const QString& path, const std::function<bool(int impossibleValues)>& openImplausible = {});
   // Open() of the open file; HasFile() must hold.
   void Reload();
   // Saves the table into the open file after backing it up; HasFile() must
@@ -64,8 +69,19 @@ class OfficerDocument : public QObject {
   // changes yet. The header and preserved bytes stay the file's.
   ImportDecision DecideImport(const ExchangeDocument& document) const;
   // Takes the changed slots of an accepted decision into the table as
-  // confirmed, unsaved changes.
-  void ApplyImport(const ImportDecision& decision);
+  // confirmed, unsaved changes; one step named after the file (UTF-8).
+  void ApplyImport(const ImportDecision& decision, const std::string& sourceName);
+
+  // --- history ---------------------------------------------------------------
+  // Every change to the table is one step; open and reload start anew, a
+  // save does not. The table is unmodified whenever it is back at the state
+  // last saved.
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  std::string UndoName() const { return history_.UndoName(); }
+  std::string RedoName() const { return history_.RedoName(); }
+  void Undo();
+  void Redo();
 
   // --- the panel --------------------------------------------------------------
   // The list selected the row of `slot`: it becomes the current slot.
@@ -115,11 +131,17 @@ class OfficerDocument : public QObject {
   // The list selected the row of a slot, now the current one.
   void currentSlotChanged(int slot);
   void modifiedChanged(bool modified);
+  // A step was taken, undone or redone, or the history started anew.
+  void historyChanged();
 
  private:
   void SetModified(bool modified);
-  // Puts a record into a slot; signals and marks the table when it differs.
+  // Puts a record into a slot; signals when it differs.
   void Change(int slot, const OfficerRecord& record);
+  // Ends a flow that started from `before`: a step when anything changed.
+  void Finish(std::string stepName, const OfficerTable& before);
+  void Restore(const OfficerTable& table);
+  std::string NameOf(int slot) const;
 
   QString filePath_;
   std::vector<unsigned char> head_;  // the file's first 28,604 bytes as read or last saved
@@ -130,4 +152,6 @@ class OfficerDocument : public QObject {
   SortState sort_{};
   ShownTextSet shownTexts_;
   bool modified_ = false;
+  EditHistory history_;
+  bool backedUp_ = false;  // this session's first save made the backup
 };

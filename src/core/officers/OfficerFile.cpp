@@ -110,14 +110,16 @@ std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std
 }
 
 template <typename Merge>
-std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge merge) {
+std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge merge, BackupMode backupMode = BackupMode::Make) {
   QFile current(ToQtPath(path));
   OpenForReading(current, path);
   const std::vector<unsigned char> head = merge(ReadUpTo(current, path, kOfficerFileSize));
 
   const std::filesystem::path backup = BackupPathFor(path);
   std::error_code ec;
-  std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
+  if (backupMode == BackupMode::Make || !std::filesystem::exists(backup, ec)) {
+    std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
+  }
   if (ec) {
     Fail("无法建立备份文件 " + Quoted(backup) + "：" + ec.message() + "；文件未保存");
   }
@@ -159,11 +161,12 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
 }  // namespace
 
 std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
-                                           const std::vector<unsigned char>& headWhenMissing) {
+                                           const std::vector<unsigned char>& headWhenMissing, BackupMode backup) {
   if (!headWhenMissing.empty() && !QFile::exists(ToQtPath(path))) {
     return WriteNew(path, MergeTableIntoFile(headWhenMissing, table));
   }
-  return SaveMerged(path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); });
+  return SaveMerged(
+      path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); }, backup);
 }
 
 void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head) {

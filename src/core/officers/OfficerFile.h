@@ -38,8 +38,12 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 // written anew from `headWhenMissing` with the table over it, without a
 // backup; with no such bytes given, that is an error too. Returns the
 // first 28,604 bytes written.
+// With BackupMode::Keep an existing backup stays as it is (it holds the file
+// as it was opened; a later save of the same session must not replace it).
+enum class BackupMode { Make, Keep };
 std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
-                                           const std::vector<unsigned char>& headWhenMissing = {});
+                                           const std::vector<unsigned char>& headWhenMissing = {},
+                                           BackupMode backup = BackupMode::Make);
 
 // SaveOfficerFile with the first 28,604 bytes given whole, header, preserved
 // bytes and save marks included, for writers that decide every byte.

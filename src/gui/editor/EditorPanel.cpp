@@ -51,6 +51,11 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
 
   connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
+  // A change from elsewhere (undo, redo, an import) shows the officer anew;
+  // the panel's own confirmation and conversions keep what the player sees.
+  connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
+    if (!ownChange_ && document_.HasShownOfficer() && slot == document_.CurrentSlot()) Btn_MCancelClick();
+  });
   connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
 }
 
@@ -61,6 +66,10 @@ void EditorPanel::ClearEditorPanel() {
   ui_->Memo_Story->SetBytes(std::string());
   for (QLineEdit* edit : numberEdits_) edit->clear();
   for (QCheckBox* box : skillBoxes_) box->setChecked(false);
+  // Nothing of the officer shown before stays on screen.
+  for (QComboBox* picker : enumerationPickers_) picker->setCurrentIndex(-1);
+  roster_->ClearSelection();
+  portrait_->Clear();
   settledValues_ = CurrentValues();
 }
 
@@ -127,6 +136,7 @@ void EditorPanel::Btn_MCancelClick() {
 void EditorPanel::Btn_MConfirmClick() {
   if (!document_.HasShownOfficer()) return;
   const PanelValues values = CurrentValues();
+  const OwnChange own(ownChange_);
   try {
     document_.Confirm(values);
   } catch (const ImpossibleValue& refused) {
@@ -156,13 +166,20 @@ void EditorPanel::Btn_BTClick() {
 
 void EditorPanel::Button1Click() {
   if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
-  document_.ConvertCurrent();
+  {
+    const OwnChange own(ownChange_);
+    document_.ConvertCurrent();
+  }
   ShowTexts(document_.ShowCurrentTexts());
   SettleTexts();
 }
 
 void EditorPanel::Button2Click() {
-  const OfficerDocument::ConversionCount count = document_.ConvertAll();
+  OfficerDocument::ConversionCount count;
+  {
+    const OwnChange own(ownChange_);
+    count = document_.ConvertAll();
+  }
   if (document_.HasShownOfficer()) {
     ShowTexts(document_.ShowCurrentTexts());
     SettleTexts();

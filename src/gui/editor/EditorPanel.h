@@ -68,6 +68,15 @@ class EditorPanel : public QObject {
   OfficerDocument& document_;
   std::unique_ptr<Ui::EditorPanel> ui_;
   QWidget* client_;
+  // True while the panel's own command changes the table.
+  bool ownChange_ = false;
+  struct OwnChange {
+    explicit OwnChange(bool& flag) : flag_(flag) { flag_ = true; }
+    ~OwnChange() { flag_ = false; }
+    OwnChange(const OwnChange&) = delete;
+    OwnChange& operator=(const OwnChange&) = delete;
+    bool& flag_;
+  };
   // The controls in the orders of the core's field tables, found by name.
   std::array<QComboBox*, kEnumerationCount> enumerationPickers_{};
   std::array<QLineEdit*, kNumberFieldCount> numberEdits_{};

@@ -35,6 +35,18 @@ void PortraitPanel::ShowFaceNumber(int face) {
   ShowFace(face, Image_Face, archives_.For(face));
 }
 
+void PortraitPanel::Redraw() {
+  bool ok = false;
+  const int face = Edit_Face->text().toInt(&ok);
+  if (!ok) return Clear();
+  ShowFace(face, Image_Face, archives_.For(face));
+}
+
+void PortraitPanel::Clear() {
+  Edit_Face->clear();
+  Image_Face->setPixmap(NoFacePicture());
+}
+
 void PortraitPanel::Image_FaceClick() {
   if (!hasSelectedOfficer_()) return;
   if (!archives_.Main()) return;

@@ -25,6 +25,11 @@ class PortraitPanel : public QObject {
   // Shows the face number in Edit_Face and draws the face; the archive is
   // read only when the number changes.
   void ShowFaceNumber(int face);
+  // Draws the face Edit_Face names again (the archives changed); the
+  // no-face picture when it names none or the archives lack it.
+  void Redraw();
+  // No face number and the no-face picture (a new file is being shown).
+  void Clear();
 
  private:
   QWidget* form_;

@@ -111,7 +111,18 @@ void OfficerListPanel::ListView_SelPrsnColumnClick(int column) {
 
 void OfficerListPanel::ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected) {
   if (!selected || !item) return;
-  document_.SelectSlot(SlotOf(item));
+  emit officerChosen(SlotOf(item));
+}
+
+void OfficerListPanel::SelectRowOfSlot(int slot) {
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  reorderingRows_ = true;
+  if (QTreeWidgetItem* row = RowOfSlot(slot); row && document_.HasShownOfficer()) {
+    list->setCurrentItem(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  } else {
+    list->clearSelection();
+  }
+  reorderingRows_ = false;
 }
 
 int OfficerListPanel::SlotOf(const QTreeWidgetItem* row) { return row->data(0, Qt::UserRole).toInt(); }

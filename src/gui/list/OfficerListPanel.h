@@ -39,6 +39,14 @@ class OfficerListPanel : public QObject {
 
   // The slot a row stands for.
   static int SlotOf(const QTreeWidgetItem* row);
+  // Selects the slot's row (when listed) without choosing it anew: the
+  // choice the player made is taken back.
+  void SelectRowOfSlot(int slot);
+
+ signals:
+  // The player selected the row of a slot; the window decides whether the
+  // panel may leave the officer it shows.
+  void officerChosen(int slot);
 
  private:
   // The five search boxes, in the order of the list's ability columns.
@@ -48,8 +56,7 @@ class OfficerListPanel : public QObject {
 
   OfficerDocument& document_;
   std::unique_ptr<Ui::OfficerListPanel> ui_;
-  // True while the rows are put into a new order: taking the selected row out
-  // and back in is not the user selecting it (which would discard the edits
-  // in the panel).
+  // True while the program itself selects rows (a new order, a choice taken
+  // back): that is not the user choosing an officer.
   bool reorderingRows_ = false;
 };

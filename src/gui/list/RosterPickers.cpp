@@ -63,3 +63,7 @@ std::array<std::uint16_t, kRelationshipCount> RosterPickers::Values() const {
   for (std::size_t i = 0; i < kRelationshipCount; ++i) values[i] = StoredValueForEntry(pickers_[i]->currentIndex());
   return values;
 }
+
+void RosterPickers::ClearSelection() {
+  for (QComboBox* picker : pickers_) picker->setCurrentIndex(-1);
+}

@@ -29,6 +29,8 @@ class RosterPickers : public QObject {
   // show "无"; and back: "无" or no choice give 0xFFFF.
   void Select(const std::array<std::uint16_t, kRelationshipCount>& values);
   std::array<std::uint16_t, kRelationshipCount> Values() const;
+  // No entry selected in any picker.
+  void ClearSelection();
 
  private:
   const OfficerDocument& document_;

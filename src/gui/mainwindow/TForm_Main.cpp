@@ -10,6 +10,7 @@
 #include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/exchange/ExchangeCommands.h"
+#include "gui/faces/PortraitPanel.h"
 #include "gui/faces/TForm_InstallDir.h"
 #include "gui/help/TForm_Help.h"
 #include "gui/list/OfficerListPanel.h"
@@ -36,11 +37,16 @@ TForm_Main::TForm_Main(QWidget* parent)
   ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Menu_ExitClick);
   ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::X1Click);
   ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::Menu_HelpClick);
+  ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Menu_UndoClick);
+  ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Menu_RedoClick);
+  ui_->Menu_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  ConnectGuarded(listPanel_, &OfficerListPanel::officerChosen, this, &TForm_Main::SwitchOfficer);
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   FixClientSize(this, kClientWidth, kClientHeight);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
   connect(document_, &OfficerDocument::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(document_, &OfficerDocument::historyChanged, this, &TForm_Main::ShowHistory);
 
   // 2.-4. the game's directory, its face archives, an empty panel; no file
   OpenFaceArchives(LocateInstallDir());
@@ -70,7 +76,41 @@ void TForm_Main::OpenOfficerFile(const QString& path) {
                                  .arg(file.size());
     if (seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) != 0) return;
   }
-  document_->Open(path);
+  document_->Open(path, [this](int impossibleValues) {
+    const QString question = QStringLiteral("文件看起来不是武将登录档（%1 处不可能的值），仍然打开吗？").arg(impossibleValues);
+    return seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) == 0;
+  });
+}
+
+void TForm_Main::ShowHistory() {
+  const auto caption = [](const char* verb, const std::string& step) {
+    return step.empty() ? QString::fromUtf8(verb) : QString::fromUtf8(verb) + u' ' + QString::fromStdString(step);
+  };
+  ui_->Menu_Undo->setText(caption("撤销(&U)", document_->UndoName()));
+  ui_->Menu_Undo->setEnabled(document_->CanUndo());
+  ui_->Menu_Redo->setText(caption("重做(&R)", document_->RedoName()));
+  ui_->Menu_Redo->setEnabled(document_->CanRedo());
+}
+
+void TForm_Main::Menu_UndoClick() { document_->Undo(); }
+
+void TForm_Main::Menu_RedoClick() { document_->Redo(); }
+
+void TForm_Main::SwitchOfficer(int slot) {
+  if (editorPanel_->HasUnconfirmedEdits()) {
+    const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
+                                 {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
+    if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+    if (answer == 0) {
+      try {
+        editorPanel_->Btn_MConfirmClick();  // refused: the officer stays, the error box says why
+      } catch (...) {
+        listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+        throw;
+      }
+    }
+  }
+  document_->SelectSlot(slot);
 }
 
 void TForm_Main::ShowTitle() {
@@ -150,6 +190,7 @@ void TForm_Main::X1Click() {
   CloseFaceArchives();
   // Without a directory both archives stay absent until one is chosen.
   if (!directory.isEmpty()) OpenFaceArchives(directory);
+  editorPanel_->Portrait().Redraw();
 }
 
 void TForm_Main::OpenFaceArchives(const QString& directory) { faceArchives_.Open(directory); }

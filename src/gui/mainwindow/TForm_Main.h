@@ -41,6 +41,8 @@ class TForm_Main : public QMainWindow {
   void Menu_ExportClick();
   void Menu_ImportClick();
   void Menu_ExitClick();
+  void Menu_UndoClick();
+  void Menu_RedoClick();
   void Menu_HelpClick();
   void X1Click();
 
@@ -63,6 +65,11 @@ class TForm_Main : public QMainWindow {
   void FormClose();
   // "Velmora 武将登录器 - <file>[*]" while a file is open.
   void ShowTitle();
+  // 撤销 / 重做 name the step they would take, and are off without one.
+  void ShowHistory();
+  // The list chose another officer: with unconfirmed edits in the panel the
+  // player decides first (confirm, drop, or stay).
+  void SwitchOfficer(int slot);
 
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;

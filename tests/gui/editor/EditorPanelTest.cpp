@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "gui/faces/ShowFace.h"
 #include "gui/widgets/ClickLabel.h"
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
@@ -292,17 +293,22 @@ TEST_F(EditorPanelTest, NumbersWithinTheirWidthAreStoredAndTheRowFollows) {
 TEST_F(EditorPanelTest, NamesAreWrittenOnlyWhenEditedAndTheReadingAlways) {
   TForm_Main& w = Open();
   SelectSlot(2);
-  // Texts changed behind the panel's back show what a confirmation writes.
+  // Texts changed elsewhere (an import, an undo) are shown at once, so a
+  // confirmation cannot write stale texts back.
   ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Ming.Write("m"); });
   ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Zi.Write("z"); });
   ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Story.Write("s"); });
   ChangeRecord(w, 2, [&](OfficerRecord& r) { r.Yin.Write("y"); });
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), "m");
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), "y");
+  const OfficerRecord changed = w.Document().Table()[2];
   Find<QPushButton>(w, "Btn_MConfirm")->click();
-  EXPECT_EQ(w.Document().Table()[2].Xing.Text(), kBig5ZhangFei);
-  EXPECT_EQ(w.Document().Table()[2].Ming.Text(), "m");
-  EXPECT_EQ(w.Document().Table()[2].Zi.Text(), "z");
-  EXPECT_EQ(w.Document().Table()[2].Story.Text(), "s");
-  EXPECT_EQ(w.Document().Table()[2].Yin.Text(), "zhang fei");
+  const OfficerRecord& confirmed = w.Document().Table()[2];
+  EXPECT_EQ(confirmed.Xing, changed.Xing);
+  EXPECT_EQ(confirmed.Ming, changed.Ming);
+  EXPECT_EQ(confirmed.Zi, changed.Zi);
+  EXPECT_EQ(confirmed.Yin, changed.Yin);
+  EXPECT_EQ(confirmed.Story, changed.Story);
 
   // One character over two: its two bytes and a zero, bytes 3-4 as they were.
   Find<GbkLineEdit>(w, "Edit_Xing")->setText(U("关"));
@@ -374,7 +380,7 @@ TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
   EXPECT_EQ(w.Document().Table(), LoadOfficerFile(file));
   EXPECT_TRUE(harness.messages.empty());
 
-  // A reload empties the panel but keeps the pickers.
+  // A reload empties the panel: boxes, pickers and portrait.
   SelectSlot(2);
   Action(w, "R1")->trigger();
   EXPECT_EQ(w.Document().CurrentSlot(), 0);
@@ -382,8 +388,9 @@ TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), QString());
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
   for (QCheckBox* box : SkillBoxes(w)) EXPECT_FALSE(box->isChecked());
-  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Gender")->currentIndex(), 1);
-  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Mother")->currentIndex(), 831);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Gender")->currentIndex(), -1);
+  EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Mother")->currentIndex(), -1);
+  EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->pixmap().toImage(), NoFacePicture().toImage());
 }
 
 TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
