@@ -170,3 +170,13 @@ std::vector<Finding> ImpossibleStoredValues(const OfficerRecord& record, int slo
   }
   return found;
 }
+
+ImplausibleCount CountImpossibleValues(const OfficerTable& table) {
+  ImplausibleCount count;
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    const auto found = ImpossibleStoredValues(table[s], static_cast<int>(s)).size();
+    count.slotCount += found > 0 ? 1 : 0;
+    count.valueCount += static_cast<int>(found);
+  }
+  return count;
+}

@@ -77,6 +77,14 @@ struct Finding {
 // in Shift-JIS).
 std::vector<Finding> ImpossibleStoredValues(const OfficerRecord& record, int slot);
 
+// Impossible stored values over the whole table, registered or not: a file
+// where many slots hold them is likely no officer file at all.
+struct ImplausibleCount {
+  int slotCount = 0;   // slots holding at least one
+  int valueCount = 0;  // all of them
+};
+ImplausibleCount CountImpossibleValues(const OfficerTable& table);
+
 // The suspicious values of one registered slot, seen with the whole table
 // (for parents and links); faces only when an archive is open.
 std::vector<Finding> SuspiciousValues(const OfficerTable& table, int slot, const FaceArchivePair* archives);
