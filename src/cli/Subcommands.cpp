@@ -99,7 +99,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   } else {
     // Saved as the window saves: the file's header and preserved bytes
     // stay, every slot with a type gets its save mark.
-    officers.ApplyImport(decision);
+    officers.ApplyImport(decision, files[1].toStdString());
     officers.Save();
     out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
         << BackupPathFor(PathOf(files[0])).string() << "\n";

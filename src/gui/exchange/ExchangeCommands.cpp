@@ -1,6 +1,7 @@
 #include "gui/exchange/ExchangeCommands.h"
 
 #include <QDialog>
+#include <QFileInfo>
 
 #include "core/document/OfficerDocument.h"
 #include "core/exchange/ExchangeFile.h"
@@ -64,5 +65,5 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   }
   ImportPreviewDialog preview(decision, parent);
   if (seam::RunModal(&preview) != QDialog::Accepted) return;
-  document.ApplyImport(decision);
+  document.ApplyImport(decision, QFileInfo(path).fileName().toStdString());
 }
