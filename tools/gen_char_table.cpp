@@ -10,10 +10,12 @@
 // C6A1-C8FE) and CP932.
 //
 // The answer of every code is decided first, per direction:
-// - Big5 -> GBK (what the player sees): OpenCC's simplified form where
-//   GB2312 has it (後 -> 后, 週 -> 周), of several the one stored back as the
-//   same code; else the character itself by its GBK code, also beyond
-//   GB2312; else a Unihan simplified or variant form; else "??".
+// - Big5 -> GBK (what the player sees): OpenCC's usual simplified form where
+//   GB2312 has it but not the character itself (後 -> 后, 週 -> 周, 餘 -> 余);
+//   else OpenCC's simplified form where GB2312 has it, of several the one
+//   stored back as the same code; else the character itself by its GBK
+//   code, also beyond GB2312; else a Unihan simplified or variant form;
+//   else "??".
 // - GBK -> Big5 (what is stored): OpenCC's traditional form in Taiwan's
 //   writing (机 -> 機, 后 -> 後, 为 -> 為; 家 系 谷 stay where OpenCC keeps
 //   them); a few name characters are stored as typed (see Answers.cpp);

@@ -47,20 +47,25 @@ class Decider {
     }
   }
 
-  // Big5 -> GBK: OpenCC's simplified form that GB2312 has, also of the
-  // character's standard form where Taiwan writes it otherwise (痺 -> 痹);
-  // of several, and of the character itself where GB2312 has it too, the
-  // first one stored back as this very code. Else a GB2312 character that is
+  // Big5 -> GBK: OpenCC's usual (first) simplified form where GB2312 has it
+  // but not the character itself (餘 -> 余, although 馀 is stored as 餘).
+  // Else OpenCC's simplified form that GB2312 has, also of the character's
+  // standard form where Taiwan writes it otherwise (痺 -> 痹); of several,
+  // and of the character itself where GB2312 has it too, the first one
+  // stored back as this very code. Else a GB2312 character that is
   // stored as this code (暱 -> 昵), else the character itself (GB2312 or
   // beyond), else a Unihan simplified or variant form.
   Code Shown(Code big5, char32_t cp) {
-    Forms candidates = FormsOf(d_.traditionalToSimplified, cp);
+    const Forms& simplified = FormsOf(d_.traditionalToSimplified, cp);
+    // A rarer form stored back as this code does not win over the usual
+    // one: 鉅 -> 巨 (not 钜), 瀋 -> 沈, 鏇 -> 旋.
+    if (!simplified.empty() && Gb2312(simplified[0]) && !Gb2312(cp)) return s_.gbk.Of(simplified[0]);
+    Forms candidates = simplified;
     for (char32_t standard : FormsOf(d_.taiwanToStandard, cp)) {
       candidates.push_back(standard);
       for (char32_t form : FormsOf(d_.traditionalToSimplified, standard)) candidates.push_back(form);
     }
-    candidates.insert(candidates.begin() + static_cast<std::ptrdiff_t>(FormsOf(d_.traditionalToSimplified, cp).size()),
-                      cp);
+    candidates.insert(candidates.begin() + static_cast<std::ptrdiff_t>(simplified.size()), cp);
     Code first = 0;
     for (char32_t form : candidates) {
       if (!Gb2312(form)) continue;

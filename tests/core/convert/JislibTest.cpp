@@ -175,6 +175,9 @@ TEST(JislibRoundTrip, Gb2312CharactersComeBackFromBig5) {
       "着", "谘", "坂", "吒", "後", "徵", "夥", "腭", "锺", "鲇", "麽", "硷",
       // Rare characters stored as a variant form that Big5 has.
       "鼗", "埯", "吣", "岙", "漤",
+      // Rare simplified forms of a traditional character shown in its usual
+      // simplified form (餘 -> 余, 鉅 -> 巨, 瀋 -> 沈, 鏇 -> 旋).
+      "馀", "钜", "渖", "镟",
   };
   std::set<std::string> notBack;
   int checked = 0;

@@ -1,6 +1,7 @@
 // The character table measured against OpenCC, where the generator's library
 // is built: simplified characters are stored in OpenCC's Taiwan traditional
-// form, and no JIS kanji gives "??" where Big5 has its traditional form.
+// form, traditional ones shown in its simplified form, and no JIS kanji gives
+// "??" where Big5 has its traditional form.
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <opencc/SimpleConverter.hpp>
@@ -42,6 +43,27 @@ TEST(TableAgreesWithOpenCc, Gb2312HanziAreStoredInTheirTraditionalForm) {
     }
   }
   EXPECT_EQ(asThemselves, storedAsTyped);
+}
+
+TEST(TableAgreesWithOpenCc, Big5HanziShowInOpenCcsSimplifiedForm) {
+  const opencc::SimpleConverter toSimplified("/usr/share/opencc/t2s.json");
+  // Traditional characters that GB2312 holds themselves show as themselves.
+  const std::set<std::string> shownAsThemselves = {"乾", "於", "捱", "摺", "甯", "菸", "薹", "醣", "麴"};
+  std::set<std::string> otherwise;
+  int hanzi = 0;
+  for (unsigned lead = 0xA4; lead <= 0xF9; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
+      const std::string utf8 = Iconv("UTF-8", "CP950", TwoBytes(lead, trail));
+      if (utf8.size() != 3) continue;
+      ++hanzi;
+      const std::string simplified = toSimplified.Convert(utf8);
+      const std::uint16_t gb2312 = AsCode(Iconv("GB2312", "UTF-8", simplified));
+      if (simplified == utf8 || gb2312 == 0) continue;
+      if (Big5ToGbkCode(static_cast<std::uint16_t>(lead | trail << 8)) != gb2312) otherwise.insert(utf8);
+    }
+  }
+  EXPECT_GT(hanzi, 13000);
+  EXPECT_EQ(otherwise, shownAsThemselves);
 }
 
 TEST(TableAgreesWithOpenCc, JisKanjiGiveNoQuestionMarksWhereBig5HasTheirForm) {

@@ -49,6 +49,9 @@ TEST(TableMeasured, EveryBig5HanziShowsAsACharacter) {
   EXPECT_EQ(ShownFromBig5("週遊佈証鑑讚後學"), "周游布证鉴赞后学");
   EXPECT_EQ(ShownFromBig5("江東遊俠"), "江东游侠");
   EXPECT_EQ(ShownFromBig5("妳牠禕"), "妳牠禕");
+  // The usual simplified form, not a rarer one that is stored as the same code.
+  EXPECT_EQ(ShownFromBig5("餘鉅瀋鏇"), "余巨沈旋");
+  EXPECT_EQ(StoredFromGbk("馀钜渖镟"), "餘鉅瀋鏇");
 }
 
 TEST(TableMeasured, CommonSurnamesAreStoredAsTaiwanWritesThem) {
