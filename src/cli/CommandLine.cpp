@@ -29,7 +29,7 @@ QString UsageText() {
       "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
       "不开窗口的命令：\n"
       "  velmedit export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700]\n"
-      "  velmedit import TPERSON.VMR 输入.json|输入.csv [--dry-run]\n"
+      "  velmedit import TPERSON.VMR 输入.json|输入.csv [--dry-run] [--encoding utf-8|gbk|big5]\n"
       "  velmedit check TPERSON.VMR [--json] [--game 安装目录]\n"
       "  velmedit diff A.VMR B.VMR\n"
       "\n"

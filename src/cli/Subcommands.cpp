@@ -76,21 +76,28 @@ int Export(const QStringList& arguments, std::ostream& out) {
 int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   QCommandLineParser parser;
   parser.addOption({QStringLiteral("dry-run"), QString()});
+  parser.addOption({QStringLiteral("encoding"), QString(), QStringLiteral("name")});
   const QStringList files = Positionals(parser, arguments, 2);
   const ExchangeFormat format = FormatOf(files[1]);
+  std::optional<TextEncoding> encoding;
+  if (parser.isSet(QStringLiteral("encoding"))) {
+    encoding = TextEncodingNamed(parser.value(QStringLiteral("encoding")));
+    if (!encoding) throw UsageError{"--encoding 应为 utf-8、gbk 或 big5：" + parser.value(QStringLiteral("encoding")).toStdString()};
+  }
   OfficerDocument officers;
   officers.Open(files[0]);
-  const ExchangeReadResult read = ReadExchangeFile(files[1], format);
+  const ExchangeReadResult read = ReadExchangeFile(files[1], format, encoding);
   ImportDecision decision;
   if (read.Ok()) decision = officers.DecideImport(read.document);
   const std::vector<ExchangeError>& errors = read.Ok() ? decision.errors : read.errors;
+  for (const std::string& note : read.notes) (errors.empty() ? out : err) << note << "\n";
   if (!errors.empty()) {
-    for (const ExchangeError& error : errors) err << FormatExchangeError(error) << "\n";
+    for (const std::string& line : ExchangeErrorLines(errors)) err << line << "\n";
     err << "未导入：有 " << errors.size() << " 处错误，文件没有改变\n";
     return kExitFindings;
   }
-  for (const FieldChange& change : decision.changes.changes) out << FormatChange(change) << "\n";
   const OfficerTable after = TableOfHead(decision.changes.after);
+  for (const FieldChange& change : decision.changes.changes) out << FormatChange(change, after) << "\n";
   for (const Finding& note : decision.notes) out << FormatFinding(note, after) << "\n";
   if (decision.changes.Empty()) {
     out << "没有要改变的内容\n";
@@ -141,7 +148,8 @@ int Diff(const QStringList& arguments, std::ostream& out) {
   QCommandLineParser parser;
   const QStringList files = Positionals(parser, arguments, 2);
   const ChangeSet changes = CompareFileHeads(LoadOfficerFileHead(PathOf(files[0])), LoadOfficerFileHead(PathOf(files[1])));
-  for (const FieldChange& change : changes.changes) out << FormatChange(change) << "\n";
+  const OfficerTable after = TableOfHead(changes.after);
+  for (const FieldChange& change : changes.changes) out << FormatChange(change, after) << "\n";
   return changes.Empty() ? kExitOk : kExitFindings;
 }
 

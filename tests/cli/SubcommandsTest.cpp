@@ -11,6 +11,24 @@
 
 namespace {
 
+// Three impossible values in each of 30 rows: the 51st error stops the reading.
+std::string ManyBadRows() {
+  std::string csv = "format,version,slot,war,charm,politics\n";
+  for (int slot = 0; slot < 30; ++slot) csv += "velmedit-officers,1," + std::to_string(slot) + ",70000,70000,70000\n";
+  return csv;
+}
+
+std::string Utf16Le(const char* text) {
+  const QString s = QString::fromUtf8(text);
+  return std::string(reinterpret_cast<const char*>(s.utf16()), static_cast<std::size_t>(s.size()) * 2);
+}
+
+std::string Repeated(const std::string& part, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += part;
+  return text;
+}
+
 class SubcommandsTest : public ::testing::Test {
  protected:
   void SetUp() override { WriteBytes(vmr, demo); }
@@ -39,7 +57,7 @@ TEST_F(SubcommandsTest, ExportImportDryRunAndSave) {
 
   WriteText("edit.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"number": 651, "charm": 90}]})");
   ASSERT_EQ(Run({QStringLiteral("import"), vmrPath, Path("edit.json"), QStringLiteral("--dry-run")}), kExitOk) << err.str();
-  EXPECT_EQ(out.str(), "1 charm: 88 → 90\n试运行：1 处改变，文件没有改变\n");
+  EXPECT_EQ(out.str(), "651 苏绮，魅力：88 → 90\n试运行：1 处改变，文件没有改变\n");
   EXPECT_EQ(ReadBytes(vmr), demo);
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(vmr)));
 
@@ -49,7 +67,7 @@ TEST_F(SubcommandsTest, ExportImportDryRunAndSave) {
 
   // diff against the backup shows the same change; the round trip brings the file back.
   EXPECT_EQ(Run({QStringLiteral("diff"), QString::fromStdString(BackupPathFor(vmr).string()), vmrPath}), kExitFindings);
-  EXPECT_EQ(out.str(), "1 charm: 88 → 90\n");
+  EXPECT_EQ(out.str(), "651 苏绮，魅力：88 → 90\n");
   WriteBytes(dir / "demo.vmr", demo);
   ASSERT_EQ(Run({QStringLiteral("export"), Path("demo.vmr"), Path("all.json")}), kExitOk);
   ASSERT_EQ(Run({QStringLiteral("import"), vmrPath, Path("all.json")}), kExitOk) << err.str();
@@ -64,29 +82,39 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
     std::string text;
     const char* message;
   } cases[] = {
-      {"bad.csv", head + ",surname\nvelmedit-officers,1,0,\"张\"x\n", "第 2 行第 26 列：CSV 格式错误"},
-      {"bad.json", "{\"format\": \"velmedit-officers\",\n \"version\": 1\n", "第 3 行第 1 列：JSON 格式错误"},
-      {"other.csv", "format,version,slot\nsomething-else,1,0\n", "format 应为 “velmedit-officers”"},
+      {"bad.csv", head + ",surname\nvelmedit-officers,1,0,\"张\"x\n", "第 2 行第 4 列：引号用法不对"},
+      {"bad.json", "{\"format\": \"velmedit-officers\",\n \"version\": 1\n", "第 3 行第 1 个字符：JSON 格式错误：对象没有结束"},
+      {"comma.json", "{\"format\": \"velmedit-officers\", \"version\": 1,}", "第 1 行第 47 个字符：JSON 格式错误：逗号后面缺少一项"},
+      {"repeated.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "war": 1, "war": 2}]})",
+       "第 1 行第 82 个字符：同一个对象中键 “war” 出现了不止一次"},
+      {"other.csv", "format,version,slot\nsomething-else,1,0\n", "format 应为 “velmedit-officers”：“something-else”"},
       {"newer.json", R"({"format": "velmedit-officers", "version": 2, "officers": [{"slot": 0}]})", "比本程序能读的版本 1 新"},
-      {"unknown.csv", head + ",strength\nvelmedit-officers,1,0,9\n", "第 1 行第 4 列，strength：未知的字段"},
-      {"twice.csv", head + "\nvelmedit-officers,1,0\nvelmedit-officers,1,0\n", "槽 0 出现了不止一次"},
-      {"long.csv", head + ",given_name\nvelmedit-officers,1,0,一二三\n", "given_name：太长：6 字节，最多 4 字节"},
+      {"unknown.csv", head + ",strength\nvelmedit-officers,1,0,9\n", "第 1 行第 4 列：未知的列名“strength”"},
+      {"index.csv", ",format,version,slot\n0,velmedit-officers,1,0\n", "第 1 行第 1 列：第 1 列没有列名（可能是表格程序加的行号列）"},
+      {"twice.csv", head + "\nvelmedit-officers,1,0\nvelmedit-officers,1,0\n", "第 3 行，编号 650，slot：这位武将在文件中出现了不止一次"},
+      {"long.csv", head + ",given_name\nvelmedit-officers,1,0,一二三\n", "名（given_name）：太长：6 字节，最多 4 字节"},
       {"big5.csv", head + ",given_name\nvelmedit-officers,1,0,喆\n", "无法以繁体中文(Big5)保存的字：喆"},
-      {"link.csv", head + ",enemy\nvelmedit-officers,1,0,832\n", "enemy：人物编号 832 超出范围 0–831"},
-      {"gender.csv", head + ",gender\nvelmedit-officers,1,0,7\n", "第 2 行第 4 列，槽 0，gender：7 不是可选的项目；可选：0 男、1 女"},
+      {"link.csv", head + ",enemy\nvelmedit-officers,1,0,832\n", "仇敌（enemy）：人物编号 832 超出范围 0–831"},
+      {"gender.csv", head + ",gender\nvelmedit-officers,1,0,7\n", "第 2 行第 4 列，编号 650，性别（gender）：7 不是可选的项目；可选：0 男、1 女"},
+      {"wide.csv", head + ",type\nvelmedit-officers,1,0,1\u3000策士\n", "类型（type）：编号与项目不符：“1\u3000策士”；可选：0 平凡、1 猛将"},
       {"type.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 4, "type": 9}]})",
-       "officers[0]，槽 4，type：9 不是可选的项目"},
-      {"tab.csv", head + ",given_name\nvelmedit-officers,1,0,\"a\tb\"\n", "given_name：含有控制字符 U+0009"},
-      {"newline.csv", head + ",surname\nvelmedit-officers,1,0,\"a\nb\"\n", "surname：含有控制字符 U+000A"},
+       "officers[0]，编号 654，类型（type）：9 不是可选的项目"},
+      {"tab.csv", head + ",given_name\nvelmedit-officers,1,0,\"a\tb\"\n", "given_name）：含有控制字符 U+0009"},
+      {"newline.csv", head + ",surname\nvelmedit-officers,1,0,\"a\nb\"\n", "surname）：含有控制字符 U+000A"},
       {"one.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "courtesy_name": "a\u0001"}]})",
-       "courtesy_name：含有控制字符 U+0001"},
-      {"lost.csv", head + ",surname,given_name\nvelmedit-officers,1,0,??,??\n", "surname：“?”像是丢失的字"},
+       "courtesy_name）：含有控制字符 U+0001"},
+      {"lost.csv", head + ",surname,given_name\nvelmedit-officers,1,0,??,??\n", "姓（surname）：“?”像是丢失的字"},
       {"surrogate.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "given_name": "\ud800"}]})",
-       "given_name：含有无法识别的字符"},
-      {"name.csv", head + ",father\nvelmedit-officers,1,0,652 苏绮\n", "father：人物编号 652 是雷鸣川，不是苏绮"},
-      {"raw.csv", head + ",raw\nvelmedit-officers,1,0,bytes66=0000\n", "raw.bytes66：长度不对：2 字节，应为 4 字节"},
+       "given_name）：含有无法识别的字符"},
+      {"name.csv", head + ",father\nvelmedit-officers,1,0,652 苏绮\n", "父亲（father）：人物编号 652 是雷鸣川，不是苏绮"},
+      {"raw.csv", head + ",raw\nvelmedit-officers,1,0,bytes66=0000\n", "保留字节（raw.bytes66）：长度不对：2 字节，应为 4 字节"},
+      {"cr.csv", head + ",war\rvelmedit-officers,1,0,95\rvelmedit-officers,1,1,x\r", "第 3 行第 4 列，编号 651，武力（war）：不是一个整数：“x”"},
       {"empty.csv", "", "文件是空的"},
-      {"latin.csv", head + ",surname\nvelmedit-officers,1,0,\xD5\xC5\n", "第 2 行第 23 列：文件不是 UTF-8 文本"},
+      {"blank.csv", "\xEF\xBB\xBF,,\r\n , \r\n", "文件是空的"},
+      {"neither.csv", head + ",surname\nvelmedit-officers,1,0,\xFF\n", "第 2 行第 23 个字符：文件既不是 UTF-8 也不是 GBK 文本"},
+      {"utf16.csv", std::string("\xFF\xFE\x00\xD8", 4), "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"},
+      {"many.csv", ManyBadRows(), "第 18 行第 6 列，编号 666，政治（politics）：70000 超出范围 0–65535\n还有 1 处错误\n"},
+      {"columns.csv", head + Repeated(",x", 1900000) + "\n", "第 1 行：这一行有 1900003 格，武将交换文件最多 42 列\n"},
   };
   for (const auto& c : cases) {
     WriteText(c.name, c.text);
@@ -96,6 +124,45 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
     EXPECT_EQ(ReadBytes(vmr), demo) << c.name;
   }
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(vmr)));
+}
+
+TEST_F(SubcommandsTest, FilesAsSpreadsheetsAndEditorsSaveThemAreReadRight) {
+  const std::string head = "format,version,slot";
+  const std::string war = "650 雷鸣远，武力：91 → 95\n试运行：1 处改变，文件没有改变\n";
+  const struct {
+    const char* name;
+    std::string text;
+    std::string output;
+    const char* encoding;
+  } cases[] = {
+      // GBK that is also valid UTF-8 (κ л С): 魏 CE BA, 谢 D0 BB, 小 D0 A1.
+      {"gbk.csv", head + ",surname,given_name\r\nvelmedit-officers,1,0,\xCE\xBA,\xD0\xBB\xD0\xA1\r\n",
+       "按 GBK 编码读取\n650 魏谢小，姓：\"雷\" → \"魏\"\n650 魏谢小，名：\"鸣远\" → \"谢小\"\n试运行：2 处改变，文件没有改变\n", nullptr},
+      // B1 69 reads as GBK too; the option makes it Big5's 張.
+      {"big5.csv", head + ",surname\nvelmedit-officers,1,0,\xB1\x69\n",
+       "按 Big5 编码读取\n650 张鸣远，姓：\"雷\" → \"张\"\n试运行：1 处改变，文件没有改变\n", "big5"},
+      {"semicolon.csv", "format;version;slot;war\nvelmedit-officers;1;0;95\n", "以分号分隔\n" + war, nullptr},
+      {"excel.csv", std::string("\xFF\xFE", 2) + Utf16Le("format\tversion\tslot\twar\r\nvelmedit-officers\t1\t0\t95\r\n"),
+       "按 UTF-16 编码读取\n以制表符分隔\n" + war, nullptr},
+      {"cr.csv", head + ",biography\rvelmedit-officers,1,1,\"一行\r二行\"\r",
+       "651 苏绮，列传：\"雷鸣远之妻，通晓兵法。\\r\\n守城三月，粮尽而城不陷。\" → \"一行\\r\\n二行\"\n试运行：1 处改变，文件没有改变\n",
+       nullptr},
+      // The mark inside the first quoted cell, a stray empty column, rows of separators and blanks.
+      {"calc.csv", "\"\xEF\xBB\xBF" "format\",version,slot,war,\nvelmedit-officers,1,0,95,\n,,,,\n , ,\u3000,,\n", war, nullptr},
+      {"spaces.csv", head + ",war,type,father\nvelmedit-officers,1,0,\u300095\u3000,5\u3000万能,176\u3000公孙瓒\n",
+       "650 雷鸣远，武力：91 → 95\n650 雷鸣远，类型：1 猛将 → 5 万能\n650 雷鸣远，父亲：无 → 176 公孙瓒\n"
+       "试运行：3 处改变，文件没有改变\n", nullptr},
+      {"formula.csv", head + ",reading\nvelmedit-officers,1,0,'=1+1\n",
+       "650 雷鸣远，读音：\"lei mingyu\" → \"=1+1\"\n试运行：1 处改变，文件没有改变\n", nullptr},
+  };
+  for (const auto& c : cases) {
+    WriteText(c.name, c.text);
+    QStringList arguments{QStringLiteral("import"), vmrPath, Path(c.name), QStringLiteral("--dry-run")};
+    if (c.encoding) arguments << QStringLiteral("--encoding") << QString::fromLatin1(c.encoding);
+    EXPECT_EQ(Run(arguments), kExitOk) << c.name << ": " << err.str();
+    EXPECT_EQ(out.str(), c.output) << c.name;
+  }
+  EXPECT_EQ(ReadBytes(vmr), demo);
 }
 
 TEST_F(SubcommandsTest, UnusualValuesAreImportedWithTheirNotesAndSavedAsTheWindowSaves) {

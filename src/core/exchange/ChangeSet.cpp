@@ -5,6 +5,7 @@
 #include <span>
 
 #include "core/exchange/ExchangeFields.h"
+#include "core/list/OfficerList.h"
 
 namespace {
 
@@ -64,7 +65,21 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
   return set;
 }
 
-std::string FormatChange(const FieldChange& change) {
+std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table) {
+  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return "文件头";
+  return ShownOfficerName(table[static_cast<std::size_t>(change.slot)], change.slot);
+}
+
+std::string ChangedFieldLabel(const FieldChange& change) {
+  if (change.slot < 0) return "文件头";
+  const bool bytes = change.field.starts_with("raw.");
+  const std::string_view key = std::string_view(change.field).substr(bytes ? 4 : 0);
+  if (const ExchangeField* field = FindExchangeField(key)) return std::string(field->label) + (bytes ? "（字节）" : "");
+  if (const OfficerField* range = FindPreservedRange(key)) return std::string(range->label) + " " + std::string(key);
+  return change.field;
+}
+
+std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
   const ExchangeField* field = FindExchangeField(change.field);
   const bool quoted = field && field->IsText();
   const auto show = [&](const std::string& value) {
@@ -84,6 +99,6 @@ std::string FormatChange(const FieldChange& change) {
     }
     return text + "\"";
   };
-  const std::string slot = change.slot < 0 ? std::string("-") : std::to_string(change.slot);
-  return slot + " " + change.field + ": " + show(change.before) + " → " + show(change.after);
+  const std::string who = change.slot < 0 ? std::string() : ChangedOfficerName(change, table) + "，";
+  return who + ChangedFieldLabel(change) + "：" + show(change.before) + " → " + show(change.after);
 }

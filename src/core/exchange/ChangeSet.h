@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/officers/OfficerRecord.h"
+
 struct FieldChange {
   int slot = -1;      // -1 for the file's header
   std::string field;  // an exchange field name, or raw.<range> for bytes
@@ -24,5 +26,12 @@ struct ChangeSet {
 // same), then preserved ranges by bytes; the header first.
 ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after);
 
-// "3 surname: 雷 → 李", texts in quotes with line breaks as \n.
-std::string FormatChange(const FieldChange& change);
+// The officer as the window names it, "652 雷鸣川" (from `table`), and
+// "文件头" for the file's header.
+std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table);
+// The field's label from the field table: "统率", "姓（字节）" for a text's
+// bytes, "保留字节 bytes53" for a preserved range.
+std::string ChangedFieldLabel(const FieldChange& change);
+// "653 李鸣远，姓：\"雷\" → \"李\"", texts in quotes with line breaks as \n,
+// officers named from `table` (the file after the change).
+std::string FormatChange(const FieldChange& change, const OfficerTable& table);

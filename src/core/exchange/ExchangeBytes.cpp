@@ -4,6 +4,35 @@
 
 #include "core/exchange/ExchangeFields.h"
 
+namespace {
+
+// The length of the blank that `text` begins with, 0 for none.
+std::size_t LeadingBlank(std::string_view text) {
+  static constexpr std::string_view kWide[] = {"\u00A0", "\u3000", "\u202F", "\u205F", "\uFEFF"};
+  if (text.empty()) return 0;
+  if (std::string_view(" \t\r\n").find(text.front()) != std::string_view::npos) return 1;
+  for (const std::string_view blank : kWide)
+    if (text.starts_with(blank)) return blank.size();
+  // U+2000-U+200B: E2 80 80-8B.
+  if (text.size() >= 3 && text.substr(0, 2) == "\xE2\x80" && static_cast<unsigned char>(text[2]) <= 0x8B) return 3;
+  return 0;
+}
+
+// The length of the blank that `text` ends with, 0 for none.
+std::size_t TrailingBlank(std::string_view text) {
+  for (std::size_t n = 1; n <= 3 && n <= text.size(); ++n)
+    if (LeadingBlank(text.substr(text.size() - n)) == n) return n;
+  return 0;
+}
+
+}  // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (const std::size_t n = LeadingBlank(text)) text.remove_prefix(n);
+  while (const std::size_t n = TrailingBlank(text)) text.remove_suffix(n);
+  return text;
+}
+
 unsigned NumberAt(const OfficerField& field, const RecordBytes& record) {
   const std::uint8_t* p = record.data() + field.offset;
   return field.width == 2 ? static_cast<unsigned>(p[0] | (p[1] << 8)) : p[0];

@@ -3,6 +3,7 @@
 // slots it names, each with the fields it names as texts (ExchangeFields.h)
 // and the bytes the named fields do not express ("raw"), and where each
 // value stood in the file, for error messages.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <utility>
@@ -14,12 +15,14 @@ inline constexpr int kExchangeFormatVersion = 1;
 // officers takes about 150 KB.
 inline constexpr long long kExchangeFileLimit = 4 * 1024 * 1024;
 
-// Where a value stands: a CSV line and column (1-based), or a JSON officer
-// (its index in "officers"); 0 / -1 when not known.
+// Where a value stands: a CSV line and column (1-based; a column is a cell,
+// counted from the row's first), a JSON line and character, or a JSON
+// officer (its index in "officers"); 0 / -1 when not known.
 struct SourcePlace {
   int line = 0;
   int column = 0;
   int officer = -1;
+  int character = 0;
 };
 
 struct ExchangeValue {
@@ -53,5 +56,10 @@ struct ExchangeError {
   std::string message;  // UTF-8
 };
 
-// "第 3 行第 5 列，槽 2，surname：……" and the like.
+// Readers stop once this many errors are found; listings show this many.
+inline constexpr std::size_t kErrorsListed = 50;
+
+// "第 3 行第 5 列，编号 652，姓（surname）：……" and the like.
 std::string FormatExchangeError(const ExchangeError& error);
+// At most kErrorsListed formatted errors, then "还有 N 处错误".
+std::vector<std::string> ExchangeErrorLines(const std::vector<ExchangeError>& errors);

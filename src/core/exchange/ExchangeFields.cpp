@@ -32,12 +32,7 @@ std::string ShownText(const ExchangeField& field, const RecordBytes& record) {
   return FromGbk(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored)).toStdString();
 }
 
-std::string_view Trimmed(std::string_view s) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-  while (!s.empty() && blank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && blank(s.back())) s.remove_suffix(1);
-  return s;
-}
+std::string_view Trimmed(std::string_view s) { return TrimBlanks(s); }
 
 // Leading decimal digits as a number, the rest after them; nullopt without digits.
 struct LeadingNumber {

@@ -7,7 +7,8 @@
 //   texts         the text itself (the biography with CR LF line breaks)
 //   numbers       unsigned decimal
 //   enumerations  "<index> <item>" ("1 猛将"), or only the index when it is
-//                 outside the list; on import the index, the item or both
+//                 outside the list; on import the index, the item or both,
+//                 with any blanks (a full-width space too) around them
 //   relationships "<roster number> <name>", empty for none; on import the
 //                 number, a name of the game's roster, both, or "无"
 //   skills        the skill names separated by blanks
@@ -62,6 +63,11 @@ struct NamedLink {
 // given, receives a new officer's number and the name beside it.
 std::optional<std::string> PutFieldValue(const OfficerField& field, std::string_view value, RecordBytes& record,
                                          std::optional<NamedLink>* link = nullptr);
+
+// The UTF-8 text without the blanks around it: ASCII blanks and line
+// breaks, no-break, full-width (ideographic), typographic and zero-width
+// spaces, and the byte order mark.
+std::string_view TrimBlanks(std::string_view text);
 
 // Byte helpers shared by the exchange code.
 std::string HexOf(std::span<const std::uint8_t> bytes);

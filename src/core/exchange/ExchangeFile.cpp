@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <QStringDecoder>
 #include <charconv>
 
 #include "core/officers/OfficerRecord.h"
@@ -41,6 +43,90 @@ qsizetype FirstBadUtf8(const QByteArray& bytes) {
   return -1;
 }
 
+// Offset of the first byte that is not part of a double-byte code (GBK:
+// lead 81-FE, trail 40-FE; Big5: trail 40-7E or A1-FE), or -1.
+qsizetype FirstBadDoubleByte(const QByteArray& bytes, TextEncoding encoding) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const qsizetype n = bytes.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char c = p[i];
+    if (c < 0x80 || (c == 0x80 && encoding == TextEncoding::Gbk)) continue;  // 80: the euro sign of CP936
+    if (c == 0x80 || c == 0xFF || i + 1 >= n) return i;
+    const unsigned char t = p[++i];
+    const bool trail = encoding == TextEncoding::Gbk ? t >= 0x40 && t <= 0xFE && t != 0x7F
+                                                     : (t >= 0x40 && t <= 0x7E) || (t >= 0xA1 && t <= 0xFE);
+    if (!trail) return i - 1;
+  }
+  return -1;
+}
+
+// The file as UTF-8 without a byte order mark, or a refusal.
+struct Decoded {
+  QByteArray utf8;
+  TextEncoding encoding = TextEncoding::Utf8;
+  bool uncertain = false;
+  std::vector<std::string> notes;
+  std::optional<ExchangeError> error;
+};
+
+QByteArray Utf8Of(QStringDecoder& decoder, QByteArrayView bytes) { return QString(decoder(bytes)).toUtf8(); }
+
+Decoded DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
+  Decoded out;
+  out.encoding = encoding;
+  const qsizetype bad = encoding == TextEncoding::Utf8 ? FirstBadUtf8(bytes) : FirstBadDoubleByte(bytes, encoding);
+  if (bad >= 0) {
+    out.error = ExchangeError{-1, {}, PlaceOfOffset(bytes, bad),
+                              "文件不是 " + TextEncodingName(encoding) + " 文本（请以 UTF-8 保存，或用 --encoding 指定编码）"};
+    return out;
+  }
+  if (encoding == TextEncoding::Utf8) {
+    out.utf8 = bytes;
+  } else {
+    QStringDecoder decoder(encoding == TextEncoding::Gbk ? "GBK" : "Big5");
+    out.utf8 = Utf8Of(decoder, bytes);
+  }
+  return out;
+}
+
+// A byte order mark decides; without one, the reading that gives officer texts.
+Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
+  if (bytes.startsWith("\xEF\xBB\xBF")) return DecodeAs(bytes.sliced(3), TextEncoding::Utf8);
+  if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+    QStringDecoder decoder(bytes.startsWith("\xFF") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                           QStringConverter::Flag::Stateless);
+    Decoded out;
+    const QString text = decoder(QByteArrayView(bytes).sliced(2));
+    out.utf8 = text.toUtf8();
+    if (decoder.hasError() || !text.isValidUtf16()) out.error = ExchangeError{-1, {}, {}, "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"};
+    out.notes.push_back("按 UTF-16 编码读取");
+    return out;
+  }
+  if (chosen) {
+    Decoded out = DecodeAs(bytes, *chosen);
+    if (*chosen != TextEncoding::Utf8 && !out.error) out.notes.push_back("按 " + TextEncodingName(*chosen) + " 编码读取");
+    return out;
+  }
+  Decoded utf8 = DecodeAs(bytes, TextEncoding::Utf8);
+  const bool utf8Fits = !utf8.error && LooksLikeOfficerText(QString::fromUtf8(utf8.utf8));
+  const bool ascii = !utf8.error && std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+  if (ascii) return utf8;
+  Decoded gbk = DecodeAs(bytes, TextEncoding::Gbk);
+  const bool gbkFits = !gbk.error && LooksLikeOfficerText(QString::fromUtf8(gbk.utf8));
+  if (utf8Fits) {
+    utf8.uncertain = gbkFits;
+    if (gbkFits) utf8.notes.push_back("按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）");
+    return utf8;
+  }
+  if (gbkFits) {
+    gbk.notes.push_back("按 GBK 编码读取");
+    return gbk;
+  }
+  if (!utf8.error) return utf8;  // read as UTF-8; the rule of values judges the texts
+  utf8.error->message = "文件既不是 UTF-8 也不是 GBK 文本（请以 UTF-8 保存）";
+  return utf8;
+}
+
 std::string TooLarge(qint64 size) {
   return "太大（" + std::to_string(size) + " 字节）；导出的文件不超过 " + std::to_string(kExchangeFileLimit / (1024 * 1024)) +
          " MB";
@@ -56,17 +142,41 @@ std::optional<ExchangeFormat> ExchangeFormatForPath(const QString& path) {
 }
 
 SourcePlace PlaceOfOffset(const QByteArray& bytes, qsizetype offset) {
-  SourcePlace place{1, 1, -1};
+  SourcePlace place{1, 0, -1, 1};
   for (qsizetype i = 0; i < offset && i < bytes.size(); ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c == '\n') {
+    if (c == '\n' || (c == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'))) {
       ++place.line;
-      place.column = 1;
+      place.character = 1;
     } else if ((c & 0xC0) != 0x80) {
-      ++place.column;  // continuation bytes belong to the character before
+      ++place.character;  // continuation bytes belong to the character before
     }
   }
   return place;
+}
+
+bool LooksLikeOfficerText(const QString& text) {
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    const bool fine = (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 || c == 0xB7 ||
+                      c == 0xD7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x30FF) ||
+                      (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
+                      (c >= 0xFE30 && c <= 0xFE4F) || c == 0xFEFF || (c >= 0xFF00 && c <= 0xFFEF);
+    if (!fine) return false;
+  }
+  return true;
+}
+
+std::optional<TextEncoding> TextEncodingNamed(const QString& name) {
+  const QString n = name.toLower();
+  if (n == QLatin1String("utf-8") || n == QLatin1String("utf8")) return TextEncoding::Utf8;
+  if (n == QLatin1String("gbk") || n == QLatin1String("cp936")) return TextEncoding::Gbk;
+  if (n == QLatin1String("big5")) return TextEncoding::Big5;
+  return std::nullopt;
+}
+
+std::string TextEncodingName(TextEncoding encoding) {
+  return encoding == TextEncoding::Utf8 ? "UTF-8" : encoding == TextEncoding::Gbk ? "GBK" : "Big5";
 }
 
 bool IsSlotKey(std::string_view key) { return key == "slot" || key == "number"; }
@@ -107,7 +217,7 @@ std::optional<int> SlotFromTexts(const std::optional<std::string>& slot, const s
   return fromSlot ? fromSlot : fromNumber;
 }
 
-ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat format) {
+ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat format, std::optional<TextEncoding> encoding) {
   ExchangeReadResult result;
   const auto refuse = [&](SourcePlace place, std::string message) {
     result.errors.push_back({-1, {}, place, std::move(message)});
@@ -116,14 +226,20 @@ ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat for
   if (bytes.size() > kExchangeFileLimit) {
     return refuse({}, "文件" + TooLarge(bytes.size()));
   }
-  if (bytes.trimmed().isEmpty() || bytes == QByteArray("\xEF\xBB\xBF")) return refuse({}, "文件是空的");
-  if (const qsizetype bad = FirstBadUtf8(bytes); bad >= 0) {
-    return refuse(PlaceOfOffset(bytes, bad), "文件不是 UTF-8 文本（请以 UTF-8 保存）");
+  Decoded decoded = Decode(bytes, encoding);
+  if (decoded.error) {
+    result.errors.push_back(std::move(*decoded.error));
+    return result;
   }
-  return format == ExchangeFormat::Json ? ReadJsonExchange(bytes) : ReadCsvExchange(bytes);
+  if (decoded.utf8.trimmed().isEmpty()) return refuse({}, "文件是空的");
+  result = format == ExchangeFormat::Json ? ReadJsonExchange(decoded.utf8) : ReadCsvExchange(decoded.utf8);
+  result.encoding = decoded.encoding;
+  result.encodingUncertain = decoded.uncertain;
+  result.notes.insert(result.notes.begin(), decoded.notes.begin(), decoded.notes.end());
+  return result;
 }
 
-ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format) {
+ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format, std::optional<TextEncoding> encoding) {
   ExchangeReadResult result;
   const QFileInfo info(path);
   const std::string name = "“" + path.toStdString() + "”";
@@ -137,7 +253,7 @@ ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format) 
     return result;
   }
   // The size may have grown since it was checked; read no more than allowed.
-  return ReadExchangeBytes(file.read(kExchangeFileLimit + 1), format);
+  return ReadExchangeBytes(file.read(kExchangeFileLimit + 1), format, encoding);
 }
 
 QByteArray WriteExchangeBytes(const ExchangeDocument& document, ExchangeFormat format) {

@@ -205,12 +205,13 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   std::set<int> seen;
   std::vector<PendingLink> links;
   for (const ExchangeSlot& entry : document.officers) {
+    if (decision.errors.size() >= kErrorsListed) break;
     if (entry.slot < 0 || entry.slot >= static_cast<int>(kSlotCount)) {
       decision.errors.push_back({entry.slot, "slot", entry.place, "槽号应在 0–109 之间"});
       continue;
     }
     if (!seen.insert(entry.slot).second) {
-      decision.errors.push_back({entry.slot, "slot", entry.place, "槽 " + std::to_string(entry.slot) + " 出现了不止一次"});
+      decision.errors.push_back({entry.slot, "slot", entry.place, "这位武将在文件中出现了不止一次"});
       continue;
     }
     RecordBytes record = RecordAt(after, static_cast<std::size_t>(entry.slot));
@@ -226,13 +227,29 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
 
 std::string FormatExchangeError(const ExchangeError& error) {
   std::string where;
-  if (error.place.line > 0) {
-    where = "第 " + std::to_string(error.place.line) + " 行";
-    if (error.place.column > 0) where += "第 " + std::to_string(error.place.column) + " 列";
-  } else if (error.place.officer >= 0) {
-    where = "officers[" + std::to_string(error.place.officer) + "]";
+  const SourcePlace& place = error.place;
+  if (place.line > 0) {
+    where = "第 " + std::to_string(place.line) + " 行";
+    if (place.column > 0) where += "第 " + std::to_string(place.column) + " 列";
+    if (place.character > 0) where += "第 " + std::to_string(place.character) + " 个字符";
+  } else if (place.officer >= 0) {
+    where = "officers[" + std::to_string(place.officer) + "]";
   }
-  if (error.slot >= 0) where += (where.empty() ? "" : "，") + std::string("槽 ") + std::to_string(error.slot);
-  if (!error.field.empty()) where += (where.empty() ? "" : "，") + error.field;
+  const auto add = [&](const std::string& part) { where += (where.empty() ? "" : "，") + part; };
+  if (error.slot >= 0) add("编号 " + std::to_string(error.slot + kFirstNewOfficer));
+  if (!error.field.empty()) {
+    const std::string_view key = std::string_view(error.field).substr(error.field.starts_with("raw.") ? 4 : 0);
+    const ExchangeField* field = FindExchangeField(key);
+    if (!field) field = FindPreservedRange(key);
+    add(field ? std::string(field->label) + "（" + error.field + "）" : error.field);
+  }
   return where.empty() ? error.message : where + "：" + error.message;
+}
+
+std::vector<std::string> ExchangeErrorLines(const std::vector<ExchangeError>& errors) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < errors.size() && i < kErrorsListed; ++i) lines.push_back(FormatExchangeError(errors[i]));
+  if (errors.size() > kErrorsListed) lines.push_back("还有 " + std::to_string(errors.size() - kErrorsListed) + " 处错误");
+  if (errors.size() >= kErrorsListed) lines.push_back("（找到 " + std::to_string(kErrorsListed) + " 处错误后不再往下检查）");
+  return lines;
 }

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "core/exchange/ExchangeFields.h"
@@ -178,6 +179,61 @@ void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result)
   result.document.officers.push_back(std::move(entry));
 }
 
+std::string JsonProblem(QJsonParseError::ParseError error) {
+  switch (error) {
+    case QJsonParseError::UnterminatedObject: return "对象没有结束：缺少 } 或两项之间的逗号";
+    case QJsonParseError::MissingNameSeparator: return "键后面缺少冒号";
+    case QJsonParseError::UnterminatedArray: return "列表没有结束：缺少 ] 或两项之间的逗号";
+    case QJsonParseError::MissingValueSeparator: return "两项之间缺少逗号";
+    case QJsonParseError::IllegalValue: return "这里应为一个值（文字要加双引号，最后一项后面不能有逗号）";
+    case QJsonParseError::TerminationByNumber: return "文件在数字中间结束";
+    case QJsonParseError::IllegalNumber: return "不是合法的数字";
+    case QJsonParseError::IllegalEscapeSequence: return "文字中有不合法的转义（反斜杠要写成 \\\\）";
+    case QJsonParseError::IllegalUTF8String: return "文字中有不合法的 UTF-8 字节";
+    case QJsonParseError::UnterminatedString: return "文字没有结束：缺少结束的双引号";
+    case QJsonParseError::MissingObject: return "逗号后面缺少一项（最后一项后面不能有逗号）";
+    case QJsonParseError::DeepNesting: return "嵌套太深";
+    case QJsonParseError::DocumentTooLarge: return "文件太大";
+    case QJsonParseError::GarbageAtEnd: return "文件结束后还有多余的内容";
+    case QJsonParseError::NoError: break;
+  }
+  return "格式错误";
+}
+
+// The place of the first key repeated inside one object of a well-formed
+// JSON text, and the key; nullopt when every key is used once.
+std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& json) {
+  std::vector<std::vector<std::string>> objects;  // keys seen, per open object
+  std::vector<bool> inObject;                     // per open bracket: object or array
+  bool expectKey = false;
+  for (qsizetype i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (c == '{' || c == '[') {
+      inObject.push_back(c == '{');
+      if (c == '{') objects.emplace_back();
+      expectKey = c == '{';
+    } else if (c == '}' || c == ']') {
+      if (!inObject.empty() && inObject.back()) objects.pop_back();
+      if (!inObject.empty()) inObject.pop_back();
+      expectKey = false;
+    } else if (c == ',') {
+      expectKey = !inObject.empty() && inObject.back();
+    } else if (c == '"') {
+      const qsizetype start = i;
+      for (++i; i < json.size() && json[i] != '"'; ++i) {
+        if (json[i] == '\\') ++i;
+      }
+      if (!expectKey) continue;
+      expectKey = false;
+      std::string key = json.mid(start + 1, i - start - 1).toStdString();
+      std::vector<std::string>& keys = objects.back();
+      if (std::find(keys.begin(), keys.end(), key) != keys.end()) return std::pair{start, std::move(key)};
+      keys.push_back(std::move(key));
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 QByteArray WriteJsonExchange(const ExchangeDocument& document) {
@@ -210,7 +266,10 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   QJsonParseError parseError;
   const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
   if (parseError.error != QJsonParseError::NoError) {
-    return refuse(PlaceOfOffset(bytes, parseError.offset), "JSON 格式错误：" + parseError.errorString().toStdString());
+    return refuse(PlaceOfOffset(bytes, parseError.offset), "JSON 格式错误：" + JsonProblem(parseError.error));
+  }
+  if (const auto repeated = RepeatedKey(bytes)) {
+    return refuse(PlaceOfOffset(bytes, repeated->first), "同一个对象中键 “" + repeated->second + "” 出现了不止一次");
   }
   if (!json.isObject()) return refuse({}, "JSON 文件应为一个对象");
   const QJsonObject root = json.object();
@@ -253,6 +312,8 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
     return refuse({}, "武将太多：" + std::to_string(list.size()) + " 位，新武将档只有 110 个槽");
   }
   if (list.isEmpty()) return refuse({}, "文件中没有武将");
-  for (qsizetype i = 0; i < list.size(); ++i) ReadOfficer(list.at(i), static_cast<int>(i), result);
+  for (qsizetype i = 0; i < list.size() && result.errors.size() < kErrorsListed; ++i) {
+    ReadOfficer(list.at(i), static_cast<int>(i), result);
+  }
   return result;
 }

@@ -12,7 +12,6 @@
 namespace {
 
 const QString kFilter = QStringLiteral("武将交换文件 (*.json *.csv);;JSON (*.json);;CSV (*.csv)");
-constexpr std::size_t kErrorsShown = 20;
 
 bool RequireFile(QWidget* parent, const OfficerDocument& document) {
   if (document.HasFile()) return true;
@@ -29,13 +28,26 @@ std::optional<ExchangeFormat> FormatOfChosen(QWidget* parent, const QString& pat
   return format;
 }
 
-void ShowErrors(QWidget* parent, const std::vector<ExchangeError>& errors) {
+void ShowErrors(QWidget* parent, const ExchangeReadResult& read, const std::vector<ExchangeError>& errors) {
   QString text = QStringLiteral("未导入，有 %1 处错误，没有任何改变：\n").arg(errors.size());
-  for (std::size_t i = 0; i < errors.size() && i < kErrorsShown; ++i) {
-    text += QString::fromStdString(FormatExchangeError(errors[i])) + u'\n';
-  }
-  if (errors.size() > kErrorsShown) text += QStringLiteral("……");
+  for (const std::string& note : read.notes) text += QString::fromStdString(note) + u'\n';
+  for (const std::string& line : ExchangeErrorLines(errors)) text += QString::fromStdString(line) + u'\n';
   seam::ShowMessage(parent, seam::Message{seam::ApplicationTitle(), text, seam::MessageKind::Error});
+}
+
+// The file read in the encoding the player confirms when the reading was
+// not certain; nullopt when the player cancels.
+std::optional<ExchangeReadResult> ReadConfirmed(QWidget* parent, const QString& path, ExchangeFormat format) {
+  ExchangeReadResult read = ReadExchangeFile(path, format);
+  if (!read.encodingUncertain) return read;
+  const QString question =
+      QStringLiteral("不能确定文件的编码：按 UTF-8 或按 GBK 读取都像武将的文字。\n"
+                     "用记事本“ANSI”或中文表格程序默认方式保存的文件是 GBK，另存为“UTF-8”的是 UTF-8。按哪种编码读取？");
+  const int answer = seam::Ask(parent, question, {QStringLiteral("UTF-8"), QStringLiteral("GBK"), QStringLiteral("取消")});
+  if (answer == 2) return std::nullopt;
+  read = ReadExchangeFile(path, format, answer == 0 ? TextEncoding::Utf8 : TextEncoding::Gbk);
+  read.notes.insert(read.notes.begin(), "按 " + TextEncodingName(read.encoding) + " 编码读取（已确认）");
+  return read;
 }
 
 }  // namespace
@@ -55,15 +67,16 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   const QString path = seam::AskOpenFileName(parent, kFilter);
   const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
   if (!format) return;
-  const ExchangeReadResult read = ReadExchangeFile(path, *format);
-  if (!read.Ok()) return ShowErrors(parent, read.errors);
-  const ImportDecision decision = document.DecideImport(read.document);
-  if (!decision.Accepted()) return ShowErrors(parent, decision.errors);
+  const std::optional<ExchangeReadResult> read = ReadConfirmed(parent, path, *format);
+  if (!read) return;
+  if (!read->Ok()) return ShowErrors(parent, *read, read->errors);
+  const ImportDecision decision = document.DecideImport(read->document);
+  if (!decision.Accepted()) return ShowErrors(parent, *read, decision.errors);
   if (decision.changes.Empty()) {
     seam::ShowMessage(parent, QStringLiteral("没有要改变的内容"));
     return;
   }
-  ImportPreviewDialog preview(decision, parent);
+  ImportPreviewDialog preview(decision, read->notes, parent);
   if (seam::RunModal(&preview) != QDialog::Accepted) return;
   document.ApplyImport(decision, QFileInfo(path).fileName().toStdString());
 }

@@ -5,7 +5,8 @@
 #include "core/check/ConsistencyCheck.h"
 #include "ui_ImportPreviewDialog.h"
 
-ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, QWidget* parent)
+ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes,
+                                         QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ImportPreviewDialog>()) {
   ui_->setupUi(this);
   const ChangeSet& changes = decision.changes;
@@ -13,6 +14,7 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, QWidget
   QString summary = QStringLiteral("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
                         .arg(changedSlots.size())
                         .arg(changes.changes.size());
+  for (auto note = readNotes.rbegin(); note != readNotes.rend(); ++note) summary.prepend(QString::fromStdString(*note) + u'\n');
   const OfficerTable after = TableOfHead(changes.after);
   for (const Finding& note : decision.notes) summary += u'\n' + QString::fromStdString(FormatFinding(note, after));
   ui_->Label_Summary->setText(summary);
@@ -20,7 +22,8 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, QWidget
   table->setRowCount(static_cast<int>(changes.changes.size()));
   int row = 0;
   for (const FieldChange& change : changes.changes) {
-    const QString cells[] = {QString::number(change.slot), QString::fromStdString(change.field),
+    const QString cells[] = {QString::fromStdString(ChangedOfficerName(change, after)),
+                             QString::fromStdString(ChangedFieldLabel(change)),
                              QString::fromStdString(change.before), QString::fromStdString(change.after)};
     for (int column = 0; column < 4; ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
     ++row;

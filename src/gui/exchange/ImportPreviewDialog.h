@@ -1,9 +1,12 @@
 #pragma once
-// The preview of an import: every change (slot, field, old value, new
-// value) and the 提醒 the result would carry, with 应用 (accept) and 取消
+// The preview of an import: how the file was read (its encoding and
+// separator when not the usual), every change (officer, field, old value,
+// new value) and the 提醒 the result would carry, with 应用 (accept) and 取消
 // (reject).
 #include <QDialog>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/exchange/ExchangeImport.h"
 
@@ -15,7 +18,7 @@ class ImportPreviewDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ImportPreviewDialog(const ImportDecision& decision, QWidget* parent = nullptr);
+  ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes, QWidget* parent = nullptr);
   ~ImportPreviewDialog() override;
 
 

@@ -29,7 +29,8 @@ class ExchangeImportTest : public ::testing::Test {
 
   static std::vector<std::string> Lines(const ImportDecision& decision) {
     std::vector<std::string> lines;
-    for (const FieldChange& change : decision.changes.changes) lines.push_back(FormatChange(change));
+    const OfficerTable after = TableOfHead(decision.changes.after);
+    for (const FieldChange& change : decision.changes.changes) lines.push_back(FormatChange(change, after));
     return lines;
   }
 
@@ -54,7 +55,7 @@ TEST_F(ExchangeImportTest, SpreadsheetEditsChangeExactlyThoseFields) {
 
   const ImportDecision decision = Import(csv, ExchangeFormat::Csv, target);
   ASSERT_TRUE(decision.Accepted()) << Errors(decision);
-  EXPECT_EQ(Lines(decision), (std::vector<std::string>{"0 surname: \"雷\" → \"李\"", "0 leadership: 84 → 97"}));
+  EXPECT_EQ(Lines(decision), (std::vector<std::string>{"650 李鸣远，姓：\"雷\" → \"李\"", "650 李鸣远，统率：84 → 97"}));
   // The new surname in Big5 (李 A7F5), the given name's bytes untouched.
   EXPECT_EQ(decision.changes.after[RecordOffset(0) + 81], 0xA7);
   EXPECT_EQ(decision.changes.after[RecordOffset(0) + 82], 0xF5);
@@ -70,10 +71,10 @@ TEST_F(ExchangeImportTest, PartialHandWrittenFilesNameSomeSlotsAndFields) {
   ASSERT_TRUE(decision.Accepted()) << Errors(decision);
   // Type 4 is already 将军: no line for it.
   EXPECT_EQ(Lines(decision), (std::vector<std::string>{
-                                 "1 biography: \"雷鸣远之妻，通晓兵法。\\r\\n守城三月，粮尽而城不陷。\" → \"一行\\r\\n二行\"",
-                                 "1 war: 58 → 77",
-                                 "1 father: 无 → 176 公孙瓒",
-                                 "1 skills: 镇静 回复 螺旋 名士 医者 → 突击 医者",
+                                 "651 苏绮，列传：\"雷鸣远之妻，通晓兵法。\\r\\n守城三月，粮尽而城不陷。\" → \"一行\\r\\n二行\"",
+                                 "651 苏绮，武力：58 → 77",
+                                 "651 苏绮，父亲：无 → 176 公孙瓒",
+                                 "651 苏绮，特技：镇静 回复 螺旋 名士 医者 → 突击 医者",
                              }));
 }
 
@@ -103,29 +104,28 @@ TEST_F(ExchangeImportTest, EveryErrorIsReportedWithItsPlaceAndNothingIsDecided) 
   ASSERT_FALSE(decision.Accepted());
   EXPECT_TRUE(decision.changes.after.empty());
   const std::string errors = Errors(decision);
-  EXPECT_NE(errors.find("第 2 行第 4 列，槽 0，surname：太长：6 字节，最多 4 字节"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 2 行第 5 列，槽 0，war：70000 超出范围 0–65535"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 2 行第 6 列，槽 0，father：人物编号 832 超出范围 0–831"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 3 行第 4 列，槽 1，surname：无法以繁体中文(Big5)保存的字：晗"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 3 行第 7 列，槽 1，gender：不是可选的项目"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 3 行第 8 列，槽 1，skills：没有这个特技：飞天"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("第 4 行，槽 0，slot：槽 0 出现了不止一次"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 4 列，编号 650，姓（surname）：太长：6 字节，最多 4 字节"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 5 列，编号 650，武力（war）：70000 超出范围 0–65535"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 2 行第 6 列，编号 650，父亲（father）：人物编号 832 超出范围 0–831"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 4 列，编号 651，姓（surname）：无法以繁体中文(Big5)保存的字：晗"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 7 列，编号 651，性别（gender）：不是可选的项目"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 3 行第 8 列，编号 651，特技（skills）：没有这个特技：飞天"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("第 4 行，编号 650，slot：这位武将在文件中出现了不止一次"), std::string::npos) << errors;
 }
 
 TEST_F(ExchangeImportTest, MalformedFilesGiveLineAndColumn) {
   const ImportDecision badCsv = Import("format,version,slot\nvelmedit-officers,1,\"0\"x\n", ExchangeFormat::Csv, demo);
   ASSERT_EQ(badCsv.errors.size(), 1u);
   EXPECT_EQ(badCsv.errors[0].place.line, 2);
-  EXPECT_EQ(badCsv.errors[0].place.column, 24);
+  EXPECT_EQ(badCsv.errors[0].place.column, 3);  // the third cell
 
   const ImportDecision badJson = Import("{\"format\": \"velmedit-officers\",\n  \"version\": 1,,\n}", ExchangeFormat::Json, demo);
   ASSERT_EQ(badJson.errors.size(), 1u);
   EXPECT_EQ(badJson.errors[0].place.line, 2);
 
-  const ImportDecision notUtf8 = Import("format,version\n\xB1\x69", ExchangeFormat::Csv, demo);
-  ASSERT_EQ(notUtf8.errors.size(), 1u);
-  EXPECT_EQ(notUtf8.errors[0].place.line, 2);
-  EXPECT_NE(notUtf8.errors[0].message.find("UTF-8"), std::string::npos);
+  const ImportDecision neither = Import("format,version\n\xFF", ExchangeFormat::Csv, demo);
+  ASSERT_EQ(neither.errors.size(), 1u);
+  EXPECT_EQ(FormatExchangeError(neither.errors[0]), "第 2 行第 1 个字符：文件既不是 UTF-8 也不是 GBK 文本（请以 UTF-8 保存）");
 }
 
 TEST_F(ExchangeImportTest, RawBytesMustHaveTheirFieldsLength) {
@@ -133,8 +133,8 @@ TEST_F(ExchangeImportTest, RawBytesMustHaveTheirFieldsLength) {
       "officers": [{"slot": 3, "surname": "", "raw": {"surname": "00", "bytes53": "zz", "what": "00"}}]})";
   const std::string errors = Errors(Import(json, ExchangeFormat::Json, demo));
   EXPECT_NE(errors.find("raw.header：文件头应为 4 字节"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("raw.surname：长度不对：1 字节，应为 5 字节"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("raw.bytes53：不是十六进制数据"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("姓（raw.surname）：长度不对：1 字节，应为 5 字节"), std::string::npos) << errors;
+  EXPECT_NE(errors.find("保留字节（raw.bytes53）：不是十六进制数据"), std::string::npos) << errors;
   EXPECT_NE(errors.find("raw.what：未知的原始数据"), std::string::npos) << errors;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QTableWidget>
 
 #include "core/document/OfficerDocument.h"
@@ -55,8 +56,9 @@ TEST_F(ExchangeMenuTest, PreviewListsTheChangesAndApplyMakesThemUnsavedEdits) {
   Action(harness.Window(), "Menu_Import")->trigger();
 
   ASSERT_TRUE(harness.messages.empty()) << harness.messages[0].text.toStdString();
-  EXPECT_EQ(rows, (std::vector<QStringList>{{QStringLiteral("4"), QStringLiteral("surname"), QStringLiteral("张"), QStringLiteral("关")},
-                                            {QStringLiteral("4"), QStringLiteral("war"), QStringLiteral("60"), QStringLiteral("88")}}));
+  // Named as the window names them: the officer as the list shows it, the field by its label.
+  EXPECT_EQ(rows, (std::vector<QStringList>{{QStringLiteral("654 关"), QStringLiteral("姓"), QStringLiteral("张"), QStringLiteral("关")},
+                                            {QStringLiteral("654 关"), QStringLiteral("武力"), QStringLiteral("60"), QStringLiteral("88")}}));
   const OfficerDocument& document = harness.Window().Document();
   EXPECT_EQ(document.Table()[4].Wuli, 88);
   EXPECT_EQ(document.Table()[4].Xing.Text(), "\xC3\xF6");  // 關
@@ -81,9 +83,33 @@ TEST_F(ExchangeMenuTest, CancelAndBadFilesChangeNothing) {
   EXPECT_EQ(harness.modalDialogs, 1);  // no preview for a refused file
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
-  EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("第 2 行第 4 列，槽 4，war：70000 超出范围 0–65535")))
+  EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("第 2 行第 4 列，编号 654，武力（war）：70000 超出范围 0–65535")))
       << harness.messages[0].text.toStdString();
   EXPECT_EQ(harness.Window().Document().Table(), before);
+}
+
+TEST_F(ExchangeMenuTest, AnEncodingThatIsNotCertainIsAskedAndShownInThePreview) {
+  const std::filesystem::path in = dir / "in.csv";
+  // 雷鸣 in UTF-8 (E9 9B B7 E9 B8 A3) also reads as three Chinese characters in GBK.
+  WriteText(in, "format,version,slot,given_name\nvelmedit-officers,1,4,雷鸣\n");
+  QString summary;
+  harness.modalAnswer = [&](QDialog* dialog) {
+    summary = dialog->findChild<QLabel*>(QStringLiteral("Label_Summary"))->text();
+    return static_cast<int>(QDialog::Rejected);
+  };
+  for (const int answer : {2, 0}) {  // 取消, then UTF-8
+    harness.questionAnswer = [&](const QStringList& buttons) {
+      EXPECT_EQ(buttons, (QStringList{QStringLiteral("UTF-8"), QStringLiteral("GBK"), QStringLiteral("取消")}));
+      return answer;
+    };
+    harness.openAnswers.push_back(Q(in));
+    Action(harness.Window(), "Menu_Import")->trigger();
+  }
+  ASSERT_EQ(harness.questions.size(), 2u);
+  EXPECT_TRUE(harness.questions[0].contains(QStringLiteral("不能确定文件的编码")));
+  EXPECT_EQ(harness.modalDialogs, 1);  // no preview after 取消
+  EXPECT_TRUE(summary.startsWith(QStringLiteral("按 UTF-8 编码读取（已确认）\n"))) << summary.toStdString();
+  EXPECT_FALSE(harness.Window().Document().IsModified());
 }
 
 TEST_F(ExchangeMenuTest, ExportWritesTheTableWithItsUnsavedChanges) {
