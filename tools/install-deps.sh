@@ -12,6 +12,7 @@ PACKAGES=(
   opencc libopencc-dev
   qt6-translations-l10n desktop-file-utils dpkg-dev file
   libcsv-dev
+  libreoffice-calc-nogui
   g++-mingw-w64-x86-64-posix
 )
 
