@@ -192,3 +192,78 @@ TEST_F(OfficerDocumentTest, AnEditKeepsUntouchedCharactersAndRefusesWhatBig5Lack
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(OfficerDocumentTest, TheBackupKeepsTheFileAsOpenedOverSeveralSaves) {
+  const std::vector<unsigned char> opened = ReadBytes(file);
+  doc.Open(Q(file));
+  for (const std::uint16_t war : {11, 12}) {
+    OfficerRecord r = doc.Record(0);
+    r.Wuli = war;
+    doc.ReplaceRecord(0, r);
+    doc.Save();
+  }
+  EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
+  EXPECT_EQ(ReadBytes(BackupPathFor(file)), opened);
+
+  // A new session (open again) backs up the file as it is then.
+  const std::vector<unsigned char> second = ReadBytes(file);
+  doc.Open(Q(file));
+  OfficerRecord r = doc.Record(0);
+  r.Wuli = 13;
+  doc.ReplaceRecord(0, r);
+  doc.Save();
+  EXPECT_EQ(ReadBytes(BackupPathFor(file)), second);
+}
+
+TEST_F(OfficerDocumentTest, AFileOfRandomBytesOpensOnlyWhenThePlayerSaysSo) {
+  const std::filesystem::path random = dir / "random.VMR";
+  WriteBytes(random, RandomOfficerFile(5));
+  doc.Open(Q(file));
+  int asked = 0, told = 0;
+  EXPECT_FALSE(doc.Open(Q(random), [&](int impossible) {
+    ++asked;
+    told = impossible;
+    return false;
+  }));
+  EXPECT_EQ(asked, 1);
+  EXPECT_GT(told, 110);  // several impossible values in most slots
+  EXPECT_EQ(doc.FilePath(), Q(file));
+  EXPECT_TRUE(doc.Open(Q(random), [](int) { return true; }));
+  EXPECT_EQ(doc.FilePath(), Q(random));
+
+  // Officers of valid values and an empty file open without a question.
+  EXPECT_TRUE(doc.Open(Q(file), [&](int) { return ++asked, false; }));
+  WriteBytes(random, EmptyOfficerFile());
+  EXPECT_TRUE(doc.Open(Q(random), [&](int) { return ++asked, false; }));
+  EXPECT_EQ(asked, 1);
+}
+
+TEST_F(OfficerDocumentTest, TheHistoryKeepsAHundredStepsAndForgetsAnUnreachableSavedState) {
+  doc.Open(Q(file));
+  for (int i = 1; i <= 101; ++i) {
+    OfficerRecord r = doc.Record(1);
+    r.Wuli = static_cast<std::uint16_t>(i);
+    doc.ReplaceRecord(1, r);
+  }
+  int undone = 0;
+  while (doc.CanUndo()) {
+    doc.Undo();
+    ++undone;
+  }
+  EXPECT_EQ(undone, 100);
+  EXPECT_EQ(doc.Record(1).Wuli, 1);  // the first step fell out of the history
+  EXPECT_TRUE(doc.IsModified());     // the file as opened can no longer be reached
+  EXPECT_EQ(doc.RedoName(), "修改 651 Z");
+  doc.Redo();
+  EXPECT_EQ(doc.Record(1).Wuli, 2);
+
+  // A new step after an undo drops the steps that were undone.
+  OfficerRecord r = doc.Record(1);
+  r.Wuli = 500;
+  doc.ReplaceRecord(1, r);
+  EXPECT_FALSE(doc.CanRedo());
+}
+
+}  // namespace
