@@ -7,6 +7,7 @@
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
+#include "core/convert/PhraseConversion.h"
 #include "core/convert/StoredEncoding.h"
 #include "core/faces/FaceArchivePair.h"
 #include "core/list/OfficerRoster.h"
@@ -76,6 +77,15 @@ std::optional<std::string> LostCharacters(const OfficerField& field, const QStri
   return std::string("“?”像是丢失的字（保存文件的程序可能没有用 UTF-8 或 GBK 保存中文）");
 }
 
+// What the game will show of the pieces; those Big5 lacks as typed, in 【】.
+QString StoredForm(const std::vector<StoredPiece>& pieces) {
+  QString shown;
+  for (const StoredPiece& piece : pieces) {
+    shown += piece.refused ? QStringLiteral("【") + FromGbk(piece.bytes) + QStringLiteral("】") : FromBig5(piece.bytes);
+  }
+  return shown;
+}
+
 std::string UnencodableCharacters(const QString& text) {
   std::string lacking;
   for (const char32_t c : text.toUcs4()) {
@@ -124,23 +134,30 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   const bool big5 = field.coding == TextCoding::Big5;
   const QString typed = field.key == "biography" ? WithCrLf(given) : given;
   const std::string shownGbk = big5 ? Big5ToGbk(storedBytes) : storedBytes;
-  if (auto problem = BrokenOrControl(field, typed)) return {{}, problem};
-  if (auto problem = LostCharacters(field, typed, FromGbk(shownGbk))) return {{}, problem};
+  if (auto problem = BrokenOrControl(field, typed)) return {{}, problem, {}};
+  if (auto problem = LostCharacters(field, typed, FromGbk(shownGbk))) return {{}, problem, {}};
   const char* unstorable = big5 ? "无法以繁体中文(Big5)保存的字：" : "无法保存的字：";
-  if (!GbkCanEncode(typed)) return {{}, unstorable + UnencodableCharacters(typed)};
-  std::string bytes = ToGbk(typed);
+  if (!GbkCanEncode(typed)) return {{}, unstorable + UnencodableCharacters(typed), {}};
+  TextDecision decision{ToGbk(typed), std::nullopt, typed};
   if (big5) {
-    EditedTextResult result = StoreEditedText(shownGbk, storedBytes, bytes, std::string::npos);
-    if (!result.unstorable.empty()) return {{}, unstorable + FromGbk(JoinCharacters(result.unstorable)).toStdString()};
-    bytes = std::move(result.big5);
+    // Typed characters take OpenCC's choice in context; in a surname only a
+    // word overrules the table's name forms (于, not 於).
+    const std::vector<std::string> chosen = PhraseChoices(decision.bytes, field.key == "surname");
+    EditedTextResult result = StoreEditedText(shownGbk, storedBytes, decision.bytes, std::string::npos, chosen);
+    decision.stored = StoredForm(result.pieces);
+    if (!result.unstorable.empty()) {
+      decision.problem = unstorable + FromGbk(JoinCharacters(result.unstorable)).toStdString();
+    }
+    decision.bytes = std::move(result.big5);
   }
   // A stored text beyond the typing limit may be shortened, never lengthened;
   // the terminator always fits.
   const std::size_t limit = std::min(std::max(field.textLimit, storedBytes.size()), field.width - 1);
-  if (bytes.size() > limit) {
-    return {{}, "太长：" + std::to_string(bytes.size()) + " 字节，最多 " + std::to_string(limit) + " 字节"};
+  if (!decision.problem && decision.bytes.size() > limit) {
+    decision.problem = "太长：" + std::to_string(decision.bytes.size()) + " 字节，最多 " + std::to_string(limit) + " 字节";
+    decision.bytes.clear();
   }
-  return {std::move(bytes), std::nullopt};
+  return decision;
 }
 
 bool IsRegistered(const OfficerRecord& record) { return !record.Xing.Text().empty() || !record.Ming.Text().empty(); }

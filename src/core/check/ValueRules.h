@@ -52,14 +52,20 @@ std::optional<std::string> RelationshipProblem(long long value);
 std::string EnumerationChoices(const OfficerField& field);
 
 // The bytes an edited text is stored as: the characters left alone keep the
-// stored bytes they were shown from (`storedBytes`), new ones are converted
-// (Big5 texts) or encoded in GBK (the reading). `typed` is the text as the
-// player or the file gives it, the biography with CR LF or LF line breaks.
-// Nullopt bytes with a problem (without the label) for an impossible text;
-// the result never exceeds the field's typed-text limit.
+// stored bytes they were shown from (`storedBytes`), new ones are encoded in
+// GBK (the reading) or, in Big5 texts, take the traditional form that
+// OpenCC's phrase conversion of the whole text writes (PhraseChoices; in
+// the surname only where a word decides), else the character table's. `typed`
+// is the text as the player or the file gives it, the biography with CR LF
+// or LF line breaks. Nullopt bytes with a problem (without the label) for an
+// impossible text; the result never exceeds the field's typed-text limit.
 struct TextDecision {
   std::string bytes;
   std::optional<std::string> problem;
+  // The text as the game will show it (a Big5 text read as traditional
+  // Chinese), also when too long or holding characters Big5 lacks: those
+  // stand as typed, in 【】. Empty for other refusals.
+  QString stored;
 };
 TextDecision DecideText(const OfficerField& field, const QString& typed, const std::string& storedBytes);
 

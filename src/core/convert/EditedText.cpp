@@ -10,18 +10,6 @@ namespace {
 
 std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-// Splits a text into characters as the converter reads it: a byte up to 0x7F
-// alone, a byte from 0x80 on with the byte after it (or alone at the end).
-std::vector<std::string_view> Characters(std::string_view text) {
-  std::vector<std::string_view> characters;
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() ? 2 : 1;
-    characters.push_back(text.substr(i, length));
-    i += length;
-  }
-  return characters;
-}
-
 // The Big5 bytes of one new character, or nothing when Big5 cannot hold it.
 bool ConvertCharacter(std::string_view gbk, std::string& out) {
   const auto lead = static_cast<unsigned char>(gbk[0]);
@@ -72,24 +60,35 @@ std::vector<std::size_t> Align(const std::vector<std::string_view>& shown, const
 
 }  // namespace
 
+std::vector<std::string_view> SplitCharacters(std::string_view text) {
+  text = UpToZero(text);
+  std::vector<std::string_view> characters;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length = static_cast<unsigned char>(text[i]) >= 0x80 && i + 1 < text.size() ? 2 : 1;
+    characters.push_back(text.substr(i, length));
+    i += length;
+  }
+  return characters;
+}
+
 EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view storedBig5, std::string_view editedGbk,
-                                 std::size_t budget) {
+                                 std::size_t budget, std::span<const std::string> chosen) {
   shownGbk = UpToZero(shownGbk);
   storedBig5 = UpToZero(storedBig5);
-  const std::vector<std::string_view> edited = Characters(UpToZero(editedGbk));
+  const std::vector<std::string_view> edited = SplitCharacters(editedGbk);
 
   // Each stored character is shown on its own, so the shown text splits
   // along the stored characters.
   std::vector<StoredCharacter> stored;
   std::vector<std::string_view> shown;
-  const std::vector<std::string_view> characters = Characters(storedBig5);
+  const std::vector<std::string_view> characters = SplitCharacters(storedBig5);
   std::string shownAgain;
   std::vector<std::string> shownForms;
   for (std::string_view big5 : characters) shownForms.push_back(Big5ToGbk(big5));
   for (const std::string& form : shownForms) shownAgain += form;
   if (shownAgain == shownGbk) {
     for (std::size_t k = 0; k < characters.size(); ++k) {
-      const std::vector<std::string_view> parts = Characters(shownForms[k]);
+      const std::vector<std::string_view> parts = SplitCharacters(shownForms[k]);
       stored.push_back({characters[k], shown.size(), parts.size()});
       shown.insert(shown.end(), parts.begin(), parts.end());
     }
@@ -109,18 +108,24 @@ EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view sto
   EditedTextResult result;
   std::string out;
   for (std::size_t j = 0; j < edited.size();) {
+    std::string piece;
     if (const StoredCharacter* s = keptAt[j]) {
-      out += s->big5;
+      piece = s->big5;
       j += s->shownCount;
-      continue;
-    }
-    if (!ConvertCharacter(edited[j], out)) {
-      const std::string character(edited[j]);
+    } else if (j < chosen.size() && !chosen[j].empty()) {
+      piece = chosen[j++];
+    } else if (!ConvertCharacter(edited[j], piece)) {
+      const std::string character(edited[j++]);
       if (std::find(result.unstorable.begin(), result.unstorable.end(), character) == result.unstorable.end()) {
         result.unstorable.push_back(character);
       }
+      result.pieces.push_back({character, true});
+      continue;
+    } else {
+      ++j;
     }
-    ++j;
+    out += piece;
+    result.pieces.push_back({std::move(piece), false});
   }
   result.tooLong = out.size() > budget;
   if (result.Storable()) result.big5 = std::move(out);

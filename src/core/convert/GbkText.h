@@ -1,6 +1,7 @@
 #pragma once
 // The one place where GBK bytes become Qt text and back. Officer texts travel
-// through the program as GBK bytes; widgets show QString.
+// through the program as GBK bytes; widgets show QString. Stored Big5 is read
+// here too, where the player is shown a text as the game will show it.
 #include <QString>
 #include <string>
 #include <string_view>
@@ -11,3 +12,8 @@ std::string ToGbk(const QString& text);
 bool GbkCanEncode(const QString& text);
 // Length of the text in GBK bytes (what the game's byte limits count).
 int GbkByteLength(const QString& text);
+
+// Big5 bytes as Qt text (traditional, as the game shows them).
+QString FromBig5(std::string_view bytes);
+// The two Big5 bytes of one character; empty when Big5 has none.
+std::string Big5Of(char32_t character);

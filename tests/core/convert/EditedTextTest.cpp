@@ -90,6 +90,24 @@ TEST(EditedTextNewCharacters, ACharacterBig5LacksIsReportedAndNothingIsGiven) {
   // 晗 once, and the lone GBK byte 0x80 (the euro sign), which Big5 lacks too.
   EXPECT_EQ(result.unstorable, (std::vector<std::string>{kGbkHan, "\x80"}));
   EXPECT_EQ(JoinCharacters(result.unstorable), kGbkHan + "\x80");
+  // Every character stays in the pieces, the refused ones as typed.
+  ASSERT_EQ(result.pieces.size(), 4u);
+  EXPECT_TRUE(result.pieces[0].refused && result.pieces[2].refused && result.pieces[3].refused);
+  EXPECT_EQ(result.pieces[0].bytes, kGbkHan);
+  EXPECT_EQ(result.pieces[1].bytes, "\xBC\x42");
+  EXPECT_FALSE(result.pieces[1].refused);
+}
+
+TEST(EditedTextNewCharacters, AChosenFormIsStoredForNewCharactersOnly) {
+  // Stored 趙雲, edited 刘云云: 雲 stays, 刘 takes the table's 劉, the new 云
+  // its chosen form (here 后, A6 5A, standing for any choice).
+  const std::string shown = Big5ToGbk(kBig5ZhaoYun);
+  const std::vector<std::string> chosen = {"", "\xA6\x5A", "\xA6\x5A"};
+  const EditedTextResult result = StoreEditedText(shown, kBig5ZhaoYun, kGbkLiu + shown.substr(2) + shown.substr(2), 150, chosen);
+  EXPECT_EQ(result.big5, "\xBC\x42\xB6\xB3\xA6\x5A");
+  ASSERT_EQ(result.pieces.size(), 3u);
+  EXPECT_EQ(result.pieces[1].bytes, "\xB6\xB3");
+  EXPECT_FALSE(result.pieces[2].refused);
 }
 
 TEST(EditedTextNewCharacters, ATextLongerThanTheFieldIsRefused) {
