@@ -1,6 +1,7 @@
 #include "cli/Subcommands.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -121,6 +122,7 @@ int Check(const QStringList& arguments, std::ostream& out) {
   const QStringList files = Positionals(parser, arguments, 1);
   const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
   QString game = parser.value(QStringLiteral("game"));
+  if (!game.isEmpty() && !QFileInfo(game).isDir()) throw UsageError{"--game 不是一个文件夹：" + game.toStdString()};
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
   FaceArchivePair archives;
   if (!game.isEmpty()) archives.Open(game);
@@ -150,6 +152,7 @@ int Diff(const QStringList& arguments, std::ostream& out) {
   const ChangeSet changes = CompareFileHeads(LoadOfficerFileHead(PathOf(files[0])), LoadOfficerFileHead(PathOf(files[1])));
   const OfficerTable after = TableOfHead(changes.after);
   for (const FieldChange& change : changes.changes) out << FormatChange(change, after) << "\n";
+  if (changes.Empty()) out << "两个文件的武将数据相同\n";
   return changes.Empty() ? kExitOk : kExitFindings;
 }
 

@@ -217,6 +217,12 @@ TEST_F(SubcommandsTest, CheckReportsAsTextOrJsonWithItsExitCodes) {
 
   EXPECT_EQ(Run({QStringLiteral("check"), Path("missing.VMR")}), kExitError);
   EXPECT_NE(err.str().find("无法打开文件"), std::string::npos);
+  EXPECT_NE(err.str().find("：文件或文件夹不存在"), std::string::npos) << err.str();  // the system's reason in Chinese
+  EXPECT_EQ(Run({QStringLiteral("check"), vmrPath, QStringLiteral("--game"), Path("no-such-game")}), kExitError);
+  EXPECT_NE(err.str().find("--game 不是一个文件夹"), std::string::npos) << err.str();
+
+  EXPECT_EQ(Run({QStringLiteral("diff"), vmrPath, vmrPath}), kExitOk);
+  EXPECT_EQ(out.str(), "两个文件的武将数据相同\n");
 }
 
 TEST_F(SubcommandsTest, UsageErrorsExitWithTwo) {

@@ -1,4 +1,5 @@
 #include "core/convert/Jislib.h"
+#include "core/officers/SystemErrorText.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -25,7 +26,7 @@ const CharacterTable& Table() {
 std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
   QFile asset(path);
   if (!asset.open(QIODevice::ReadOnly)) {
-    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "（" + asset.errorString().toStdString() +
+    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "（" + SystemErrorText(asset.errorString()) +
                               "）；没有它无法转换文字，程序停止运行");
   }
   const QByteArray bytes = asset.readAll();

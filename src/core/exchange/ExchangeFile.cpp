@@ -1,4 +1,5 @@
 #include "core/exchange/ExchangeFile.h"
+#include "core/officers/SystemErrorText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -249,7 +250,7 @@ ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format, 
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.errors.push_back({-1, {}, {}, "无法打开文件 " + name + "：" + file.errorString().toStdString()});
+    result.errors.push_back({-1, {}, {}, "无法打开文件 " + name + "：" + SystemErrorText(file.errorString())});
     return result;
   }
   // The size may have grown since it was checked; read no more than allowed.
@@ -263,7 +264,7 @@ QByteArray WriteExchangeBytes(const ExchangeDocument& document, ExchangeFormat f
 void WriteExchangeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile out(path);
   const auto fail = [&] {
-    throw ExchangeFileError("无法写入文件 “" + path.toStdString() + "”：" + out.errorString().toStdString());
+    throw ExchangeFileError("无法写入文件 “" + path.toStdString() + "”：" + SystemErrorText(out.errorString()));
   };
   if (!out.open(QIODevice::WriteOnly)) fail();
   if (out.write(bytes) != bytes.size()) fail();

@@ -1,4 +1,5 @@
 #include "core/officers/OfficerFile.h"
+#include "core/officers/SystemErrorText.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -26,12 +27,12 @@ constexpr qint64 kCopyChunk = 64 * 1024;
 
 void OpenForReading(QFile& file, const std::filesystem::path& path) {
   if (!file.open(QIODevice::ReadOnly)) {
-    Fail("无法打开文件 " + Quoted(path) + "：" + file.errorString().toStdString());
+    Fail("无法打开文件 " + Quoted(path) + "：" + SystemErrorText(file.errorString()));
   }
 }
 
 [[noreturn]] void FailReading(const QFile& file, const std::filesystem::path& path) {
-  Fail("无法读取文件 " + Quoted(path) + "：" + file.errorString().toStdString());
+  Fail("无法读取文件 " + Quoted(path) + "：" + SystemErrorText(file.errorString()));
 }
 
 // Up to `count` bytes from the file's current position; fewer only at its end.
@@ -61,7 +62,7 @@ void ForEachChunk(QFile& file, const std::filesystem::path& path, Take take) {
 }
 
 [[noreturn]] void FailWriting(const QSaveFile& out, const std::filesystem::path& path) {
-  Fail("无法写入文件 " + Quoted(path) + "：" + out.errorString().toStdString() + "；文件未改变");
+  Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未改变");
 }
 
 }  // namespace
@@ -121,7 +122,7 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
     std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
   }
   if (ec) {
-    Fail("无法建立备份文件 " + Quoted(backup) + "：" + ec.message() + "；文件未保存");
+    Fail("无法建立备份文件 " + Quoted(backup) + "：" + SystemErrorText(ec) + "；文件未保存");
   }
 
   // The new file is written beside the old one and takes its place in one
