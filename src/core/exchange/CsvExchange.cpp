@@ -249,6 +249,29 @@ std::map<std::string, int> ReadHeader(std::vector<Rows::Row>& rows, ExchangeRead
 }
 
 
+// The raw cell's "key=hex" pairs into the slot; the file's header, which
+// every row repeats, into the document. False when the cell is no list of
+// pairs: the row is left out then.
+bool ReadRawCell(const std::string& cell, ExchangeSlot& entry, ExchangeReadResult& result) {
+  auto pairs = SplitRaw(cell);
+  if (!pairs) {
+    result.errors.push_back({entry.slot, "raw", entry.rawPlace, "原始数据应为以空格分开的 键=十六进制"});
+    return false;
+  }
+  entry.raw.emplace();
+  for (auto& [key, hex] : *pairs) {
+    if (key != kHeaderKey) {
+      entry.raw->emplace_back(std::move(key), std::move(hex));
+    } else if (result.document.header && *result.document.header != hex) {
+      result.errors.push_back({entry.slot, "raw.header", entry.rawPlace, "文件头与前面的行不同"});
+    } else {
+      result.document.header = hex;
+      result.document.headerPlace = entry.rawPlace;
+    }
+  }
+  return true;
+}
+
 // One officer's row: its slot, its named values and its raw bytes.
 void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string, int>& columns, ExchangeReadResult& result) {
   const auto place = [&](const std::string& column) { return SourcePlace{row.line, columns.at(column) + 1, -1}; };
@@ -294,19 +317,7 @@ void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string
   }
   if (const auto raw = cell("raw"); raw && !TrimBlanks(*raw).empty()) {
     entry.rawPlace = place("raw");
-    auto pairs = SplitRaw(*raw);
-    if (!pairs) return fail(entry.slot, "raw", entry.rawPlace, "原始数据应为以空格分开的 键=十六进制");
-    entry.raw.emplace();
-    for (auto& [key, hex] : *pairs) {
-      if (key != kHeaderKey) {
-        entry.raw->emplace_back(std::move(key), std::move(hex));
-      } else if (result.document.header && *result.document.header != hex) {
-        fail(entry.slot, "raw.header", entry.rawPlace, "文件头与前面的行不同");
-      } else {
-        result.document.header = hex;
-        result.document.headerPlace = entry.rawPlace;
-      }
-    }
+    if (!ReadRawCell(*raw, entry, result)) return;
   }
   result.document.officers.push_back(std::move(entry));
 }
