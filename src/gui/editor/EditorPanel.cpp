@@ -2,7 +2,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <utility>
 
+#include "core/check/ValueRules.h"
 #include "core/document/OfficerDocument.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/RosterPickers.h"
@@ -50,6 +52,11 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::Button1Click);
   ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
 
+  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) {
+    connect(name, &QLineEdit::textChanged, this, &EditorPanel::ShowStoredForms);
+  }
+  connect(ui_->Memo_Story, &QPlainTextEdit::textChanged, this, &EditorPanel::ShowStoredForms);
+
   connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
   // A change from elsewhere (undo, redo, an import) shows the officer anew;
   // the panel's own confirmation and conversions keep what the player sees.
@@ -66,6 +73,7 @@ void EditorPanel::ClearEditorPanel() {
   ui_->Memo_Story->SetBytes(std::string());
   for (QLineEdit* edit : numberEdits_) edit->clear();
   for (QCheckBox* box : skillBoxes_) box->setChecked(false);
+  ShowStoredForms();
   // Nothing of the officer shown before stays on screen.
   for (QComboBox* picker : enumerationPickers_) picker->setCurrentIndex(-1);
   roster_->ClearSelection();
@@ -105,6 +113,26 @@ void EditorPanel::ShowTexts(const ShownTextSet& texts) {
   ui_->Edit_Ming->SetBytes(texts.Ming);
   ui_->Edit_Zi->SetBytes(texts.Zi);
   ui_->Memo_Story->SetBytes(texts.Story);
+  ShowStoredForms();  // also where a text reads as the one before
+}
+
+void EditorPanel::ShowStoredForms() {
+  const std::pair<QWidget*, QString> boxes[] = {{ui_->Edit_Xing, ui_->Edit_Xing->text()},
+                                                {ui_->Edit_Ming, ui_->Edit_Ming->text()},
+                                                {ui_->Edit_Zi, ui_->Edit_Zi->text()},
+                                                {ui_->Memo_Story, ui_->Memo_Story->toPlainText()}};
+  for (const auto& [box, typed] : boxes) {
+    if (!document_.HasShownOfficer() || typed.isEmpty()) {
+      box->setToolTip(QString());
+      continue;
+    }
+    // The same decision as a confirmation's, on the bytes stored now.
+    const OfficerField& field = FieldByControl(box->objectName().toStdString());
+    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(document_.CurrentSlot()), field));
+    QString tip = QStringLiteral("游戏中显示为：") + QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
+    box->setToolTip(tip);
+  }
 }
 
 void EditorPanel::ShowSkills() {

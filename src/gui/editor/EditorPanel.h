@@ -60,6 +60,9 @@ class EditorPanel : public QObject {
   void ShowValues(const PanelValues& panel);
   // Surname, given name, courtesy name and biography (GBK bytes).
   void ShowTexts(const ShownTextSet& texts);
+  // Each of the four boxes tells in its tooltip how the game will show its
+  // text once confirmed, characters that cannot be stored marked.
+  void ShowStoredForms();
   // The box of a refused value takes the focus, its text selected.
   void FocusControl(std::string_view control);
   // The four texts as shown now count as confirmed.

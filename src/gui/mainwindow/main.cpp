@@ -10,6 +10,7 @@
 #include "gui/mainwindow/StartUp.h"
 #include "gui/mainwindow/TForm_Main.h"
 #include "core/convert/Jislib.h"
+#include "core/convert/PhraseConversion.h"
 #include "gui/help/TForm_Help.h"
 #include "cli/Subcommands.h"
 
@@ -29,6 +30,13 @@ int main(int argc, char* argv[]) {
     // A missing or damaged character table ends start-up here with the
     // error box: without it no text could be shown or stored right.
     LoadConversionTable();
+    // Without OpenCC's data typed text goes through the table alone; the
+    // player is told once, when a text is first decided.
+    SetPhraseConversionListener([](const std::string& message) {
+      QMetaObject::invokeMethod(
+          qApp, [text = QString::fromStdString(message)] { seam::ShowMessage(QApplication::activeWindow(), text); },
+          Qt::QueuedConnection);
+    });
     // Owned by the application, before the main window exists; start-up
     // waits until a click or a character key closes it.
     auto welcome = std::make_unique<TForm_Help>();
