@@ -30,7 +30,8 @@ endforeach()
 
 # Linked libraries as dpkg-shlibdeps finds them, and what is loaded at run time.
 execute_process(COMMAND "${DPKG_DEB}" -f "${packages}" Depends RESULT_VARIABLE code OUTPUT_VARIABLE depends)
-foreach(package libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming)
+foreach(package libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming
+                libopencc1.1 libopencc-data)
   if(NOT depends MATCHES "(^|, )${package}( |,|\n|$)")
     message(FATAL_ERROR "the package does not depend on ${package}: ${depends}")
   endif()
