@@ -2,6 +2,7 @@
 // The officer list (新武将) and the search below it (输入一项或多项值以查找武将).
 // The controls stand on the main window's client area at the places the
 // form file gives; this object builds them there and handles them.
+#include <QList>
 #include <QObject>
 #include <array>
 #include <memory>
@@ -37,6 +38,8 @@ class OfficerListPanel : public QObject {
   // five abilities from the document.
   void ShowSlot(int slot);
 
+  // The list, the five search boxes and 查找, in reading order.
+  QList<QWidget*> TabOrder() const;
   // The slot a row stands for.
   static int SlotOf(const QTreeWidgetItem* row);
   // Selects the slot's row (when listed) without choosing it anew: the

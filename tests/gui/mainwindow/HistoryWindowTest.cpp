@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <QTest>
+
 #include "core/document/OfficerDocument.h"
+#include "gui/widgets/ClickLabel.h"
 #include "gui/list/ListWindowFixture.h"
 
 namespace {
@@ -133,6 +136,42 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
   const std::size_t asked = offered.size();
   Choose(1);
   EXPECT_EQ(offered.size(), asked);
+}
+
+TEST_F(HistoryWindowTest, TheKeyboardReachesTheListThePanelAndThePortrait) {
+  TForm_Main& w = Window();
+  // Tab in reading order: list, search, then the panel's columns, then the buttons.
+  const auto next = [&](const char* name) {
+    QWidget* widget = Find<QWidget>(w, name)->nextInFocusChain();
+    while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled()) widget = widget->nextInFocusChain();
+    return widget->objectName();
+  };
+  EXPECT_EQ(next("ListView_SelPrsn"), QStringLiteral("Edit_STongshuai"));
+  EXPECT_EQ(next("Edit_SMeili"), QStringLiteral("Btn_ReSearch"));
+  EXPECT_EQ(next("Btn_ReSearch"), QStringLiteral("Image_Face"));
+  EXPECT_EQ(next("Edit_Tongshuai"), QStringLiteral("Edit_Wuli"));
+  EXPECT_EQ(next("Edit_Zhili"), QStringLiteral("Edit_Zhengzhi"));
+  EXPECT_EQ(next("Btn_AllSkills"), QStringLiteral("Btn_MConfirm"));
+
+  // Ctrl+Enter confirms, as the button's tooltip says.
+  w.show();
+  QApplication::setActiveWindow(&w);
+  Choose(0);
+  EXPECT_TRUE(Find<QPushButton>(w, "Btn_MConfirm")->toolTip().contains(QStringLiteral("Ctrl+Enter")));
+  Wuli()->setFocus();
+  Wuli()->setText(QStringLiteral("42"));
+  QTest::keyClick(Wuli(), Qt::Key_Return, Qt::ControlModifier);
+  EXPECT_EQ(w.Document().Record(0).Wuli, 42);
+
+  // The portrait takes the focus, and Space opens the face picker (when the
+  // game's faces are there; here they are not, so nothing opens).
+  auto* portrait = Find<ClickLabel>(w, "Image_Face");
+  EXPECT_EQ(portrait->focusPolicy(), Qt::StrongFocus);
+  int clicks = 0;
+  QObject::connect(portrait, &ClickLabel::clicked, portrait, [&] { ++clicks; });
+  QTest::keyClick(portrait, Qt::Key_Space);
+  QTest::keyClick(portrait, Qt::Key_Return);
+  EXPECT_EQ(clicks, 2);
 }
 
 }  // namespace
