@@ -1,11 +1,14 @@
 // Export and import of all 110 slots in both exchange formats (target: below
-// 5 ms each), and the refusal of a 10,000-row file.
+// 5 ms each), the refusal of a 10,000-row file and of a header of 1.9
+// million columns (target: below a second), and the reading of a GBK file.
 //
 // Two registration files: the demo file of `make run`, and random bytes,
 // where every slot carries raw bytes beside its values (the heaviest case).
 // Imports go into the file itself (an edited export coming back) and into
 // another random file (every field changes).
 #include <benchmark/benchmark.h>
+
+#include <QStringEncoder>
 
 #include "core/convert/Jislib.h"
 #include "core/exchange/ExchangeFile.h"
@@ -46,6 +49,28 @@ void RefuseTenThousandRows(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ReadExchangeBytes(bytes, ExchangeFormat::Csv));
 }
 
+void RefuseWideHeader(benchmark::State& state) {
+  std::string csv = "format,version";
+  for (int i = 0; i < 1900000; ++i) csv += ",x";
+  const QByteArray bytes = QByteArray::fromStdString(csv + "\n");
+  for (auto _ : state) {
+    const ExchangeReadResult read = ReadExchangeBytes(bytes, ExchangeFormat::Csv);
+    if (read.errors.size() != 1) state.SkipWithError("not refused with one error");
+  }
+}
+
+// The demo export without its byte order mark, in GBK: both readings are tried.
+void ImportGbk(benchmark::State& state) {
+  const QByteArray utf8 = WriteExchangeBytes(ExportDocument(File(Source::Demo)), ExchangeFormat::Csv).sliced(3);
+  QStringEncoder encoder("GBK");
+  const QByteArray gbk = encoder(QString::fromUtf8(utf8));
+  for (auto _ : state) {
+    const ExchangeReadResult read = ReadExchangeBytes(gbk, ExchangeFormat::Csv);
+    if (read.encoding != TextEncoding::Gbk) state.SkipWithError("not read as GBK");
+    benchmark::DoNotOptimize(DecideImport(read.document, File(Source::Demo)));
+  }
+}
+
 constexpr auto kJson = ExchangeFormat::Json;
 constexpr auto kCsv = ExchangeFormat::Csv;
 BENCHMARK_CAPTURE(Export, DemoJson, Source::Demo, kJson)->Unit(benchmark::kMillisecond);
@@ -57,6 +82,8 @@ BENCHMARK_CAPTURE(Import, DemoCsvIntoItself, Source::Demo, kCsv, true)->Unit(ben
 BENCHMARK_CAPTURE(Import, RandomJsonIntoAnother, Source::Random, kJson, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Import, RandomCsvIntoAnother, Source::Random, kCsv, false)->Unit(benchmark::kMillisecond);
 BENCHMARK(RefuseTenThousandRows)->Unit(benchmark::kMillisecond);
+BENCHMARK(RefuseWideHeader)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportGbk)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -122,7 +122,9 @@ QByteArray WriteCsvExchange(const ExchangeDocument& document) {
     for (const ExchangeField& field : ExchangeFields()) {
       const std::string_view value = values[field.key];
       const bool guard = field.IsText() && !value.empty() && std::string_view("=+-@'").find(value.front()) != std::string_view::npos;
-      AppendCell(out, guard ? "'" + std::string(value) : std::string(value), false);
+      std::string cell(guard ? 1 : 0, '\'');
+      cell.append(value);
+      AppendCell(out, cell, false);
     }
     std::string raw;
     if (document.header) raw = std::string(kHeaderKey) + "=" + *document.header;

@@ -123,7 +123,12 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
     gbk.notes.push_back("按 GBK 编码读取");
     return gbk;
   }
-  if (!utf8.error) return utf8;  // read as UTF-8; the rule of values judges the texts
+  // Neither reads as officer texts: the valid one, and the rule of values judges the texts.
+  if (!utf8.error) return utf8;
+  if (!gbk.error) {
+    gbk.notes.push_back("按 GBK 编码读取");
+    return gbk;
+  }
   utf8.error->message = "文件既不是 UTF-8 也不是 GBK 文本（请以 UTF-8 保存）";
   return utf8;
 }
