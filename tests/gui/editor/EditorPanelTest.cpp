@@ -1,112 +1,9 @@
 // The editor panel on the real main window with a loaded file: showing an
-// officer, confirming edits, the quick actions, the input limits, and what a
-// save afterwards puts on disk.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-
-#include "gui/faces/ShowFace.h"
-#include "gui/widgets/ClickLabel.h"
-#include "core/officers/OfficerFile.h"
-#include "support/MainWindowHarness.h"
-#include "support/MainWindowControls.h"
-#include "support/PathText.h"
-#include "support/OfficerBytes.h"
+// officer, confirming edits, the quick actions, and what a save afterwards
+// puts on disk.
+#include "gui/editor/EditorPanelFixture.h"
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QStringList RowTextsOf(const QTreeWidgetItem* row) {
-  QStringList texts;
-  for (int c = 0; c < row->columnCount(); ++c) texts << row->text(c);
-  return texts;
-}
-
-// Big5 as the file stores the names, and the GBK the panel shows.
-const std::string kBig5ZhangFei = "\xB1\x69\xAD\xB8";  // 張飛
-const std::string kBig5Guan = "\xC3\xF6";              // 關
-const std::string kBig5Yu = "\xA6\xD0";                // 羽
-
-// Record offsets of the fields the tests look at.
-enum : std::size_t {
-  kFace = 0, kFather = 2, kMother = 4, kBornYear = 14, kShengwang = 20, kTongshuai = 22, kWuli = 24,
-  kZhili = 26, kZhengzhi = 28, kMeili = 30, kGender = 35, kCharacter = 36, kXiangxing = 40, kTask = 46,
-  kSkills = 47, kSaveMark = 62, kSameOfficer = 64, kType = 71, kXing = 81, kMing = 86, kZi = 91, kYin = 96,
-  kStory = 107
-};
-
-// Types text into a widget key by key, as a keyboard or input method would.
-void Type(QWidget* widget, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &press);
-  }
-}
-
-class EditorPanelTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    bytes = EmptyOfficerFile();
-    // Slot 2: a Chinese-edition officer with values at every edge.
-    PutU16(bytes, 2, kFace, 17);
-    PutU16(bytes, 2, kFather, 900);
-    PutU16(bytes, 2, kMother, 831);
-    PutU16(bytes, 2, kSameOfficer, 650);
-    PutU16(bytes, 2, kBornYear, 65535);
-    PutU16(bytes, 2, kShengwang, 50);
-    PutU16(bytes, 2, kTongshuai, 71);
-    PutU16(bytes, 2, kWuli, 72);
-    PutU16(bytes, 2, kZhili, 73);
-    PutU16(bytes, 2, kZhengzhi, 74);
-    PutU16(bytes, 2, kMeili, 75);
-    PutBytes(bytes, 2, kGender, "\x01");
-    PutBytes(bytes, 2, kCharacter, "\x00");
-    PutBytes(bytes, 2, kXiangxing, "\xFF");
-    PutBytes(bytes, 2, kTask, "\x07");
-    PutBytes(bytes, 2, kSkills, std::string("\x81\x00\x00\x00\x10\xFF", 6));
-    PutBytes(bytes, 2, kType, "\xFF");
-    PutBytes(bytes, 2, kXing, kBig5ZhangFei);
-    PutBytes(bytes, 2, kZi, kBig5Guan);
-    PutBytes(bytes, 2, kYin, "zhang fei");
-    PutBytes(bytes, 2, kStory, kBig5Guan + "\n" + kBig5Yu);
-    // Slot 3 shares the face of slot 2.
-    PutU16(bytes, 3, kFace, 17);
-    WriteBytes(file, bytes);
-  }
-
-  TForm_Main& Window() { return harness.Window(); }
-
-  TForm_Main& Open() {
-    Window().OpenOfficerFile(Q(file));
-    return Window();
-  }
-
-  void SelectSlot(int slot) {
-    const auto rows = OfficerList(Window())->findItems(QString::number(650 + slot), Qt::MatchExactly, 0);
-    ASSERT_EQ(rows.size(), 1);
-    OfficerList(Window())->setCurrentItem(rows.first());
-    ASSERT_EQ(Window().Document().CurrentSlot(), slot);
-  }
-
-  QCheckBox* Box(const char* name) { return Window().findChild<QCheckBox*>(QString::fromLatin1(name)); }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  std::vector<unsigned char> bytes;
-  MainWindowHarness harness;
-};
 
 TEST_F(EditorPanelTest, ControlsStandInTheirGroups) {
   TForm_Main& w = Window();
@@ -330,22 +227,6 @@ TEST_F(EditorPanelTest, NamesAreWrittenOnlyWhenEditedAndTheReadingAlways) {
   EXPECT_EQ(OfficerList(w)->currentItem()->text(1), U("新武将3"));
 }
 
-TEST_F(EditorPanelTest, TextsTheGbkBoxesCannotHoldSurviveAConfirmation) {
-  // A Japanese-edition reading with a byte that is no GBK character, and a
-  // name filling its whole field.
-  PutBytes(bytes, 4, kYin, "\x82\xA0\xB6");
-  PutBytes(bytes, 4, kXing, "abcde");
-  PutBytes(bytes, 4, kStory, "\x80x\ry");
-  WriteBytes(file, bytes);
-  TForm_Main& w = Open();
-  SelectSlot(4);
-  const OfficerRecord before = w.Document().Table()[4];
-  Find<QPushButton>(w, "Btn_MConfirm")->click();
-  EXPECT_EQ(w.Document().Table()[4].Yin, before.Yin);
-  EXPECT_EQ(w.Document().Table()[4].Xing, before.Xing);
-  EXPECT_EQ(w.Document().Table()[4].Story, before.Story);
-}
-
 TEST_F(EditorPanelTest, SkillBoxesAndQuickActions) {
   TForm_Main& w = Open();
   SelectSlot(2);
@@ -428,70 +309,6 @@ TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
   PutBytes(expected, 2, kXing, kBig5Guan + std::string("\0", 1));
   PutBytes(expected, 2, kYin, std::string("guan\0", 5));
   EXPECT_EQ(ReadBytes(file), expected);
-}
-
-TEST_F(EditorPanelTest, NameAndReadingBoxesRefuseTooManyBytes) {
-  TForm_Main& w = Open();
-  SelectSlot(3);
-  Type(Find<GbkLineEdit>(w, "Edit_Xing"), U("张飞关"));
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("张飞"));
-  Type(Find<GbkLineEdit>(w, "Edit_Ming"), U("a张bc"));
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), U("a张b"));
-
-  QApplication::clipboard()->setText("abcdefghijk");
-  Find<GbkLineEdit>(w, "Edit_Yin")->clear();
-  Find<GbkLineEdit>(w, "Edit_Yin")->paste();
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), QString());
-  QApplication::clipboard()->setText(U("ab张"));
-  Find<GbkLineEdit>(w, "Edit_Zi")->paste();
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("ab张"));
-  Find<GbkLineEdit>(w, "Edit_Zi")->paste();
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("ab张"));
-
-  // A stored name that fills its field may be shortened but not lengthened.
-  PutBytes(bytes, 5, kXing, "abcde");
-  WriteBytes(file, bytes);
-  Action(w, "R1")->trigger();
-  SelectSlot(5);
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
-  Find<GbkLineEdit>(w, "Edit_Xing")->end(false);
-  Type(Find<GbkLineEdit>(w, "Edit_Xing"), "f");
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
-  QTest::keyClick(Find<GbkLineEdit>(w, "Edit_Xing"), Qt::Key_Backspace);
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcd");
-}
-
-TEST_F(EditorPanelTest, TheBiographyCountsLineBreaksAsTwoBytes) {
-  TForm_Main& w = Open();
-  SelectSlot(3);
-  QPlainTextEdit* memo = Find<GbkMemo>(w, "Memo_Story");
-  QApplication::clipboard()->setText(QString(148, 'a') + "\r\nb");  // 151 bytes
-  memo->paste();
-  EXPECT_EQ(memo->toPlainText(), QString());
-  QApplication::clipboard()->setText(QString(147, 'a') + "\r\nb");  // 150 bytes
-  memo->paste();
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
-  Type(memo, "c");
-  QTest::keyClick(memo, Qt::Key_Return);
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
-  QTest::keyClick(memo, Qt::Key_Backspace);
-  QTest::keyClick(memo, Qt::Key_Backspace);
-  Type(memo, U("张"));
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\xD5\xC5");
-
-  // A stored biography longer than the limit may be shortened but not lengthened.
-  ChangeRecord(w, 3, [&](OfficerRecord& r) { r.Story.Write(std::string(152, 'n')); });
-  Find<QPushButton>(w, "Btn_MCancel")->click();
-  memo->moveCursor(QTextCursor::End);
-  QTest::keyClick(memo, Qt::Key_Backspace);
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes().size(), 151u);
-  Type(memo, "z");
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(151, 'n'));
-  QTest::keyClick(memo, Qt::Key_Left, Qt::ShiftModifier);
-  Type(memo, "m");  // a replacement of the same length
-  EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(150, 'n') + "m");
-  Find<QPushButton>(w, "Btn_MConfirm")->click();
-  EXPECT_EQ(w.Document().Table()[3].Story.Text(), std::string(150, 'n') + "m");
 }
 
 }  // namespace
