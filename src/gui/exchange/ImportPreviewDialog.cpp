@@ -3,7 +3,21 @@
 #include <QTableWidgetItem>
 
 #include "core/check/ConsistencyCheck.h"
+#include "core/convert/GbkText.h"
+#include "core/exchange/ExchangeFields.h"
 #include "ui_ImportPreviewDialog.h"
+
+namespace {
+
+// A changed Big5 text as the game will show it (traditional, from the bytes
+// the import stores); empty for other fields.
+QString StoredForm(const FieldChange& change, const OfficerTable& after) {
+  const OfficerField* field = FindExchangeField(change.field);
+  if (!field || !field->IsText() || field->coding != TextCoding::Big5 || change.slot < 0) return {};
+  return FromBig5(FieldText(after[static_cast<std::size_t>(change.slot)], *field));
+}
+
+}  // namespace
 
 ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes,
                                          QWidget* parent)
@@ -24,8 +38,9 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const s
   for (const FieldChange& change : changes.changes) {
     const QString cells[] = {QString::fromStdString(ChangedOfficerName(change, after)),
                              QString::fromStdString(ChangedFieldLabel(change)),
-                             QString::fromStdString(change.before), QString::fromStdString(change.after)};
-    for (int column = 0; column < 4; ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
+                             QString::fromStdString(change.before), QString::fromStdString(change.after),
+                             StoredForm(change, after)};
+    for (int column = 0; column < 5; ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
     ++row;
   }
   table->resizeColumnsToContents();

@@ -49,16 +49,19 @@ TEST_F(ExchangeMenuTest, PreviewListsTheChangesAndApplyMakesThemUnsavedEdits) {
   harness.modalAnswer = [&](QDialog* dialog) {
     auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("Table_Changes"));
     for (int r = 0; table && r < table->rowCount(); ++r) {
-      rows.push_back({table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text(), table->item(r, 3)->text()});
+      rows.push_back({table->item(r, 0)->text(), table->item(r, 1)->text(), table->item(r, 2)->text(), table->item(r, 3)->text(),
+                      table->item(r, 4)->text()});
     }
     return static_cast<int>(QDialog::Accepted);
   };
   Action(harness.Window(), "Menu_Import")->trigger();
 
   ASSERT_TRUE(harness.messages.empty()) << harness.messages[0].text.toStdString();
-  // Named as the window names them: the officer as the list shows it, the field by its label.
-  EXPECT_EQ(rows, (std::vector<QStringList>{{QStringLiteral("654 关"), QStringLiteral("姓"), QStringLiteral("张"), QStringLiteral("关")},
-                                            {QStringLiteral("654 关"), QStringLiteral("武力"), QStringLiteral("60"), QStringLiteral("88")}}));
+  // Named as the window names them: the officer as the list shows it, the
+  // field by its label; a text also as the game will show it.
+  EXPECT_EQ(rows, (std::vector<QStringList>{
+                      {QStringLiteral("654 关"), QStringLiteral("姓"), QStringLiteral("张"), QStringLiteral("关"), QStringLiteral("關")},
+                      {QStringLiteral("654 关"), QStringLiteral("武力"), QStringLiteral("60"), QStringLiteral("88"), QString()}}));
   const OfficerDocument& document = harness.Window().Document();
   EXPECT_EQ(document.Table()[4].Wuli, 88);
   EXPECT_EQ(document.Table()[4].Xing.Text(), "\xC3\xF6");  // 關
