@@ -126,8 +126,8 @@ int Check(const QStringList& arguments, std::ostream& out) {
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
   FaceArchivePair archives;
   if (!game.isEmpty()) archives.Open(game);
-  const std::vector<Finding> findings = CheckOfficerFile(head, &archives);
   const OfficerTable table = TableOfHead(head);
+  const std::vector<Finding> findings = CheckOfficerTable(table, &archives);
   if (parser.isSet(QStringLiteral("json"))) {
     QJsonArray list;
     for (const Finding& f : findings) {

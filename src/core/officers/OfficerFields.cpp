@@ -37,33 +37,39 @@ FieldMember TextMember() {
   return m;
 }
 
+// A one- or two-byte field held in a member of that width.
+template <typename Member>
+OfficerField Numeric(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
+                     K kind, Member OfficerRecord::*member, Items items = {}) {
+  OfficerField f{key, label, control, offset, sizeof(Member), kind, items};
+  if constexpr (sizeof(Member) == 2) {
+    f.member.u16 = member;
+  } else {
+    f.member.u8 = member;
+  }
+  return f;
+}
+
 OfficerField U16(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
                  std::uint16_t OfficerRecord::*member, bool ability = false) {
-  OfficerField f{key, label, control, offset, 2, K::Number};
+  OfficerField f = Numeric(key, label, control, offset, K::Number, member);
   f.ability = ability;
-  f.member.u16 = member;
   return f;
 }
 
 OfficerField U8(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
                 std::uint8_t OfficerRecord::*member) {
-  OfficerField f{key, label, control, offset, 1, K::Number};
-  f.member.u8 = member;
-  return f;
+  return Numeric(key, label, control, offset, K::Number, member);
 }
 
 OfficerField Enumeration(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
                          std::uint8_t OfficerRecord::*member, Items items) {
-  OfficerField f{key, label, control, offset, 1, K::Enumeration, items};
-  f.member.u8 = member;
-  return f;
+  return Numeric(key, label, control, offset, K::Enumeration, member, items);
 }
 
 OfficerField Link(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
                   std::uint16_t OfficerRecord::*member) {
-  OfficerField f{key, label, control, offset, 2, K::Relationship};
-  f.member.u16 = member;
-  return f;
+  return Numeric(key, label, control, offset, K::Relationship, member);
 }
 
 OfficerField Text(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
