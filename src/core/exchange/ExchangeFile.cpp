@@ -1,5 +1,6 @@
 #include "core/exchange/ExchangeFile.h"
 #include "core/officers/SystemErrorText.h"
+#include "core/officers/WriteAll.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -271,7 +272,7 @@ void WriteExchangeFile(const QString& path, const QByteArray& bytes) {
   const auto fail = [&] {
     throw ExchangeFileError("无法写入文件 “" + path.toStdString() + "”：" + SystemErrorText(out.errorString()));
   };
-  if (!out.open(QIODevice::WriteOnly)) fail();
-  if (out.write(bytes) != bytes.size()) fail();
+  if (!OpenForWholeWrites(out)) fail();
+  if (!WriteAll(out, bytes.constData(), bytes.size())) fail();
   if (!out.commit()) fail();
 }

@@ -1,5 +1,6 @@
 #include "core/officers/OfficerFile.h"
 #include "core/officers/SystemErrorText.h"
+#include "core/officers/WriteAll.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -62,7 +63,7 @@ void ForEachChunk(QFile& file, const std::filesystem::path& path, Take take) {
 }
 
 [[noreturn]] void FailWriting(const QSaveFile& out, const std::filesystem::path& path) {
-  Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未改变");
+  Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未写成");
 }
 
 }  // namespace
@@ -101,13 +102,36 @@ namespace {
 // Writes a file that is not there (any more): the head alone, no backup.
 std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std::vector<unsigned char>& head) {
   QSaveFile out(ToQtPath(path));
-  out.setDirectWriteFallback(false);
   const auto size = static_cast<qint64>(head.size());
-  if (!out.open(QIODevice::WriteOnly) || out.write(reinterpret_cast<const char*>(head.data()), size) != size ||
-      !out.commit()) {
+  if (!OpenForWholeWrites(out) || !WriteAll(out, reinterpret_cast<const char*>(head.data()), size) || !out.commit()) {
     FailWriting(out, path);
   }
   return head;
+}
+
+SaveStepObserver stepObserver = nullptr;
+
+void Reached(SaveStep step) {
+  if (stepObserver != nullptr) stepObserver(step);
+}
+
+const char* const kFileUnchanged = "；文件未改变，仍是保存前的内容";
+
+// Copies the whole file to its backup through a file beside the backup that
+// takes its place in one rename: a copy that fails half-way (a full disk)
+// leaves an earlier backup as it was.
+void WriteBackup(const std::filesystem::path& path, const std::filesystem::path& backup) {
+  const auto fail = [&](const std::string& reason) {
+    Fail("无法建立备份文件 " + Quoted(backup) + "：" + reason + kFileUnchanged);
+  };
+  QFile source(ToQtPath(path));
+  OpenForReading(source, path);
+  QSaveFile copy(ToQtPath(backup));
+  if (!OpenForWholeWrites(copy)) fail(SystemErrorText(copy.errorString()));
+  ForEachChunk(source, path, [&](const char* bytes, qint64 n) {
+    if (!WriteAll(copy, bytes, n)) fail(SystemErrorText(copy.errorString()));
+  });
+  if (!copy.commit()) fail(SystemErrorText(copy.errorString()));
 }
 
 template <typename Merge>
@@ -117,34 +141,35 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   const std::vector<unsigned char> head = merge(ReadUpTo(current, path, kOfficerFileSize));
 
   const std::filesystem::path backup = BackupPathFor(path);
-  std::error_code ec;
-  if (backupMode == BackupMode::Make || !std::filesystem::exists(backup, ec)) {
-    std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing, ec);
-  }
-  if (ec) {
-    Fail("无法建立备份文件 " + Quoted(backup) + "：" + SystemErrorText(ec) + "；文件未保存");
-  }
+  if (backupMode == BackupMode::Make || !QFile::exists(ToQtPath(backup))) WriteBackup(path, backup);
+  Reached(SaveStep::BackupWritten);
 
   // The new file is written beside the old one and takes its place in one
   // rename: the merged head, then whatever followed the records, copied
-  // chunk by chunk and hashed for the read-back.
+  // chunk by chunk and hashed for the read-back. Until the rename the file
+  // on disk is the old one, whatever fails or stops the program.
   QSaveFile out(ToQtPath(path));
-  out.setDirectWriteFallback(false);
-  if (!out.open(QIODevice::WriteOnly)) FailWriting(out, path);
+  const auto failWriting = [&] {
+    Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + kFileUnchanged);
+  };
+  if (!OpenForWholeWrites(out)) failWriting();
   const auto headSize = static_cast<qint64>(head.size());
-  if (out.write(reinterpret_cast<const char*>(head.data()), headSize) != headSize) FailWriting(out, path);
+  if (!WriteAll(out, reinterpret_cast<const char*>(head.data()), headSize)) failWriting();
   QCryptographicHash tailHash(QCryptographicHash::Sha256);
   qint64 tailSize = 0;
   ForEachChunk(current, path, [&](const char* bytes, qint64 n) {
-    if (out.write(bytes, n) != n) FailWriting(out, path);
+    if (!WriteAll(out, bytes, n)) failWriting();
     tailHash.addData(QByteArrayView(bytes, n));
     tailSize += n;
   });
   current.close();  // Windows cannot replace a file that is still open
-  if (!out.commit()) FailWriting(out, path);
+  Reached(SaveStep::NewFileWritten);
+  if (!out.commit()) failWriting();
+  Reached(SaveStep::Replaced);
 
   const auto mismatch = [&] {
-    Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，请用备份文件 " + Quoted(backup) + " 恢复");
+    Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 " +
+         Quoted(backup) + " 恢复");
   };
   QFile written(ToQtPath(path));
   OpenForReading(written, path);
@@ -169,6 +194,8 @@ std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, co
   return SaveMerged(
       path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); }, backup);
 }
+
+void SetSaveStepObserver(SaveStepObserver observer) { stepObserver = observer; }
 
 void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head) {
   if (head.size() != kOfficerFileSize) Fail("内部错误：新武将档的内容长度不对；文件未保存");

@@ -49,4 +49,11 @@ std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, co
 // bytes and save marks included, for writers that decide every byte.
 void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head);
 
+// The steps of a save, in their order, for tests that stop a save between
+// them: the backup is complete, the new file is complete beside the old one,
+// the new file has replaced the old one.
+enum class SaveStep { BackupWritten, NewFileWritten, Replaced };
+using SaveStepObserver = void (*)(SaveStep);
+void SetSaveStepObserver(SaveStepObserver observer);  // nullptr for none
+
 std::filesystem::path BackupPathFor(const std::filesystem::path& path);

@@ -22,20 +22,28 @@ constexpr std::array<Known, 8> kKnown{{
     {std::errc::io_error, "Input/output error", "读写设备出错"},
 }};
 
+// The system's own words follow the Chinese, for whoever searches them.
+std::string WithSystemWords(const char* chinese, const std::string& system) {
+  return std::string(chinese) + "（" + system + "）";
+}
+
 }  // namespace
 
 std::string SystemErrorText(const QString& systemMessage) {
+  const std::string system = systemMessage.toStdString();
   for (const Known& known : kKnown) {
-    if (systemMessage.contains(QLatin1String(known.english), Qt::CaseInsensitive)) return known.chinese;
+    if (systemMessage.contains(QLatin1String(known.english), Qt::CaseInsensitive)) {
+      return WithSystemWords(known.chinese, system);
+    }
   }
   // QSaveFile: "Existing file <name> is not writable".
-  if (systemMessage.contains(QLatin1String("is not writable"))) return "文件不可写";
-  return systemMessage.toStdString();
+  if (systemMessage.contains(QLatin1String("is not writable"))) return WithSystemWords("文件不可写", system);
+  return system;
 }
 
 std::string SystemErrorText(const std::error_code& error) {
   for (const Known& known : kKnown) {
-    if (error == known.code) return known.chinese;
+    if (error == known.code) return WithSystemWords(known.chinese, error.message());
   }
   return error.message();
 }

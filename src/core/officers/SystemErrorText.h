@@ -5,7 +5,8 @@
 #include <string>
 #include <system_error>
 
-// The Chinese for a system error text ("No such file or directory" ->
-// "文件或文件夹不存在"); a text it does not know stays as it is.
+// The Chinese for a system error text with the system's words after it
+// ("No such file or directory" -> "文件或文件夹不存在（No such file or
+// directory）"); a text it does not know stays as it is.
 std::string SystemErrorText(const QString& systemMessage);
 std::string SystemErrorText(const std::error_code& error);
