@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -106,6 +107,7 @@ void TfrmPic::FormCreate() {
   firstPosition_ = 0;
   run_.PickedPosition = -1;
   ShowPickerPage();
+  ui_->Panel1->setFocus();
 }
 
 void TfrmPic::ShowPickerPage() {
@@ -190,6 +192,9 @@ void TfrmPic::imgEggClick() {
 }
 
 void TfrmPic::Image18MouseMove(QWidget* control) {
+  for (int cell = 0; cell < kCells; ++cell) {
+    if (control->pos() == images_[static_cast<std::size_t>(cell)]->pos()) framedCell_ = cell;
+  }
   ui_->Label23->move(control->x() - kFrameMargin, control->y() - kFrameMargin);
   ui_->Label23->show();
 }

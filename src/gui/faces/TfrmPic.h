@@ -6,6 +6,11 @@
 // skipped face numbers and the gap 1594-1999 never appear. After the last
 // face offered stands a numberless picture, imgEgg.
 //
+// The keyboard: the faces take the focus first; the arrow keys move the
+// hover frame from cell to cell (and on to the next or previous page),
+// Enter picks the framed face, Page Up/Down and Home/End page as the buttons
+// do, a digit starts a number in the go-to field, Esc cancels.
+//
 // The controls come from TfrmPic.ui; the limits and the pick outlive the
 // window in a FacePickerRunState that the opener keeps for the whole run.
 #include <QDialog>
@@ -16,6 +21,7 @@
 
 class ClickLabel;
 class FaceArchive;
+class QKeyEvent;
 class QLabel;
 namespace Ui {
 class TfrmPic;
@@ -51,7 +57,16 @@ class TfrmPic : public QDialog {
   void Image18MouseMove(QWidget* control);
   void Label23MouseMove();
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
+  bool FacesKeyPress(const QKeyEvent* event);
+  // The cell's control: its image, or imgEgg where that stands.
+  QWidget* CellControl(int cell) const;
+  int LastReachableCell() const;
+  void MoveFrameBy(int cells);
+  void PickFramedCell();
   void TakeControls();
   void ConnectHandlers();
   void FormCreate();
@@ -65,6 +80,7 @@ class TfrmPic : public QDialog {
   FaceArchive* addedArchive_ = nullptr;
   FacePickerRunState& run_;
   int firstPosition_ = 0;                  // running index of the page's first cell
+  int framedCell_ = 0;                     // 0-20: the cell the frame was last put round
   std::array<ClickLabel*, kCells> images_{};  // Image1 ... Image21
   std::array<QLabel*, kCells> labels_{};      // Label1 ... Label21
 };

@@ -84,17 +84,120 @@ TEST_F(FacePickerWindow, ControlsHaveTheirNamesCaptionsAndPlaces) {
   EXPECT_EQ(Egg(*picker)->pixmap().toImage(), NoFacePicture().toImage());
 }
 
-TEST_F(FacePickerWindow, FocusStartsInTheGoToFieldAndTabFollowsTheRows) {
+TEST_F(FacePickerWindow, FocusStartsOnTheFacesAndTabFollowsTheRows) {
   auto picker = MakePicker(run);
   picker->show();
   picker->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(picker.get()));
-  EXPECT_EQ(QApplication::focusWidget(), Find(*picker, "Edit1"));
-  for (const char* next : {"Button1", "Button5", "Button3", "Button4", "Button6", "Edit2", "Button9", "Button7",
-                           "Button8", "Button2", "Edit1"}) {
+  EXPECT_EQ(QApplication::focusWidget(), Find(*picker, "Panel1"));
+  EXPECT_TRUE(Frame(*picker)->isHidden()) << "no frame until a key or the mouse puts it";
+  for (const char* next : {"Edit1", "Button1", "Button5", "Button3", "Button4", "Button6", "Edit2", "Button9",
+                           "Button7", "Button8", "Button2", "Panel1"}) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), Find(*picker, next)) << next;
   }
+}
+
+// The frame's place: cell 1-21 of the page.
+QRect FrameAt(int cell) {
+  const int column = (cell - 1) % 7;
+  const int row = (cell - 1) / 7;
+  return {8 + 72 * column - 5, (row == 0 ? 8 : row == 1 ? 112 : 224) - 5, 74, 90};
+}
+
+class FacePickerKeys : public FacePickerWindow {
+ protected:
+  void SetUp() override { picker = MakePicker(run); }
+  void Press(Qt::Key key, int times = 1) {
+    for (int i = 0; i < times; ++i) QTest::keyClick(picker->focusWidget(), key);
+  }
+  std::unique_ptr<TfrmPic> picker;
+};
+
+TEST_F(FacePickerKeys, ArrowsMoveTheFrameAndEnterPicksTheFramedFace) {
+  Press(Qt::Key_Return);  // nothing framed yet: nothing picked
+  EXPECT_EQ(picker->result(), 0);
+  Press(Qt::Key_Right);  // the first arrow shows the frame where it is
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(1));
+  Press(Qt::Key_Right);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(2));
+  Press(Qt::Key_Down);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(9));
+  Press(Qt::Key_Up);
+  Press(Qt::Key_Left);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(1));
+  Press(Qt::Key_Left);  // no page before the first: it stays
+  Press(Qt::Key_Up);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(1));
+  Press(Qt::Key_Down, 2);
+  Press(Qt::Key_Right, 6);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(21));
+  Press(Qt::Key_Enter);
+  EXPECT_EQ(picker->PickedFace(), 20);
+  EXPECT_EQ(picker->result(), QDialog::Accepted);
+}
+
+TEST_F(FacePickerKeys, FrameRunsOverThePageEdgesAndPageKeysPage) {
+  Press(Qt::Key_PageDown);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("21"));
+  Press(Qt::Key_Right);
+  Press(Qt::Key_Left);  // from cell 1 of the second page to cell 21 of the first
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("0"));
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(21));
+  Press(Qt::Key_Right);  // and back
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("21"));
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(1));
+  Press(Qt::Key_Down, 3);  // the third row's cell 15 of the second page, then cell 1 of the third
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("42"));
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(1));
+  Press(Qt::Key_PageUp);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("21"));
+  EXPECT_TRUE(Frame(*picker)->isHidden()) << "a page turn hides the frame as the buttons do";
+  Press(Qt::Key_Home);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("0"));
+}
+
+TEST_F(FacePickerKeys, TheFrameStopsAtTheLastFaceOrTheEggAndEscCancels) {
+  Press(Qt::Key_End);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("1586"));  // 1586-1593, 2000-2012
+  Press(Qt::Key_Right);
+  Press(Qt::Key_Right, 30);
+  Press(Qt::Key_Down);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("1586"));
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(21));
+
+  // Without added faces the egg follows 1593 in the ninth cell.
+  MainWindowHarness harness;  // records the egg's message box
+  FacePickerRunState runWithoutAdded;
+  auto mainOnly = Open("game0", "grpfaces.vmr");
+  auto noAdded = Open("game0", "grpaface.vmr");
+  picker = std::make_unique<TfrmPic>(mainOnly.get(), noAdded.get(), runWithoutAdded);
+  Press(Qt::Key_End);
+  Press(Qt::Key_Right);
+  Press(Qt::Key_Right, 30);
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(9));
+  Press(Qt::Key_Down);  // cell 16 holds nothing: the frame stays
+  EXPECT_EQ(Frame(*picker)->geometry(), FrameAt(9));
+  Press(Qt::Key_Return);
+  ASSERT_EQ(harness.messages.size(), 1u);
+  EXPECT_EQ(harness.messages[0].caption, QStringLiteral("抗议"));
+  EXPECT_EQ(picker->result(), 0);
+  Press(Qt::Key_Escape);
+  EXPECT_EQ(picker->result(), QDialog::Rejected);
+  EXPECT_EQ(picker->PickedFace(), -1);
+}
+
+TEST_F(FacePickerKeys, DigitsGoToTheNumberFieldWhoseKeysStayItsOwn) {
+  Press(Qt::Key_1);
+  Press(Qt::Key_3);
+  Press(Qt::Key_1);
+  EXPECT_EQ(picker->focusWidget(), Find(*picker, "Edit1"));
+  EXPECT_EQ(Named<QLineEdit>(*picker, "Edit1")->text(), QStringLiteral("131"));
+  Press(Qt::Key_Return);  // Go, and no face picked
+  EXPECT_EQ(Number(*picker, 5)->text(), QStringLiteral("131"));
+  EXPECT_EQ(picker->result(), 0);
+  Press(Qt::Key_Left);  // the field's cursor, not the frame
+  EXPECT_TRUE(Frame(*picker)->isHidden());
 }
 
 TEST_F(FacePickerWindow, EachRunStateKeepsItsOwnValues) {
