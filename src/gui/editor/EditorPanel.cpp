@@ -74,23 +74,6 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
 
 EditorPanel::~EditorPanel() = default;
 
-QList<QWidget*> EditorPanel::TabOrder() const {
-  QList<QWidget*> order;
-  const auto byColumn = [](const QWidget* a, const QWidget* b) {
-    return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
-  };
-  for (const char* group : {"GroupBox4", "GroupBox9", "GroupBox1", "GroupBox5", "GroupBox6", "GroupBox10", "GroupBox3", "GroupBox2"}) {
-    QList<QWidget*> controls;
-    for (QWidget* child : client_->findChild<QWidget*>(QLatin1String(group))->findChildren<QWidget*>()) {
-      if (child->focusPolicy() & Qt::TabFocus) controls.append(child);
-    }
-    std::stable_sort(controls.begin(), controls.end(), byColumn);
-    order += controls;
-  }
-  order += QList<QWidget*>{ui_->Btn_BT, ui_->Btn_AllSkills, ui_->Btn_MConfirm, ui_->Btn_MCancel};
-  return order;
-}
-
 void EditorPanel::ClearEditorPanel() {
   for (GbkLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) edit->SetBytes(std::string());
   ui_->Memo_Story->SetBytes(std::string());

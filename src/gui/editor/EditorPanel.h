@@ -49,10 +49,6 @@ class EditorPanel : public QObject {
   // Sets every control but the skills from the current slot.
   void ShowOfficer();
   void ShowSkills();
-  // The panel's controls in reading order: the groups column by column
-  // (形象, 年份, 能力, 性格, 人际, 相性, then 个人 and 特技 below), each
-  // group's controls column by column, then the buttons beside them.
-  QList<QWidget*> TabOrder() const;
   // What the controls hold now.
   PanelValues CurrentValues() const;
   // The player changed the shown officer in the panel and has not confirmed.

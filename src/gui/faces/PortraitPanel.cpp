@@ -24,8 +24,6 @@ PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives, Fac
   Image_NoFace->setPixmap(NoFacePicture());
   // Without a picture of its own the portrait lets the no-face picture show through.
   Image_Face->raise();
-  // The only way to the face picker must not need a mouse.
-  Image_Face->setFocusPolicy(Qt::StrongFocus);
   ConnectGuarded(Image_Face, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
   ConnectGuarded(Image_NoFace, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
 }

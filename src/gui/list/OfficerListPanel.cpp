@@ -68,13 +68,6 @@ std::array<QLineEdit*, 5> OfficerListPanel::SearchBoxes() const {
   return {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili};
 }
 
-QList<QWidget*> OfficerListPanel::TabOrder() const {
-  QList<QWidget*> order{ui_->ListView_SelPrsn};
-  for (QLineEdit* box : SearchBoxes()) order.append(box);
-  order.append(ui_->Btn_ReSearch);
-  return order;
-}
-
 void OfficerListPanel::ClearSearchBoxes() {
   for (QLineEdit* box : SearchBoxes()) {
     box->clear();

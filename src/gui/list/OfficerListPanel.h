@@ -37,9 +37,6 @@ class OfficerListPanel : public QObject {
   // The slot's row (if the list holds one) takes the slot's display name and
   // five abilities from the document.
   void ShowSlot(int slot);
-
-  // The list, the five search boxes and 查找, in reading order.
-  QList<QWidget*> TabOrder() const;
   // The slot a row stands for.
   static int SlotOf(const QTreeWidgetItem* row);
   // Selects the slot's row (when listed) without choosing it anew: the

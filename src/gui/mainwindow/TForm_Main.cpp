@@ -43,9 +43,6 @@ TForm_Main::TForm_Main(QWidget* parent)
   ConnectGuarded(listPanel_, &OfficerListPanel::officerChosen, this, &TForm_Main::SwitchOfficer);
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   FixClientSize(this, kClientWidth, kClientHeight);
-  // Tab goes in reading order: the list and its search, then the panel.
-  const QList<QWidget*> tabOrder = listPanel_->TabOrder() + editorPanel_->TabOrder();
-  for (qsizetype i = 1; i < tabOrder.size(); ++i) QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
   connect(document_, &OfficerDocument::modifiedChanged, this, &QWidget::setWindowModified);

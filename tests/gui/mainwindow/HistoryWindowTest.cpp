@@ -140,18 +140,29 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
 
 TEST_F(HistoryWindowTest, TheKeyboardReachesTheListThePanelAndThePortrait) {
   TForm_Main& w = Window();
-  // Tab in reading order: list, search, then the panel's columns, then the buttons.
-  const auto next = [&](const char* name) {
-    QWidget* widget = Find<QWidget>(w, name)->nextInFocusChain();
-    while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled()) widget = widget->nextInFocusChain();
-    return widget->objectName();
-  };
-  EXPECT_EQ(next("ListView_SelPrsn"), QStringLiteral("Edit_STongshuai"));
-  EXPECT_EQ(next("Edit_SMeili"), QStringLiteral("Btn_ReSearch"));
-  EXPECT_EQ(next("Btn_ReSearch"), QStringLiteral("Image_Face"));
-  EXPECT_EQ(next("Edit_Tongshuai"), QStringLiteral("Edit_Wuli"));
-  EXPECT_EQ(next("Edit_Zhili"), QStringLiteral("Edit_Zhengzhi"));
-  EXPECT_EQ(next("Btn_AllSkills"), QStringLiteral("Btn_MConfirm"));
+  // Tab in reading order: list, search, then the panel's groups column by
+  // column (形象, 年份, 能力, 性格, 人际, 相性, then 个人 and 特技 below), each
+  // group's controls column by column, then the buttons beside them.
+  const QStringList expected = QStringLiteral(
+      "ListView_SelPrsn Edit_STongshuai Edit_SWuli Edit_SZhili Edit_SZhengzhi Edit_SMeili Btn_ReSearch "
+      "Image_Face Edit_Face ComboBox_Gender Edit_BornYear Edit_EnterYear Edit_DeadYear "
+      "Edit_Tongshuai Edit_Wuli Edit_Zhili Edit_Zhengzhi Edit_Meili Edit_Shengwang "
+      "ComboBox_Type ComboBox_Desire ComboBox_Belief ComboBox_Character ComboBox_Drink ComboBox_Care ComboBox_Yili "
+      "ComboBox_Qiyong ComboBox_Han ComboBox_Stratagem ComboBox_Task "
+      "ComboBox_Father ComboBox_Mother ComboBox_Another ComboBox_Family ComboBox_Brother ComboBox_Enemy "
+      "Edit_Xiangxing Edit_Touyuan ComboBox_Xiangxing Edit_Xing Edit_Ming Edit_Zi Edit_Yin Memo_Story Button1 Button2 "
+      "CB_S07 CB_S00 CB_S11 CB_S22 CB_S33 CB_S44 CB_S06 CB_S17 CB_S10 CB_S21 CB_S32 CB_S43 "
+      "CB_S05 CB_S16 CB_S27 CB_S20 CB_S31 CB_S42 CB_S04 CB_S15 CB_S26 CB_S37 CB_S30 CB_S41 "
+      "CB_S03 CB_S14 CB_S25 CB_S36 CB_S47 CB_S40 CB_S02 CB_S13 CB_S24 CB_S35 CB_S46 CB_S57 "
+      "CB_S01 CB_S12 CB_S23 CB_S34 CB_S45 CB_S56 Btn_BT Btn_AllSkills Btn_MConfirm Btn_MCancel")
+                                   .split(QLatin1Char(' '));
+  QStringList chain;
+  QWidget* widget = Find<QWidget>(w, "ListView_SelPrsn");
+  do {
+    if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
+    widget = widget->nextInFocusChain();
+  } while (widget->objectName() != QLatin1String("ListView_SelPrsn") && chain.size() <= expected.size());
+  EXPECT_EQ(chain.join(QLatin1Char(' ')).toStdString(), expected.join(QLatin1Char(' ')).toStdString());
 
   // Ctrl+Enter confirms, as the button's tooltip says.
   w.show();
