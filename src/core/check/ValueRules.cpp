@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <algorithm>
+#include <map>
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/EditedText.h"
@@ -95,6 +96,14 @@ std::string UnencodableCharacters(const QString& text) {
   return lacking;
 }
 
+std::string ChoicesOf(const OfficerField& field) {
+  std::string choices;
+  for (std::size_t i = 0; i < field.items.size(); ++i) {
+    choices += (i ? "、" : "") + std::to_string(i) + " " + std::string(Trimmed(field.items[i]));
+  }
+  return choices;
+}
+
 }  // namespace
 
 ImpossibleValue::ImpossibleValue(const OfficerField& field, const std::string& message)
@@ -113,11 +122,16 @@ std::optional<std::string> NumberProblem(const OfficerField& field, long long va
 }
 
 std::string EnumerationChoices(const OfficerField& field) {
-  std::string choices;
-  for (std::size_t i = 0; i < field.items.size(); ++i) {
-    choices += (i ? "、" : "") + std::to_string(i) + " " + std::string(Trimmed(field.items[i]));
-  }
-  return choices;
+  // A random file asks for these on almost every officer.
+  static const std::map<const OfficerField*, std::string> known = [] {
+    std::map<const OfficerField*, std::string> all;
+    for (const OfficerField& f : OfficerFields()) {
+      if (f.kind == FieldKind::Enumeration) all.emplace(&f, ChoicesOf(f));
+    }
+    return all;
+  }();
+  if (const auto it = known.find(&field); it != known.end()) return it->second;
+  return ChoicesOf(field);
 }
 
 std::optional<std::string> EnumerationProblem(const OfficerField& field, long long value) {

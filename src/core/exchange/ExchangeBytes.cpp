@@ -28,6 +28,9 @@ std::size_t TrailingBlank(std::string_view text) {
 }  // namespace
 
 std::string_view TrimBlanks(std::string_view text) {
+  // Most values begin and end with a visible ASCII character.
+  const auto visibleAscii = [](char c) { return static_cast<unsigned char>(c) > 0x20 && static_cast<unsigned char>(c) < 0x80; };
+  if (!text.empty() && visibleAscii(text.front()) && visibleAscii(text.back())) return text;
   while (const std::size_t n = LeadingBlank(text)) text.remove_prefix(n);
   while (const std::size_t n = TrailingBlank(text)) text.remove_suffix(n);
   return text;

@@ -23,6 +23,7 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 // "?"; it becomes U+FFFD instead, which the rule of values refuses in a
 // changed text.
 std::string Utf8Of(QString text) {
+  if (text.isValidUtf16()) return text.toStdString();
   for (qsizetype i = 0; i < text.size(); ++i) {
     if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
       ++i;
@@ -33,41 +34,14 @@ std::string Utf8Of(QString text) {
   return text.toStdString();
 }
 
-// "<number> <rest>" split at the first blank.
-std::pair<std::string, std::string> SplitLead(const std::string& text) {
-  const std::size_t blank = text.find(' ');
-  if (blank == std::string::npos) return {text, {}};
-  return {text.substr(0, blank), text.substr(blank + 1)};
-}
-
-QJsonValue NumberOrText(const std::string& text) {
-  bool ok = false;
-  const int n = Q(text).toInt(&ok);
-  return ok ? QJsonValue(n) : QJsonValue(Q(text));
-}
-
-QJsonValue ToJson(const ExchangeField& field, const std::string& text) {
-  switch (field.kind) {
-    case FieldKind::Text:
-    case FieldKind::Preserved:
-      return Q(text);
-    case FieldKind::Number:
-      return NumberOrText(text);
-    case FieldKind::Enumeration: {
-      const auto [index, item] = SplitLead(text);
-      QJsonObject object{{QStringLiteral("index"), NumberOrText(index)}};
-      object.insert(QStringLiteral("item"), item.empty() ? QJsonValue() : QJsonValue(Q(item)));
-      return object;
-    }
-    case FieldKind::Relationship: {
-      if (text.empty()) return QJsonValue();
-      const auto [number, name] = SplitLead(text);
-      return QJsonObject{{QStringLiteral("number"), NumberOrText(number)}, {QStringLiteral("name"), Q(name)}};
-    }
-    case FieldKind::Skills:
-      return QJsonArray::fromStringList(Q(text).split(u' ', Qt::SkipEmptyParts));
+// An object's key as UTF-8; the keys of the format are ASCII.
+std::string KeyOf(const QString& key) {
+  std::string ascii(static_cast<std::size_t>(key.size()), '\0');
+  for (qsizetype i = 0; i < key.size(); ++i) {
+    if (key[i].unicode() >= 0x80) return key.toStdString();
+    ascii[static_cast<std::size_t>(i)] = static_cast<char>(key[i].unicode());
   }
-  return {};
+  return ascii;
 }
 
 // A JSON number as the text the field rules read; fractions and signs stay
@@ -149,7 +123,7 @@ void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result)
     result.errors.push_back({entry.slot, key, place, std::move(message)});
   };
   for (auto it = object.begin(); it != object.end(); ++it) {
-    const std::string key = it.key().toStdString();
+    const std::string key = KeyOf(it.key());
     if (IsSlotKey(key)) continue;
     if (key == "raw") {
       if (!it.value().isObject()) {
@@ -203,59 +177,54 @@ std::string JsonProblem(QJsonParseError::ParseError error) {
 // The place of the first key repeated inside one object of a well-formed
 // JSON text, and the key; nullopt when every key is used once.
 std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& json) {
-  std::vector<std::vector<std::string>> objects;  // keys seen, per open object
-  std::vector<bool> inObject;                     // per open bracket: object or array
+  struct Open {
+    bool object;
+    std::size_t firstKey;  // where its keys begin in `keys`
+  };
+  std::vector<Open> open;
+  std::vector<std::string_view> keys;  // the keys of every open object, innermost last
   bool expectKey = false;
-  for (qsizetype i = 0; i < json.size(); ++i) {
-    const char c = json[i];
-    if (c == '{' || c == '[') {
-      inObject.push_back(c == '{');
-      if (c == '{') objects.emplace_back();
-      expectKey = c == '{';
-    } else if (c == '}' || c == ']') {
-      if (!inObject.empty() && inObject.back()) objects.pop_back();
-      if (!inObject.empty()) inObject.pop_back();
-      expectKey = false;
-    } else if (c == ',') {
-      expectKey = !inObject.empty() && inObject.back();
-    } else if (c == '"') {
-      const qsizetype start = i;
-      for (++i; i < json.size() && json[i] != '"'; ++i) {
-        if (json[i] == '\\') ++i;
+  const char* const begin = json.constData();
+  const char* const end = begin + json.size();
+  for (const char* p = begin; p < end; ++p) {
+    switch (*p) {
+      case '{':
+      case '[':
+        open.push_back({*p == '{', keys.size()});
+        expectKey = *p == '{';
+        break;
+      case '}':
+      case ']':
+        if (!open.empty()) {
+          keys.resize(open.back().firstKey);
+          open.pop_back();
+        }
+        expectKey = false;
+        break;
+      case ',':
+        expectKey = !open.empty() && open.back().object;
+        break;
+      case '"': {
+        const char* const start = p;
+        for (++p; p < end && *p != '"'; ++p) {
+          if (*p == '\\') ++p;
+        }
+        if (!expectKey || open.empty()) break;
+        expectKey = false;
+        const std::string_view key(start + 1, static_cast<std::size_t>(p - start - 1));
+        const auto first = keys.begin() + static_cast<std::ptrdiff_t>(open.back().firstKey);
+        if (std::find(first, keys.end(), key) != keys.end()) return std::pair{start - begin, std::string(key)};
+        keys.push_back(key);
+        break;
       }
-      if (!expectKey) continue;
-      expectKey = false;
-      std::string key = json.mid(start + 1, i - start - 1).toStdString();
-      std::vector<std::string>& keys = objects.back();
-      if (std::find(keys.begin(), keys.end(), key) != keys.end()) return std::pair{start, std::move(key)};
-      keys.push_back(std::move(key));
+      default:
+        break;
     }
   }
   return std::nullopt;
 }
 
 }  // namespace
-
-QByteArray WriteJsonExchange(const ExchangeDocument& document) {
-  QJsonArray officers;
-  for (const ExchangeSlot& entry : document.officers) {
-    QJsonObject object{{QStringLiteral("slot"), entry.slot}, {QStringLiteral("number"), entry.slot + kFirstNewOfficer}};
-    for (const ExchangeValue& value : entry.values) {
-      if (const ExchangeField* field = FindExchangeField(value.key)) object.insert(Q(value.key), ToJson(*field, value.text));
-    }
-    if (entry.raw) {
-      QJsonObject raw;
-      for (const auto& [key, hex] : *entry.raw) raw.insert(Q(key), Q(hex));
-      object.insert(QStringLiteral("raw"), raw);
-    }
-    officers.append(object);
-  }
-  QJsonObject root{{QStringLiteral("format"), Q(kExchangeFormatName)},
-                   {QStringLiteral("version"), kExchangeFormatVersion},
-                   {QStringLiteral("officers"), officers}};
-  if (document.header) root.insert(QStringLiteral("raw"), QJsonObject{{Q(kHeaderKey), Q(*document.header)}});
-  return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
 
 ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   ExchangeReadResult result;
