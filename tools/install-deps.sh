@@ -11,7 +11,7 @@ PACKAGES=(
   clang ccache libfuzzer-14-dev
   opencc libopencc-dev
   qt6-translations-l10n desktop-file-utils dpkg-dev file
-  libcsv-dev
+  libcsv-dev rapidjson-dev
   libreoffice-calc-nogui
   g++-mingw-w64-x86-64-posix
 )

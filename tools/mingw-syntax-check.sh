@@ -45,6 +45,11 @@ csv_dir=$(sed -n 's/^VELM_CSV_INCLUDE_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/d
 if [ -n "$csv_dir" ] && [ -f "$csv_dir/csv.h" ]; then
   ln -s "$csv_dir/csv.h" "$work/include/csv.h"
 fi
+# RapidJSON's headers likewise.
+json_dir=$(sed -n 's/^VELM_RAPIDJSON_INCLUDE_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
+if [ -n "$json_dir" ] && [ -d "$json_dir/rapidjson" ]; then
+  ln -s "$json_dir/rapidjson" "$work/include/rapidjson"
+fi
 
 # Keeps the options of a compile command that matter to the syntax: defines,
 # include folders (but Qt's Linux mkspecs), the standard and the warnings.

@@ -84,7 +84,7 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
   } cases[] = {
       {"bad.csv", head + ",surname\nvelmedit-officers,1,0,\"张\"x\n", "第 2 行第 4 列：引号用法不对"},
       {"bad.json", "{\"format\": \"velmedit-officers\",\n \"version\": 1\n", "第 3 行第 1 个字符：JSON 格式错误：对象没有结束"},
-      {"comma.json", "{\"format\": \"velmedit-officers\", \"version\": 1,}", "第 1 行第 47 个字符：JSON 格式错误：逗号后面缺少一项"},
+      {"comma.json", "{\"format\": \"velmedit-officers\", \"version\": 1,}", "第 1 行第 46 个字符：JSON 格式错误：逗号后面缺少一项（最后一项后面不能有逗号）"},
       {"repeated.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "war": 1, "war": 2}]})",
        "第 1 行第 82 个字符：同一个对象中键 “war” 出现了不止一次"},
       {"other.csv", "format,version,slot\nsomething-else,1,0\n", "format 应为 “velmedit-officers”：“something-else”"},
@@ -105,7 +105,7 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
        "courtesy_name）：含有控制字符 U+0001"},
       {"lost.csv", head + ",surname,given_name\nvelmedit-officers,1,0,??,??\n", "姓（surname）：“?”像是丢失的字"},
       {"surrogate.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "given_name": "\ud800"}]})",
-       "given_name）：含有无法识别的字符"},
+       "第 1 行第 87 个字符：JSON 格式错误：文字中有无法识别的字符（不成对的 \\u 代理项）"},
       {"name.csv", head + ",father\nvelmedit-officers,1,0,652 苏绮\n", "父亲（father）：人物编号 652 是雷鸣川，不是苏绮"},
       {"raw.csv", head + ",raw\nvelmedit-officers,1,0,bytes66=0000\n", "保留字节（raw.bytes66）：长度不对：2 字节，应为 4 字节"},
       {"cr.csv", head + ",war\rvelmedit-officers,1,0,95\rvelmedit-officers,1,1,x\r", "第 3 行第 4 列，编号 651，武力（war）：不是一个整数：“x”"},

@@ -4,12 +4,15 @@
 //                  "type": {"index": 1, "item": "猛将"},
 //                  "father": {"number": 176, "name": "公孙瓒"} or null,
 //                  "skills": ["突击", ...], "raw": {"bytes32": "<hex>", ...}}]}
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QStringList>
+//
+// Read with RapidJSON: Qt's JSON classes take several times as long as the
+// whole import besides. The parse is iterative, so no nesting is too deep
+// for the stack.
+#include <QString>
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <rapidjson/document.h>
 
 #include "core/exchange/ExchangeFields.h"
 #include "core/exchange/ExchangeFile.h"
@@ -17,35 +20,16 @@
 
 namespace {
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using Json = rapidjson::Value;
 
-// UTF-8 of a JSON text. A lone surrogate ("\ud800") would become a plain
-// "?"; it becomes U+FFFD instead, which the rule of values refuses in a
-// changed text.
-std::string Utf8Of(QString text) {
-  if (text.isValidUtf16()) return text.toStdString();
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-      ++i;
-    } else if (text[i].isSurrogate()) {
-      text[i] = QChar(QChar::ReplacementCharacter);
-    }
-  }
-  return text.toStdString();
+std::string TextOf(const Json& value) { return std::string(value.GetString(), value.GetStringLength()); }
+
+// The member `key` of an object, or nullptr.
+const Json* Member(const Json& object, const char* key) {
+  const auto it = object.FindMember(key);
+  return it == object.MemberEnd() ? nullptr : &it->value;
 }
 
-// An object's key as UTF-8; the keys of the format are ASCII.
-std::string KeyOf(const QString& key) {
-  std::string ascii(static_cast<std::size_t>(key.size()), '\0');
-  for (qsizetype i = 0; i < key.size(); ++i) {
-    if (key[i].unicode() >= 0x80) return key.toStdString();
-    ascii[static_cast<std::size_t>(i)] = static_cast<char>(key[i].unicode());
-  }
-  return ascii;
-}
-
-// A JSON number as the text the field rules read; fractions and signs stay
-// visible so that they are refused with the value shown.
 std::string NumberText(double d) {
   if (d >= 0 && d <= 4294967295.0 && std::floor(d) == d) return std::to_string(static_cast<unsigned long>(d));
   return QString::number(d, 'g', 17).toStdString();
@@ -53,42 +37,44 @@ std::string NumberText(double d) {
 
 // The value of one member as the field rules read it; nullopt with a
 // problem when its JSON type cannot stand for the field.
-std::optional<std::string> FromJson(const ExchangeField& field, const QJsonValue& value, std::string& problem) {
-  if (value.isString()) return Utf8Of(value.toString());
-  if (value.isDouble() && !field.IsText()) return NumberText(value.toDouble());
+std::optional<std::string> FromJson(const ExchangeField& field, const Json& value, std::string& problem) {
+  if (value.IsString()) return TextOf(value);
+  if (value.IsNumber() && !field.IsText()) return NumberText(value.GetDouble());
   switch (field.kind) {
     case FieldKind::Enumeration:
-      if (value.isObject()) {
-        const QJsonObject o = value.toObject();
-        std::string text = o.value(QStringLiteral("index")).isDouble() ? NumberText(o.value(QStringLiteral("index")).toDouble())
-                                                                        : std::string();
-        const std::string item = o.value(QStringLiteral("item")).toString().toStdString();
-        if (!text.empty() && !item.empty()) text += ' ';
-        return text + item;
+      if (value.IsObject()) {
+        const Json* index = Member(value, "index");
+        const Json* item = Member(value, "item");
+        std::string text = index && index->IsNumber() ? NumberText(index->GetDouble()) : std::string();
+        const std::string itemText = item && item->IsString() ? TextOf(*item) : std::string();
+        if (!text.empty() && !itemText.empty()) text += ' ';
+        return text + itemText;
       }
       break;
     case FieldKind::Relationship:
-      if (value.isNull()) return std::string();
-      if (value.isObject()) {
-        const QJsonObject o = value.toObject();
-        if (o.value(QStringLiteral("number")).isNull()) return std::string();
-        if (!o.value(QStringLiteral("number")).isDouble()) break;
-        std::string text = NumberText(o.value(QStringLiteral("number")).toDouble());
-        const std::string name = o.value(QStringLiteral("name")).toString().toStdString();
-        return name.empty() ? text : text + " " + name;
+      if (value.IsNull()) return std::string();
+      if (value.IsObject()) {
+        const Json* number = Member(value, "number");
+        if (number && number->IsNull()) return std::string();
+        if (!number || !number->IsNumber()) break;
+        std::string text = NumberText(number->GetDouble());
+        const Json* name = Member(value, "name");
+        const std::string nameText = name && name->IsString() ? TextOf(*name) : std::string();
+        return nameText.empty() ? text : text + " " + nameText;
       }
       break;
     case FieldKind::Skills:
-      if (value.isArray()) {
-        QStringList names;
-        for (const QJsonValue& name : value.toArray()) {
-          if (!name.isString()) {
+      if (value.IsArray()) {
+        std::string names;
+        for (const Json& name : value.GetArray()) {
+          if (!name.IsString()) {
             problem = "特技应为文字";
             return std::nullopt;
           }
-          names << name.toString();
+          if (!names.empty()) names += ' ';
+          names += TextOf(name);
         }
-        return names.join(u' ').toStdString();
+        return names;
       }
       break;
     default:
@@ -98,22 +84,33 @@ std::optional<std::string> FromJson(const ExchangeField& field, const QJsonValue
   return std::nullopt;
 }
 
-void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result) {
+// "slot" and "number" as the texts the slot rule reads.
+std::optional<std::string> SlotText(const Json& object, const char* key) {
+  const Json* v = Member(object, key);
+  if (!v) return std::nullopt;
+  if (v->IsNumber()) return NumberText(v->GetDouble());
+  return v->IsString() ? TextOf(*v) : std::string();
+}
+
+void ReadRaw(const Json& raw, ExchangeSlot& entry, const std::function<void(const std::string&, std::string)>& fail) {
+  entry.raw.emplace();
+  for (const auto& member : raw.GetObject()) {
+    const std::string key = TextOf(member.name);
+    if (!member.value.IsString()) fail("raw." + key, "原始数据应为十六进制文字");
+    entry.raw->emplace_back(key, member.value.IsString() ? TextOf(member.value) : std::string());
+  }
+}
+
+void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
   const SourcePlace place{0, 0, index};
-  if (!value.isObject()) {
+  if (!value.IsObject()) {
     result.errors.push_back({-1, {}, place, "每位武将应为一个对象"});
     return;
   }
-  const QJsonObject object = value.toObject();
   ExchangeSlot entry;
   entry.place = entry.rawPlace = place;
-  const auto text = [&](const char* key) -> std::optional<std::string> {
-    const QJsonValue v = object.value(QLatin1String(key));
-    if (v.isUndefined()) return std::nullopt;
-    return v.isDouble() ? NumberText(v.toDouble()) : v.toString().toStdString();
-  };
   std::string problem;
-  const std::optional<int> slot = SlotFromTexts(text("slot"), text("number"), problem);
+  const std::optional<int> slot = SlotFromTexts(SlotText(value, "slot"), SlotText(value, "number"), problem);
   if (!slot) {
     result.errors.push_back({-1, "slot", place, problem});
     return;
@@ -122,19 +119,14 @@ void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result)
   const auto fail = [&](const std::string& key, std::string message) {
     result.errors.push_back({entry.slot, key, place, std::move(message)});
   };
-  for (auto it = object.begin(); it != object.end(); ++it) {
-    const std::string key = KeyOf(it.key());
+  for (const auto& member : value.GetObject()) {
+    const std::string key = TextOf(member.name);
     if (IsSlotKey(key)) continue;
     if (key == "raw") {
-      if (!it.value().isObject()) {
+      if (member.value.IsObject()) {
+        ReadRaw(member.value, entry, fail);
+      } else {
         fail(key, "raw 应为一个对象");
-        continue;
-      }
-      entry.raw.emplace();
-      const QJsonObject raw = it.value().toObject();
-      for (auto r = raw.begin(); r != raw.end(); ++r) {
-        if (!r.value().isString()) fail("raw." + r.key().toStdString(), "原始数据应为十六进制文字");
-        entry.raw->emplace_back(r.key().toStdString(), r.value().toString().toStdString());
       }
       continue;
     }
@@ -144,7 +136,7 @@ void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result)
       continue;
     }
     problem.clear();
-    if (std::optional<std::string> fieldText = FromJson(*field, it.value(), problem)) {
+    if (std::optional<std::string> fieldText = FromJson(*field, member.value, problem)) {
       entry.values.push_back({key, std::move(*fieldText), place});
     } else {
       fail(key, problem);
@@ -153,23 +145,30 @@ void ReadOfficer(const QJsonValue& value, int index, ExchangeReadResult& result)
   result.document.officers.push_back(std::move(entry));
 }
 
-std::string JsonProblem(QJsonParseError::ParseError error) {
+// What a parse error means for a person, and where it is.
+std::string JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes, std::size_t offset) {
   switch (error) {
-    case QJsonParseError::UnterminatedObject: return "对象没有结束：缺少 } 或两项之间的逗号";
-    case QJsonParseError::MissingNameSeparator: return "键后面缺少冒号";
-    case QJsonParseError::UnterminatedArray: return "列表没有结束：缺少 ] 或两项之间的逗号";
-    case QJsonParseError::MissingValueSeparator: return "两项之间缺少逗号";
-    case QJsonParseError::IllegalValue: return "这里应为一个值（文字要加双引号，最后一项后面不能有逗号）";
-    case QJsonParseError::TerminationByNumber: return "文件在数字中间结束";
-    case QJsonParseError::IllegalNumber: return "不是合法的数字";
-    case QJsonParseError::IllegalEscapeSequence: return "文字中有不合法的转义（反斜杠要写成 \\\\）";
-    case QJsonParseError::IllegalUTF8String: return "文字中有不合法的 UTF-8 字节";
-    case QJsonParseError::UnterminatedString: return "文字没有结束：缺少结束的双引号";
-    case QJsonParseError::MissingObject: return "逗号后面缺少一项（最后一项后面不能有逗号）";
-    case QJsonParseError::DeepNesting: return "嵌套太深";
-    case QJsonParseError::DocumentTooLarge: return "文件太大";
-    case QJsonParseError::GarbageAtEnd: return "文件结束后还有多余的内容";
-    case QJsonParseError::NoError: break;
+    case rapidjson::kParseErrorDocumentEmpty: return "文件是空的";
+    case rapidjson::kParseErrorDocumentRootNotSingular: return "文件结束后还有多余的内容";
+    case rapidjson::kParseErrorValueInvalid: return "这里应为一个值（文字要加双引号，最后一项后面不能有逗号）";
+    case rapidjson::kParseErrorObjectMissName: {
+      const QByteArray before = bytes.left(static_cast<qsizetype>(offset)).trimmed();
+      if (before.endsWith(',')) return "逗号后面缺少一项（最后一项后面不能有逗号）";
+      return "这里应为带双引号的键";
+    }
+    case rapidjson::kParseErrorObjectMissColon: return "键后面缺少冒号";
+    case rapidjson::kParseErrorObjectMissCommaOrCurlyBracket: return "对象没有结束：缺少 } 或两项之间的逗号";
+    case rapidjson::kParseErrorArrayMissCommaOrSquareBracket: return "列表没有结束：缺少 ] 或两项之间的逗号";
+    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
+    case rapidjson::kParseErrorStringEscapeInvalid: return "文字中有不合法的转义（反斜杠要写成 \\\\）";
+    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid: return "文字中有无法识别的字符（不成对的 \\u 代理项）";
+    case rapidjson::kParseErrorStringMissQuotationMark: return "文字没有结束：缺少结束的双引号";
+    case rapidjson::kParseErrorStringInvalidEncoding: return "文字中有不合法的 UTF-8 字节";
+    case rapidjson::kParseErrorNumberTooBig:
+    case rapidjson::kParseErrorNumberMissFraction:
+    case rapidjson::kParseErrorNumberMissExponent: return "不是合法的数字";
+    case rapidjson::kParseErrorTermination: return "文件中途结束";
+    default: break;
   }
   return "格式错误";
 }
@@ -232,57 +231,59 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
     result.errors.push_back({-1, {}, place, std::move(message)});
     return result;
   };
-  QJsonParseError parseError;
-  const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
-  if (parseError.error != QJsonParseError::NoError) {
-    return refuse(PlaceOfOffset(bytes, parseError.offset), "JSON 格式错误：" + JsonProblem(parseError.error));
+  rapidjson::Document json;
+  // The bytes are valid UTF-8 by now (decoding made sure), so RapidJSON need
+  // not check them again.
+  constexpr unsigned kFlags = rapidjson::kParseIterativeFlag;
+  json.Parse<kFlags>(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (json.HasParseError()) {
+    const std::size_t offset = json.GetErrorOffset();
+    return refuse(PlaceOfOffset(bytes, static_cast<qsizetype>(offset)),
+                  "JSON 格式错误：" + JsonProblem(json.GetParseError(), bytes, offset));
   }
   if (const auto repeated = RepeatedKey(bytes)) {
     return refuse(PlaceOfOffset(bytes, repeated->first), "同一个对象中键 “" + repeated->second + "” 出现了不止一次");
   }
-  if (!json.isObject()) return refuse({}, "JSON 文件应为一个对象");
-  const QJsonObject root = json.object();
-  const QJsonValue format = root.value(QStringLiteral("format"));
-  if (format.toString() != Q(kExchangeFormatName)) {
+  if (!json.IsObject()) return refuse({}, "JSON 文件应为一个对象");
+  const Json* format = Member(json, "format");
+  if (!format || !format->IsString() || TextOf(*format) != kExchangeFormatName) {
     return refuse({}, "不是 velmedit 的武将交换文件（format 应为 “" + std::string(kExchangeFormatName) + "”）");
   }
-  const QJsonValue version = root.value(QStringLiteral("version"));
-  if (!version.isDouble() || version.toDouble() < 1 || std::floor(version.toDouble()) != version.toDouble()) {
+  const Json* version = Member(json, "version");
+  if (!version || !version->IsNumber() || version->GetDouble() < 1 || std::floor(version->GetDouble()) != version->GetDouble()) {
     return refuse({}, "version 应为正整数");
   }
-  if (version.toDouble() > kExchangeFormatVersion) {
-    return refuse({}, "文件的版本 " + NumberText(version.toDouble()) + " 比本程序能读的版本 " +
+  if (version->GetDouble() > kExchangeFormatVersion) {
+    return refuse({}, "文件的版本 " + NumberText(version->GetDouble()) + " 比本程序能读的版本 " +
                           std::to_string(kExchangeFormatVersion) + " 新");
   }
-  for (auto it = root.begin(); it != root.end(); ++it) {
-    const QString key = it.key();
-    if (key != QLatin1String("format") && key != QLatin1String("version") && key != QLatin1String("officers") &&
-        key != QLatin1String("raw")) {
-      result.errors.push_back({-1, key.toStdString(), {}, "未知的字段"});
+  for (const auto& member : json.GetObject()) {
+    const std::string key = TextOf(member.name);
+    if (key != "format" && key != "version" && key != "officers" && key != "raw") {
+      result.errors.push_back({-1, key, {}, "未知的字段"});
     }
   }
-  const QJsonValue raw = root.value(QStringLiteral("raw"));
-  if (raw.isObject()) {
-    const QJsonObject rawObject = raw.toObject();
-    for (auto it = rawObject.begin(); it != rawObject.end(); ++it) {
-      if (it.key() == Q(kHeaderKey) && it.value().isString()) {
-        result.document.header = it.value().toString().toStdString();
+  if (const Json* raw = Member(json, "raw"); raw && raw->IsObject()) {
+    for (const auto& member : raw->GetObject()) {
+      const std::string key = TextOf(member.name);
+      if (key == kHeaderKey && member.value.IsString()) {
+        result.document.header = TextOf(member.value);
       } else {
-        result.errors.push_back({-1, "raw." + it.key().toStdString(), {}, "未知的原始数据"});
+        result.errors.push_back({-1, "raw." + key, {}, "未知的原始数据"});
       }
     }
-  } else if (!raw.isUndefined()) {
+  } else if (raw) {
     result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
   }
-  const QJsonValue officers = root.value(QStringLiteral("officers"));
-  if (!officers.isArray()) return refuse({}, "缺少武将列表 officers");
-  const QJsonArray list = officers.toArray();
-  if (list.size() > static_cast<qsizetype>(kSlotCount)) {
-    return refuse({}, "武将太多：" + std::to_string(list.size()) + " 位，新武将档只有 110 个槽");
+  const Json* officers = Member(json, "officers");
+  if (!officers || !officers->IsArray()) return refuse({}, "缺少武将列表 officers");
+  const auto list = officers->GetArray();
+  if (list.Size() > kSlotCount) {
+    return refuse({}, "武将太多：" + std::to_string(list.Size()) + " 位，新武将档只有 110 个槽");
   }
-  if (list.isEmpty()) return refuse({}, "文件中没有武将");
-  for (qsizetype i = 0; i < list.size() && result.errors.size() < kErrorsListed; ++i) {
-    ReadOfficer(list.at(i), static_cast<int>(i), result);
+  if (list.Empty()) return refuse({}, "文件中没有武将");
+  for (rapidjson::SizeType i = 0; i < list.Size() && result.errors.size() < kErrorsListed; ++i) {
+    ReadOfficer(list[i], static_cast<int>(i), result);
   }
   return result;
 }
