@@ -103,7 +103,7 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
       {"newline.csv", head + ",surname\nvelmedit-officers,1,0,\"a\nb\"\n", "surname）：含有控制字符 U+000A"},
       {"one.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "courtesy_name": "a\u0001"}]})",
        "courtesy_name）：含有控制字符 U+0001"},
-      {"lost.csv", head + ",surname,given_name\nvelmedit-officers,1,0,??,??\n", "姓（surname）：“?”像是丢失的字"},
+      {"lost.csv", head + ",surname,given_name\nvelmedit-officers,1,0,??,??\n", "姓（surname）：“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）"},
       {"surrogate.json", R"({"format": "velmedit-officers", "version": 1, "officers": [{"slot": 0, "given_name": "\ud800"}]})",
        "第 1 行第 87 个字符：JSON 格式错误：文字中有无法识别的字符（不成对的 \\u 代理项）"},
       {"name.csv", head + ",father\nvelmedit-officers,1,0,652 苏绮\n", "父亲（father）：人物编号 652 是雷鸣川，不是苏绮"},

@@ -75,7 +75,7 @@ std::optional<std::string> LostCharacters(const OfficerField& field, const QStri
   const bool lost = name ? typed.count(u'?') > shown.count(u'?')
                          : typed.contains(QStringLiteral("??")) && !shown.contains(QStringLiteral("??"));
   if (!lost) return std::nullopt;
-  return std::string("“?”像是丢失的字（保存文件的程序可能没有用 UTF-8 或 GBK 保存中文）");
+  return std::string("“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）");
 }
 
 // What the game will show of the pieces; those Big5 lacks as typed, in 【】.

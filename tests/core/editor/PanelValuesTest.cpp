@@ -205,7 +205,7 @@ TEST(ConfirmIntoRecord, ImpossibleTextsAreRefusedBeforeAnythingIsStored) {
   const Case cases[] = {
       {&PanelValues::xing, kGbkZhang + kGbkFei + kGbkGuan, "姓：太长：6 字节，最多 4 字节"},
       {&PanelValues::ming, "a\tb", "名：含有控制字符 U+0009"},
-      {&PanelValues::zi, "??", "字：“?”像是丢失的字（保存文件的程序可能没有用 UTF-8 或 GBK 保存中文）"},
+      {&PanelValues::zi, "??", "字：“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）"},
       {&PanelValues::yin, "abcdefghijk", "读音：太长：11 字节，最多 10 字节"},
       {&PanelValues::story, std::string(151, 'n'), "列传：太长：151 字节，最多 150 字节"},
       {&PanelValues::story, "\xC0\xEE\x01", "列传：含有控制字符 U+0001"},
