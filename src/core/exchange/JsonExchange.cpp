@@ -24,10 +24,21 @@ using Json = rapidjson::Value;
 
 std::string TextOf(const Json& value) { return std::string(value.GetString(), value.GetStringLength()); }
 
+// An object's members in their order. RapidJSON 1.1's iterator comparisons
+// are ambiguous to C++20, so the members are counted, not compared.
+template <typename Visit>
+void ForEachMember(const Json& object, Visit visit) {
+  const auto begin = object.MemberBegin();
+  for (rapidjson::SizeType i = 0; i < object.MemberCount(); ++i) visit(begin[i]);
+}
+
 // The member `key` of an object, or nullptr.
-const Json* Member(const Json& object, const char* key) {
-  const auto it = object.FindMember(key);
-  return it == object.MemberEnd() ? nullptr : &it->value;
+const Json* Member(const Json& object, std::string_view key) {
+  const Json* found = nullptr;
+  ForEachMember(object, [&](const auto& member) {
+    if (!found && TextOf(member.name) == key) found = &member.value;
+  });
+  return found;
 }
 
 std::string NumberText(double d) {
@@ -94,11 +105,11 @@ std::optional<std::string> SlotText(const Json& object, const char* key) {
 
 void ReadRaw(const Json& raw, ExchangeSlot& entry, const std::function<void(const std::string&, std::string)>& fail) {
   entry.raw.emplace();
-  for (const auto& member : raw.GetObject()) {
+  ForEachMember(raw, [&](const auto& member) {
     const std::string key = TextOf(member.name);
     if (!member.value.IsString()) fail("raw." + key, "原始数据应为十六进制文字");
     entry.raw->emplace_back(key, member.value.IsString() ? TextOf(member.value) : std::string());
-  }
+  });
 }
 
 void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
@@ -119,21 +130,21 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
   const auto fail = [&](const std::string& key, std::string message) {
     result.errors.push_back({entry.slot, key, place, std::move(message)});
   };
-  for (const auto& member : value.GetObject()) {
+  ForEachMember(value, [&](const auto& member) {
     const std::string key = TextOf(member.name);
-    if (IsSlotKey(key)) continue;
+    if (IsSlotKey(key)) return;
     if (key == "raw") {
       if (member.value.IsObject()) {
         ReadRaw(member.value, entry, fail);
       } else {
         fail(key, "raw 应为一个对象");
       }
-      continue;
+      return;
     }
     const ExchangeField* field = FindExchangeField(key);
     if (!field) {
       fail(key, "未知的字段");
-      continue;
+      return;
     }
     problem.clear();
     if (std::optional<std::string> fieldText = FromJson(*field, member.value, problem)) {
@@ -141,7 +152,7 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
     } else {
       fail(key, problem);
     }
-  }
+  });
   result.document.officers.push_back(std::move(entry));
 }
 
@@ -257,21 +268,21 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
     return refuse({}, "文件的版本 " + NumberText(version->GetDouble()) + " 比本程序能读的版本 " +
                           std::to_string(kExchangeFormatVersion) + " 新");
   }
-  for (const auto& member : json.GetObject()) {
+  ForEachMember(json, [&](const auto& member) {
     const std::string key = TextOf(member.name);
     if (key != "format" && key != "version" && key != "officers" && key != "raw") {
       result.errors.push_back({-1, key, {}, "未知的字段"});
     }
-  }
+  });
   if (const Json* raw = Member(json, "raw"); raw && raw->IsObject()) {
-    for (const auto& member : raw->GetObject()) {
+    ForEachMember(*raw, [&](const auto& member) {
       const std::string key = TextOf(member.name);
       if (key == kHeaderKey && member.value.IsString()) {
         result.document.header = TextOf(member.value);
       } else {
         result.errors.push_back({-1, "raw." + key, {}, "未知的原始数据"});
       }
-    }
+    });
   } else if (raw) {
     result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
   }

@@ -7,6 +7,7 @@
 #include "core/document/OfficerDocument.h"
 #include "core/officers/IntegerText.h"
 #include "core/officers/OfficerFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
 
@@ -202,8 +203,16 @@ TEST_F(OfficerDocumentTest, TheBackupKeepsTheFileAsOpenedOverSeveralSaves) {
     OfficerRecord r = doc.Record(0);
     r.Wuli = war;
     doc.ReplaceRecord(0, r);
+    if (war == 12) {  // a save that finds the disk full changes nothing
+      FileSizeLimit full(1000);
+      EXPECT_THROW(doc.Save(), OfficerFileError);
+      EXPECT_TRUE(doc.IsModified());
+      EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 11);
+      EXPECT_EQ(ReadBytes(BackupPathFor(file)), opened);
+    }
     doc.Save();
   }
+  EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), opened);
 

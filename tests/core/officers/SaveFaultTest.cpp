@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <string>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/exchange/ExchangeFile.h"
 #include "core/officers/OfficerFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
 
@@ -42,29 +42,6 @@ std::string SaveError(const std::filesystem::path& file, BackupMode backup) {
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
-
-// Every file written by this process is limited to `bytes` while it lives: a
-// write past that fails as it does on a full disk.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 class SaveFaultTest : public ::testing::Test {
  protected:
