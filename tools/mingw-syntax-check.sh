@@ -39,7 +39,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # libcsv's csv.h lies in /usr/include among glibc's headers, which MinGW must
-# not see: it gets a folder of its own.
+# not see: it gets a folder of its own, given as a system folder so that the
+# warnings of the libraries' headers stay theirs.
 mkdir "$work/include"
 csv_dir=$(sed -n 's/^VELM_CSV_INCLUDE_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
 if [ -n "$csv_dir" ] && [ -f "$csv_dir/csv.h" ]; then
@@ -76,7 +77,7 @@ check() {
   eval "set -- $command"
   local flags=()
   mapfile -d '' flags < <(syntax_flags "$@")
-  if ! "$compiler" -fsyntax-only "${flags[@]}" -I"$work/include" "$file" >"$log" 2>&1; then
+  if ! "$compiler" -fsyntax-only "${flags[@]}" -isystem "$work/include" "$file" >"$log" 2>&1; then
     echo "$file" >"$log.failed"
   fi
 }
