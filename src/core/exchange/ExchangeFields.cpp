@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <charconv>
+#include <unordered_map>
 
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
@@ -29,7 +30,7 @@ std::string StoredText(const ExchangeField& field, const RecordBytes& record) {
 
 std::string ShownText(const ExchangeField& field, const RecordBytes& record) {
   const std::string stored = StoredText(field, record);
-  return FromGbk(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored)).toStdString();
+  return GbkToUtf8(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored));
 }
 
 std::string_view Trimmed(std::string_view s) { return TrimBlanks(s); }
@@ -208,10 +209,17 @@ std::vector<std::reference_wrapper<const OfficerField>> FieldsWhere(bool preserv
   return chosen;
 }
 
-const OfficerField* FindIn(const std::vector<std::reference_wrapper<const OfficerField>>& fields, std::string_view key) {
-  for (const OfficerField& field : fields)
-    if (field.key == key) return &field;
-  return nullptr;
+using FieldsByKey = std::unordered_map<std::string_view, const OfficerField*>;
+
+FieldsByKey ByKey(const std::vector<std::reference_wrapper<const OfficerField>>& fields) {
+  FieldsByKey byKey;
+  for (const OfficerField& field : fields) byKey.emplace(field.key, &field);
+  return byKey;
+}
+
+const OfficerField* FindIn(const FieldsByKey& fields, std::string_view key) {
+  const auto it = fields.find(key);
+  return it == fields.end() ? nullptr : it->second;
 }
 
 }  // namespace
@@ -221,20 +229,26 @@ const std::vector<std::reference_wrapper<const OfficerField>>& ExchangeFields() 
   return fields;
 }
 
-const OfficerField* FindExchangeField(std::string_view key) { return FindIn(ExchangeFields(), key); }
+const OfficerField* FindExchangeField(std::string_view key) {
+  static const FieldsByKey fields = ByKey(ExchangeFields());
+  return FindIn(fields, key);
+}
 
 const std::vector<std::reference_wrapper<const OfficerField>>& PreservedRanges() {
   static const auto ranges = FieldsWhere(true);
   return ranges;
 }
 
-const OfficerField* FindPreservedRange(std::string_view key) { return FindIn(PreservedRanges(), key); }
+const OfficerField* FindPreservedRange(std::string_view key) {
+  static const FieldsByKey ranges = ByKey(PreservedRanges());
+  return FindIn(ranges, key);
+}
 
 NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head) {
   NewOfficerNames names;
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     const RecordBytes bytes = RecordAt(head, s);
-    names[s] = FromGbk(RosterName(DecodeRecord(bytes.data()), static_cast<int>(s))).toStdString();
+    names[s] = GbkToUtf8(RosterName(DecodeRecord(bytes.data()), static_cast<int>(s)));
   }
   return names;
 }

@@ -21,20 +21,21 @@ struct SlotRaw {
 
 SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& errors) {
   SlotRaw raw;
-  std::set<std::string> seen;
+  std::vector<std::string_view> seen;
   for (const auto& pair : *entry.raw) {
     const std::string& key = pair.first;
     const std::string& hex = pair.second;
     const auto fail = [&](const std::string& message) {
       errors.push_back({entry.slot, "raw." + key, entry.rawPlace, message});
     };
-    if (!seen.insert(key).second) {
+    if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
       fail("重复的原始数据");
       continue;
     }
+    seen.push_back(key);
     std::size_t width = 0;
     const ExchangeField* field = FindExchangeField(key);
-    const OfficerField* range = FindPreservedRange(key);
+    const OfficerField* range = field ? nullptr : FindPreservedRange(key);
     if (field) {
       width = field->width;
     } else if (range) {
@@ -149,12 +150,13 @@ void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<uns
 }
 
 // The 提醒 of the changed slots, as the check would report them afterwards.
+// The 提醒 the check would give the changed officers.
 std::vector<Finding> NotesAfter(const std::vector<unsigned char>& after, const std::vector<int>& changed) {
+  const OfficerTable table = TableOfHead(after);
   std::vector<Finding> notes;
-  for (Finding& finding : CheckOfficerFile(after, nullptr)) {
-    if (finding.suspicious && std::find(changed.begin(), changed.end(), finding.slot) != changed.end()) {
-      notes.push_back(std::move(finding));
-    }
+  for (const int slot : changed) {
+    if (!IsRegistered(table[static_cast<std::size_t>(slot)])) continue;
+    for (Finding& finding : SuspiciousValues(table, slot, nullptr)) notes.push_back(std::move(finding));
   }
   return notes;
 }
