@@ -9,7 +9,8 @@
 // The keyboard: the faces take the focus first; the arrow keys move the
 // hover frame from cell to cell (and on to the next or previous page),
 // Enter picks the framed face, Page Up/Down and Home/End page as the buttons
-// do, a digit starts a number in the go-to field, Esc cancels.
+// do, a digit starts a number in the go-to field, Esc cancels; a button
+// with the focus takes Enter as a click.
 //
 // The controls come from TfrmPic.ui; the limits and the pick outlive the
 // window in a FacePickerRunState that the opener keeps for the whole run.

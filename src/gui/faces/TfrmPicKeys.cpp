@@ -22,6 +22,15 @@ void TfrmPic::keyPressEvent(QKeyEvent* event) {
       case Qt::Key_Escape: Button2Click(); break;
       case Qt::Key_PageUp: Button3Click(); break;
       case Qt::Key_PageDown: Button4Click(); break;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        // A button with the focus takes Enter as it takes Space.
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+          button->click();
+          break;
+        }
+        handled = focusWidget() == ui_->Panel1 && FacesKeyPress(event);
+        break;
       default: handled = focusWidget() == ui_->Panel1 && FacesKeyPress(event);
     }
   });

@@ -198,6 +198,11 @@ TEST_F(FacePickerKeys, DigitsGoToTheNumberFieldWhoseKeysStayItsOwn) {
   EXPECT_EQ(picker->result(), 0);
   Press(Qt::Key_Left);  // the field's cursor, not the frame
   EXPECT_TRUE(Frame(*picker)->isHidden());
+
+  Button(*picker, "Button4")->setFocus();  // 下一页 takes Enter as a click
+  Press(Qt::Key_Return);
+  EXPECT_EQ(Number(*picker, 1)->text(), QStringLiteral("151"));  // 130, 133, 146 and 148 have no face
+  EXPECT_EQ(picker->result(), 0);
 }
 
 TEST_F(FacePickerWindow, EachRunStateKeepsItsOwnValues) {
