@@ -115,6 +115,7 @@ TEST_F(SubcommandsTest, EveryBadInputIsRefusedAndTheFileStaysAsItWas) {
       {"utf16.csv", std::string("\xFF\xFE\x00\xD8", 4), "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"},
       {"many.csv", ManyBadRows(), "第 18 行第 6 列，编号 666，政治（politics）：70000 超出范围 0–65535\n还有 1 处错误\n"},
       {"columns.csv", head + Repeated(",x", 1900000) + "\n", "第 1 行：这一行有 1900003 格，武将交换文件最多 42 列\n"},
+      {"deep.json", std::string(500000, '[') + std::string(500000, ']'), "JSON 文件应为一个对象"},  // no stack runs out
   };
   for (const auto& c : cases) {
     WriteText(c.name, c.text);
