@@ -38,7 +38,14 @@ void OfficerDocument::Reload() { Open(filePath_); }
 void OfficerDocument::Save() {
   // The backup keeps the file as it was opened: only the first save of a
   // session makes it.
-  head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_, backedUp_ ? BackupMode::Keep : BackupMode::Make);
+  try {
+    head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_, backedUp_ ? BackupMode::Keep : BackupMode::Make);
+  } catch (const OfficerFileError& e) {
+    // The backup made for this save is the file as opened: a later save
+    // must not put the replaced file in its place.
+    if (e.FileReplaced()) backedUp_ = true;
+    throw;
+  }
   backedUp_ = true;
   history_.MarkSaved();
   SetModified(false);

@@ -168,8 +168,9 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   Reached(SaveStep::Replaced);
 
   const auto mismatch = [&] {
-    Fail("保存后读回文件 " + Quoted(path) + " 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 " +
-         Quoted(backup) + " 恢复");
+    throw OfficerFileError("保存后读回文件 " + Quoted(path) + " 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 " +
+                               Quoted(backup) + " 恢复",
+                           true);
   };
   QFile written(ToQtPath(path));
   OpenForReading(written, path);

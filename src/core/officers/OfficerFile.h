@@ -11,7 +11,14 @@
 // The message (UTF-8) names the file and the reason.
 class OfficerFileError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit OfficerFileError(const std::string& message, bool fileReplaced = false)
+      : std::runtime_error(message), fileReplaced_(fileReplaced) {}
+  // The save failed after the new file had taken the old one's place (its
+  // read-back differed): the backup is then the only copy of the old file.
+  bool FileReplaced() const { return fileReplaced_; }
+
+ private:
+  bool fileReplaced_;
 };
 
 // Reads the 110 slots from the file's first 28,604 bytes; anything after them

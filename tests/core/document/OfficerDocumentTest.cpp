@@ -7,7 +7,7 @@
 #include "core/document/OfficerDocument.h"
 #include "core/officers/IntegerText.h"
 #include "core/officers/OfficerFile.h"
-#include "support/FileSizeLimit.h"
+#include "support/SaveFaults.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
 
@@ -224,6 +224,22 @@ TEST_F(OfficerDocumentTest, TheBackupKeepsTheFileAsOpenedOverSeveralSaves) {
   doc.ReplaceRecord(0, r);
   doc.Save();
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), second);
+}
+
+TEST_F(OfficerDocumentTest, AFileReplacedButReadBackWrongLeavesTheBackupAsOpened) {
+  const std::vector<unsigned char> opened = ReadBytes(file);
+  doc.Open(Q(file));
+  OfficerRecord r = doc.Record(0);
+  r.Wuli = 11;
+  doc.ReplaceRecord(0, r);
+  {
+    CorruptAfterReplace disk(file);
+    EXPECT_THROW(doc.Save(), OfficerFileError);
+  }
+  EXPECT_TRUE(doc.IsModified());
+  doc.Save();  // the next save must not back up the damaged file
+  EXPECT_EQ(ReadBytes(BackupPathFor(file)), opened);
+  EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 11);
 }
 
 TEST_F(OfficerDocumentTest, AFileOfRandomBytesOpensOnlyWhenThePlayerSaysSo) {

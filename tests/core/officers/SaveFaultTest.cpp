@@ -12,7 +12,7 @@
 
 #include "core/exchange/ExchangeFile.h"
 #include "core/officers/OfficerFile.h"
-#include "support/FileSizeLimit.h"
+#include "support/SaveFaults.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
 
@@ -101,6 +101,22 @@ TEST_F(SaveFaultTest, ExportThatDoesNotFitLeavesAnEarlierExport) {
   EXPECT_TRUE(Contains(message, "无法写入文件")) << message;
   EXPECT_TRUE(Contains(message, "文件太大（File too large）")) << message;
   EXPECT_EQ(ReadBytes(exported), earlier);
+}
+
+TEST_F(SaveFaultTest, ReadBackThatDiffersSaysTheFileWasReplacedAndNamesTheBackup) {
+  std::string message;
+  bool replaced = false;
+  try {
+    CorruptAfterReplace disk(file);
+    SaveOfficerFile(file, EditedTable(file));
+  } catch (const OfficerFileError& e) {
+    message = e.what();
+    replaced = e.FileReplaced();
+  }
+  EXPECT_TRUE(replaced);
+  EXPECT_TRUE(Contains(message, "内容不符，文件已被新内容替换但可能已损坏")) << message;
+  EXPECT_TRUE(Contains(message, "TPERSON.VMR.bak")) << message;
+  EXPECT_EQ(ReadBytes(BackupPathFor(file)), original);
 }
 
 // A real full disk: a tmpfs of a few pages, where mounting one is allowed.

@@ -1,0 +1,55 @@
+#pragma once
+// Faults for a save to meet: a full disk without a disk (the process may not
+// write files past a size), and a disk that gives back other bytes.
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <vector>
+
+#include "core/officers/OfficerFile.h"
+#include "support/TempDir.h"
+
+// Every file written by this process is limited to `bytes` while it lives: a
+// write past that fails as it does on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+// While it lives, every save finds its file overwritten right after the new
+// file took its place, as if the disk gave back other bytes than it took.
+class CorruptAfterReplace {
+ public:
+  explicit CorruptAfterReplace(std::filesystem::path file) {
+    Target() = std::move(file);
+    SetSaveStepObserver(&Corrupt);
+  }
+  ~CorruptAfterReplace() { SetSaveStepObserver(nullptr); }
+  CorruptAfterReplace(const CorruptAfterReplace&) = delete;
+  CorruptAfterReplace& operator=(const CorruptAfterReplace&) = delete;
+
+ private:
+  static std::filesystem::path& Target() {
+    static std::filesystem::path target;
+    return target;
+  }
+  static void Corrupt(SaveStep step) {
+    if (step == SaveStep::Replaced) WriteBytes(Target(), std::vector<unsigned char>(kOfficerFileSize, 0xAA));
+  }
+};
