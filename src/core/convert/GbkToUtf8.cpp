@@ -39,7 +39,9 @@ std::unique_ptr<CodeTable> DecodeEveryCode() {
       if (trail == 0x7F) continue;
       if (piece >= pieces.size()) return table;
       const QString& one = pieces[piece++];
-      if (one.size() == 1 && one[0] != QChar::ReplacementCharacter && !one[0].isSurrogate()) {
+      // A pair the decoder takes as one unknown character (one U+FFFD) is
+      // taken so in any text; a pair it splits is left to the decoder.
+      if (one.size() == 1 && !one[0].isSurrogate()) {
         (*table)[lead << 8 | trail] = one[0].unicode();
       }
     }
