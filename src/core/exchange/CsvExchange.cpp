@@ -275,7 +275,19 @@ bool ReadRawCell(const std::string& cell, ExchangeSlot& entry, ExchangeReadResul
 }
 
 // One officer's row: its slot, its named values and its raw bytes.
-void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string, int>& columns, ExchangeReadResult& result) {
+// The columns that name a field, in the field table's order.
+using FieldColumns = std::vector<std::pair<const ExchangeField*, int>>;
+
+FieldColumns FieldColumnsOf(const std::map<std::string, int>& columns) {
+  FieldColumns found;
+  for (const ExchangeField& field : ExchangeFields()) {
+    if (const auto it = columns.find(std::string(field.key)); it != columns.end()) found.emplace_back(&field, it->second);
+  }
+  return found;
+}
+
+void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string, int>& columns,
+             const FieldColumns& fieldColumns, ExchangeReadResult& result) {
   const auto place = [&](const std::string& column) { return SourcePlace{row.line, columns.at(column) + 1, -1}; };
   const auto fail = [&](int slot, const std::string& field, SourcePlace where, std::string message) {
     result.errors.push_back({slot, field, where, std::move(message)});
@@ -310,12 +322,10 @@ void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string
   ExchangeSlot entry;
   entry.slot = *slot;
   entry.place = {row.line, 0, -1};
-  for (const ExchangeField& field : ExchangeFields()) {
-    const std::string key(field.key);
-    std::optional<std::string> value = cell(key);
-    if (!value) continue;
-    if (field.IsText() && value->starts_with('\'')) value->erase(0, 1);  // kept as text by a spreadsheet
-    entry.values.push_back({key, std::move(*value), place(key)});
+  for (const auto& [field, column] : fieldColumns) {
+    std::string value = row.cells[static_cast<std::size_t>(column)];
+    if (field->IsText() && value.starts_with('\'')) value.erase(0, 1);  // kept as text by a spreadsheet
+    entry.values.push_back({std::string(field->key), std::move(value), SourcePlace{row.line, column + 1, -1}});
   }
   if (const auto raw = cell("raw"); raw && !TrimBlanks(*raw).empty()) {
     entry.rawPlace = place("raw");
@@ -348,6 +358,9 @@ ExchangeReadResult ReadCsvExchange(const QByteArray& bytes) {
   if (rows.size() == 1) return refuse({}, "文件中没有武将");
   if (!result.errors.empty()) return result;
   const std::size_t width = rows.front().cells.size();
-  for (std::size_t r = 1; r < rows.size() && result.errors.size() < kErrorsListed; ++r) ReadRow(rows[r], width, columns, result);
+  const FieldColumns fieldColumns = FieldColumnsOf(columns);
+  for (std::size_t r = 1; r < rows.size() && result.errors.size() < kErrorsListed; ++r) {
+    ReadRow(rows[r], width, columns, fieldColumns, result);
+  }
   return result;
 }
