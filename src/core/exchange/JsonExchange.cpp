@@ -11,6 +11,7 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <rapidjson/document.h>
 
@@ -186,6 +187,19 @@ std::string JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes
 
 // The place of the first key repeated inside one object of a well-formed
 // JSON text, and the key; nullopt when every key is used once.
+// The closing quote of the string that opens at `open` (or `end`): the next
+// quote that does not follow an odd number of backslashes.
+const char* StringEnd(const char* open, const char* end) {
+  const char* quote = open;
+  for (;;) {
+    quote = static_cast<const char*>(std::memchr(quote + 1, '"', static_cast<std::size_t>(end - quote - 1)));
+    if (quote == nullptr) return end;
+    std::size_t backslashes = 0;
+    for (const char* b = quote - 1; b > open && *b == '\\'; --b) ++backslashes;
+    if (backslashes % 2 == 0) return quote;
+  }
+}
+
 std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& json) {
   struct Open {
     bool object;
@@ -216,9 +230,7 @@ std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& j
         break;
       case '"': {
         const char* const start = p;
-        for (++p; p < end && *p != '"'; ++p) {
-          if (*p == '\\') ++p;
-        }
+        p = StringEnd(p, end);
         if (!expectKey || open.empty()) break;
         expectKey = false;
         const std::string_view key(start + 1, static_cast<std::size_t>(p - start - 1));
