@@ -58,6 +58,18 @@ std::string RosterNameOf(int number) {
 
 bool IsNewOfficerNumber(unsigned long n) { return n >= kFirstNewOfficer && n < kFirstNewOfficer + kSlotCount; }
 
+// Stores a number field's wanted value. A value the file already holds
+// stays, possible or not, so that an export of any file comes back byte for
+// byte; only a changed value must be one the rule of values allows.
+template <typename Problem>
+std::optional<std::string> PutHeldOrAllowed(const ExchangeField& field, long long wanted, RecordBytes& record,
+                                            Problem problem) {
+  if (wanted == static_cast<long long>(NumberAt(field, record))) return std::nullopt;
+  if (auto found = problem(wanted)) return found;
+  PutNumber(field, static_cast<unsigned>(wanted), record);
+  return std::nullopt;
+}
+
 std::optional<std::string> PutText(const ExchangeField& field, std::string_view value, RecordBytes& record) {
   std::string wanted(value);
   if (wanted == ShownText(field, record)) return std::nullopt;
@@ -76,10 +88,8 @@ std::optional<std::string> PutNumberText(const ExchangeField& field, std::string
   const auto number = ReadLeadingNumber(negative ? text.substr(1) : text);
   if (!number || !number->rest.empty()) return "不是一个整数：“" + std::string(value) + "”";
   const long long wanted = number->tooLarge ? 1LL << 40 : static_cast<long long>(number->value);
-  if (!negative && wanted == NumberAt(field, record)) return std::nullopt;
-  if (auto problem = NumberProblem(field, negative ? -wanted : wanted)) return problem;
-  PutNumber(field, static_cast<unsigned>(wanted), record);
-  return std::nullopt;
+  return PutHeldOrAllowed(field, negative ? -wanted : wanted, record,
+                          [&](long long v) { return NumberProblem(field, v); });
 }
 
 std::optional<std::string> PutEnumeration(const ExchangeField& field, std::string_view value, RecordBytes& record) {
@@ -99,29 +109,30 @@ std::optional<std::string> PutEnumeration(const ExchangeField& field, std::strin
     index = itemIndex(text);
     if (index < 0) return "不是可选的项目：“" + std::string(value) + "”；可选：" + EnumerationChoices(field);
   }
-  // A value already held stays, possible or not: only new values must be.
-  if (index == NumberAt(field, record)) return std::nullopt;
-  if (auto problem = EnumerationProblem(field, index)) return problem;
-  PutNumber(field, static_cast<unsigned>(index), record);
-  return std::nullopt;
+  return PutHeldOrAllowed(field, index, record, [&](long long v) { return EnumerationProblem(field, v); });
 }
 
 // The roster number a relationship text names (nullopt: none); the name
-// beside a number of the game's roster must be that person's.
-std::optional<std::string> ReadRelationship(std::string_view value, std::optional<unsigned>& wanted,
+// beside a number of the game's roster must be that person's. A bare number
+// is judged by the rule of values only when it changes the field.
+std::optional<std::string> ReadRelationship(std::string_view value, std::optional<long long>& wanted,
                                             std::optional<NamedLink>* link) {
   const std::string_view text = Trimmed(value);
   if (const auto number = ReadLeadingNumber(text)) {
     const long long n = number->tooLarge ? 1LL << 40 : static_cast<long long>(number->value);
-    if (auto problem = RelationshipProblem(n)) return problem;
     if (n == kNoOfficer) return std::nullopt;  // the stored form of none
     const std::string name(number->rest);
+    if (name.empty()) {
+      wanted = n;
+      return std::nullopt;
+    }
+    if (auto problem = RelationshipProblem(n)) return problem;
     if (!name.empty() && IsNewOfficerNumber(static_cast<unsigned long>(n))) {
       if (link) *link = NamedLink{static_cast<unsigned>(n), name};
     } else if (!name.empty() && name != RosterNameOf(static_cast<int>(n))) {
       return "人物编号 " + std::to_string(n) + " 是" + RosterNameOf(static_cast<int>(n)) + "，不是" + name;
     }
-    wanted = static_cast<unsigned>(n);
+    wanted = n;
   } else if (!text.empty() && text != "无") {
     int found = -1;
     for (int n = 0; n < kRosterNoneEntry; ++n) {
@@ -130,24 +141,18 @@ std::optional<std::string> ReadRelationship(std::string_view value, std::optiona
       found = n;
     }
     if (found < 0) return "人物表中没有" + std::string(text) + "（新武将请写编号 650–759）";
-    wanted = static_cast<unsigned>(found);
+    wanted = found;
   }
   return std::nullopt;
 }
 
 std::optional<std::string> PutRelationship(const ExchangeField& field, std::string_view value, RecordBytes& record,
                                            std::optional<NamedLink>* link) {
-  std::optional<unsigned> wanted;  // nullopt: none
-  const unsigned stored = NumberAt(field, record);
-  if (const auto number = ReadLeadingNumber(Trimmed(value)); number && number->rest.empty() && number->value == stored) {
-    return std::nullopt;  // a value already held stays, possible or not
-  }
+  std::optional<long long> wanted;  // nullopt: none
   if (auto problem = ReadRelationship(value, wanted, link)) return problem;
-  if (!wanted) {
-    if (stored < static_cast<unsigned>(kRosterNoneEntry)) PutNumber(field, kNoOfficer, record);
-  } else if (*wanted != stored) {
-    PutNumber(field, *wanted, record);
-  }
+  if (wanted) return PutHeldOrAllowed(field, *wanted, record, RelationshipProblem);
+  // Any stored value from 832 up already means none.
+  if (NumberAt(field, record) < static_cast<unsigned>(kRosterNoneEntry)) PutNumber(field, kNoOfficer, record);
   return std::nullopt;
 }
 
