@@ -36,8 +36,10 @@ std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path
 // editor knows comes from the table.
 std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table);
 
-// Copies the file to path + ".bak", then replaces the file with the merged
-// bytes in one rename and reads it back. Bytes past 28,604 are carried over
+// Copies the file to path + ".bak" (written beside it and renamed, so that a
+// copy that fails leaves an earlier backup), then replaces the file with the
+// merged bytes in one rename and reads it back. Every error message says
+// whether the file is still the old one. Bytes past 28,604 are carried over
 // in chunks, so memory stays the same for a file of any length. Throws
 // OfficerFileError when the backup cannot be made (nothing is written then),
 // when the file cannot be read or written, or when the read-back differs.
