@@ -14,6 +14,15 @@ std::vector<Finding> CheckOfficerTable(const OfficerTable& table, const FaceArch
   return findings;
 }
 
+std::vector<Finding> SuspiciousFindings(const OfficerTable& table, const std::vector<int>& chosen) {
+  std::vector<Finding> findings;
+  for (const int s : chosen) {
+    if (!IsRegistered(table[static_cast<std::size_t>(s)])) continue;
+    for (Finding& f : SuspiciousValues(table, s, nullptr)) findings.push_back(std::move(f));
+  }
+  return findings;
+}
+
 std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, const FaceArchivePair* archives) {
   return CheckOfficerTable(TableOfHead(head), archives);
 }

@@ -12,6 +12,9 @@ class FaceArchivePair;
 
 // Faces are checked only when `archives` has at least one archive open.
 std::vector<Finding> CheckOfficerTable(const OfficerTable& table, const FaceArchivePair* archives);
+// The 提醒 alone, of the chosen slots (in their order), without faces: what an
+// import tells about the officers it changes.
+std::vector<Finding> SuspiciousFindings(const OfficerTable& table, const std::vector<int>& chosen);
 // `head` is the file's first 28,604 bytes.
 std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, const FaceArchivePair* archives);
 

@@ -7,8 +7,6 @@
 #include <string_view>
 
 QString FromGbk(std::string_view bytes);
-// FromGbk(bytes).toStdString(), without a QString on the way for the usual text.
-std::string GbkToUtf8(std::string_view bytes);
 std::string ToGbk(const QString& text);
 // False when a character of the text has no GBK form.
 bool GbkCanEncode(const QString& text);

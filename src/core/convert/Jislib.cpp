@@ -26,8 +26,8 @@ const CharacterTable& Table() {
 std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
   QFile asset(path);
   if (!asset.open(QIODevice::ReadOnly)) {
-    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "（" + SystemErrorText(asset.errorString()) +
-                              "）；没有它无法转换文字，程序停止运行");
+    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "：" + SystemErrorText(asset.errorString()) +
+                              "；没有它无法转换文字，程序停止运行");
   }
   const QByteArray bytes = asset.readAll();
   if (static_cast<std::size_t>(bytes.size()) != CharacterTable::kAssetSize) {

@@ -41,12 +41,6 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
     return *cached;
   };
   const NewOfficerNames none{};
-  std::size_t differing = 0;
-  for (std::size_t s = 0; s < kSlotCount; ++s) {
-    const RecordBytes a = RecordAt(before, s), b = RecordAt(after, s);
-    for (const OfficerField& field : OfficerFields()) differing += SameBytes(a, b, field.offset, field.width) ? 0 : 1;
-  }
-  set.changes.reserve(set.changes.size() + differing);
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     const RecordBytes a = RecordAt(before, s), b = RecordAt(after, s);
     const int slot = static_cast<int>(s);

@@ -30,7 +30,7 @@ std::string StoredText(const ExchangeField& field, const RecordBytes& record) {
 
 std::string ShownText(const ExchangeField& field, const RecordBytes& record) {
   const std::string stored = StoredText(field, record);
-  return GbkToUtf8(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored));
+  return FromGbk(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored)).toStdString();
 }
 
 std::string_view Trimmed(std::string_view s) { return TrimBlanks(s); }
@@ -253,7 +253,7 @@ NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head) {
   NewOfficerNames names;
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     const RecordBytes bytes = RecordAt(head, s);
-    names[s] = GbkToUtf8(RosterName(DecodeRecord(bytes.data()), static_cast<int>(s)));
+    names[s] = FromGbk(RosterName(DecodeRecord(bytes.data()), static_cast<int>(s))).toStdString();
   }
   return names;
 }

@@ -149,18 +149,6 @@ void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<uns
   }
 }
 
-// The 提醒 of the changed slots, as the check would report them afterwards.
-// The 提醒 the check would give the changed officers.
-std::vector<Finding> NotesAfter(const std::vector<unsigned char>& after, const std::vector<int>& changed) {
-  const OfficerTable table = TableOfHead(after);
-  std::vector<Finding> notes;
-  for (const int slot : changed) {
-    if (!IsRegistered(table[static_cast<std::size_t>(slot)])) continue;
-    for (Finding& finding : SuspiciousValues(table, slot, nullptr)) notes.push_back(std::move(finding));
-  }
-  return notes;
-}
-
 }  // namespace
 
 ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
@@ -223,7 +211,7 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   CheckLinkNames(links, head, after, decision.errors);
   if (!decision.Accepted()) return decision;
   decision.changes = CompareFileHeads(head, after);
-  decision.notes = NotesAfter(after, decision.changes.ChangedSlots());
+  decision.notes = SuspiciousFindings(TableOfHead(after), decision.changes.ChangedSlots());
   return decision;
 }
 

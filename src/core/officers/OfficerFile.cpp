@@ -62,10 +62,6 @@ void ForEachChunk(QFile& file, const std::filesystem::path& path, Take take) {
   }
 }
 
-[[noreturn]] void FailWriting(const QSaveFile& out, const std::filesystem::path& path) {
-  Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未写成");
-}
-
 }  // namespace
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& path) {
@@ -104,7 +100,7 @@ std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std
   QSaveFile out(ToQtPath(path));
   const auto size = static_cast<qint64>(head.size());
   if (!OpenForWholeWrites(out) || !WriteAll(out, reinterpret_cast<const char*>(head.data()), size) || !out.commit()) {
-    FailWriting(out, path);
+    Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未写成");
   }
   return head;
 }

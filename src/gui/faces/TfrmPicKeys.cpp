@@ -16,21 +16,18 @@ constexpr int kCellsPerRow = 7;
 }
 
 void TfrmPic::keyPressEvent(QKeyEvent* event) {
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
   bool handled = true;
   RunGuarded(this, [&] {
+    if (enter && focusedButton) {
+      focusedButton->click();  // a button with the focus takes Enter as it takes Space
+      return;
+    }
     switch (event->key()) {
       case Qt::Key_Escape: Button2Click(); break;
       case Qt::Key_PageUp: Button3Click(); break;
       case Qt::Key_PageDown: Button4Click(); break;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        // A button with the focus takes Enter as it takes Space.
-        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-          button->click();
-          break;
-        }
-        handled = focusWidget() == ui_->Panel1 && FacesKeyPress(event);
-        break;
       default: handled = focusWidget() == ui_->Panel1 && FacesKeyPress(event);
     }
   });
