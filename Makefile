@@ -11,7 +11,7 @@ CMAKE_FLAGS  = -G Ninja -Wno-dev
 # The three builds of `make test` (the plain one serves `make run` too) refuse any warning.
 TEST_FLAGS   = -DVELM_WERROR=ON
 
-.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package mingw-check
+.PHONY: run test deps build build-clang build-asan build-fuzz fuzz demo package mingw-check windows windows-test
 
 deps:
 	@bash tools/install-deps.sh
@@ -58,3 +58,18 @@ test: build build-clang build-asan
 # The Debian package of the plain build, written into $(BUILD)/.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# The Windows program, cross-built with MinGW-w64 against Qt and libraries
+# built from Debian's sources (once per machine, into ~/.cache/velmedit):
+# $(WINDOWS_BUILD)/velmedit-<version>-windows-x86_64.zip and -setup.exe.
+WINDOWS_BUILD ?= build-windows
+windows: deps
+	@bash tools/install-deps.sh windows
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(TEST_FLAGS) >/dev/null
+	@JOBS=$(JOBS) bash tools/windows/make-windows.sh $(BUILD) $(WINDOWS_BUILD)
+
+# The Windows program under Wine, compared with the Linux build.
+windows-test: windows build
+	@bash tools/install-deps.sh windows-test
+	@cmake --build $(BUILD) --target demo_game >/dev/null
+	@bash tools/windows/test-windows.sh $(BUILD) $(WINDOWS_BUILD)

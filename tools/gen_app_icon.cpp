@@ -2,13 +2,20 @@
 // usual sizes of the freedesktop icon theme:
 //
 //   gen_app_icon <folder>
+//   gen_app_icon --ico <file.ico>
 //
-// writes <folder>/<n>x<n>/apps/velmedit.png for n = 16, 32, 48, 64, 128, 256.
+// writes <folder>/<n>x<n>/apps/velmedit.png for n = 16, 32, 48, 64, 128, 256,
+// or the same six pictures as one Windows icon file (PNG-compressed entries,
+// as Windows reads them since Vista).
 // The drawing is vector work scaled to each size; below 48 pixels the thin
 // inner border and the tassel are left out, where they would only blur.
+#include <QBuffer>
+#include <QByteArray>
 #include <QColor>
+#include <QFile>
 #include <QDir>
 #include <QImage>
+#include <QList>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -97,11 +104,51 @@ QImage Icon(int size) {
   return image;
 }
 
+void AppendLittleEndian(QByteArray& out, quint32 value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+// ICONDIR, one ICONDIRENTRY per size, then the PNG files.
+bool WriteIco(const QString& path) {
+  QList<QByteArray> pngs;
+  for (const int size : kSizes) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Icon(size).save(&buffer, "PNG")) return false;
+    pngs.append(png);
+  }
+  QByteArray out;
+  AppendLittleEndian(out, 0, 2);  // reserved
+  AppendLittleEndian(out, 1, 2);  // type: icon
+  AppendLittleEndian(out, static_cast<quint32>(pngs.size()), 2);
+  quint32 offset = 6 + 16 * static_cast<quint32>(pngs.size());
+  for (qsizetype i = 0; i < pngs.size(); ++i) {
+    const int size = kSizes[i];
+    AppendLittleEndian(out, size >= 256 ? 0 : static_cast<quint32>(size), 1);  // 0 stands for 256
+    AppendLittleEndian(out, size >= 256 ? 0 : static_cast<quint32>(size), 1);
+    AppendLittleEndian(out, 0, 2);   // no palette, reserved
+    AppendLittleEndian(out, 1, 2);   // colour planes
+    AppendLittleEndian(out, 32, 2);  // bits per pixel
+    AppendLittleEndian(out, static_cast<quint32>(pngs[i].size()), 4);
+    AppendLittleEndian(out, offset, 4);
+    offset += static_cast<quint32>(pngs[i].size());
+  }
+  for (const QByteArray& png : pngs) out.append(png);
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(out) == out.size();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && QByteArray(argv[1]) == "--ico") {
+    if (WriteIco(QString::fromLocal8Bit(argv[2]))) return 0;
+    std::fprintf(stderr, "gen_app_icon: cannot write %s\n", argv[2]);
+    return 1;
+  }
   if (argc != 2) {
-    std::fprintf(stderr, "usage: gen_app_icon <folder>\n");
+    std::fprintf(stderr, "usage: gen_app_icon <folder> | --ico <file.ico>\n");
     return 2;
   }
   const QDir root(QString::fromLocal8Bit(argv[1]));

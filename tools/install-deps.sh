@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need.
 # Quick when everything is already there: only missing packages go to apt-get.
+#
+#   tools/install-deps.sh [windows] [windows-test]
+#
+# "windows" adds what the Windows build needs besides the cross compiler (the
+# installer's NSIS), "windows-test" what its tests under Wine need.
 set -euo pipefail
 
 PACKAGES=(
@@ -15,6 +20,13 @@ PACKAGES=(
   libreoffice-calc-nogui
   g++-mingw-w64-x86-64-posix
 )
+for group in "$@"; do
+  case $group in
+    windows) PACKAGES+=(nsis) ;;
+    windows-test) PACKAGES+=(wine wine64 xvfb xauth xdotool imagemagick fonts-wqy-microhei) ;;
+    *) echo "install-deps: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${PACKAGES[@]}"; do

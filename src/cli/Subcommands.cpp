@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "cli/CommandLine.h"
+#include "cli/ProgramConsole.h"
 #include "core/check/ConsistencyCheck.h"
 #include "core/document/OfficerDocument.h"
 #include "core/convert/Jislib.h"
@@ -186,8 +187,9 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
 }
 
 std::optional<int> RunSubcommand(int argc, char** argv) {
-  if (argc < 2 || !IsSubcommand(QString::fromLocal8Bit(argv[1]))) return std::nullopt;
-  QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  return RunCommand(arguments, std::cout, std::cerr);
+  const QStringList arguments = ProgramArguments(argc, argv);
+  if (arguments.isEmpty() || !IsSubcommand(arguments.front())) return std::nullopt;
+  const int code = RunCommand(arguments, std::cout, std::cerr);
+  std::cout.flush();
+  return code;
 }

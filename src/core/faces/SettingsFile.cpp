@@ -9,6 +9,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <string>
 #include <vector>
 #endif
 
@@ -39,16 +40,34 @@ QString ProgramSettingsFilePath() { return QDir(ProgramFolder()).filePath(QStrin
 
 QString UserSettingsFilePath() { return QDir(UserSettingsFolder()).filePath(QString::fromLatin1(kSettingsFileName)); }
 
-// Asks the file system (access() on Unix), so a read-only mount counts as
-// unwritable and the administrator's rights as writable. A file that is in
-// the way in a writable folder is not a reason to move: writing it fails and
-// is reported, as it always was.
+#ifdef _WIN32
+// Qt does not look at NTFS permissions (a folder under Program Files looks
+// writable), so the folder is asked by creating a file in it.
+bool CanWriteBesideProgram() {
+  const std::wstring probe = QDir::toNativeSeparators(QDir(ProgramFolder()).filePath(
+                                                          QStringLiteral("velmedit-write-test.tmp")))
+                                 .toStdWString();
+  const HANDLE handle = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    // A probe left behind by a crash is in the way, not a sign of a closed folder.
+    return GetLastError() == ERROR_FILE_EXISTS && DeleteFileW(probe.c_str());
+  }
+  CloseHandle(handle);
+  return true;
+}
+#else
+// Asks the file system (access()), so a read-only mount counts as unwritable
+// and the administrator's rights as writable. A file that is in the way in a
+// writable folder is not a reason to move: writing it fails and is reported,
+// as it always was.
 bool CanWriteBesideProgram() {
   const QFileInfo file(ProgramSettingsFilePath());
   if (file.isFile() && file.isWritable()) return true;
   const QFileInfo folder(ProgramFolder());
   return folder.isDir() && folder.isWritable();
 }
+#endif
 
 }  // namespace
 

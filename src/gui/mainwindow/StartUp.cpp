@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTextStream>
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 #include <mutex>
 #include <vector>
 
@@ -37,8 +37,7 @@ std::vector<HeldMessage> g_held;
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (type == QtFatalMsg) {
     // Qt would abort right after this; nothing has been opened that needs closing.
-    std::fprintf(stderr, "%s\n", NoDisplayMessage().toLocal8Bit().constData());
-    std::fflush(stderr);
+    std::cerr << NoDisplayMessage().toStdString() << std::endl;
     std::_Exit(1);
   }
   const std::lock_guard<std::mutex> lock(g_heldMutex);
@@ -81,9 +80,14 @@ void NameProgram() {
 StartRequest ReadProgramCommandLine(int& argc, char** argv) {
   QCoreApplication app(argc, argv);
   InstallQtTranslations(app, QLocale::system());
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-  return ReadCommandLine(QCoreApplication::arguments(), out, err);
+  // Written through the standard C++ streams, which know the Windows console.
+  QString outText, errText;
+  QTextStream out(&outText);
+  QTextStream err(&errText);
+  const StartRequest request = ReadCommandLine(QCoreApplication::arguments(), out, err);
+  std::cout << outText.toStdString() << std::flush;
+  std::cerr << errText.toStdString() << std::flush;
+  return request;
 }
 
 bool DisplayNamed() { return !kNeedsNamedDisplay || !NamedDisplay().isEmpty(); }

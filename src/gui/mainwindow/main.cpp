@@ -1,7 +1,7 @@
 // Start-up: the command line, the window system, the character table, the
 // welcome window, then the main window.
 #include <QApplication>
-#include <cstdio>
+#include <iostream>
 #include <memory>
 
 #include "gui/widgets/DialogSeam.h"
@@ -12,15 +12,17 @@
 #include "core/convert/Jislib.h"
 #include "core/convert/PhraseConversion.h"
 #include "gui/help/TForm_Help.h"
+#include "cli/ProgramConsole.h"
 #include "cli/Subcommands.h"
 
 int main(int argc, char* argv[]) {
+  RouteStandardStreams();
   if (auto code = RunSubcommand(argc, argv)) return *code;  // export, import, check, diff: no window
   NameProgram();
   const StartRequest request = ReadProgramCommandLine(argc, argv);
   if (request.kind == StartRequest::Kind::Finish) return request.exitCode;
   if (!DisplayNamed()) {
-    std::fprintf(stderr, "%s\n", NoDisplayMessage().toLocal8Bit().constData());
+    std::cerr << NoDisplayMessage().toStdString() << std::endl;
     return 1;
   }
   const std::unique_ptr<QApplication> app = StartWindowSystem(argc, argv);

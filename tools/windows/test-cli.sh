@@ -1,0 +1,85 @@
+# The commands without a window, run by the Linux and by the Windows program
+# on the same files; their output, exit codes and written files must be
+# byte-identical. Sourced by test-windows.sh (which sets linux_exe,
+# windows_exe, demo_dir and work), not run.
+
+# Deterministic bytes: N bytes from a seeded generator.
+seeded_bytes() {
+  perl -e 'srand($ARGV[0]); print map { chr(int(rand(256))) } 1 .. $ARGV[1]' "$1" "$2"
+}
+
+# Both working folders start with the same inputs.
+prepare_cli_inputs() {
+  local dir=$1
+  mkdir -p "$dir"
+  cp "$demo_dir/TPERSON.VMR" "$dir/TPERSON.VMR"
+  cp "$demo_dir/TPERSON.VMR" "$dir/武将.VMR"
+  cp -r "$demo_dir/game" "$dir/game"
+  seeded_bytes 1 28604 >"$dir/random.VMR"
+  seeded_bytes 2 28604 >"$dir/random2.VMR"
+  head -c 1000 "$demo_dir/TPERSON.VMR" >"$dir/short.VMR"
+  printf '"format","version","slot","war","given_name","biography"\r\n"velmedit-officers","1","0","95","头发","何太后后来干净"\r\n"velmedit-officers","1","3","150","",""\r\n' >"$dir/edit.csv"
+  printf '{"format":"velmedit-officers","version":1,"officers":[{"slot":2,"charm":77,"surname":"乾"},{"slot":9,"skills":""}]}' >"$dir/edit.json"
+  printf '"format","version","slot","war"\r\n"velmedit-officers","1","0","70000"\r\n' >"$dir/bad.csv"
+  printf '{"format":"velmedit-officers","version":1,"officers":[{"slot":1,"slot":2}]}' >"$dir/bad.json"
+  printf '"format","version","slot","given_name"\r\n"velmedit-officers","1","5","干戈后"\r\n' | iconv -f UTF-8 -t GBK >"$dir/gbk.csv"
+}
+
+cli_failures=0
+
+# cli_case NAME ARGS...: runs both programs in their folders and compares.
+cli_case() {
+  local name=$1
+  shift
+  local lin=$work/cli/linux win=$work/cli/windows
+  (cd "$lin" && "$linux_exe" "$@" >"$work/cli/linux.out" 2>"$work/cli/linux.err"; echo $? >"$work/cli/linux.rc")
+  (cd "$win" && wine "$windows_exe" "$@" >"$work/cli/windows.out" 2>"$work/cli/windows.err"; echo $? >"$work/cli/windows.rc")
+  local problems=()
+  cmp -s "$work/cli/linux.rc" "$work/cli/windows.rc" ||
+    problems+=("exit code $(cat "$work/cli/linux.rc") on Linux, $(cat "$work/cli/windows.rc") on Windows")
+  cmp -s "$work/cli/linux.out" "$work/cli/windows.out" ||
+    problems+=("standard output differs:$(diff <(cat -A "$work/cli/linux.out") <(cat -A "$work/cli/windows.out") | head -20)")
+  cmp -s "$work/cli/linux.err" "$work/cli/windows.err" ||
+    problems+=("standard error differs:$(diff <(cat -A "$work/cli/linux.err") <(cat -A "$work/cli/windows.err") | head -20)")
+  local files
+  files=$(diff -r "$lin" "$win" 2>&1) || problems+=("written files differ: $files")
+  if [ ${#problems[@]} -eq 0 ]; then
+    echo "same on Linux and Windows: $name (exit $(cat "$work/cli/linux.rc"), $(wc -c <"$work/cli/linux.out") bytes of output)"
+  else
+    echo "DIFFERENT: $name"
+    printf '  %s\n' "${problems[@]}"
+    cli_failures=$((cli_failures + 1))
+  fi
+}
+
+run_cli_tests() {
+  prepare_cli_inputs "$work/cli/linux"
+  prepare_cli_inputs "$work/cli/windows"
+  cli_case "--version" --version
+  cli_case "--help" --help
+  cli_case "an unknown option" --bogus
+  cli_case "two files" a.VMR b.VMR
+  cli_case "export JSON" export TPERSON.VMR all.json
+  cli_case "export CSV" export TPERSON.VMR all.csv
+  cli_case "export some slots" export TPERSON.VMR some.csv --slots 650-659,700
+  cli_case "export under a Chinese name" export 武将.VMR 导出.csv
+  cli_case "export a random file" export random.VMR random.json
+  cli_case "export a missing file" export missing.VMR x.csv
+  cli_case "check" check TPERSON.VMR
+  cli_case "check --json with faces" check TPERSON.VMR --json --game game
+  cli_case "check a random file" check random.VMR
+  cli_case "check a short file" check short.VMR
+  cli_case "diff" diff TPERSON.VMR random.VMR
+  cli_case "diff of two random files" diff random.VMR random2.VMR
+  cli_case "import --dry-run" import TPERSON.VMR edit.csv --dry-run
+  cli_case "import a typed text (phrase conversion)" import TPERSON.VMR edit.csv
+  cli_case "import JSON" import TPERSON.VMR edit.json
+  cli_case "import a GBK file" import TPERSON.VMR gbk.csv --encoding gbk
+  cli_case "import a GBK file, encoding guessed" import 武将.VMR gbk.csv
+  cli_case "import a value too large" import TPERSON.VMR bad.csv
+  cli_case "import a key twice" import TPERSON.VMR bad.json
+  cli_case "import an officer file as exchange file" import TPERSON.VMR random.VMR
+  cli_case "export after the imports" export TPERSON.VMR after.json
+  cli_case "import the random file's officers" import TPERSON.VMR random.json
+  cli_case "diff after import" diff TPERSON.VMR random.VMR
+}
