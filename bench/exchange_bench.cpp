@@ -8,8 +8,7 @@
 // another random file (every field changes).
 #include <benchmark/benchmark.h>
 
-#include <QStringEncoder>
-
+#include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
@@ -62,8 +61,7 @@ void RefuseWideHeader(benchmark::State& state) {
 // The demo export without its byte order mark, in GBK: both readings are tried.
 void ImportGbk(benchmark::State& state) {
   const QByteArray utf8 = WriteExchangeBytes(ExportDocument(File(Source::Demo)), ExchangeFormat::Csv).sliced(3);
-  QStringEncoder encoder("GBK");
-  const QByteArray gbk = encoder(QString::fromUtf8(utf8));
+  const QByteArray gbk = QByteArray::fromStdString(ToGbk(QString::fromUtf8(utf8)));
   for (auto _ : state) {
     const ExchangeReadResult read = ReadExchangeBytes(gbk, ExchangeFormat::Csv);
     if (read.encoding != TextEncoding::Gbk) state.SkipWithError("not read as GBK");

@@ -87,6 +87,12 @@ class SetBuilder {
   CodeSet set_;
 };
 
+CodeSet SingleByteSet(const char* codePage) {
+  SetBuilder b(codePage);
+  for (unsigned single = 0x80; single <= 0xFF; ++single) b.Add(static_cast<Code>(single));
+  return b.Take();
+}
+
 bool TrailOk(unsigned trail, bool big5) {
   if (trail < 0x40 || trail == 0x7F || trail > 0xFE) return false;
   return !big5 || trail <= 0x7E || trail >= 0xA1;
@@ -152,5 +158,8 @@ CodeSet ShiftJisSet() {
   for (unsigned single = 0xA1; single <= 0xDF; ++single) b.Add(static_cast<Code>(single));
   return b.Take();
 }
+
+CodeSet GbkSingleBytes() { return SingleByteSet("CP936"); }
+CodeSet Big5SingleBytes() { return SingleByteSet("CP950"); }
 
 }  // namespace chartable

@@ -36,6 +36,10 @@ CodeSet GbkSet();
 CodeSet Big5Set();
 // CP932, two-byte codes and the half-width katakana bytes A1-DF.
 CodeSet ShiftJisSet();
+// The bytes 80-FF that CP936 and CP950 read alone as a character (CP936's
+// 80 is the euro sign).
+CodeSet GbkSingleBytes();
+CodeSet Big5SingleBytes();
 
 // GB2312's part of GBK: lead byte A1-F7, trail byte A1-FE.
 bool InGb2312Range(Code code);

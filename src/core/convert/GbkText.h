@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
+// Both directions go through the program's own code pages (CodePages.h):
+// bytes that form no character read as U+FFFD, and a character GBK lacks is
+// written as "?".
 QString FromGbk(std::string_view bytes);
 std::string ToGbk(const QString& text);
-// False when a character of the text has no GBK form.
+// False when a character of the text has no GBK form (a "?" typed stays fine).
 bool GbkCanEncode(const QString& text);
 // Length of the text in GBK bytes (what the game's byte limits count).
 int GbkByteLength(const QString& text);

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "core/convert/CharacterTable.h"
+#include "core/convert/CodePages.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
 void LoadConversionTable() {
   // A throw leaves the flag unset: the next call reads the asset again.
   std::call_once(gLoadOnce, [] {
+    LoadCodePages();
     gTable.Load(ReadCharacterTableAsset(QStringLiteral(":/convert/CharacterTable.bin")));
     gLoaded.store(true, std::memory_order_release);
   });

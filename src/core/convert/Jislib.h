@@ -28,9 +28,10 @@ class CharacterTableError : public std::runtime_error {
 // be read or is not CharacterTable::kAssetSize bytes long.
 std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path);
 
-// Fills the character table from the program's own asset once; later calls
-// return at once. Throws CharacterTableError when the asset is missing or
-// of the wrong size; nothing is loaded then, and the next call tries again.
+// Fills the character table from the program's own asset once, and reads
+// the code pages (CodePages.h); later calls return at once. Throws
+// CharacterTableError when either asset is missing or malformed; nothing is
+// loaded then, and the next call tries again.
 void LoadConversionTable();
 
 // The program's table (loaded on first use), for tests and measurements.

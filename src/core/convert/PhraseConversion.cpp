@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
-#include <QStringEncoder>
 #include <cstdio>
 #include <exception>
 #include <memory>
@@ -72,10 +71,6 @@ std::vector<QString> ConfigPlaces(const std::string& chosen) {
 // Loads the converter, or says in `state.off` why not (the lock is held).
 void Load(PhraseState& state) {
   state.loaded = true;
-  if (!QStringEncoder("Big5").isValid()) {
-    state.off = "Qt 没有 Big5 编码";
-    return;
-  }
   std::string tried;
   for (const QString& place : ConfigPlaces(state.configFile)) {
     if (!QFileInfo(place).isFile()) {

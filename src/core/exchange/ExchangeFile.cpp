@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <charconv>
 
+#include "core/convert/CodePages.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
@@ -71,8 +72,6 @@ struct Decoded {
   std::optional<ExchangeError> error;
 };
 
-QByteArray Utf8Of(QStringDecoder& decoder, QByteArrayView bytes) { return QString(decoder(bytes)).toUtf8(); }
-
 Decoded DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
   Decoded out;
   out.encoding = encoding;
@@ -85,8 +84,8 @@ Decoded DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
   if (encoding == TextEncoding::Utf8) {
     out.utf8 = bytes;
   } else {
-    QStringDecoder decoder(encoding == TextEncoding::Gbk ? "GBK" : "Big5");
-    out.utf8 = Utf8Of(decoder, bytes);
+    const CodePage page = encoding == TextEncoding::Gbk ? CodePage::Gbk : CodePage::Big5;
+    out.utf8 = DecodeCodePage(page, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))).toUtf8();
   }
   return out;
 }
