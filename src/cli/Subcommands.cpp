@@ -22,6 +22,12 @@ namespace {
 
 std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
 
+// path.string() would be the ANSI code page on Windows; the output is UTF-8.
+std::string Utf8Of(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 // A command's usage problem; RunCommand prints it with the usage line.
 struct UsageError {
   std::string message;
@@ -111,7 +117,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     officers.ApplyImport(decision, files[1].toStdString());
     officers.Save();
     out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
-        << BackupPathFor(PathOf(files[0])).string() << "\n";
+        << Utf8Of(BackupPathFor(PathOf(files[0]))) << "\n";
   }
   return kExitOk;
 }

@@ -14,7 +14,8 @@ if(NOT code EQUAL 0)
 endif()
 
 # Exactly these files: no demo data, tests or generators.
-set(expected usr/bin/velmedit usr/share/applications/velmedit.desktop usr/share/doc/velmedit/README.md)
+set(expected usr/bin/velmedit usr/share/applications/velmedit.desktop usr/share/doc/velmedit/README.md
+    usr/share/doc/velmedit/copyright)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/velmedit.png)
 endforeach()

@@ -17,7 +17,8 @@ if(NOT count EQUAL 1)
 endif()
 
 execute_process(COMMAND "${DPKG_DEB}" -c "${packages}" RESULT_VARIABLE code OUTPUT_VARIABLE listing)
-set(wanted ./usr/bin/velmedit ./usr/share/applications/velmedit.desktop ./usr/share/doc/velmedit/README.md)
+set(wanted ./usr/bin/velmedit ./usr/share/applications/velmedit.desktop ./usr/share/doc/velmedit/README.md
+    ./usr/share/doc/velmedit/copyright)
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND wanted ./usr/share/icons/hicolor/${size}x${size}/apps/velmedit.png)
 endforeach()

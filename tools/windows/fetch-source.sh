@@ -36,8 +36,9 @@ apt_opts=(
   -o "Dir::State::Lists=$state/lists"
   -o "Dir::Cache=$state/cache"
   -o "Debug::NoLocking=true"
-  -o "APT::Sandbox::User=root"
 )
+# As root, apt would download as the user _apt, who cannot write to our cache.
+if [ "$(id -u)" -eq 0 ]; then apt_opts+=(-o "APT::Sandbox::User=root"); fi
 # Refresh the lists at most once a day.
 if [ -z "$(find "$state/lists" -maxdepth 1 -name '*Sources*' -mtime -1 2>/dev/null | head -1)" ]; then
   apt-get "${apt_opts[@]}" -qq update >&2

@@ -5,8 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
-#include <cstdio>
+#include <iostream>
 #include <exception>
+#include <stdexcept>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -68,6 +69,30 @@ std::vector<QString> ConfigPlaces(const std::string& chosen) {
   return places;
 }
 
+#ifdef _WIN32
+// OpenCC opens its files by narrow path, which Windows reads in the ANSI code
+// page: a folder named in characters outside it (a Chinese folder on a
+// Western system) would not be found. Its files are therefore opened by name
+// from inside their folder, and the working folder is put back at once.
+std::unique_ptr<const opencc::SimpleConverter> OpenConverter(const QString& place) {
+  const QFileInfo config(place);
+  const QString previous = QDir::currentPath();
+  if (!QDir::setCurrent(config.absolutePath())) throw std::runtime_error("无法进入文件夹");
+  try {
+    auto converter = std::make_unique<const opencc::SimpleConverter>(config.fileName().toStdString());
+    QDir::setCurrent(previous);
+    return converter;
+  } catch (...) {
+    QDir::setCurrent(previous);
+    throw;
+  }
+}
+#else
+std::unique_ptr<const opencc::SimpleConverter> OpenConverter(const QString& place) {
+  return std::make_unique<const opencc::SimpleConverter>(QFile::encodeName(place).toStdString());
+}
+#endif
+
 // Loads the converter, or says in `state.off` why not (the lock is held).
 void Load(PhraseState& state) {
   state.loaded = true;
@@ -79,7 +104,7 @@ void Load(PhraseState& state) {
     }
     std::string problem;
     try {
-      state.converter = std::make_unique<const opencc::SimpleConverter>(QFile::encodeName(place).toStdString());
+      state.converter = OpenConverter(place);
       return;
     } catch (const opencc::Exception& e) {
       problem = e.what();
@@ -109,7 +134,7 @@ const opencc::SimpleConverter* Converter() {
   if (listener) {
     listener(message);
   } else {
-    std::fprintf(stderr, "velmedit: %s\n", message.c_str());
+    std::cerr << "velmedit: " << message << std::endl;
   }
   return nullptr;
 }

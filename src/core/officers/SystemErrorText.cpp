@@ -11,7 +11,8 @@ struct Known {
   const char* chinese;
 };
 
-constexpr std::array<Known, 8> kKnown{{
+// The last three are Windows' wording of the same failures.
+constexpr std::array<Known, 11> kKnown{{
     {std::errc::no_such_file_or_directory, "No such file or directory", "文件或文件夹不存在"},
     {std::errc::permission_denied, "Permission denied", "没有权限"},
     {std::errc::operation_not_permitted, "Operation not permitted", "不允许这样操作"},
@@ -20,6 +21,9 @@ constexpr std::array<Known, 8> kKnown{{
     {std::errc::is_a_directory, "Is a directory", "这是一个文件夹"},
     {std::errc::file_too_large, "File too large", "文件太大"},
     {std::errc::io_error, "Input/output error", "读写设备出错"},
+    {std::errc::permission_denied, "Access is denied", "没有权限"},
+    {std::errc::device_or_resource_busy, "being used by another process", "文件正被其他程序使用"},
+    {std::errc::no_space_on_device, "not enough space on the disk", "磁盘空间不足"},
 }};
 
 // The system's own words follow the Chinese, for whoever searches them.
