@@ -3,7 +3,8 @@
 ; folder, since the program's folder is not writable there.
 ;
 ;   makensis -DVERSION=1.0.0 -DSTAGE=<folder with velmedit.exe> -DICON=<velmedit.ico> -DOUTFILE=<setup.exe> installer.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program (Debian's NSIS has the amd64 stubs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

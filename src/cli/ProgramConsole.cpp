@@ -60,7 +60,7 @@ class HandleStreamBuffer : public std::streambuf {
       resolved_ = true;
     }
     const std::size_t whole = WholeCharacters();
-    const bool written = handle_ == nullptr || (console_ ? WriteConsole(whole) : WriteBytes(whole));
+    const bool written = handle_ == nullptr || (console_ ? WriteToConsole(whole) : WriteBytes(whole));
     pending_.erase(0, whole);
     return written ? 0 : -1;
   }
@@ -89,10 +89,10 @@ class HandleStreamBuffer : public std::streambuf {
     return true;
   }
 
-  bool WriteConsole(std::size_t length) const {
+  bool WriteToConsole(std::size_t length) const {
     const std::wstring wide = QString::fromUtf8(pending_.data(), static_cast<qsizetype>(length)).toStdWString();
     DWORD wrote = 0;
-    return WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &wrote, nullptr) != 0;
+    return ::WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &wrote, nullptr) != 0;
   }
 
   DWORD which_;

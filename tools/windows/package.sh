@@ -11,7 +11,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-qt=$1 libs=$2 exe=$3 out=$4 version=$5
+qt=$1 libs=$2 exe=$3 out=$(cd "$4" && pwd) version=$5
 name=velmedit-$version-windows-x86_64
 stage=$out/stage/$name
 rm -rf "$out/stage"
@@ -44,6 +44,9 @@ cp /usr/share/doc/libopencc-data/copyright "$licenses/opencc-data-debian-copyrig
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$licenses/mingw-gcc-runtime-debian-copyright.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$licenses/mingw-w64-winpthreads-debian-copyright.txt"
 cp /usr/share/doc/rapidjson-dev/copyright "$licenses/rapidjson-debian-copyright.txt"
+
+# Debug symbols stay in the build; the package carries none.
+find "$stage" \( -name '*.exe' -o -name '*.dll' \) -exec "$velm_triple-strip" --strip-unneeded {} +
 
 # Every imported DLL must lie beside the program or be a part of Windows.
 system_dlls='^(kernel32|user32|gdi32|gdiplus|advapi32|shell32|shlwapi|ole32|oleaut32|comdlg32|comctl32|imm32|winmm|ws2_32|version|uxtheme|dwmapi|d3d9|d3d11|d3d12|dxgi|dwrite|d2d1|setupapi|userenv|netapi32|mpr|winspool\.drv|rpcrt4|msvcrt|authz|wtsapi32|shcore|api-ms-win-.*)\.dll$'

@@ -11,8 +11,7 @@ struct Known {
   const char* chinese;
 };
 
-// The last three are Windows' wording of the same failures.
-constexpr std::array<Known, 11> kKnown{{
+constexpr std::array<Known, 9> kKnown{{
     {std::errc::no_such_file_or_directory, "No such file or directory", "文件或文件夹不存在"},
     {std::errc::permission_denied, "Permission denied", "没有权限"},
     {std::errc::operation_not_permitted, "Operation not permitted", "不允许这样操作"},
@@ -21,9 +20,33 @@ constexpr std::array<Known, 11> kKnown{{
     {std::errc::is_a_directory, "Is a directory", "这是一个文件夹"},
     {std::errc::file_too_large, "File too large", "文件太大"},
     {std::errc::io_error, "Input/output error", "读写设备出错"},
-    {std::errc::permission_denied, "Access is denied", "没有权限"},
-    {std::errc::device_or_resource_busy, "being used by another process", "文件正被其他程序使用"},
-    {std::errc::no_space_on_device, "not enough space on the disk", "磁盘空间不足"},
+    {std::errc::device_or_resource_busy, "Device or resource busy", "文件正被其他程序使用"},
+}};
+
+// Windows words the same failures otherwise (Windows itself, in English and
+// in Chinese, and Wine); its message is shown as the Linux program shows it.
+struct WindowsWords {
+  const char* words;
+  std::errc code;
+};
+
+constexpr std::array<WindowsWords, 16> kWindowsWords{{
+    {"cannot find the file specified", std::errc::no_such_file_or_directory},
+    {"cannot find the path specified", std::errc::no_such_file_or_directory},
+    {"File not found", std::errc::no_such_file_or_directory},
+    {"Path not found", std::errc::no_such_file_or_directory},
+    {"找不到指定的", std::errc::no_such_file_or_directory},
+    {"Access is denied", std::errc::permission_denied},
+    {"Access denied", std::errc::permission_denied},
+    {"拒绝访问", std::errc::permission_denied},
+    {"being used by another process", std::errc::device_or_resource_busy},
+    {"Sharing violation", std::errc::device_or_resource_busy},
+    {"另一个程序正在使用此文件", std::errc::device_or_resource_busy},
+    {"not enough space on the disk", std::errc::no_space_on_device},
+    {"Disk full", std::errc::no_space_on_device},
+    {"磁盘空间不足", std::errc::no_space_on_device},
+    {"write protected", std::errc::read_only_file_system},
+    {"写入保护", std::errc::read_only_file_system},
 }};
 
 // The system's own words follow the Chinese, for whoever searches them.
@@ -38,6 +61,12 @@ std::string SystemErrorText(const QString& systemMessage) {
   for (const Known& known : kKnown) {
     if (systemMessage.contains(QLatin1String(known.english), Qt::CaseInsensitive)) {
       return WithSystemWords(known.chinese, system);
+    }
+  }
+  for (const WindowsWords& windows : kWindowsWords) {
+    if (!systemMessage.contains(QString::fromUtf8(windows.words), Qt::CaseInsensitive)) continue;
+    for (const Known& known : kKnown) {
+      if (known.code == windows.code) return WithSystemWords(known.chinese, known.english);
     }
   }
   // QSaveFile: "Existing file <name> is not writable".
