@@ -22,7 +22,7 @@ prepare_cli_inputs() {
   printf '{"format":"velmedit-officers","version":1,"officers":[{"slot":2,"charm":77,"surname":"乾"},{"slot":9,"skills":""}]}' >"$dir/edit.json"
   printf '"format","version","slot","war"\r\n"velmedit-officers","1","0","70000"\r\n' >"$dir/bad.csv"
   printf '{"format":"velmedit-officers","version":1,"officers":[{"slot":1,"slot":2}]}' >"$dir/bad.json"
-  printf '"format","version","slot","given_name"\r\n"velmedit-officers","1","5","干戈后"\r\n' | iconv -f UTF-8 -t GBK >"$dir/gbk.csv"
+  printf '"format","version","slot","given_name","biography"\r\n"velmedit-officers","1","5","干戈","何太后后来干净了"\r\n' | iconv -f UTF-8 -t GBK >"$dir/gbk.csv"
 }
 
 cli_failures=0
@@ -68,6 +68,7 @@ run_cli_tests() {
   cli_case "check" check TPERSON.VMR
   cli_case "check --json with faces" check TPERSON.VMR --json --game game
   cli_case "check a random file" check random.VMR
+  cli_case "check a random file's faces" check random.VMR --json --game game
   cli_case "check a short file" check short.VMR
   cli_case "diff" diff TPERSON.VMR random.VMR
   cli_case "diff of two random files" diff random.VMR random2.VMR

@@ -37,11 +37,15 @@ wine_session_start() {
   export DISPLAY=:$number
   wineboot -i >"$work/wineboot.log" 2>&1
   wineserver -w
-  # The fonts that Windows dialogs and our window ask for, mapped to a
-  # Chinese font that Debian has (fonts-wqy-microhei, fonts-arphic-uming).
+  # The fonts that Windows dialogs and our window ask for, mapped to Chinese
+  # fonts that Debian has: the Song (Ming) faces to AR PL UMing
+  # (fonts-arphic-uming), the sans-serif ones to WenQuanYi Micro Hei.
   local substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
   local font
-  for font in "SimSun" "NSimSun" "宋体" "Microsoft YaHei" "微软雅黑" "SimHei" "MS Shell Dlg" "MS Shell Dlg 2"; do
+  for font in "SimSun" "NSimSun" "宋体" "新宋体"; do
+    wine reg add "$substitutes" /v "$font" /t REG_SZ /d "AR PL UMing CN" /f >/dev/null 2>&1
+  done
+  for font in "Microsoft YaHei" "微软雅黑" "SimHei" "黑体" "MS Shell Dlg" "MS Shell Dlg 2"; do
     wine reg add "$substitutes" /v "$font" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
   done
   local link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
