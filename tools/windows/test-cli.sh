@@ -52,6 +52,34 @@ cli_case() {
   fi
 }
 
+# Windows alone: a save over a file that another program holds open (without
+# leave to replace it) fails with a message, and the file stays as it was.
+held_file_case() {
+  local dir=$work/cli/held
+  mkdir -p "$dir"
+  cp "$demo_dir/TPERSON.VMR" "$dir/TPERSON.VMR"
+  printf '"format","version","slot","war"\r\n"velmedit-officers","1","0","42"\r\n' >"$dir/war.csv"
+  "$velm_triple-gcc-posix" -municode -O2 -o "$work/hold-file.exe" "$velm_windows_tools/hold-file.c"
+  (cd "$dir" && exec wine "$work/hold-file.exe" TPERSON.VMR >"$work/held.txt" 2>&1) &
+  local holder=$!
+  if ! wait_for 60 "the file to be held" grep -q held "$work/held.txt"; then
+    cli_failures=$((cli_failures + 1))
+    return
+  fi
+  (cd "$dir" && wine "$windows_exe" import TPERSON.VMR war.csv >"$work/held.out" 2>"$work/held.err")
+  local code=$?
+  wine taskkill /F /IM hold-file.exe >/dev/null 2>&1
+  wait "$holder" 2>/dev/null
+  if [ "$code" -eq 2 ] && grep -q '文件未改变，仍是保存前的内容' "$work/held.err" &&
+    cmp -s "$dir/TPERSON.VMR" "$demo_dir/TPERSON.VMR" && cmp -s "$dir/TPERSON.VMR.bak" "$demo_dir/TPERSON.VMR" &&
+    [ "$(ls "$dir" | tr '\n' ' ')" = "TPERSON.VMR TPERSON.VMR.bak war.csv " ]; then
+    echo "Windows: a save over a file another program holds open is refused and leaves it whole: $(cat "$work/held.err")"
+  else
+    echo "DIFFERENT: a save over a held file: exit $code, $(cat "$work/held.err")"
+    cli_failures=$((cli_failures + 1))
+  fi
+}
+
 run_cli_tests() {
   prepare_cli_inputs "$work/cli/linux"
   prepare_cli_inputs "$work/cli/windows"
@@ -83,4 +111,5 @@ run_cli_tests() {
   cli_case "export after the imports" export TPERSON.VMR after.json
   cli_case "import the random file's officers" import TPERSON.VMR random.json
   cli_case "diff after import" diff TPERSON.VMR random.VMR
+  held_file_case
 }
