@@ -47,6 +47,7 @@
 #include "chartable/CodeSets.h"
 #include "chartable/Dictionaries.h"
 #include "chartable/RowLayout.h"
+#include "chartable/WriteBytes.h"
 
 namespace {
 
@@ -104,13 +105,7 @@ int main(int argc, char** argv) {
     for (const Row& r : rows) Put(out, r.big5);
     for (const Row& r : rows) Put(out, r.shiftJis);
 
-    std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    file.close();
-    if (!file) {
-      std::fprintf(stderr, "cannot write %s\n", argv[1]);
-      return 1;
-    }
+    if (!chartable::WriteBytes(argv[1], out)) return 1;
     std::fprintf(stderr,
                  "%zu rows, %zu repeated\n"
                  "Big5 -> GBK: %zu codes, %zu \"??\", %zu from Unihan\n"

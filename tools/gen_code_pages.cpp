@@ -17,12 +17,12 @@
 // second byte. Encoding writes a character's own code: the one of its codes
 // that is not among the others (none when all are).
 #include <cstdio>
-#include <fstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "chartable/CodeSets.h"
+#include "chartable/WriteBytes.h"
 
 namespace {
 
@@ -72,13 +72,7 @@ int main(int argc, char** argv) {
     const PageCounts gbk = PutPage(out, chartable::GbkSingleBytes(), chartable::GbkSet());
     const PageCounts big5 = PutPage(out, chartable::Big5SingleBytes(), chartable::Big5Set());
 
-    std::ofstream file(argv[1], std::ios::binary | std::ios::trunc);
-    file.write(out.data(), static_cast<std::streamsize>(out.size()));
-    file.close();
-    if (!file) {
-      std::fprintf(stderr, "cannot write %s\n", argv[1]);
-      return 1;
-    }
+    if (!chartable::WriteBytes(argv[1], out)) return 1;
     std::fprintf(stderr, "GBK: %zu codes, %zu not their character's own\nBig5: %zu codes, %zu not their character's own\n",
                  gbk.pairs, gbk.others, big5.pairs, big5.others);
   } catch (const std::exception& e) {
