@@ -52,6 +52,21 @@ cli_case() {
   fi
 }
 
+# Started from a console (a terminal, which Wine gives the program as its
+# console), the text goes there through WriteConsoleW and reads as on Linux.
+console_case() {
+  "$linux_exe" --help >"$work/cli/console-linux.txt"
+  script -qec "stty cols 200; wine '$windows_exe' --help" /dev/null </dev/null |
+    sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d '\r' >"$work/cli/console-windows.txt"
+  if cmp -s "$work/cli/console-linux.txt" "$work/cli/console-windows.txt"; then
+    echo "same on Linux and Windows: --help written to a console"
+  else
+    echo "DIFFERENT: --help written to a console:"
+    diff "$work/cli/console-linux.txt" "$work/cli/console-windows.txt" | head -10
+    cli_failures=$((cli_failures + 1))
+  fi
+}
+
 # Windows alone: a save over a file that another program holds open (without
 # leave to replace it) fails with a message, and the file stays as it was.
 held_file_case() {
@@ -111,5 +126,6 @@ run_cli_tests() {
   cli_case "export after the imports" export TPERSON.VMR after.json
   cli_case "import the random file's officers" import TPERSON.VMR random.json
   cli_case "diff after import" diff TPERSON.VMR random.VMR
+  console_case
   held_file_case
 }
