@@ -9,7 +9,11 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 qt=$1 libs=$2 icon=$3 build=$4
+# A build made against other library builds starts afresh: CMake would keep
+# their old paths in its cache.
+if [ -f "$build/.libraries" ] && [ "$(cat "$build/.libraries")" != "$qt;$libs" ]; then rm -rf "$build"; fi
 mkdir -p "$build"
+echo "$qt;$libs" >"$build/.libraries"
 # RapidJSON is headers only and the same for every platform: Debian's, in a
 # folder of its own (MinGW must not see the rest of /usr/include).
 mkdir -p "$build/include"
