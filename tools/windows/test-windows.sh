@@ -45,6 +45,7 @@ echo "== commands without a window"
 run_cli_tests
 echo "== the window"
 run_window_tests
+run_settings_case
 # The screenshots go beside the build; VELM_UPDATE_SCREENSHOTS=1 also
 # replaces the copies in docs/screenshots/.
 if [ -f "$work/windows-main.png" ] && [ -f "$work/windows-picker.png" ]; then
