@@ -10,6 +10,9 @@
 // semicolons or tabs (told by the header row, whose names are known), with
 // LF, CR LF or CR line ends, a byte order mark inside the first cell, rows
 // of nothing but separators and blanks, and blanks around names.
+//
+// This file reads it; CsvExchangeWriter.cpp writes it.
+
 #include <csv.h>
 
 #include <QByteArray>
@@ -17,27 +20,12 @@
 #include <map>
 #include <memory>
 
+#include "core/exchange/CsvColumns.h"
 #include "core/exchange/ExchangeFields.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
-
-constexpr char kBom[] = "\xEF\xBB\xBF";
-
-void AppendCell(QByteArray& out, std::string_view cell, bool first) {
-  if (!first) out += ',';
-  std::string quoted(cell.size() * 2 + 2, '\0');
-  const std::size_t n = csv_write(quoted.data(), quoted.size(), cell.data(), cell.size());
-  out.append(quoted.data(), static_cast<qsizetype>(n));
-}
-
-std::vector<std::string> ColumnNames() {
-  std::vector<std::string> names{"format", "version", "slot", "number"};
-  for (const ExchangeField& field : ExchangeFields()) names.emplace_back(field.key);
-  names.emplace_back("raw");
-  return names;
-}
 
 // Cells kept of one row: far more than the columns there are. A wider row
 // is refused without keeping its cells.
@@ -104,40 +92,6 @@ std::optional<std::vector<std::pair<std::string, std::string>>> SplitRaw(const s
   }
   return pairs;
 }
-
-}  // namespace
-
-QByteArray WriteCsvExchange(const ExchangeDocument& document) {
-  QByteArray out(kBom);
-  const std::vector<std::string> names = ColumnNames();
-  for (std::size_t i = 0; i < names.size(); ++i) AppendCell(out, names[i], i == 0);
-  out += "\r\n";
-  for (const ExchangeSlot& entry : document.officers) {
-    std::map<std::string_view, std::string_view> values;
-    for (const ExchangeValue& value : entry.values) values[value.key] = value.text;
-    AppendCell(out, kExchangeFormatName, true);
-    AppendCell(out, std::to_string(kExchangeFormatVersion), false);
-    AppendCell(out, std::to_string(entry.slot), false);
-    AppendCell(out, std::to_string(entry.slot + kFirstNewOfficer), false);
-    for (const ExchangeField& field : ExchangeFields()) {
-      const std::string_view value = values[field.key];
-      const bool guard = field.IsText() && !value.empty() && std::string_view("=+-@'").find(value.front()) != std::string_view::npos;
-      std::string cell(guard ? 1 : 0, '\'');
-      cell.append(value);
-      AppendCell(out, cell, false);
-    }
-    std::string raw;
-    if (document.header) raw = std::string(kHeaderKey) + "=" + *document.header;
-    if (entry.raw) {
-      for (const auto& [key, hex] : *entry.raw) raw += (raw.empty() ? "" : " ") + key + "=" + hex;
-    }
-    AppendCell(out, raw, false);
-    out += "\r\n";
-  }
-  return out;
-}
-
-namespace {
 
 bool IsColumnName(std::string_view name) {
   return FindExchangeField(name) || IsSlotKey(name) || name == "format" || name == "version" || name == "raw";
@@ -213,7 +167,7 @@ std::optional<Rows> ParseRows(const QByteArray& text, char separator, ExchangeRe
   }
   if (rows.tooWide) {
     return refuse({rows.tooWide->line, 0, -1}, "这一行有 " + std::to_string(rows.tooWideCells) + " 格，武将交换文件最多 " +
-                                                   std::to_string(ColumnNames().size()) + " 列");
+                                                   std::to_string(CsvColumnNames().size()) + " 列");
   }
   if (rows.tooMany) return refuse({}, "行太多：新武将档只有 110 个槽，文件却超过 110 行武将");
   if (csv_fini(&parser, Rows::OnField, Rows::OnRowEnd, &rows) != 0) {
@@ -232,7 +186,7 @@ bool ColumnHasValues(const std::vector<Rows::Row>& rows, std::size_t column) {
 // columns (that hold values) go to the errors.
 std::map<std::string, int> ReadHeader(std::vector<Rows::Row>& rows, ExchangeReadResult& result) {
   Rows::Row& header = rows.front();
-  if (!header.cells.empty() && header.cells[0].starts_with(kBom)) header.cells[0].erase(0, 3);
+  if (!header.cells.empty() && header.cells[0].starts_with(kCsvByteOrderMark)) header.cells[0].erase(0, 3);
   std::map<std::string, int> columns;
   for (std::size_t c = 0; c < header.cells.size() && result.errors.size() < kErrorsListed; ++c) {
     const std::string name(ColumnNameOf(header.cells[c]));
@@ -343,7 +297,7 @@ ExchangeReadResult ReadCsvExchange(const QByteArray& bytes) {
     return result;
   };
   QByteArrayView view(bytes);
-  if (view.startsWith(kBom)) view = view.sliced(3);
+  if (view.startsWith(kCsvByteOrderMark)) view = view.sliced(3);
   const QByteArray text = WithLfLineEnds(view);
   const char separator = DetectSeparator(text);
   if (separator != ',') result.notes.push_back(separator == ';' ? "以分号分隔" : "以制表符分隔");
