@@ -105,10 +105,12 @@ class HandleStreamBuffer : public std::streambuf {
 }  // namespace
 
 void RouteStandardStreams() {
-  static HandleStreamBuffer out(STD_OUTPUT_HANDLE);
-  static HandleStreamBuffer err(STD_ERROR_HANDLE);
-  std::cout.rdbuf(&out);
-  std::cerr.rdbuf(&err);
+  // Never destroyed: the streams flush once more when the program ends,
+  // after every static object of ours is gone.
+  static auto* const out = new HandleStreamBuffer(STD_OUTPUT_HANDLE);
+  static auto* const err = new HandleStreamBuffer(STD_ERROR_HANDLE);
+  std::cout.rdbuf(out);
+  std::cerr.rdbuf(err);
   std::cerr.setf(std::ios::unitbuf);
 }
 

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
-#include <iostream>
 #include <exception>
-#include <stdexcept>
+#include <iostream>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
