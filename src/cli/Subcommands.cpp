@@ -16,6 +16,7 @@
 #include "core/exchange/ExchangeImport.h"
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/InstallRegistry.h"
+#include "core/officers/BackupFolder.h"
 #include "core/officers/OfficerFile.h"
 
 namespace {
@@ -115,9 +116,14 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     // Saved as the window saves: the file's header and preserved bytes
     // stay, every slot with a type gets its save mark.
     officers.ApplyImport(decision, files[1].toStdString());
+    // A file changed since it was read above is refused, not overwritten.
     officers.Save();
     out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
         << Utf8Of(BackupPathFor(PathOf(files[0]))) << "\n";
+    if (const auto& copy = officers.LastDatedCopy()) {
+      out << (copy->made ? "保存前的文件复制为 " : "保存前的文件与已有副本相同：") << BackupCopyShownName(copy->copy)
+          << "\n";
+    }
   }
   return kExitOk;
 }

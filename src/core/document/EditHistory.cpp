@@ -3,6 +3,7 @@
 void EditHistory::Clear() {
   steps_.clear();
   done_ = 0;
+  dropped_ = 0;
   saved_ = 0;
 }
 
@@ -14,6 +15,7 @@ void EditHistory::Record(std::string name, const OfficerTable& before, const Off
   if (steps_.size() > kMaxSteps) {
     steps_.pop_front();
     --done_;
+    ++dropped_;
     if (saved_ && *saved_ == 0) {
       saved_.reset();
     } else if (saved_) {

@@ -33,6 +33,10 @@ class EditHistory {
   // Whether undo and redo came back to the state last saved (or opened).
   bool AtSavedState() const { return saved_ == done_; }
   std::size_t Size() const { return steps_.size(); }
+  // How many steps are in effect since the history began, those that fell
+  // out of its 100 included: a step recorded at position p is in effect
+  // while the position is at least p, until a new step replaces it.
+  std::size_t Position() const { return dropped_ + done_; }
 
  private:
   struct Step {
@@ -41,5 +45,6 @@ class EditHistory {
   };
   std::deque<Step> steps_;
   std::size_t done_ = 0;                  // steps_[0 .. done_) are in effect
+  std::size_t dropped_ = 0;               // steps that fell out at the front
   std::optional<std::size_t> saved_ = 0;  // nullopt: the saved state can no longer be reached
 };

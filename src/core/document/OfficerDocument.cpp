@@ -8,49 +8,6 @@
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) { slotVisible_.fill(true); }
 
-bool OfficerDocument::Open(const QString& path, const std::function<bool(int)>& openImplausible) {
-  // Read first: a file that cannot be loaded leaves the open file and the
-  // table as they were, so a later save cannot write the previous officers
-  // into it.
-  std::vector<unsigned char> head = LoadOfficerFileHead(path.toStdU16String());
-  OfficerTable table = TableOfHead(head);
-  if (openImplausible) {
-    const ImplausibleCount count = CountImpossibleValues(table);
-    if (count.slotCount * 4 > static_cast<int>(kSlotCount) && !openImplausible(count.valueCount)) return false;
-  }
-  filePath_ = path;
-  table_ = table;
-  head_ = std::move(head);
-  history_.Clear();
-  backedUp_ = false;
-  currentSlot_ = 0;
-  hasShownOfficer_ = false;
-  slotVisible_.fill(true);
-  shownTexts_ = ShownTextSet{};
-  SetModified(false);
-  emit tableReplaced();
-  emit historyChanged();
-  return true;
-}
-
-void OfficerDocument::Reload() { Open(filePath_); }
-
-void OfficerDocument::Save() {
-  // The backup keeps the file as it was opened: only the first save of a
-  // session makes it.
-  try {
-    head_ = SaveOfficerFile(filePath_.toStdU16String(), table_, head_, backedUp_ ? BackupMode::Keep : BackupMode::Make);
-  } catch (const OfficerFileError& e) {
-    // The backup made for this save is the file as opened: a later save
-    // must not put the replaced file in its place.
-    if (e.FileReplaced()) backedUp_ = true;
-    throw;
-  }
-  backedUp_ = true;
-  history_.MarkSaved();
-  SetModified(false);
-}
-
 void OfficerDocument::Undo() {
   if (history_.CanUndo()) Restore(history_.Undo());
 }
@@ -67,6 +24,8 @@ void OfficerDocument::Restore(const OfficerTable& table) {
 
 void OfficerDocument::Finish(std::string stepName, const OfficerTable& before) {
   if (table_ == before) return;
+  // A restored copy whose step was undone is gone once a new step follows.
+  if (restored_ && history_.Position() < restored_->position) restored_.reset();
   history_.Record(std::move(stepName), before, table_);
   SetModified(!history_.AtSavedState());
   emit historyChanged();

@@ -9,7 +9,9 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +21,17 @@
 #include "core/exchange/ExchangeImport.h"
 #include "core/convert/ShownTextSet.h"
 #include "core/list/OfficerList.h"
+#include "core/officers/BackupFolder.h"
+#include "core/officers/DiskStamp.h"
+#include "core/officers/OfficerFile.h"
 #include "core/officers/OfficerRecord.h"
+
+// The file on disk is no longer the one the document read: another program
+// changed it, or it was deleted. Nothing was written.
+class FileChangedError : public OfficerFileError {
+ public:
+  using OfficerFileError::OfficerFileError;
+};
 
 class OfficerDocument : public QObject {
   Q_OBJECT
@@ -55,12 +67,45 @@ class OfficerDocument : public QObject {
   // slots replace the table, every slot is listed again, nothing is shown
   // and the history starts anew. False when the file was not opened.
   bool Open(const QString& path, const std::function<bool(int impossibleValues)>& openImplausible = {});
-  // Open() of the open file; HasFile() must hold.
+  // Open() of the open file; HasFile() must hold. The .bak keeps the file
+  // as it was before the first save since it was opened.
   void Reload();
-  // Saves the table into the open file after backing it up; HasFile() must
-  // hold. A file that is no longer there is written anew from the bytes
-  // read at open.
+
+  // How the open file on disk compares with what the document read or last
+  // wrote.
+  enum class DiskState { Same, Changed, Missing };
+  DiskState CheckDisk() const;
+  // The file as it is on disk now.
+  DiskStamp DiskNow() const;
+
+  struct SaveChoice {
+    // Write even though the file changed on disk (or was deleted) since it
+    // was read; otherwise that throws FileChangedError.
+    bool overwriteChanged = false;
+    // Save without the dated copy in the backups folder (the player agreed,
+    // the folder could not be written).
+    bool withoutDatedCopy = false;
+  };
+  // Saves the table into the open file, HasFile() must hold: first a dated
+  // copy of the file as it is on disk into its backups folder (a folder
+  // that cannot be written throws BackupFolderError before anything is
+  // written), then the .bak on the first save, then the file itself. A
+  // file that is no longer there is written anew from the bytes read at
+  // open.
+  void Save(const SaveChoice& choice);
   void Save();
+  // Writes the table as a copy at `path` and makes that the open file: the
+  // header and preserved bytes are the open file's, an existing file there
+  // is backed up and replaced.
+  void SaveAs(const QString& path);
+  // The dated copy the last save made or found identical; empty for none.
+  const std::optional<BackupCopyResult>& LastDatedCopy() const { return lastDatedCopy_; }
+  // The file's dated copies, oldest first.
+  std::vector<BackupCopy> DatedCopies() const;
+  // Brings back a copy (a dated copy, the .bak) as the table to save, one
+  // step that can be undone; once saved, the file is that copy's bytes, the
+  // save marks aside. A copy that cannot be read throws OfficerFileError.
+  void RestoreCopy(const std::filesystem::path& copy);
 
   // --- exchange files ----------------------------------------------------------
   // The current table's officers (all when `onlySlots` is empty).
@@ -124,6 +169,8 @@ class OfficerDocument : public QObject {
  signals:
   // Open or reload: every slot may differ; the list is filled again.
   void tableReplaced();
+  // Save as: the open file is another one now.
+  void fileRenamed();
   // The record of a slot changed (a confirmation, a conversion, an import).
   void recordChanged(int slot);
   // A search chose other slots for the list.
@@ -154,4 +201,13 @@ class OfficerDocument : public QObject {
   bool modified_ = false;
   EditHistory history_;
   bool backedUp_ = false;  // this session's first save made the backup
+  DiskStamp stamp_;        // the file as read or last written
+  std::optional<BackupCopyResult> lastDatedCopy_;
+  // A copy brought back: its header and preserved bytes are saved while
+  // its step is in effect (the history's position at least `position`).
+  struct RestoredCopy {
+    std::vector<unsigned char> head;
+    std::size_t position = 0;
+  };
+  std::optional<RestoredCopy> restored_;
 };

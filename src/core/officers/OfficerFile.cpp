@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <algorithm>
 
 namespace {
 
@@ -184,21 +185,20 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
 }  // namespace
 
 std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
-                                           const std::vector<unsigned char>& headWhenMissing, BackupMode backup) {
-  if (!headWhenMissing.empty() && !QFile::exists(ToQtPath(path))) {
-    return WriteNew(path, MergeTableIntoFile(headWhenMissing, table));
+                                           const SaveOptions& options) {
+  if (!options.headWhenMissing.empty() && !QFile::exists(ToQtPath(path))) {
+    return WriteNew(path, MergeTableIntoFile(options.headWhenMissing, table));
   }
   return SaveMerged(
-      path, [&](std::vector<unsigned char> current) { return MergeTableIntoFile(std::move(current), table); }, backup);
+      path,
+      [&](std::vector<unsigned char> current) {
+        if (options.base.size() >= kOfficerFileSize) {
+          current.resize(std::max(current.size(), kOfficerFileSize));
+          std::copy(options.base.begin(), options.base.begin() + kOfficerFileSize, current.begin());
+        }
+        return MergeTableIntoFile(std::move(current), table);
+      },
+      options.backup);
 }
 
 void SetSaveStepObserver(SaveStepObserver observer) { stepObserver = observer; }
-
-void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head) {
-  if (head.size() != kOfficerFileSize) Fail("内部错误：新武将档的内容长度不对；文件未保存");
-  SaveMerged(path, [&](std::vector<unsigned char> current) {
-    // A file shorter than the game's is refused on loading; here it grows.
-    current.assign(head.begin(), head.end());
-    return current;
-  });
-}

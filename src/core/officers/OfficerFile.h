@@ -43,20 +43,23 @@ std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current
 // in chunks, so memory stays the same for a file of any length. Throws
 // OfficerFileError when the backup cannot be made (nothing is written then),
 // when the file cannot be read or written, or when the read-back differs.
-// A file that is no longer there (moved away since it was opened) is
-// written anew from `headWhenMissing` with the table over it, without a
-// backup; with no such bytes given, that is an error too. Returns the
-// first 28,604 bytes written.
-// With BackupMode::Keep an existing backup stays as it is (it holds the file
-// as it was opened; a later save of the same session must not replace it).
-enum class BackupMode { Make, Keep };
+// Returns the first 28,604 bytes written.
+enum class BackupMode {
+  Make,  // the backup takes the file as it is now
+  Keep,  // an existing backup stays: it holds the file as first opened
+};
+struct SaveOptions {
+  BackupMode backup = BackupMode::Make;
+  // A file that is no longer there (moved away since it was opened) is
+  // written anew from these bytes with the table over them, without a
+  // backup; with none given, that is an error.
+  std::vector<unsigned char> headWhenMissing;
+  // The header and the preserved bytes come from these bytes (a copy the
+  // player brought back) instead of the file's; empty for the file's.
+  std::vector<unsigned char> base;
+};
 std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
-                                           const std::vector<unsigned char>& headWhenMissing = {},
-                                           BackupMode backup = BackupMode::Make);
-
-// SaveOfficerFile with the first 28,604 bytes given whole, header, preserved
-// bytes and save marks included, for writers that decide every byte.
-void SaveOfficerFileHead(const std::filesystem::path& path, const std::vector<unsigned char>& head);
+                                           const SaveOptions& options = {});
 
 // The steps of a save, in their order, for tests that stop a save between
 // them: the backup is complete, the new file is complete beside the old one,

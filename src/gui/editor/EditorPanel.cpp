@@ -6,6 +6,7 @@
 #include <QShortcut>
 #include <utility>
 
+#include "core/check/ConsistencyCheck.h"
 #include "core/check/ValueRules.h"
 #include "core/document/OfficerDocument.h"
 #include "gui/faces/PortraitPanel.h"
@@ -15,6 +16,7 @@
 #include "gui/widgets/FormControls.h"
 #include "core/convert/GbkText.h"
 #include "gui/widgets/GbkTextControls.h"
+#include "gui/widgets/NoteBalloon.h"
 #include "ui_EditorPanel.h"
 
 namespace {
@@ -70,6 +72,29 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
     if (!ownChange_ && document_.HasShownOfficer() && slot == document_.CurrentSlot()) Btn_MCancelClick();
   });
   connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
+  WatchEdits();
+}
+
+void EditorPanel::WatchEdits() {
+  for (QComboBox* picker : enumerationPickers_) connect(picker, &QComboBox::currentIndexChanged, this, &EditorPanel::editsChanged);
+  for (const OfficerField* field : Relationships()) {
+    connect(FormControl<QComboBox>(client_, field->control), &QComboBox::currentIndexChanged, this, &EditorPanel::editsChanged);
+  }
+  for (QLineEdit* edit : numberEdits_) connect(edit, &QLineEdit::textChanged, this, &EditorPanel::editsChanged);
+  for (QLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) {
+    connect(edit, &QLineEdit::textChanged, this, &EditorPanel::editsChanged);
+  }
+  connect(ui_->Memo_Story, &QPlainTextEdit::textChanged, this, &EditorPanel::editsChanged);
+  for (QCheckBox* box : skillBoxes_) connect(box, &QCheckBox::toggled, this, &EditorPanel::editsChanged);
+}
+
+void EditorPanel::ShowReminders() {
+  const int slot = document_.CurrentSlot();
+  const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
+  if (reminders.empty()) return;
+  QString text = QStringLiteral("提醒（已保存在表中，可再修改）：");
+  for (const Finding& finding : reminders) text += u'\n' + QString::fromStdString(FormatFinding(finding, document_.Table()));
+  NoteBalloon::ShowBeside(ui_->Btn_MConfirm, text);
 }
 
 EditorPanel::~EditorPanel() = default;
@@ -85,6 +110,7 @@ void EditorPanel::ClearEditorPanel() {
   roster_->ClearSelection();
   portrait_->Clear();
   settledValues_ = CurrentValues();
+  emit editsChanged();
 }
 
 void EditorPanel::SettleTexts() {
@@ -94,6 +120,7 @@ void EditorPanel::SettleTexts() {
   settledValues_.ming = now.ming;
   settledValues_.zi = now.zi;
   settledValues_.story = now.story;
+  emit editsChanged();
 }
 
 bool EditorPanel::HasUnconfirmedEdits() const {
@@ -165,6 +192,7 @@ void EditorPanel::Btn_MCancelClick() {
   ShowOfficer();
   ShowSkills();
   settledValues_ = CurrentValues();
+  emit editsChanged();
 }
 
 void EditorPanel::Btn_MConfirmClick() {
@@ -178,6 +206,8 @@ void EditorPanel::Btn_MConfirmClick() {
     throw;  // the error box names the value
   }
   settledValues_ = values;
+  emit editsChanged();
+  ShowReminders();
 }
 
 void EditorPanel::FocusControl(std::string_view control) {

@@ -55,6 +55,19 @@ class EditorPanel : public QObject {
   bool HasUnconfirmedEdits() const;
 
   RosterPickers& Roster() { return *roster_; }
+
+ signals:
+  // A control changed, or the panel settled what it shows: whether the
+  // panel holds unconfirmed edits may have changed.
+  void editsChanged();
+
+ private:
+  // editsChanged() for every control the player edits.
+  void WatchEdits();
+  // After a confirmation: the 提醒 of the officer beside 确认修改.
+  void ShowReminders();
+
+ public:
   PortraitPanel& Portrait() { return *portrait_; }
 
  private:

@@ -17,7 +17,7 @@ class MenuShortcutsFirst : public QObject {
     const auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
     for (QAction* action : actions_) {
-      if (action->isEnabled() && action->shortcut() == pressed) {
+      if (action->isEnabled() && action->shortcuts().contains(pressed)) {
         event->ignore();  // not the edit box's: let the shortcut fire
         return true;
       }

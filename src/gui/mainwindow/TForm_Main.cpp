@@ -39,13 +39,22 @@ TForm_Main::TForm_Main(QWidget* parent)
   ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::Menu_HelpClick);
   ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Menu_UndoClick);
   ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Menu_RedoClick);
+  ConnectGuarded(ui_->Menu_SaveAs, &QAction::triggered, this, &TForm_Main::Menu_SaveAsClick);
+  ConnectGuarded(ui_->Menu_Restore, &QAction::triggered, this, &TForm_Main::Menu_RestoreClick);
+  connect(ui_->Menu_Recent, &QMenu::aboutToShow, this, &TForm_Main::ShowRecentFiles);
+  ui_->Menu_Exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+  ui_->Menu_Help->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_F1)});
+  setAcceptDrops(true);
   ui_->Menu_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   ConnectGuarded(listPanel_, &OfficerListPanel::officerChosen, this, &TForm_Main::SwitchOfficer);
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   FixClientSize(this, kClientWidth, kClientHeight);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
-  connect(document_, &OfficerDocument::modifiedChanged, this, &QWidget::setWindowModified);
+  connect(document_, &OfficerDocument::fileRenamed, this, &TForm_Main::ShowTitle);
+  connect(document_, &OfficerDocument::modifiedChanged, this, &TForm_Main::ShowModifiedMark);
+  connect(editorPanel_, &EditorPanel::editsChanged, this, &TForm_Main::ShowModifiedMark);
+  connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::TakeOpenedFile);
   connect(document_, &OfficerDocument::historyChanged, this, &TForm_Main::ShowHistory);
 
   // 2.-4. the game's directory, its face archives, an empty panel; no file
@@ -120,23 +129,6 @@ void TForm_Main::ShowTitle() {
                                       : title);
 }
 
-bool TForm_Main::MaySetAsideChanges() {
-  const bool pendingEdits = editorPanel_->HasUnconfirmedEdits();
-  if (!document_->IsModified() && !pendingEdits) return true;
-  const int answer = seam::Ask(this, QStringLiteral("修改尚未保存，是否保存？"),
-                               {QStringLiteral("保存"), QStringLiteral("不保存"), QStringLiteral("取消")});
-  if (answer == 1) return true;
-  if (answer != 0) return false;
-  // A bad number or a failed save throws: the command does not go on.
-  if (pendingEdits) editorPanel_->Btn_MConfirmClick();
-  document_->Save();
-  return true;
-}
-
-void TForm_Main::R1Click() { LoadOfficerFile(); }
-
-void TForm_Main::Menu_SaveClick() { SaveOfficerFile(); }
-
 void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *document_); }
 
 void TForm_Main::Menu_ImportClick() { ImportOfficers(this, *document_); }
@@ -146,25 +138,6 @@ void TForm_Main::Menu_ExitClick() { close(); }
 void TForm_Main::Menu_HelpClick() {
   TForm_Help help(this);
   seam::RunModal(&help);
-}
-
-void TForm_Main::LoadOfficerFile() {
-  if (!document_->HasFile()) {
-    seam::ShowMessage(this, QStringLiteral("请先打开一个存档文件！"));
-    Menu_OpenClick();
-    return;
-  }
-  if (!MaySetAsideChanges()) return;
-  document_->Reload();
-}
-
-void TForm_Main::SaveOfficerFile() {
-  if (!document_->HasFile()) {
-    seam::ShowMessage(this, QStringLiteral("请先打开新武将登陆文件！"));
-    Menu_OpenClick();
-    return;
-  }
-  document_->Save();
 }
 
 QString TForm_Main::LocateInstallDir() {

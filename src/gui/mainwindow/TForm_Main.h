@@ -6,6 +6,9 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <optional>
+
+#include "core/officers/DiskStamp.h"
 
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/FacePickerRunState.h"
@@ -44,14 +47,26 @@ class TForm_Main : public QMainWindow {
   void Menu_UndoClick();
   void Menu_RedoClick();
   void Menu_HelpClick();
+  void Menu_SaveAsClick();
+  void Menu_RestoreClick();
   void X1Click();
+
+  // The window became active again: a file changed on disk is reloaded
+  // when nothing is unsaved, else the player chooses (重新载入 / 覆盖 /
+  // 取消); a file deleted on disk is named. Each change is asked about once.
+  void CheckFileOnDisk();
 
   // Whether a command that drops the table may go on: nothing is unsaved,
   // or the player chose to save first (and the save worked) or not to.
   bool MaySetAsideChanges();
 
   void LoadOfficerFile();
+  // Ctrl+S: unconfirmed edits in the panel are confirmed first or left out
+  // as the player chooses; then SaveWithQuestions().
   void SaveOfficerFile();
+  // Saves, asking first when the file changed or vanished on disk or its
+  // backups folder cannot be written. False when nothing was saved.
+  bool SaveWithQuestions();
   // The game's directory: the registry, else the settings file, else the
   // installation-directory dialog.
   QString LocateInstallDir();
@@ -60,6 +75,9 @@ class TForm_Main : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void FormClose();
@@ -70,6 +88,18 @@ class TForm_Main : public QMainWindow {
   // The list chose another officer: with unconfirmed edits in the panel the
   // player decides first (confirm, drop, or stay).
   void SwitchOfficer(int slot);
+  // The title's mark: unsaved changes in the table or unconfirmed edits in
+  // the panel.
+  void ShowModifiedMark();
+  // A file was opened or read again: it heads the recent files, and
+  // Japanese-edition texts in it are pointed out.
+  void TakeOpenedFile();
+  void ShowRecentFiles();
+  void OpenRecentFile(const QString& path);
+
+  // The state of the file on disk that the player chose to leave as it is.
+  std::optional<DiskStamp> ignoredDiskState_;
+  bool checkingDisk_ = false;
 
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;

@@ -79,13 +79,14 @@ QString AskOpenFileName(QWidget* parent, const QString& filter) {
   return ChosenFile(dialog, parent);
 }
 
-QString AskSaveFileName(QWidget* parent, const QString& filter) {
+QString AskSaveFileName(QWidget* parent, const QString& filter, const QString& suggested, const QString& suffix) {
   if (g_saveFileHook) return g_saveFileHook(filter);
   QFileDialog dialog(parent);
   dialog.setObjectName(QStringLiteral("SaveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilter(filter);
-  dialog.setDefaultSuffix(QStringLiteral("json"));
+  dialog.setDefaultSuffix(suffix);
+  if (!suggested.isEmpty()) dialog.selectFile(suggested);
   return ChosenFile(dialog, parent);
 }
 

@@ -31,8 +31,11 @@ int Ask(QWidget* parent, const QString& text, const QStringList& buttons);
 
 // Empty when the user cancels.
 QString AskOpenFileName(QWidget* parent, const QString& filter);
-// The file to write; empty when the user cancels.
-QString AskSaveFileName(QWidget* parent, const QString& filter);
+// The file to write; empty when the user cancels. The dialog offers
+// `suggested` (a name, or a path whose folder it opens in) and adds
+// `suffix` to a name typed without one.
+QString AskSaveFileName(QWidget* parent, const QString& filter, const QString& suggested = QString(),
+                        const QString& suffix = QStringLiteral("json"));
 // Runs the dialog modally and returns its result code.
 int RunModal(QDialog* dialog);
 // Asks the desktop to open a web address in the default browser.

@@ -119,7 +119,10 @@ TEST_F(OfficerDocumentTest, ExportAndSaveWorkAfterTheFileWasMovedAway) {
   EXPECT_EQ(exported.officers[0].values[7].key, "war");
   EXPECT_EQ(exported.officers[0].values[7].text, "99");
 
-  doc.Save();
+  // Saved only when the player says so, then written anew.
+  EXPECT_THROW(doc.Save(), FileChangedError);
+  EXPECT_FALSE(std::filesystem::exists(file));
+  doc.Save({.overwriteChanged = true, .withoutDatedCopy = false});
   const std::vector<unsigned char> written = LoadOfficerFileHead(file);
   EXPECT_EQ(written[4 + 5 * 260 + 24], 99);
   EXPECT_EQ(written[4 + 5 * 260 + 62], 1);  // the save mark, type 0 is a type

@@ -34,7 +34,7 @@ OfficerTable EditedTable(const std::filesystem::path& file) {
 
 std::string SaveError(const std::filesystem::path& file, BackupMode backup) {
   try {
-    SaveOfficerFile(file, EditedTable(file), {}, backup);
+    SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = backup, .headWhenMissing = {}, .base = {}});
   } catch (const OfficerFileError& e) {
     return e.what();
   }
@@ -65,7 +65,7 @@ TEST_F(SaveFaultTest, NewFileThatDoesNotFitLeavesTheOldOne) {
   EXPECT_EQ(ReadBytes(file), original);
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), earlierBackup);
   // And the next save, with room again, goes through.
-  SaveOfficerFile(file, EditedTable(file), {}, BackupMode::Keep);
+  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}});
   EXPECT_TRUE(HoldsTheNewSave(ReadBytes(file), original));
 }
 
@@ -191,7 +191,7 @@ TEST_F(SaveFaultTest, KilledWithTheNewFileWrittenButNotInPlaceTheFileIsTheOldOne
   EXPECT_EQ(ReadBytes(file), original);
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), original);
   // The file still opens and saves.
-  SaveOfficerFile(file, EditedTable(file), {}, BackupMode::Keep);
+  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}});
   EXPECT_TRUE(HoldsTheNewSave(ReadBytes(file), original));
 }
 

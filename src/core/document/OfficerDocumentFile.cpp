@@ -1,0 +1,121 @@
+// The document's file flows: open, reload, save, save as, the file on disk
+// compared with what was read, and the copies that can be brought back.
+#include "core/check/ValueRules.h"
+#include "core/document/OfficerDocument.h"
+
+namespace {
+
+std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
+
+std::string Quoted(const QString& path) { return "“" + path.toStdString() + "”"; }
+
+}  // namespace
+
+bool OfficerDocument::Open(const QString& path, const std::function<bool(int)>& openImplausible) {
+  // Read first: a file that cannot be loaded leaves the open file and the
+  // table as they were, so a later save cannot write the previous officers
+  // into it.
+  std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(path));
+  OfficerTable table = TableOfHead(head);
+  if (openImplausible) {
+    const ImplausibleCount count = CountImpossibleValues(table);
+    if (count.slotCount * 4 > static_cast<int>(kSlotCount) && !openImplausible(count.valueCount)) return false;
+  }
+  backedUp_ = false;
+  filePath_ = path;
+  table_ = table;
+  head_ = std::move(head);
+  stamp_ = ReadDiskStamp(PathOf(path));
+  restored_.reset();
+  history_.Clear();
+  currentSlot_ = 0;
+  hasShownOfficer_ = false;
+  slotVisible_.fill(true);
+  shownTexts_ = ShownTextSet{};
+  SetModified(false);
+  emit tableReplaced();
+  emit historyChanged();
+  return true;
+}
+
+void OfficerDocument::Reload() {
+  // Reading the file again keeps the session's backup: the .bak still holds
+  // the file as it was before its first save.
+  const bool backedUp = backedUp_;
+  if (Open(filePath_)) backedUp_ = backedUp;
+}
+
+DiskStamp OfficerDocument::DiskNow() const { return ReadDiskStamp(PathOf(filePath_)); }
+
+OfficerDocument::DiskState OfficerDocument::CheckDisk() const {
+  const DiskStamp now = DiskNow();
+  if (!now.exists) return DiskState::Missing;
+  return now.SameContent(stamp_) ? DiskState::Same : DiskState::Changed;
+}
+
+void OfficerDocument::Save() { Save(SaveChoice{}); }
+
+void OfficerDocument::Save(const SaveChoice& choice) {
+  const std::filesystem::path path = PathOf(filePath_);
+  const DiskState disk = CheckDisk();
+  if (disk != DiskState::Same && !choice.overwriteChanged) {
+    throw FileChangedError(disk == DiskState::Missing
+                               ? "文件 " + Quoted(filePath_) + " 已不在原处（被删除或移走）；未保存"
+                               : "文件 " + Quoted(filePath_) + " 在读入后被其他程序改变；未保存，以免覆盖那些改变");
+  }
+  lastDatedCopy_.reset();
+  if (disk != DiskState::Missing && !choice.withoutDatedCopy) lastDatedCopy_ = CopyIntoBackupFolder(path);
+  SaveOptions options;
+  options.headWhenMissing = head_;
+  if (restored_ && history_.Position() >= restored_->position) options.base = restored_->head;
+  try {
+    options.backup = backedUp_ ? BackupMode::Keep : BackupMode::Make;
+    head_ = SaveOfficerFile(path, table_, options);
+  } catch (const OfficerFileError& e) {
+    // The backup made for this save is the file as opened: a later save
+    // must not put the replaced file in its place.
+    if (e.FileReplaced()) {
+      backedUp_ = true;
+      stamp_ = ReadDiskStamp(path);  // our own write, not another program's
+    }
+    throw;
+  }
+  backedUp_ = true;
+  stamp_ = ReadDiskStamp(path);
+  restored_.reset();
+  history_.MarkSaved();
+  SetModified(false);
+}
+
+void OfficerDocument::SaveAs(const QString& path) {
+  if (path == filePath_) return Save(SaveChoice{.overwriteChanged = true, .withoutDatedCopy = false});
+  SaveOptions options;
+  options.headWhenMissing = head_;
+  options.base = restored_ && history_.Position() >= restored_->position ? restored_->head : head_;
+  const std::filesystem::path target = PathOf(path);
+  const bool replacing = ReadDiskStamp(target).exists;
+  lastDatedCopy_.reset();
+  if (replacing) lastDatedCopy_ = CopyIntoBackupFolder(target);
+  head_ = SaveOfficerFile(target, table_, options);
+  filePath_ = path;
+  backedUp_ = replacing;  // a replaced file's .bak holds what it was
+  stamp_ = ReadDiskStamp(target);
+  restored_.reset();
+  history_.MarkSaved();
+  SetModified(false);
+  emit fileRenamed();
+}
+
+std::vector<BackupCopy> OfficerDocument::DatedCopies() const { return ListBackupCopies(PathOf(filePath_)); }
+
+void OfficerDocument::RestoreCopy(const std::filesystem::path& copy) {
+  std::vector<unsigned char> head = LoadOfficerFileHead(copy);
+  const OfficerTable before = table_;
+  const OfficerTable restored = TableOfHead(head);
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) Change(slot, restored[static_cast<std::size_t>(slot)]);
+  const std::u8string name = copy.filename().u8string();
+  Finish("恢复备份 " + std::string(name.begin(), name.end()), before);
+  restored_ = RestoredCopy{std::move(head), history_.Position()};
+  // The header may differ even when every officer is the same.
+  SetModified(true);
+}
