@@ -27,6 +27,11 @@ prepare_cli_inputs() {
 
 cli_failures=0
 
+# The dated copies in the backups folders of DIR: folder and content, whatever their names.
+backup_contents() {
+  (cd "$1" && find . -path '*.backups/*' -type f -exec sha256sum {} + | sed -E 's#  (.*)/[^/]*$# \1#' | sort)
+}
+
 # cli_case NAME ARGS...: runs both programs in their folders and compares.
 cli_case() {
   local name=$1
@@ -34,6 +39,8 @@ cli_case() {
   local lin=$work/cli/linux win=$work/cli/windows
   (cd "$lin" && "$linux_exe" "$@" >"$work/cli/linux.out" 2>"$work/cli/linux.err"; echo $? >"$work/cli/linux.rc")
   (cd "$win" && wine "$windows_exe" "$@" >"$work/cli/windows.out" 2>"$work/cli/windows.err"; echo $? >"$work/cli/windows.rc")
+  # Dated backup copies are named after the second they were made in.
+  sed -E -i 's/-[0-9]{8}-[0-9]{6}(-[0-9]+)?\./-<time>./g' "$work"/cli/{linux,windows}.{out,err}
   local problems=()
   cmp -s "$work/cli/linux.rc" "$work/cli/windows.rc" ||
     problems+=("exit code $(cat "$work/cli/linux.rc") on Linux, $(cat "$work/cli/windows.rc") on Windows")
@@ -42,7 +49,9 @@ cli_case() {
   cmp -s "$work/cli/linux.err" "$work/cli/windows.err" ||
     problems+=("standard error differs:$(diff <(cat -A "$work/cli/linux.err") <(cat -A "$work/cli/windows.err") | head -20)")
   local files
-  files=$(diff -r "$lin" "$win" 2>&1) || problems+=("written files differ: $files")
+  files=$(diff -r -x '*.backups' "$lin" "$win" 2>&1) || problems+=("written files differ: $files")
+  [ "$(backup_contents "$lin")" = "$(backup_contents "$win")" ] ||
+    problems+=("the backups folders differ: $(diff <(backup_contents "$lin") <(backup_contents "$win") | head -10)")
   if [ ${#problems[@]} -eq 0 ]; then
     echo "same on Linux and Windows: $name (exit $(cat "$work/cli/linux.rc"), $(wc -c <"$work/cli/linux.out") bytes of output)"
   else
@@ -87,7 +96,7 @@ held_file_case() {
   wait "$holder" 2>/dev/null
   if [ "$code" -eq 2 ] && grep -q '文件未改变，仍是保存前的内容' "$work/held.err" &&
     cmp -s "$dir/TPERSON.VMR" "$demo_dir/TPERSON.VMR" && cmp -s "$dir/TPERSON.VMR.bak" "$demo_dir/TPERSON.VMR" &&
-    [ "$(ls "$dir" | tr '\n' ' ')" = "TPERSON.VMR TPERSON.VMR.bak war.csv " ]; then
+    [ "$(ls "$dir" | tr '\n' ' ')" = "TPERSON.VMR TPERSON.VMR.backups TPERSON.VMR.bak war.csv " ]; then
     echo "Windows: a save over a file another program holds open is refused and leaves it whole: $(cat "$work/held.err")"
   else
     echo "DIFFERENT: a save over a held file: exit $code, $(cat "$work/held.err")"

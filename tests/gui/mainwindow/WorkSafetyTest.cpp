@@ -4,12 +4,16 @@
 // copy brought back from the backups folder is what the next save writes.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QMenu>
+#include <QTest>
 #include <sstream>
 
 #include "cli/Subcommands.h"
 #include "core/officers/BackupFolder.h"
 #include "core/officers/OfficerFile.h"
 #include "gui/widgets/GbkTextControls.h"
+#include "gui/widgets/NoteBalloon.h"
 #include "support/MainWindowControls.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
@@ -176,6 +180,50 @@ TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
   EXPECT_EQ(saved[3], 0x5A);
   for (std::size_t slot = 0; slot < kSlotCount; ++slot) original[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
   EXPECT_EQ(saved, original);
+}
+
+TEST_F(WorkSafetyTest, RemindersShowBesideConfirmWithoutBlockingAndGoAtTheNextKey) {
+  TForm_Main& w = OpenAndShowSlot0();
+  Find<QLineEdit>(w, "Edit_Tongshuai")->setText(QStringLiteral("150"));
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[0].Tongshuai, 150);
+  EXPECT_TRUE(harness.messages.empty());
+  auto* balloon = w.findChild<NoteBalloon*>(QStringLiteral("NoteBalloon"));
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(balloon->isVisible());
+  EXPECT_TRUE(balloon->text().contains(QStringLiteral("能力 150 超过 99"))) << balloon->text().toStdString();
+  QTest::keyClick(Find<QLineEdit>(w, "Edit_Wuli"), Qt::Key_End);
+  EXPECT_FALSE(balloon->isVisible());
+
+  // 99 is no reminder.
+  Find<QLineEdit>(w, "Edit_Tongshuai")->setText(QStringLiteral("99"));
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  const auto* none = w.findChild<NoteBalloon*>(QStringLiteral("NoteBalloon"));
+  EXPECT_TRUE(none == nullptr || !none->isVisible());
+}
+
+TEST_F(WorkSafetyTest, SaveAsWritesTheCopyTheWindowThenEditsAndRecentFilesListIt) {
+  TForm_Main& w = OpenAndShowSlot0();
+  const std::vector<unsigned char> before = ReadBytes(file);
+  ConfirmWuli(w, "12");
+  const std::filesystem::path copy = dir / "copy" / "TPERSON.VMR";
+  std::filesystem::create_directories(copy.parent_path());
+  seam::SetSaveFileHook([&](const QString&) { return Q(copy); });
+  Action(w, "Menu_SaveAs")->trigger();
+  EXPECT_EQ(ReadBytes(file), before);
+  EXPECT_EQ(WuliIn(ReadBytes(copy), 0), 12);
+  EXPECT_EQ(w.Document().FilePath(), Q(copy));
+  EXPECT_FALSE(w.isWindowModified());
+
+  std::filesystem::remove(file);
+  auto* recent = w.findChild<QMenu*>(QStringLiteral("Menu_Recent"));
+  emit recent->aboutToShow();
+  const QList<QAction*> entries = recent->actions();
+  ASSERT_EQ(entries.size(), 2);
+  EXPECT_TRUE(entries[0]->text().endsWith(QDir::toNativeSeparators(Q(copy))));
+  EXPECT_TRUE(entries[0]->isEnabled());
+  EXPECT_TRUE(entries[1]->text().contains(QStringLiteral("（已不在）")));
+  EXPECT_FALSE(entries[1]->isEnabled());
 }
 
 }  // namespace
