@@ -55,6 +55,7 @@ class EditorPanel : public QObject {
   bool HasUnconfirmedEdits() const;
 
   RosterPickers& Roster() { return *roster_; }
+  PortraitPanel& Portrait() { return *portrait_; }
 
  signals:
   // A control changed, or the panel settled what it shows: whether the
@@ -66,11 +67,6 @@ class EditorPanel : public QObject {
   void WatchEdits();
   // After a confirmation: the 提醒 of the officer beside 确认修改.
   void ShowReminders();
-
- public:
-  PortraitPanel& Portrait() { return *portrait_; }
-
- private:
   void ShowValues(const PanelValues& panel);
   // Surname, given name, courtesy name and biography (GBK bytes).
   void ShowTexts(const ShownTextSet& texts);
