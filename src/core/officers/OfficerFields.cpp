@@ -114,7 +114,7 @@ std::vector<OfficerField> MakeFields() {
           "死亡的年份；早于诞生年或登场年时，检查会提醒"),
       U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing, "与君主的相性，数值越接近越亲近"),
       U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan, "与其他武将个人之间的相性（投缘）"),
-      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型；可以不选"),
+      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型"),
       Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs, "武将行事所本的信念"),
       Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters, "武将的性格"),
       Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks, "对饮酒的喜好"),
