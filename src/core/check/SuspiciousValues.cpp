@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr unsigned kAbilityMaximum = 99;
 constexpr unsigned kNoSelection = 0xFF;
 
 class SlotCheck {
@@ -16,7 +15,9 @@ class SlotCheck {
   std::vector<Finding> Run() {
     for (const OfficerField& field : OfficerFields()) {
       const unsigned value = FieldValue(record_, field);
-      if (field.ability && value > kAbilityMaximum) Add(field, "ability", "能力 " + std::to_string(value) + " 超过 99");
+      if (field.ability && value > kUsualAbilityMaximum) {
+        Add(field, "ability", "能力 " + std::to_string(value) + " 超过 " + std::to_string(kUsualAbilityMaximum));
+      }
       if (field.kind == FieldKind::Enumeration && value == kNoSelection && field.key != "type") Add(field, "enumeration", "没有选择");
       if (field.kind == FieldKind::Relationship) Link(field, value);
     }

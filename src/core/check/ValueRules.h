@@ -25,6 +25,9 @@
 
 class FaceArchivePair;
 
+// Abilities above this are allowed but unusual in the game (提醒).
+constexpr unsigned kUsualAbilityMaximum = 99;
+
 // An impossible value; the message names the field by its label, the
 // control (when the panel has one) is where the player fixes it.
 class ImpossibleValue : public std::runtime_error {

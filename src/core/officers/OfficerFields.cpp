@@ -40,44 +40,47 @@ FieldMember TextMember() {
 // A one- or two-byte field held in a member of that width.
 template <typename Member>
 OfficerField Numeric(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                     K kind, Member OfficerRecord::*member, Items items = {}) {
+                     K kind, Member OfficerRecord::*member, std::string_view meaning, Items items = {}) {
   OfficerField f{key, label, control, offset, sizeof(Member), kind, items};
   if constexpr (sizeof(Member) == 2) {
     f.member.u16 = member;
   } else {
     f.member.u8 = member;
   }
+  f.meaning = meaning;
   return f;
 }
 
 OfficerField U16(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                 std::uint16_t OfficerRecord::*member, bool ability = false) {
-  OfficerField f = Numeric(key, label, control, offset, K::Number, member);
+                 std::uint16_t OfficerRecord::*member, std::string_view meaning, bool ability = false) {
+  OfficerField f = Numeric(key, label, control, offset, K::Number, member, meaning);
   f.ability = ability;
   return f;
 }
 
 OfficerField U8(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                std::uint8_t OfficerRecord::*member) {
-  return Numeric(key, label, control, offset, K::Number, member);
+                std::uint8_t OfficerRecord::*member, std::string_view meaning) {
+  return Numeric(key, label, control, offset, K::Number, member, meaning);
 }
 
 OfficerField Enumeration(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                         std::uint8_t OfficerRecord::*member, Items items) {
-  return Numeric(key, label, control, offset, K::Enumeration, member, items);
+                         std::uint8_t OfficerRecord::*member, Items items, std::string_view meaning) {
+  return Numeric(key, label, control, offset, K::Enumeration, member, meaning, items);
 }
 
 OfficerField Link(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                  std::uint16_t OfficerRecord::*member) {
-  return Numeric(key, label, control, offset, K::Relationship, member);
+                  std::uint16_t OfficerRecord::*member, std::string_view meaning) {
+  return Numeric(key, label, control, offset, K::Relationship, member, meaning);
 }
 
 OfficerField Text(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                  std::size_t width, std::size_t limit, FieldMember member, TextCoding coding = TextCoding::Big5) {
+                  std::size_t width, std::size_t limit, FieldMember member, std::string_view meaning,
+                  TextCoding coding = TextCoding::Big5) {
   OfficerField f{key, label, control, offset, width, K::Text};
   f.textLimit = limit;
   f.coding = coding;
   f.member = member;
+  f.meaning = meaning;
   return f;
 }
 
@@ -89,43 +92,48 @@ std::vector<OfficerField> MakeFields() {
   using R = OfficerRecord;
   OfficerField skills{"skills", "特技", {}, 47, kSkillBytes, K::Skills};
   skills.member = BytesMember<&R::Skills>();
+  skills.meaning = "勾选则此武将拥有这项特技";
   return {
-      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>()),
-      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>()),
-      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>()),
-      Text("reading", "读音", "Edit_Yin", 96, 11, kYinByteLimit, TextMember<&R::Yin>(), TextCoding::Bytes),
-      Text("biography", "列传", "Memo_Story", 107, 153, kStoryByteLimit, TextMember<&R::Story>()),
-      U16("face", "头像", "Edit_Face", 0, &R::Face),
-      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, true),
-      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, true),
-      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, true),
-      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, true),
-      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, true),
-      U16("reputation", "声望", "Edit_Shengwang", 20, &R::Shengwang),
-      U16("birth_year", "诞生年", "Edit_BornYear", 14, &R::BornYear),
-      U16("appearance_year", "登场年", "Edit_EnterYear", 16, &R::EnterYear),
-      U16("death_year", "死亡年", "Edit_DeadYear", 18, &R::DeadYear),
-      U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing),
-      U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan),
-      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes),
-      Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs),
-      Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters),
-      Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks),
-      Enumeration("interest", "关心", "ComboBox_Care", 38, &R::Care, kCares),
-      Enumeration("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, kDesires),
-      Enumeration("gender", "性别", "ComboBox_Gender", 35, &R::Gender, kGenders),
-      Enumeration("duty", "义理", "ComboBox_Yili", 43, &R::Yili, kYilis),
-      Enumeration("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, kQiyongs),
-      Enumeration("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, kHans),
-      Enumeration("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, kStratagems),
-      Enumeration("diligence", "任务", "ComboBox_Task", 46, &R::Task, kTasks),
-      Link("father", "父亲", "ComboBox_Father", 2, &R::Father),
-      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother),
-      Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another),
-      Link("family", "家族", "ComboBox_Family", 8, &R::Family),
-      Link("brother", "兄弟", "ComboBox_Brother", 10, &R::Brother),
-      Link("enemy", "仇敌", "ComboBox_Enemy", 12, &R::Enemy),
-      Link("same_officer", "相同武将", "ComboBox_Xiangxing", 64, &R::SameOfficer),
+      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>(), "武将的姓"),
+      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>(), "武将的名"),
+      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>(), "武将的字（表字），可以不填"),
+      Text("reading", "读音", "Edit_Yin", 96, 11, kYinByteLimit, TextMember<&R::Yin>(), "姓名的读音",
+           TextCoding::Bytes),
+      Text("biography", "列传", "Memo_Story", 107, 153, kStoryByteLimit, TextMember<&R::Story>(),
+           "武将的列传，生平的介绍"),
+      U16("face", "头像", "Edit_Face", 0, &R::Face, "头像编号；点击头像，在头像选择窗口中挑选"),
+      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, "统率能力，带兵作战的指挥力", true),
+      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, "武力，个人的武艺与战斗力", true),
+      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, "智力，谋略与计策的能力", true),
+      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, "政治能力，内政与治理的才干", true),
+      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, "魅力，吸引人心、招揽人才的能力", true),
+      U16("reputation", "声望", "Edit_Shengwang", 20, &R::Shengwang, "声望，在世间的名声"),
+      U16("birth_year", "诞生年", "Edit_BornYear", 14, &R::BornYear, "诞生的年份"),
+      U16("appearance_year", "登场年", "Edit_EnterYear", 16, &R::EnterYear, "在游戏中登场的年份"),
+      U16("death_year", "死亡年", "Edit_DeadYear", 18, &R::DeadYear,
+          "死亡的年份；早于诞生年或登场年时，检查会提醒"),
+      U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing, "与君主的相性，数值越接近越亲近"),
+      U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan, "与其他武将个人之间的相性（投缘）"),
+      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型"),
+      Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs, "武将行事所本的信念"),
+      Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters, "武将的性格"),
+      Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks, "对饮酒的喜好"),
+      Enumeration("interest", "关心", "ComboBox_Care", 38, &R::Care, kCares, "平时关心、喜好的事"),
+      Enumeration("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, kDesires, "对财物的欲望"),
+      Enumeration("gender", "性别", "ComboBox_Gender", 35, &R::Gender, kGenders, "武将的性别"),
+      Enumeration("duty", "义理", "ComboBox_Yili", 43, &R::Yili, kYilis, "重视义理的程度"),
+      Enumeration("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, kQiyongs, "录用人才时看重的方面"),
+      Enumeration("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, kHans, "对汉室的态度"),
+      Enumeration("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, kStratagems, "谋划战略时着眼的范围"),
+      Enumeration("diligence", "任务", "ComboBox_Task", 46, &R::Task, kTasks, "执行任务的态度"),
+      Link("father", "父亲", "ComboBox_Father", 2, &R::Father, "此人的父亲"),
+      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother, "此人的母亲"),
+      Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another, "此人的配偶"),
+      Link("family", "家族", "ComboBox_Family", 8, &R::Family, "与此人同一家族的武将"),
+      Link("brother", "兄弟", "ComboBox_Brother", 10, &R::Brother, "此人的兄弟"),
+      Link("enemy", "仇敌", "ComboBox_Enemy", 12, &R::Enemy, "此人的仇敌"),
+      Link("same_officer", "相同武将", "ComboBox_Xiangxing", 64, &R::SameOfficer,
+           "视为同一人物的武将（例如同一人的另一登录），无则选“无”"),
       skills,
       Preserved("bytes32", 32, 3),
       Preserved("bytes53", 53, 11),  // the save mark at 62 among them

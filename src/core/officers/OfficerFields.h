@@ -50,6 +50,10 @@ struct OfficerField {
   TextCoding coding = TextCoding::Big5;
   bool ability = false;  // one of the five abilities (above 99 is unusual)
   FieldMember member{};
+  // What the field means to the player, in a few words (UTF-8); the values
+  // it may hold are told from the other columns (check/FieldDescriptions.h).
+  // Empty for fields the panel does not show.
+  std::string_view meaning{};
 
   bool IsText() const { return kind == FieldKind::Text; }
   // The largest value a number field's width holds.

@@ -9,6 +9,7 @@
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/ValueRules.h"
 #include "core/document/OfficerDocument.h"
+#include "gui/editor/FieldTooltips.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/RosterPickers.h"
 #include "gui/widgets/DialogSeam.h"
@@ -45,6 +46,7 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) name->SetByteLimit(static_cast<int>(kNameByteLimit));
   ui_->Edit_Yin->SetByteLimit(static_cast<int>(kYinByteLimit));
   ui_->Memo_Story->SetByteLimit(static_cast<int>(kStoryByteLimit));
+  SetFieldTooltips(client);
 
   roster_ = new RosterPickers(client, document_, this);
   portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return document_.HasShownOfficer(); }, this);
@@ -155,16 +157,16 @@ void EditorPanel::ShowStoredForms() {
                                                 {ui_->Edit_Zi, ui_->Edit_Zi->text()},
                                                 {ui_->Memo_Story, ui_->Memo_Story->toPlainText()}};
   for (const auto& [box, typed] : boxes) {
+    const OfficerField& field = FieldByControl(box->objectName().toStdString());
     if (!document_.HasShownOfficer() || typed.isEmpty()) {
-      box->setToolTip(QString());
+      box->setToolTip(FieldTooltip(field));
       continue;
     }
     // The same decision as a confirmation's, on the bytes stored now.
-    const OfficerField& field = FieldByControl(box->objectName().toStdString());
     const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(document_.CurrentSlot()), field));
     QString tip = QStringLiteral("游戏中显示为：") + QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
-    box->setToolTip(tip);
+    box->setToolTip(tip + u'\n' + FieldTooltip(field));  // the field's meaning below
   }
 }
 

@@ -71,7 +71,8 @@ class EditorPanel : public QObject {
   // Surname, given name, courtesy name and biography (GBK bytes).
   void ShowTexts(const ShownTextSet& texts);
   // Each of the four boxes tells in its tooltip how the game will show its
-  // text once confirmed, characters that cannot be stored marked.
+  // text once confirmed, characters that cannot be stored marked, above the
+  // field's meaning.
   void ShowStoredForms();
   // The box of a refused value takes the focus, its text selected.
   void FocusControl(std::string_view control);

@@ -2,11 +2,18 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QScrollBar>
-#include <algorithm>
-#include <QPointer>
+#include <QBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
 #include <QProxyStyle>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStyleFactory>
+#include <algorithm>
+#include <stdexcept>
+
+#include "core/list/RosterSearch.h"
 
 namespace {
 
@@ -40,9 +47,108 @@ void RosterPicker::showPopup() {
   // builds its drop-down list, which at start-up would cost more than the
   // rest of the picker. No size adjust policy is set for the same reason.
   if (style() != PickerStyle()) setStyle(PickerStyle());
+  AddFindBox();
   // The list is as wide as its longest entry; the box keeps its size.
   QAbstractItemView* list = view();
   const int wanted = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
   list->setMinimumWidth(std::max(width(), wanted));
   QComboBox::showPopup();
+  MakeRoomForFindBox();
+  findBox_->setFocus(Qt::PopupFocusReason);
+}
+
+void RosterPicker::AddFindBox() {
+  QWidget* container = view()->parentWidget();
+  if (findBox_ && findBox_->parentWidget() == container) return;
+  auto* layout = qobject_cast<QBoxLayout*>(container->layout());
+  if (!layout) throw std::logic_error("the picker's list has no box layout");
+  findBox_ = new QLineEdit(container);
+  findBox_->setObjectName(QStringLiteral("RosterFindBox"));
+  findBox_->setPlaceholderText(QStringLiteral("查找…"));
+  findBox_->setToolTip(QStringLiteral("输入编号或名字的一部分（简体、繁体均可）\n↑↓ 移动，Enter 选择，Esc 关闭"));
+  layout->insertWidget(0, findBox_);
+  connect(findBox_, &QLineEdit::textChanged, this, &RosterPicker::Find);
+  findBox_->installEventFilter(this);
+  container->installEventFilter(this);
+}
+
+void RosterPicker::MakeRoomForFindBox() {
+  QWidget* container = view()->parentWidget();
+  QRect geometry = container->geometry();
+  const int room = findBox_->sizeHint().height() + container->layout()->spacing();
+  if (geometry.bottom() < mapToGlobal(QPoint(0, 0)).y()) {
+    geometry.setTop(geometry.top() - room);  // the list opened above the box
+  } else {
+    geometry.setBottom(geometry.bottom() + room);
+  }
+  // On the screen, even where that means fewer rows.
+  const QRect screen = this->screen()->availableGeometry();
+  if (geometry.bottom() > screen.bottom()) geometry.moveBottom(screen.bottom());
+  if (geometry.top() < screen.top()) geometry.setTop(screen.top());
+  container->setGeometry(geometry);
+}
+
+void RosterPicker::Find(const QString& typed) {
+  auto* list = qobject_cast<QListView*>(view());
+  if (!list) return;
+  const RosterSearch search(typed);
+  int first = -1;
+  for (int row = 0; row < count(); ++row) {
+    const bool match = search.Matches(row, itemText(row));
+    list->setRowHidden(row, !match);
+    if (match && first < 0) first = row;
+  }
+  if (search.IsEmpty()) return;  // the highlight stays where it is
+  int highlight = first;
+  const int current = list->currentIndex().row();
+  if (search.ExactNumber() >= 0 && search.ExactNumber() < count()) {
+    highlight = search.ExactNumber();
+  } else if (current >= 0 && !list->isRowHidden(current)) {
+    highlight = current;
+  }
+  if (highlight < 0) return;
+  const QModelIndex index = model()->index(highlight, modelColumn(), rootModelIndex());
+  list->setCurrentIndex(index);
+  list->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void RosterPicker::ChooseHighlighted() {
+  auto* list = qobject_cast<QListView*>(view());
+  const int row = view()->currentIndex().row();
+  if (row < 0 || (list && list->isRowHidden(row))) return;  // nothing matches
+  hidePopup();
+  setCurrentIndex(row);
+  emit activated(row);
+  emit textActivated(itemText(row));
+}
+
+bool RosterPicker::FindBoxKeyPress(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown: {
+      QKeyEvent move(QEvent::KeyPress, key.key(), key.modifiers());
+      QApplication::sendEvent(view(), &move);
+      return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      ChooseHighlighted();
+      return true;
+    case Qt::Key_Escape:
+      hidePopup();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool RosterPicker::eventFilter(QObject* watched, QEvent* event) {
+  if (findBox_ && watched == findBox_ && event->type() == QEvent::KeyPress) {
+    return FindBoxKeyPress(*static_cast<QKeyEvent*>(event));
+  }
+  // However the list closes, it opens again unfiltered.
+  if (findBox_ && watched == findBox_->parentWidget() && event->type() == QEvent::Hide) findBox_->clear();
+  return QComboBox::eventFilter(watched, event);
 }

@@ -1,6 +1,6 @@
 // While the player types, the name boxes and the biography tell in their
 // tooltip how the game will show the text: traditional, chosen by the words
-// around, characters that cannot be stored marked.
+// around, characters that cannot be stored marked; the field's meaning below.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -27,6 +27,12 @@ void Type(QWidget* widget, const QString& text) {
 }
 
 constexpr std::size_t kXing = 81;
+
+// The fields' meanings, below the game's form.
+const QString kSurnameMeaning = U("\n武将的姓\n最多 4 字节（2 个汉字）；显示为简体，以繁体（Big5）保存");
+const QString kGivenMeaning = U("\n武将的名\n最多 4 字节（2 个汉字）；显示为简体，以繁体（Big5）保存");
+const QString kStoryMeaning =
+    U("\n武将的列传，生平的介绍\n最多 150 字节（75 个汉字），换行占 2 字节；显示为简体，以繁体（Big5）保存");
 
 class StoredFormTooltipTest : public ::testing::Test {
  protected:
@@ -55,18 +61,18 @@ TEST_F(StoredFormTooltipTest, TheTooltipShowsTheStoredFormWhileTyping) {
   // Shown as simplified; the tooltip tells the stored bytes' form.
   GbkLineEdit* surname = Find<GbkLineEdit>(w, "Edit_Xing");
   EXPECT_EQ(surname->text(), U("后"));
-  EXPECT_EQ(surname->toolTip(), U("游戏中显示为：後"));
-  EXPECT_EQ(story->toolTip(), QString());
+  EXPECT_EQ(surname->toolTip(), U("游戏中显示为：後") + kSurnameMeaning);
+  EXPECT_EQ(story->toolTip(), kStoryMeaning.mid(1));
 
   Type(story, U("何太后。皇后。头发干"));
-  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮幹"));
+  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮幹") + kStoryMeaning);
   Type(story, U("净。"));
-  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮乾淨。"));
+  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮乾淨。") + kStoryMeaning);
 
   // A character Big5 lacks is marked and named.
   GbkLineEdit* given = Find<GbkLineEdit>(w, "Edit_Ming");
   Type(given, U("晗"));
-  EXPECT_EQ(given->toolTip(), U("游戏中显示为：【晗】\n名：无法以繁体中文(Big5)保存的字：晗"));
+  EXPECT_EQ(given->toolTip(), U("游戏中显示为：【晗】\n名：无法以繁体中文(Big5)保存的字：晗") + kGivenMeaning);
 
   // Confirmed, the biography is stored as the tooltip said.
   given->clear();
@@ -74,5 +80,5 @@ TEST_F(StoredFormTooltipTest, TheTooltipShowsTheStoredFormWhileTyping) {
   EXPECT_EQ(w.Document().Table()[1].Story.Text(),
             "\xA6\xF3\xA4\xD3\xA6\x5A\xA1\x43\xAC\xD3\xA6\x5A\xA1\x43\xC0\x59\xBE\x76\xB0\xAE\xB2\x62\xA1\x43");
   EXPECT_TRUE(harness.messages.empty());
-  EXPECT_EQ(given->toolTip(), QString());
+  EXPECT_EQ(given->toolTip(), kGivenMeaning.mid(1));
 }

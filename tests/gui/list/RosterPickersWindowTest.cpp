@@ -2,15 +2,29 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
 #include <vector>
 
 #include "core/list/OfficerRoster.h"
 #include "gui/list/ListWindowFixture.h"
+#include "gui/widgets/RosterPicker.h"
 
 namespace {
 
 const QString kNewOfficer = QStringLiteral("新武将");
+
+// Text as an input method sends it, character by character.
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+  }
+}
 
 class RosterPickersWindow : public ListWindowFixture {
  protected:
@@ -87,4 +101,53 @@ TEST_F(RosterPickersWindow, OpenWithThirtyRows) {
   EXPECT_EQ(view->viewport()->height() / view->sizeHintForRow(0), 30);
   picker->hidePopup();
   EXPECT_EQ(picker->currentIndex(), 400);
+}
+
+TEST_F(RosterPickersWindow, TheFindBoxLeavesTheMatchesAndEnterChoosesOne) {
+  Window().show();
+  auto* picker = qobject_cast<RosterPicker*>(Find<QComboBox>(Window(), "ComboBox_Father"));
+  ASSERT_NE(picker, nullptr);
+  picker->setCurrentIndex(400);
+  picker->showPopup();
+  QLineEdit* find = picker->FindBox();
+  ASSERT_NE(find, nullptr);
+  auto* list = qobject_cast<QListView*>(picker->view());
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->viewport()->height() / list->sizeHintForRow(0), 30);  // the find box takes no row
+
+  QTest::keyClicks(find, QStringLiteral("651"));
+  EXPECT_EQ(list->currentIndex().row(), 651);
+  EXPECT_TRUE(list->isRowHidden(650));
+  EXPECT_TRUE(list->isRowHidden(652));
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(picker->currentIndex(), 651);
+
+  // Opened again, unfiltered; a name typed in traditional characters, Down to
+  // the next match, Esc: the value stays.
+  picker->showPopup();
+  EXPECT_EQ(find->text(), QString());
+  EXPECT_FALSE(list->isRowHidden(650));
+  TypeText(find, QStringLiteral("公孫"));
+  EXPECT_EQ(list->currentIndex().row(), 172);  // 公孙越
+  EXPECT_TRUE(list->isRowHidden(171));
+  EXPECT_FALSE(list->isRowHidden(179));
+  EXPECT_TRUE(list->isRowHidden(180));
+  QTest::keyClick(find, Qt::Key_Down);
+  EXPECT_EQ(list->currentIndex().row(), 173);
+  QTest::keyClick(find, Qt::Key_Escape);
+  EXPECT_FALSE(list->isVisible());
+  EXPECT_EQ(picker->currentIndex(), 651);
+
+  // A number typed whole goes before the highlighted entry that also matches.
+  picker->showPopup();
+  QTest::keyClicks(find, QStringLiteral("65"));
+  EXPECT_EQ(list->currentIndex().row(), 65);
+  EXPECT_FALSE(list->isRowHidden(651));
+  // Nothing matches: Enter chooses nothing.
+  find->clear();
+  QTest::keyClicks(find, QStringLiteral("zz"));
+  QTest::keyClick(find, Qt::Key_Return);
+  EXPECT_EQ(picker->currentIndex(), 651);
+  picker->hidePopup();
 }
