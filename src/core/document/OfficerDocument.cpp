@@ -2,22 +2,21 @@
 
 #include <algorithm>
 
-#include "core/check/ValueRules.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/officers/OfficerFile.h"
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) { slotVisible_.fill(true); }
 
-bool OfficerDocument::Open(const QString& path, const std::function<bool(int)>& openImplausible) {
+bool OfficerDocument::Open(const QString& path, const std::function<bool(const std::vector<FileDoubt>&)>& openDoubtful) {
   // Read first: a file that cannot be loaded leaves the open file and the
   // table as they were, so a later save cannot write the previous officers
   // into it.
   std::vector<unsigned char> head = LoadOfficerFileHead(path.toStdU16String());
-  OfficerTable table = TableOfHead(head);
-  if (openImplausible) {
-    const ImplausibleCount count = CountImpossibleValues(table);
-    if (count.slotCount * 4 > static_cast<int>(kSlotCount) && !openImplausible(count.valueCount)) return false;
+  if (openDoubtful) {
+    const std::vector<FileDoubt> doubts = DoubtsAboutFile(path, head);
+    if (!doubts.empty() && !openDoubtful(doubts)) return false;
   }
+  const OfficerTable table = TableOfHead(head);
   filePath_ = path;
   table_ = table;
   head_ = std::move(head);
