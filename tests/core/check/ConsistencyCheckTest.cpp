@@ -89,6 +89,21 @@ TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
   EXPECT_TRUE(CheckOfficerFile(file, nullptr).empty());
 }
 
+TEST_F(ConsistencyCheckTest, OfficersOfTheSameFullNameMakeOneReminder) {
+  PutBytes(file, 0, 86, "\xAD\xB8");  // 張飛
+  PutBytes(file, 1, 86, "\xA6\xD0");  // 張羽: another given name
+  PutBytes(file, 2, 86, "\xAD\xB8");  // 張飛 again
+  PutBytes(file, 3, 81, std::string_view("\0\0", 2));  // 飛 alone: no surname, no full name
+  PutBytes(file, 3, 86, "\xAD\xB8");
+  const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
+  EXPECT_EQ(Described(findings), std::vector<std::string>{"2 given_name name 提醒"});
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].message, "与 650 同名");
+
+  PutBytes(file, 3, 81, "\xB1\x69");  // now 張飛 too: named with both before it
+  EXPECT_EQ(CheckOfficerFile(file, nullptr).back().message, "与 650、652 同名");
+}
+
 TEST(FileDoubt, TheGameSizeAndAQuarterOfTheSlotsDecide) {
   std::vector<unsigned char> head = EmptyOfficerFile();
   for (std::size_t s = 0; s < 27; ++s) PutBytes(head, s, 36, "\x04");  // personality one past its list
