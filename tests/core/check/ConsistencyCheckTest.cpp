@@ -91,7 +91,8 @@ TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
 
 TEST_F(ConsistencyCheckTest, OfficersOfTheSameFullNameMakeOneReminder) {
   PutBytes(file, 0, 86, "\xAD\xB8");  // 張飛
-  PutBytes(file, 1, 86, "\xA6\xD0");  // 張羽: another given name
+  PutBytes(file, 1, 81, "\xBB\xAF");  // 趙飛: another surname
+  PutBytes(file, 1, 86, "\xAD\xB8");
   PutBytes(file, 2, 86, "\xAD\xB8");  // 張飛 again
   PutBytes(file, 3, 81, std::string_view("\0\0", 2));  // 飛 alone: no surname, no full name
   PutBytes(file, 3, 86, "\xAD\xB8");
