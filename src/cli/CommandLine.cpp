@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include "cli/CommandOptions.h"
+
 namespace {
 
 StartRequest Finish(int exitCode) {
@@ -13,7 +15,7 @@ StartRequest Finish(int exitCode) {
   return request;
 }
 
-StartRequest UsageError(const QString& message, QTextStream& err) {
+StartRequest FinishWithUsage(const QString& message, QTextStream& err) {
   err << QStringLiteral("velmedit: ") << message << '\n' << '\n' << UsageText();
   err.flush();
   return Finish(kUsageExitCode);
@@ -25,20 +27,20 @@ QString VersionText() { return QStringLiteral("velmedit ") + QStringLiteral(VELM
 
 QString UsageText() {
   return QStringLiteral(
-      "用法：velmedit [选项] [FILE]\n"
-      "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
-      "不开窗口的命令：\n"
-      "  velmedit export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700]\n"
-      "  velmedit import TPERSON.VMR 输入.json|输入.csv [--dry-run] [--encoding utf-8|gbk|big5]\n"
-      "  velmedit check TPERSON.VMR [--json] [--game 安装目录]\n"
-      "  velmedit diff A.VMR B.VMR\n"
-      "\n"
-      "选项：\n"
-      "  -h, --help     显示本说明后退出。\n"
-      "  -v, --version  显示版本号后退出。\n"
-      "\n"
-      "参数：\n"
-      "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n");
+             "用法：velmedit [选项] [FILE]\n"
+             "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
+             "不开窗口的命令（各命令的说明：velmedit <命令> --help）：\n") +
+         SubcommandSynopses() +
+         QStringLiteral(
+             "  --force 也处理不像新武将档的文件（大于 28604 字节，或很多槽有不可能的值）；\n"
+             "          不加时这样的文件被拒绝，什么也不写。\n"
+             "\n"
+             "选项：\n"
+             "  -h, --help     显示本说明后退出。\n"
+             "  -v, --version  显示版本号后退出。\n"
+             "\n"
+             "参数：\n"
+             "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n");
 }
 
 StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -50,7 +52,7 @@ StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTe
   parser.addOption(help);
   parser.addOption(version);
 
-  if (!parser.parse(arguments)) return UsageError(parser.errorText(), err);
+  if (!parser.parse(arguments)) return FinishWithUsage(OptionMistake(parser, {help, version}, arguments), err);
   if (parser.isSet(help)) {
     out << UsageText();
     out.flush();
@@ -64,11 +66,11 @@ StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTe
   // The commands without a window never come here: RunSubcommand takes them first.
   const QStringList positional = parser.positionalArguments();
   if (positional.size() > 1) {
-    return UsageError(QStringLiteral("只能打开一个文件，却给了 %1 个。").arg(positional.size()), err);
+    return FinishWithUsage(QStringLiteral("只能打开一个文件，却给了 %1 个。").arg(positional.size()), err);
   }
   StartRequest request;
   if (!positional.isEmpty()) {
-    if (positional.first().isEmpty()) return UsageError(QStringLiteral("文件名是空的。"), err);
+    if (positional.first().isEmpty()) return FinishWithUsage(QStringLiteral("文件名是空的。"), err);
     request.file = positional.first();
   }
   return request;

@@ -6,10 +6,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <iostream>
+#include <stdexcept>
 
 #include "cli/CommandLine.h"
+#include "cli/CommandOptions.h"
 #include "cli/ProgramConsole.h"
 #include "core/check/ConsistencyCheck.h"
+#include "core/check/FileDoubt.h"
 #include "core/document/OfficerDocument.h"
 #include "core/convert/Jislib.h"
 #include "core/exchange/ExchangeFile.h"
@@ -29,16 +32,31 @@ std::string Utf8Of(const std::filesystem::path& path) {
   return std::string(text.begin(), text.end());
 }
 
-// A command's usage problem; RunCommand prints it with the usage line.
-struct UsageError {
-  std::string message;
-};
+const QString kForce = QStringLiteral("force");
 
-QStringList Positionals(QCommandLineParser& parser, const QStringList& arguments, int count) {
-  if (!parser.parse(arguments)) throw UsageError{parser.errorText().toStdString()};
-  const QStringList positionals = parser.positionalArguments().mid(1);  // after the subcommand
-  if (positionals.size() != count) throw UsageError{"参数个数不对"};
-  return positionals;
+// A file that may be no officer file is left alone unless --force says it is one.
+void RefuseDoubtful(const QString& path, const std::vector<FileDoubt>& doubts, bool force) {
+  if (doubts.empty() || force) return;
+  // The size's explanation names the file; the others do not (the window
+  // asks about the file just chosen), but diff has two.
+  std::string explanation;
+  if (doubts.front().kind != FileDoubt::Kind::Size) explanation = ShownFileName(path).toStdString() + "：";
+  for (const FileDoubt& doubt : doubts) explanation += doubt.explanation + "；";
+  throw std::runtime_error(explanation + "未处理（确是新武将档时加 --force）");
+}
+
+std::vector<unsigned char> LoadHead(const QString& path, bool force) {
+  std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(path));
+  RefuseDoubtful(path, DoubtsAboutFile(path, head), force);
+  return head;
+}
+
+// Opens the file as the window does, refusing where the window would ask.
+void OpenDocument(OfficerDocument& officers, const QString& path, bool force) {
+  officers.Open(path, [&path, force](const std::vector<FileDoubt>& doubts) {
+    RefuseDoubtful(path, doubts, force);
+    return true;
+  });
 }
 
 // "650-659,700" as slots 0-9 and 50.
@@ -69,13 +87,13 @@ ExchangeFormat FormatOf(const QString& path) {
 
 int Export(const QStringList& arguments, std::ostream& out) {
   QCommandLineParser parser;
-  parser.addOption({QStringLiteral("slots"), QString(), QStringLiteral("numbers")});
-  const QStringList files = Positionals(parser, arguments, 2);
+  const QStringList files = ReadCommandArguments(
+      parser, {{QStringLiteral("slots"), QString(), QStringLiteral("numbers")}, ForceOption()}, arguments, 2);
   const ExchangeFormat format = FormatOf(files[1]);
   const std::vector<int> chosen = parser.isSet(QStringLiteral("slots")) ? ParseSlotList(parser.value(QStringLiteral("slots")))
                                                                         : std::vector<int>{};
   OfficerDocument officers;
-  officers.Open(files[0]);
+  OpenDocument(officers, files[0], parser.isSet(kForce));
   const ExchangeDocument document = officers.Export(chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
   out << "已导出 " << document.officers.size() << " 位武将到 " << files[1].toStdString() << "\n";
@@ -84,9 +102,9 @@ int Export(const QStringList& arguments, std::ostream& out) {
 
 int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   QCommandLineParser parser;
-  parser.addOption({QStringLiteral("dry-run"), QString()});
-  parser.addOption({QStringLiteral("encoding"), QString(), QStringLiteral("name")});
-  const QStringList files = Positionals(parser, arguments, 2);
+  const QStringList files = ReadCommandArguments(
+      parser, {{QStringLiteral("dry-run"), QString()}, {QStringLiteral("encoding"), QString(), QStringLiteral("name")}, ForceOption()},
+      arguments, 2);
   const ExchangeFormat format = FormatOf(files[1]);
   std::optional<TextEncoding> encoding;
   if (parser.isSet(QStringLiteral("encoding"))) {
@@ -94,7 +112,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     if (!encoding) throw UsageError{"--encoding 应为 utf-8、gbk 或 big5：" + parser.value(QStringLiteral("encoding")).toStdString()};
   }
   OfficerDocument officers;
-  officers.Open(files[0]);
+  OpenDocument(officers, files[0], parser.isSet(kForce));
   const ExchangeReadResult read = ReadExchangeFile(files[1], format, encoding);
   ImportDecision decision;
   if (read.Ok()) decision = officers.DecideImport(read.document);
@@ -130,10 +148,10 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
 
 int Check(const QStringList& arguments, std::ostream& out) {
   QCommandLineParser parser;
-  parser.addOption({QStringLiteral("json"), QString()});
-  parser.addOption({QStringLiteral("game"), QString(), QStringLiteral("folder")});
-  const QStringList files = Positionals(parser, arguments, 1);
-  const std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(files[0]));
+  const QStringList files = ReadCommandArguments(
+      parser, {{QStringLiteral("json"), QString()}, {QStringLiteral("game"), QString(), QStringLiteral("folder")}, ForceOption()},
+      arguments, 1);
+  const std::vector<unsigned char> head = LoadHead(files[0], parser.isSet(kForce));
   QString game = parser.value(QStringLiteral("game"));
   if (!game.isEmpty() && !QFileInfo(game).isDir()) throw UsageError{"--game 不是一个文件夹：" + game.toStdString()};
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
@@ -161,8 +179,10 @@ int Check(const QStringList& arguments, std::ostream& out) {
 
 int Diff(const QStringList& arguments, std::ostream& out) {
   QCommandLineParser parser;
-  const QStringList files = Positionals(parser, arguments, 2);
-  const ChangeSet changes = CompareFileHeads(LoadOfficerFileHead(PathOf(files[0])), LoadOfficerFileHead(PathOf(files[1])));
+  const QStringList files = ReadCommandArguments(parser, {ForceOption()}, arguments, 2);
+  const bool force = parser.isSet(kForce);
+  const std::vector<unsigned char> before = LoadHead(files[0], force);
+  const ChangeSet changes = CompareFileHeads(before, LoadHead(files[1], force));
   const OfficerTable after = TableOfHead(changes.after);
   for (const FieldChange& change : changes.changes) out << FormatChange(change, after) << "\n";
   if (changes.Empty()) out << "两个文件的武将数据相同\n";
@@ -190,8 +210,11 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
     if (command == QLatin1String("import")) return Import(withProgram, out, err);
     if (command == QLatin1String("check")) return Check(withProgram, out);
     return Diff(withProgram, out);
+  } catch (const HelpRequested&) {
+    out << SubcommandUsage(command);
+    return kExitOk;
   } catch (const UsageError& e) {
-    err << e.message << "\n" << UsageText().toStdString();
+    err << e.message << "\n\n" << SubcommandUsage(command);
   } catch (const std::exception& e) {
     err << e.what() << "\n";
   }

@@ -9,7 +9,7 @@
 enum ExitCode : int {
   kExitOk = 0,
   kExitFindings = 1,  // check: findings; diff: differences; import: input refused
-  kExitError = 2,     // usage, unreadable or unwritable files, no character table
+  kExitError = 2,     // usage, unreadable or unwritable files, files unlike officer files, no character table
 };
 
 // The exit code of a subcommand named by argv[1]; nullopt when argv[1] is

@@ -37,7 +37,9 @@ TEST(CommandLine, HelpAndVersionAnswerAndFinish) {
     EXPECT_TRUE(answer.out.contains(QStringLiteral("[FILE]")));
     EXPECT_TRUE(answer.out.contains(QStringLiteral("--version")));
     // the commands without a window, with every option they take
-    EXPECT_TRUE(answer.out.contains(QStringLiteral("velmedit check TPERSON.VMR [--json] [--game 安装目录]\n")));
+    EXPECT_TRUE(answer.out.contains(QStringLiteral("velmedit check TPERSON.VMR [--json] [--game 安装目录] [--force]\n")));
+    EXPECT_TRUE(answer.out.contains(QStringLiteral("velmedit <命令> --help")));
+    EXPECT_TRUE(answer.out.contains(QStringLiteral("\n  --force ")));
     EXPECT_TRUE(answer.err.isEmpty());
   }
   for (const char* option : {"--version", "-v"}) {
@@ -84,5 +86,7 @@ TEST(CommandLine, MistakesFinishWithTheUsageOnTheErrorStream) {
     EXPECT_TRUE(answer.err.startsWith(QStringLiteral("velmedit: ")));
     EXPECT_TRUE(answer.err.contains(QStringLiteral("[FILE]")));  // the usage follows
   }
-  EXPECT_TRUE(Read({QStringLiteral("--bogus")}).err.contains(QStringLiteral("bogus")));
+  EXPECT_TRUE(Read({QStringLiteral("--bogus")}).err.startsWith(QStringLiteral("velmedit: 未知选项 --bogus\n")));
+  EXPECT_TRUE(Read({QStringLiteral("-x")}).err.startsWith(QStringLiteral("velmedit: 未知选项 -x\n")));
+  EXPECT_TRUE(Read({QStringLiteral("--version=2")}).err.startsWith(QStringLiteral("velmedit: 选项 --version 不带值\n")));
 }

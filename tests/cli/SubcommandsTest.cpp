@@ -2,6 +2,7 @@
 // that every refused import leaves the registration file byte-identical.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/Subcommands.h"
@@ -227,6 +228,81 @@ TEST_F(SubcommandsTest, CheckReportsAsTextOrJsonWithItsExitCodes) {
 
   EXPECT_EQ(Run({QStringLiteral("diff"), vmrPath, vmrPath}), kExitOk);
   EXPECT_EQ(out.str(), "两个文件的武将数据相同\n");
+}
+
+std::vector<std::string> FolderNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(SubcommandsTest, AFileThatMayBeNoOfficerFileIsLeftAloneWithoutForce) {
+  // A JSON text of 12 + 30000 + 3 bytes given where the officer file belongs.
+  WriteText("victim.json", "{\"notes\": [\"" + std::string(30000, 'a') + "\"]}");
+  const std::vector<unsigned char> victim = ReadBytes(dir / "victim.json");
+  WriteText("num.csv", "format,version,slot,war\nvelmedit-officers,1,0,95\n");
+  const std::string refused = "；未处理（确是新武将档时加 --force）\n";
+
+  EXPECT_EQ(Run({QStringLiteral("import"), Path("victim.json"), Path("num.csv")}), kExitError);
+  EXPECT_NE(err.str().find("victim.json 的大小为 30015 字节，不是 28604 字节；"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find(refused), std::string::npos) << err.str();
+  EXPECT_EQ(ReadBytes(dir / "victim.json"), victim);
+  EXPECT_EQ(Run({QStringLiteral("export"), Path("victim.json"), Path("out.csv")}), kExitError);
+  EXPECT_EQ(FolderNames(dir.Path()), (std::vector<std::string>{"TPERSON.VMR", "num.csv", "victim.json"}));
+
+  EXPECT_EQ(Run({QStringLiteral("import"), Path("victim.json"), Path("num.csv"), QStringLiteral("--force"), QStringLiteral("--dry-run")}),
+            kExitOk)
+      << err.str();
+  EXPECT_NE(out.str().find("试运行：1 处改变，文件没有改变"), std::string::npos) << out.str();
+
+  // The game's size, every byte 0xFF: texts no code page reads in every slot.
+  WriteBytes(dir / "ff.VMR", std::vector<unsigned char>(28604, 0xFF));
+  for (const QStringList& arguments : {QStringList{QStringLiteral("check"), Path("ff.VMR")},
+                                       QStringList{QStringLiteral("diff"), Path("ff.VMR"), vmrPath},
+                                       QStringList{QStringLiteral("diff"), vmrPath, Path("ff.VMR")}}) {
+    SCOPED_TRACE(arguments.join(u' ').toStdString());
+    EXPECT_EQ(Run(arguments), kExitError);
+    EXPECT_NE(err.str().find("ff.VMR：文件看起来不是武将登录档（"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("处不可能的值）" + refused), std::string::npos) << err.str();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(Run(arguments + QStringList{QStringLiteral("--force")}), kExitFindings) << err.str();
+  }
+  EXPECT_EQ(Run({QStringLiteral("check"), vmrPath, QStringLiteral("--force")}), kExitOk);  // a good file: nothing to force
+
+  // One byte short is no officer file at all: --force does not help.
+  WriteBytes(dir / "short.VMR", std::vector<unsigned char>(28603, 0));
+  EXPECT_EQ(Run({QStringLiteral("check"), Path("short.VMR"), QStringLiteral("--force")}), kExitError);
+  EXPECT_NE(err.str().find("只有 28603 字节"), std::string::npos) << err.str();
+}
+
+TEST_F(SubcommandsTest, EachCommandExplainsItselfAndItsMistakesInChinese) {
+  const struct {
+    const char* command;
+    std::vector<const char*> options;
+  } commands[] = {
+      {"export", {"--slots 编号", "--force"}},
+      {"import", {"--dry-run", "--encoding 编码", "--force"}},
+      {"check", {"--json", "--game 安装目录", "--force"}},
+      {"diff", {"--force"}},
+  };
+  for (const auto& c : commands) {
+    const QString command = QString::fromLatin1(c.command);
+    for (const char* help : {"--help", "-h"}) {
+      EXPECT_EQ(Run({command, QString::fromLatin1(help)}), kExitOk) << c.command;
+      EXPECT_EQ(out.str().rfind(std::string("用法：velmedit ") + c.command + " ", 0), 0u) << out.str();
+      for (const char* option : c.options) EXPECT_NE(out.str().find(std::string("\n  ") + option), std::string::npos) << option;
+      EXPECT_EQ(err.str(), "");
+    }
+    EXPECT_EQ(Run({command, vmrPath, QStringLiteral("--x")}), kExitError);
+    EXPECT_EQ(err.str().rfind("未知选项 --x\n\n用法：velmedit " + std::string(c.command) + " ", 0), 0u) << err.str();
+    EXPECT_EQ(out.str(), "");
+  }
+  EXPECT_EQ(Run({QStringLiteral("export"), vmrPath, Path("o.csv"), QStringLiteral("--slots")}), kExitError);
+  EXPECT_EQ(err.str().rfind("选项 --slots 缺少值\n", 0), 0u) << err.str();
+  EXPECT_EQ(Run({QStringLiteral("check"), vmrPath, QStringLiteral("--json=yes")}), kExitError);
+  EXPECT_EQ(err.str().rfind("选项 --json 不带值\n", 0), 0u) << err.str();
+  EXPECT_FALSE(std::filesystem::exists(dir / "o.csv"));
 }
 
 TEST_F(SubcommandsTest, UsageErrorsExitWithTwo) {

@@ -10,6 +10,7 @@ std::vector<Finding> CheckOfficerTable(const OfficerTable& table, const FaceArch
     if (!IsRegistered(record)) continue;
     for (Finding& f : ImpossibleStoredValues(record, s)) findings.push_back(std::move(f));
     for (Finding& f : SuspiciousValues(table, s, archives)) findings.push_back(std::move(f));
+    if (std::optional<Finding> namesake = SameNameAsEarlier(table, s)) findings.push_back(std::move(*namesake));
   }
   return findings;
 }

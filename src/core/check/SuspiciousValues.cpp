@@ -85,3 +85,17 @@ class SlotCheck {
 std::vector<Finding> SuspiciousValues(const OfficerTable& table, int slot, const FaceArchivePair* archives) {
   return SlotCheck(table, slot, archives).Run();
 }
+
+std::optional<Finding> SameNameAsEarlier(const OfficerTable& table, int slot) {
+  const OfficerRecord& record = table[static_cast<std::size_t>(slot)];
+  const std::string surname = record.Xing.Text(), givenName = record.Ming.Text();
+  if (surname.empty() || givenName.empty()) return std::nullopt;
+  std::string earlier;
+  for (int s = 0; s < slot; ++s) {
+    const OfficerRecord& other = table[static_cast<std::size_t>(s)];
+    if (other.Xing.Text() != surname || other.Ming.Text() != givenName) continue;
+    earlier += (earlier.empty() ? "" : "、") + std::to_string(s + kFirstNewOfficer);
+  }
+  if (earlier.empty()) return std::nullopt;
+  return Finding{slot, FindFieldByKey("given_name"), "name", true, "与 " + earlier + " 同名"};
+}

@@ -11,7 +11,8 @@
 //   suspicious  allowed, reported as 提醒: abilities above 99, deaths before
 //               birth or first appearance, parents born after the child,
 //               relationships to empty slots or to oneself, faces the
-//               archives lack, enumerations left without a selection;
+//               archives lack, enumerations left without a selection,
+//               two officers of the same name (the check only);
 //   fine        everything else. The editor imposes no game range: 150 in
 //               统率 is fine to store.
 // Messages are UTF-8 and start with the field's label ("统率：…").
@@ -97,6 +98,11 @@ ImplausibleCount CountImpossibleValues(const OfficerTable& table);
 // The suspicious values of one registered slot, seen with the whole table
 // (for parents and links); faces only when an archive is open.
 std::vector<Finding> SuspiciousValues(const OfficerTable& table, int slot, const FaceArchivePair* archives);
+
+// A 提醒 when earlier slots hold officers of the same surname and given name
+// (both given, their stored bytes alike): "与 650、652 同名". Only the later
+// namesakes report, so that two officers of one name make one finding.
+std::optional<Finding> SameNameAsEarlier(const OfficerTable& table, int slot);
 
 // A slot holds an officer once it has a surname or a given name.
 bool IsRegistered(const OfficerRecord& record);

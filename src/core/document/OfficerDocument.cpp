@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/check/ValueRules.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/officers/OfficerFile.h"
 

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "core/check/FileDoubt.h"
 #include "core/document/EditHistory.h"
 #include "core/editor/PanelValues.h"
 #include "core/exchange/ExchangeDocument.h"
@@ -60,13 +61,13 @@ class OfficerDocument : public QObject {
 
   // --- file -----------------------------------------------------------------
   // Reads the file first: one that cannot be loaded throws OfficerFileError
-  // and leaves the document as it was. A file that does not look like an
-  // officer file (more than a quarter of its slots hold values no panel
-  // stores) opens only when `openImplausible`, given, says yes to the
-  // number of such values. Otherwise the file becomes the open one, its
-  // slots replace the table, every slot is listed again, nothing is shown
-  // and the history starts anew. False when the file was not opened.
-  bool Open(const QString& path, const std::function<bool(int impossibleValues)>& openImplausible = {});
+  // and leaves the document as it was. A file that may be no officer file
+  // (FileDoubt.h) opens only when `openDoubtful`, given, says yes to its
+  // doubts; it may also throw, and the document stays as it was. Otherwise
+  // the file becomes the open one, its slots replace the table, every slot
+  // is listed again, nothing is shown and the history starts anew. False
+  // when the file was not opened.
+  bool Open(const QString& path, const std::function<bool(const std::vector<FileDoubt>& doubts)>& openDoubtful = {});
   // Open() of the open file; HasFile() must hold. The .bak keeps the file
   // as it was before the first save since it was opened.
   void Reload();

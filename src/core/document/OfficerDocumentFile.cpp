@@ -1,6 +1,5 @@
 // The document's file flows: open, reload, save, save as, the file on disk
 // compared with what was read, and the copies that can be brought back.
-#include "core/check/ValueRules.h"
 #include "core/document/OfficerDocument.h"
 
 namespace {
@@ -11,16 +10,16 @@ std::string Quoted(const QString& path) { return "â€œ" + path.toStdString() + "â
 
 }  // namespace
 
-bool OfficerDocument::Open(const QString& path, const std::function<bool(int)>& openImplausible) {
+bool OfficerDocument::Open(const QString& path, const std::function<bool(const std::vector<FileDoubt>&)>& openDoubtful) {
   // Read first: a file that cannot be loaded leaves the open file and the
   // table as they were, so a later save cannot write the previous officers
   // into it.
   std::vector<unsigned char> head = LoadOfficerFileHead(PathOf(path));
-  OfficerTable table = TableOfHead(head);
-  if (openImplausible) {
-    const ImplausibleCount count = CountImpossibleValues(table);
-    if (count.slotCount * 4 > static_cast<int>(kSlotCount) && !openImplausible(count.valueCount)) return false;
+  if (openDoubtful) {
+    const std::vector<FileDoubt> doubts = DoubtsAboutFile(path, head);
+    if (!doubts.empty() && !openDoubtful(doubts)) return false;
   }
+  const OfficerTable table = TableOfHead(head);
   backedUp_ = false;
   filePath_ = path;
   table_ = table;

@@ -77,17 +77,12 @@ void TForm_Main::Menu_OpenClick() {
 }
 
 void TForm_Main::OpenOfficerFile(const QString& path) {
-  // Only the first 28,604 bytes are the game's; a longer file may be something else.
-  const QFileInfo file(path);
-  if (file.exists() && file.size() > static_cast<qint64>(kOfficerFileSize)) {
-    const QString question = QStringLiteral("%1 的大小为 %2 字节，不是 28604 字节，仍然打开吗？")
-                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath()))
-                                 .arg(file.size());
-    if (seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) != 0) return;
-  }
-  document_->Open(path, [this](int impossibleValues) {
-    const QString question = QStringLiteral("文件看起来不是武将登录档（%1 处不可能的值），仍然打开吗？").arg(impossibleValues);
-    return seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) == 0;
+  document_->Open(path, [this](const std::vector<FileDoubt>& doubts) {
+    for (const FileDoubt& doubt : doubts) {
+      const QString question = QString::fromStdString(doubt.explanation) + QStringLiteral("，仍然打开吗？");
+      if (seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) != 0) return false;
+    }
+    return true;
   });
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/check/ConsistencyCheck.h"
+#include "core/check/FileDoubt.h"
 #include "core/convert/Jislib.h"
 #include "core/faces/FaceArchivePair.h"
 #include "support/DemoOfficerFile.h"
@@ -86,6 +87,41 @@ TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
   PutU16(file, 1, 0, 1500);  // past its three faces
   EXPECT_EQ(Described(CheckOfficerFile(file, &archives)), std::vector<std::string>{"1 face face 提醒"});
   EXPECT_TRUE(CheckOfficerFile(file, nullptr).empty());
+}
+
+TEST_F(ConsistencyCheckTest, OfficersOfTheSameFullNameMakeOneReminder) {
+  PutBytes(file, 0, 86, "\xAD\xB8");  // 張飛
+  PutBytes(file, 1, 81, "\xBB\xAF");  // 趙飛: another surname
+  PutBytes(file, 1, 86, "\xAD\xB8");
+  PutBytes(file, 2, 86, "\xAD\xB8");  // 張飛 again
+  PutBytes(file, 3, 81, std::string_view("\0\0", 2));  // 飛 alone: no surname, no full name
+  PutBytes(file, 3, 86, "\xAD\xB8");
+  const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
+  EXPECT_EQ(Described(findings), std::vector<std::string>{"2 given_name name 提醒"});
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].message, "与 650 同名");
+
+  PutBytes(file, 3, 81, "\xB1\x69");  // now 張飛 too: named with both before it
+  EXPECT_EQ(CheckOfficerFile(file, nullptr).back().message, "与 650、652 同名");
+}
+
+TEST(FileDoubt, TheGameSizeAndAQuarterOfTheSlotsDecide) {
+  std::vector<unsigned char> head = EmptyOfficerFile();
+  for (std::size_t s = 0; s < 27; ++s) PutBytes(head, s, 36, "\x04");  // personality one past its list
+  EXPECT_TRUE(DoubtsAbout(QStringLiteral("a.VMR"), 28604, TableOfHead(head)).empty());  // 27 of 110: not above a quarter
+
+  const std::vector<FileDoubt> longer = DoubtsAbout(QStringLiteral("a.VMR"), 28605, TableOfHead(head));
+  ASSERT_EQ(longer.size(), 1u);
+  EXPECT_EQ(longer[0].kind, FileDoubt::Kind::Size);
+  EXPECT_EQ(longer[0].explanation, "a.VMR 的大小为 28605 字节，不是 28604 字节");
+
+  PutBytes(head, 27, 36, "\x04");
+  PutBytes(head, 27, 37, "\x09");  // a second impossible value in the 28th slot: counted too
+  const std::vector<FileDoubt> both = DoubtsAbout(QStringLiteral("a.VMR"), 28605, TableOfHead(head));
+  ASSERT_EQ(both.size(), 2u);
+  EXPECT_EQ(both[1].kind, FileDoubt::Kind::ImpossibleValues);
+  EXPECT_EQ(both[1].count, 29);
+  EXPECT_EQ(both[1].explanation, "文件看起来不是武将登录档（29 处不可能的值）");
 }
 
 }  // namespace

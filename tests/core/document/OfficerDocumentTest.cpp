@@ -249,22 +249,27 @@ TEST_F(OfficerDocumentTest, AFileOfRandomBytesOpensOnlyWhenThePlayerSaysSo) {
   const std::filesystem::path random = dir / "random.VMR";
   WriteBytes(random, RandomOfficerFile(5));
   doc.Open(Q(file));
-  int asked = 0, told = 0;
-  EXPECT_FALSE(doc.Open(Q(random), [&](int impossible) {
+  int asked = 0;
+  std::vector<FileDoubt> told;
+  EXPECT_FALSE(doc.Open(Q(random), [&](const std::vector<FileDoubt>& doubts) {
     ++asked;
-    told = impossible;
+    told = doubts;
     return false;
   }));
   EXPECT_EQ(asked, 1);
-  EXPECT_GT(told, 110);  // several impossible values in most slots
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0].kind, FileDoubt::Kind::ImpossibleValues);
+  EXPECT_GT(told[0].count, 110);  // several impossible values in most slots
   EXPECT_EQ(doc.FilePath(), Q(file));
-  EXPECT_TRUE(doc.Open(Q(random), [](int) { return true; }));
+  const auto yes = [](const std::vector<FileDoubt>&) { return true; };
+  EXPECT_TRUE(doc.Open(Q(random), yes));
   EXPECT_EQ(doc.FilePath(), Q(random));
 
   // Officers of valid values and an empty file open without a question.
-  EXPECT_TRUE(doc.Open(Q(file), [&](int) { return ++asked, false; }));
+  const auto no = [&](const std::vector<FileDoubt>&) { return ++asked, false; };
+  EXPECT_TRUE(doc.Open(Q(file), no));
   WriteBytes(random, EmptyOfficerFile());
-  EXPECT_TRUE(doc.Open(Q(random), [&](int) { return ++asked, false; }));
+  EXPECT_TRUE(doc.Open(Q(random), no));
   EXPECT_EQ(asked, 1);
 }
 

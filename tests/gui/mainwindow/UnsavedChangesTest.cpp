@@ -141,6 +141,27 @@ TEST_F(UnsavedChangesTest, ALongerFileOpensOnlyAfterAQuestion) {
   EXPECT_EQ(harness.questions.size(), 2u);
 }
 
+TEST_F(UnsavedChangesTest, ALongerFileOfImpossibleValuesAsksBothQuestionsInTurn) {
+  const std::filesystem::path odd = dir / "odd" / "TPERSON.VMR";
+  std::filesystem::create_directories(odd.parent_path());
+  WriteBytes(odd, std::vector<unsigned char>(28614, 0xFF));
+  TForm_Main& w = harness.Window();
+
+  harness.questionAnswer = [](const QStringList&) { return 0; };  // 打开
+  w.OpenOfficerFile(Q(odd));
+  ASSERT_EQ(harness.questions.size(), 2u);
+  EXPECT_TRUE(harness.questions[0].endsWith(QStringLiteral(" 的大小为 28614 字节，不是 28604 字节，仍然打开吗？")));
+  EXPECT_TRUE(harness.questions[1].startsWith(QStringLiteral("文件看起来不是武将登录档（")));
+  EXPECT_TRUE(harness.questions[1].endsWith(QStringLiteral(" 处不可能的值），仍然打开吗？")));
+  EXPECT_EQ(w.Document().FilePath(), Q(odd));
+
+  w.OpenOfficerFile(Q(file));
+  harness.questionAnswer = [](const QStringList&) { return 1; };  // 取消: the second question is not asked
+  w.OpenOfficerFile(Q(odd));
+  EXPECT_EQ(harness.questions.size(), 3u);
+  EXPECT_EQ(w.Document().FilePath(), Q(file));
+}
+
 TEST_F(UnsavedChangesTest, EnterInASearchBoxSearches) {
   TForm_Main& w = OpenAndShowSlot0();
   QLineEdit* box = Find<QLineEdit>(w, "Edit_SWuli");
