@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 
 #include "core/document/OfficerDocument.h"
