@@ -94,7 +94,7 @@ void EditorPanel::ShowReminders() {
   const int slot = document_.CurrentSlot();
   const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
   if (reminders.empty()) return;
-  QString text = QStringLiteral("提醒（已保存在表中，可再修改）：");
+  QString text = QStringLiteral("已确认；请留意：");
   for (const Finding& finding : reminders) text += u'\n' + QString::fromStdString(FormatFinding(finding, document_.Table()));
   NoteBalloon::ShowBeside(ui_->Btn_MConfirm, text);
 }

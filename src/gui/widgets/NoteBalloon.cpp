@@ -2,15 +2,29 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <algorithm>
 
 namespace {
+
 const char* const kObjectName = "NoteBalloon";
+constexpr int kMaximumWidth = 330;
+
+// Below the control when it fits in the window, else to its right, else
+// above it; always inside the window.
+QPoint PlaceBeside(const QWidget* anchor, const QWidget* window, QSize size) {
+  const QRect control(anchor->mapTo(window, QPoint(0, 0)), anchor->size());
+  QPoint at(control.left(), control.bottom() + 3);
+  if (at.y() + size.height() > window->height()) at = QPoint(control.right() + 4, control.top());
+  if (at.x() + size.width() > window->width()) at = QPoint(control.left(), control.top() - size.height() - 3);
+  at.setX(std::clamp(at.x(), 0, std::max(0, window->width() - size.width())));
+  at.setY(std::clamp(at.y(), 0, std::max(0, window->height() - size.height())));
+  return at;
 }
+
+}  // namespace
 
 NoteBalloon::NoteBalloon(QWidget* window) : QLabel(window) {
   setObjectName(QString::fromLatin1(kObjectName));
-  setWordWrap(true);
-  setMaximumWidth(360);
   setMargin(6);
   setFrameShape(QFrame::Box);
   setAutoFillBackground(true);
@@ -30,13 +44,14 @@ NoteBalloon* NoteBalloon::ShowBeside(QWidget* anchor, const QString& text) {
   }
   auto* balloon = new NoteBalloon(window);
   balloon->setText(text);
+  balloon->setWordWrap(false);
   balloon->adjustSize();
-  // Below the control, kept inside the window.
-  QPoint at = anchor->mapTo(window, QPoint(0, anchor->height() + 2));
-  at.setX(std::max(0, std::min(at.x(), window->width() - balloon->width())));
-  if (at.y() + balloon->height() > window->height()) at.setY(anchor->mapTo(window, QPoint(0, 0)).y() - balloon->height() - 2);
-  at.setY(std::max(0, at.y()));
-  balloon->move(at);
+  if (balloon->width() > kMaximumWidth) {
+    balloon->setWordWrap(true);
+    balloon->setFixedWidth(kMaximumWidth);
+    balloon->adjustSize();
+  }
+  balloon->move(PlaceBeside(anchor, window, balloon->size()));
   balloon->raise();
   balloon->show();
   return balloon;
