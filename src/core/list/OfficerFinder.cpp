@@ -35,8 +35,7 @@ class NameQuery {
     if (rosterBig5.empty() && ziBig5.empty()) return false;
     const QString shown = FromGbk(Big5ToGbk(rosterBig5)) + u' ' + FromGbk(Big5ToGbk(ziBig5));
     const QString stored = FromBig5(rosterBig5) + u' ' + FromBig5(ziBig5);
-    return shown.contains(typed_, Qt::CaseInsensitive) || stored.contains(typed_, Qt::CaseInsensitive) ||
-           stored.contains(traditional_, Qt::CaseInsensitive);
+    return shown.contains(typed_, Qt::CaseInsensitive) || stored.contains(traditional_, Qt::CaseInsensitive);
   }
 
  private:

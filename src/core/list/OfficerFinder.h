@@ -51,10 +51,11 @@ std::array<AbilityRange, 5> ParseAbilityRanges(const AbilityRangeTexts& texts);
 // (no type chosen) or without surname and given name.
 bool IsEmptySlot(const OfficerRecord& record);
 
-// Whether the record's names hold the typed text: read as the list shows
-// them (simplified), read as the game shows them (traditional), and with
-// the typed text converted to traditional character by character, so 张 and
-// 張 both find a stored 張. A record without names holds no name at all.
+// Whether the record's names hold the typed text: as the list shows them
+// (simplified; 赵云 finds a stored 趙雲, whose 云 the table keeps as 云), or
+// as the game shows them (traditional) holding the typed text converted to
+// traditional character by character (張飞 finds 張飛). A record without
+// names holds no name at all.
 bool NameMatches(const OfficerRecord& record, const std::string& typed);
 
 bool MatchesCriteria(const OfficerRecord& record, const FindCriteria& criteria);

@@ -33,6 +33,9 @@ TEST(OfficerFinder, APartOfTheNameTypedSimplifiedOrTraditional) {
     EXPECT_EQ(NameMatches(zhangFei, typed), expected) << typed;
   }
   for (const char* typed : {"关", "關", "张飛翼"}) EXPECT_FALSE(NameMatches(zhangFei, typed)) << typed;
+  // 云 stays 云 in the table: only the shown form finds 趙雲.
+  const OfficerRecord zhaoYun = Officer("\xBB\xAF", "\xB6\xB3", "\xA4\x6C\xC0\x73");  // 趙 雲, 字 子龍
+  for (const char* typed : {"赵云", "趙雲", "子龙"}) EXPECT_TRUE(NameMatches(zhaoYun, typed)) << typed;
   // An empty slot carries no name, not even the list's 新武将.
   EXPECT_FALSE(NameMatches(OfficerRecord{}, "新武将"));
   EXPECT_TRUE(NameMatches(OfficerRecord{}, " "));
