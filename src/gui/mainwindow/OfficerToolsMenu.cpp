@@ -1,7 +1,6 @@
 #include "gui/mainwindow/OfficerToolsMenu.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 
 #include "core/document/OfficerDocument.h"
@@ -9,7 +8,6 @@
 #include "gui/editor/EditorPanel.h"
 #include "gui/find/TForm_Find.h"
 #include "gui/list/OfficerListPanel.h"
-#include "gui/mainwindow/MenuShortcutsFirst.h"
 #include "gui/mainwindow/TForm_Main.h"
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
@@ -29,6 +27,7 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   editMenu.addSeparator();
   QAction* find = AddAction(editMenu, "Menu_Find", QStringLiteral("查找武将(&F)…"));
   find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  // Window-wide; no edit box of the window claims Ctrl+F for itself.
   find->setShortcutContext(Qt::WindowShortcut);
   QAction* copy = AddAction(editMenu, "Menu_CopyOfficer", QStringLiteral("复制武将(&C)"));
   pasteAction_ = AddAction(editMenu, "Menu_PasteOfficer", QStringLiteral("粘贴到此武将(&P)"));
@@ -45,8 +44,6 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   ConnectGuarded(pasteAction_, &QAction::triggered, this, onShown(&OfficerToolsMenu::PasteOfficer));
   ConnectGuarded(clear, &QAction::triggered, this, onShown(&OfficerToolsMenu::ClearOfficer));
   ConnectGuarded(&window_.ListPanel(), &OfficerListPanel::rowMenuRequested, this, &OfficerToolsMenu::ShowRowMenu);
-  // Ctrl+F finds also while an edit box has the focus.
-  qApp->installEventFilter(new MenuShortcutsFirst(&window_, {find}));
 }
 
 void OfficerToolsMenu::Menu_FindClick() {
