@@ -1,8 +1,9 @@
 #pragma once
 // 编辑 → 查找武将… (Ctrl+F), 复制武将, 粘贴到此武将 and 清空此武将, below
 // 撤销 / 重做; the last three also in the officer list's menu on a row,
-// acting on that row's officer. The copied officer stays in the window (not
-// the system clipboard) until the next copy, also across files.
+// acting on that row's officer. The copy is the officer as confirmed; it
+// stays in the window (not the system clipboard) until the next copy, also
+// when another file is opened.
 #include <QObject>
 #include <QPoint>
 #include <optional>
