@@ -48,8 +48,8 @@ class OfficerListPanel : public QObject {
   // The player selected the row of a slot; the window decides whether the
   // panel may leave the officer it shows.
   void officerChosen(int slot);
-  // A right click (or the menu key) on the row of a slot: the commands on
-  // that officer open at `globalPos`.
+  // A right click on the row of a slot: the commands on that officer open
+  // at `globalPos`.
   void rowMenuRequested(int slot, const QPoint& globalPos);
 
  private:
