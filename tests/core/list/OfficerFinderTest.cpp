@@ -42,7 +42,7 @@ TEST(OfficerFinder, APartOfTheNameTypedSimplifiedOrTraditional) {
 }
 
 TEST(OfficerFinder, AbilityRangesIncludeBothBounds) {
-  AbilityRangeTexts texts{};
+  AbilityRangeTexts texts;  // no braces: clang 14 crashes on them
   texts[1][0] = "80";     // 武力 ≥ 80
   texts[4][1] = " 70 ";   // 魅力 ≤ 70
   const std::array<AbilityRange, 5> ranges = ParseAbilityRanges(texts);
