@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/convert/OfficerTextConversion.h"
+#include "core/document/SlotTools.h"
 #include "core/officers/OfficerFile.h"
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) { slotVisible_.fill(true); }
@@ -90,10 +91,23 @@ void OfficerDocument::Confirm(const PanelValues& panel) {
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record) {
+  if (IsSlot(slot)) ReplaceRecord(slot, record, "修改 " + NameOf(slot));
+}
+
+void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record, std::string stepName) {
   if (!IsSlot(slot)) return;
   const OfficerTable before = table_;
   Change(slot, record);
-  Finish("修改 " + NameOf(slot), before);
+  Finish(std::move(stepName), before);
+}
+
+void OfficerDocument::PasteRecord(int targetSlot, const OfficerRecord& copied, int sourceSlot) {
+  if (!IsSlot(targetSlot) || !IsSlot(sourceSlot)) return;
+  ReplaceRecord(targetSlot, PastedRecord(copied, sourceSlot, targetSlot), "粘贴到 " + NameOf(targetSlot));
+}
+
+void OfficerDocument::ClearSlot(int slot) {
+  if (IsSlot(slot)) ReplaceRecord(slot, EmptySlotRecord(), "清空 " + NameOf(slot));
 }
 
 void OfficerDocument::Search(const std::array<std::string, 5>& texts) {
@@ -101,6 +115,12 @@ void OfficerDocument::Search(const std::array<std::string, 5>& texts) {
   const SearchValues values = ParseSearchValues(texts);
   slotVisible_ = SearchVisibleSlots(table_, values);
   emit visibleSlotsChanged();
+}
+
+int OfficerDocument::Find(const FindCriteria& criteria) {
+  slotVisible_ = FindSlots(table_, criteria);
+  emit visibleSlotsChanged();
+  return static_cast<int>(std::count(slotVisible_.begin(), slotVisible_.end(), true));
 }
 
 SortState OfficerDocument::SortBy(int column) {

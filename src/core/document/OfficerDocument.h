@@ -21,6 +21,7 @@
 #include "core/exchange/ExchangeDocument.h"
 #include "core/exchange/ExchangeImport.h"
 #include "core/convert/ShownTextSet.h"
+#include "core/list/OfficerFinder.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/BackupFolder.h"
 #include "core/officers/DiskStamp.h"
@@ -140,13 +141,25 @@ class OfficerDocument : public QObject {
   // officer has been shown it writes nothing.
   void Confirm(const PanelValues& panel);
 
-  // Puts a whole record into a slot as a confirmed, unsaved change.
+  // Puts a whole record into a slot as a confirmed, unsaved change, one
+  // step named "修改 <officer>" or as given (UTF-8).
   void ReplaceRecord(int slot, const OfficerRecord& record);
+  void ReplaceRecord(int slot, const OfficerRecord& record, std::string stepName);
+  // 粘贴到此武将: the record copied from `sourceSlot` into `targetSlot`, its
+  // links to itself following it (PastedRecord); one step "粘贴到 <target
+  // as it was>".
+  void PasteRecord(int targetSlot, const OfficerRecord& copied, int sourceSlot);
+  // 清空此武将: the slot as never filled (EmptySlotRecord); one step
+  // "清空 <officer>".
+  void ClearSlot(int slot);
 
   // --- the list ---------------------------------------------------------------
   // Reads the five search boxes (UTF-8); a box that holds no integer throws
   // ConvertError and nothing changes. The list holds the matching slots.
   void Search(const std::array<std::string, 5>& texts);
+  // 查找武将: the list holds the slots matching every criterion; the number
+  // of them.
+  int Find(const FindCriteria& criteria);
   // A click on a column header: the next sort state.
   SortState SortBy(int column);
   // The listed slots in the order of the sort state (the table's values

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFileInfo>
+#include <optional>
+#include <vector>
 
 #include "core/document/OfficerDocument.h"
 #include "core/exchange/ExchangeFile.h"
@@ -50,14 +52,31 @@ std::optional<ExchangeReadResult> ReadConfirmed(QWidget* parent, const QString& 
   return read;
 }
 
+// The slots to export: all of them (empty), or, while the list shows some
+// but not all, those it shows when the player says so; nullopt for 取消.
+std::optional<std::vector<int>> ChooseExportedSlots(QWidget* parent, const OfficerDocument& document) {
+  std::vector<int> listed;
+  for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
+    if (document.SlotVisible()[static_cast<std::size_t>(slot)]) listed.push_back(slot);
+  }
+  if (listed.empty() || listed.size() == kSlotCount) return std::vector<int>{};
+  const QString question = QStringLiteral("导出全部 %1 位武将，还是只导出列表中的 %2 位？").arg(kSlotCount).arg(listed.size());
+  const int answer = seam::Ask(parent, question, {QStringLiteral("全部"), QStringLiteral("只导出列表中的"), QStringLiteral("取消")});
+  if (answer == 0) return std::vector<int>{};
+  if (answer == 1) return listed;
+  return std::nullopt;
+}
+
 }  // namespace
 
 void ExportOfficers(QWidget* parent, OfficerDocument& document) {
   if (!RequireFile(parent, document)) return;
+  const std::optional<std::vector<int>> chosenSlots = ChooseExportedSlots(parent, document);
+  if (!chosenSlots) return;
   const QString path = seam::AskSaveFileName(parent, kFilter);
   const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
   if (!format) return;
-  const ExchangeDocument exported = document.Export();
+  const ExchangeDocument exported = document.Export(*chosenSlots);
   WriteExchangeFile(path, WriteExchangeBytes(exported, *format));
   seam::ShowMessage(parent, QStringLiteral("已导出 %1 位武将").arg(exported.officers.size()));
 }

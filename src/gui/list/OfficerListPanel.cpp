@@ -48,6 +48,10 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
                      ListView_SelPrsnSelectItem(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
                    }
                  });
+  list->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& pos) {
+    if (QTreeWidgetItem* row = list->itemAt(pos)) emit rowMenuRequested(SlotOf(row), list->viewport()->mapToGlobal(pos));
+  });
   ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::Btn_ReSearchClick);
   // Enter in a search box searches.
   for (QLineEdit* box : SearchBoxes()) {

@@ -4,6 +4,7 @@
 // form file gives; this object builds them there and handles them.
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <array>
 #include <memory>
 
@@ -47,6 +48,9 @@ class OfficerListPanel : public QObject {
   // The player selected the row of a slot; the window decides whether the
   // panel may leave the officer it shows.
   void officerChosen(int slot);
+  // A right click on the row of a slot: the commands on that officer open
+  // at `globalPos`.
+  void rowMenuRequested(int slot, const QPoint& globalPos);
 
  private:
   // The five search boxes, in the order of the list's ability columns.

@@ -14,6 +14,7 @@
 #include "gui/help/TForm_Help.h"
 #include "gui/list/OfficerListPanel.h"
 #include "gui/mainwindow/MenuShortcutsFirst.h"
+#include "gui/mainwindow/OfficerToolsMenu.h"
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "gui/widgets/MainWindowLook.h"
@@ -47,6 +48,7 @@ TForm_Main::TForm_Main(QWidget* parent)
   ui_->Menu_Redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   ConnectGuarded(listPanel_, &OfficerListPanel::officerChosen, this, &TForm_Main::SwitchOfficer);
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
+  AddOfficerToolsMenu(*this, ui_->Menu_Edit);
   FixClientSize(this, kClientWidth, kClientHeight);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
