@@ -202,6 +202,18 @@ TEST_F(WorkSafetyTest, RemindersShowBesideConfirmWithoutBlockingAndGoAtTheNextKe
   EXPECT_TRUE(none == nullptr || !none->isVisible());
 }
 
+TEST_F(WorkSafetyTest, AFileWithJapaneseEditionTextsSaysSoWhenItOpens) {
+  std::vector<unsigned char> bytes = ReadBytes(file);
+  PutBytes(bytes, 4, 81, "\x8A\xD6");  // 関 in Shift-JIS, as the Japanese edition writes it
+  WriteBytes(file, bytes);
+  TForm_Main& w = harness.Window();
+  w.OpenOfficerFile(Q(file));
+  auto* balloon = w.findChild<NoteBalloon*>(QStringLiteral("NoteBalloon"));
+  ASSERT_NE(balloon, nullptr);
+  EXPECT_TRUE(balloon->text().contains(QStringLiteral("有 1 位武将"))) << balloon->text().toStdString();
+  EXPECT_TRUE(balloon->text().contains(QStringLiteral("所有武将日文-->中文")));
+}
+
 TEST_F(WorkSafetyTest, SaveAsWritesTheCopyTheWindowThenEditsAndRecentFilesListIt) {
   TForm_Main& w = OpenAndShowSlot0();
   const std::vector<unsigned char> before = ReadBytes(file);
