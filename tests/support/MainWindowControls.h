@@ -39,6 +39,20 @@ inline std::array<QCheckBox*, kSkillBoxCount> SkillBoxes(QWidget& window) {
   return boxes;
 }
 
+// Shows the window, opens `file` and picks the list's first row.
+inline TForm_Main& ShowFirstOfficerOf(TForm_Main& window, const QString& file) {
+  window.show();
+  window.OpenOfficerFile(file);
+  OfficerList(window)->setCurrentItem(OfficerList(window)->topLevelItem(0));
+  return window;
+}
+
+// Types `value` into a number box of the panel and presses 确认修改.
+inline void ConfirmNumber(QWidget& window, const char* box, const char* value) {
+  Find<QLineEdit>(window, box)->setText(QString::fromLatin1(value));
+  Find<QPushButton>(window, "Btn_MConfirm")->click();
+}
+
 // Changes a slot of the open file behind the panel's back.
 template <typename Change>
 void ChangeRecord(TForm_Main& window, int slot, Change change) {

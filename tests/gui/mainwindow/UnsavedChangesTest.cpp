@@ -23,17 +23,8 @@ class UnsavedChangesTest : public ::testing::Test {
     WriteBytes(file, bytes);
     original = bytes;
   }
-  TForm_Main& OpenAndShowSlot0() {
-    TForm_Main& w = harness.Window();
-    w.show();
-    w.OpenOfficerFile(Q(file));
-    OfficerList(w)->setCurrentItem(OfficerList(w)->topLevelItem(0));
-    return w;
-  }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) {
-    Find<QLineEdit>(w, "Edit_Wuli")->setText(QString::fromLatin1(wuli));
-    Find<QPushButton>(w, "Btn_MConfirm")->click();
-  }
+  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
+  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
 
   TempDir dir;
   std::filesystem::path file = dir / "TPERSON.VMR";

@@ -35,17 +35,8 @@ class WorkSafetyTest : public ::testing::Test {
     PutBytes(bytes, 0, 81, "\xB1\x69");  // 張
     WriteBytes(file, bytes);
   }
-  TForm_Main& OpenAndShowSlot0() {
-    TForm_Main& w = harness.Window();
-    w.show();
-    w.OpenOfficerFile(Q(file));
-    OfficerList(w)->setCurrentItem(OfficerList(w)->topLevelItem(0));
-    return w;
-  }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) {
-    Find<QLineEdit>(w, "Edit_Wuli")->setText(QString::fromLatin1(wuli));
-    Find<QPushButton>(w, "Btn_MConfirm")->click();
-  }
+  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
+  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
   // Another program sets 665 武力 (slot 15) to 66 while the window holds the file.
   void ChangeOnDiskByTheCommandLine() {
     const std::filesystem::path csv = dir / "war.csv";
