@@ -115,15 +115,16 @@ run_cli_tests() {
   cli_case "export CSV" export TPERSON.VMR all.csv
   cli_case "export some slots" export TPERSON.VMR some.csv --slots 650-659,700
   cli_case "export under a Chinese name" export 武将.VMR 导出.csv
-  cli_case "export a random file" export random.VMR random.json
+  cli_case "export a random file, refused" export random.VMR random.json
+  cli_case "export a random file with --force" export random.VMR random.json --force
   cli_case "export a missing file" export missing.VMR x.csv
   cli_case "check" check TPERSON.VMR
   cli_case "check --json with faces" check TPERSON.VMR --json --game game
-  cli_case "check a random file" check random.VMR
-  cli_case "check a random file's faces" check random.VMR --json --game game
+  cli_case "check a random file" check random.VMR --force
+  cli_case "check a random file's faces" check random.VMR --json --game game --force
   cli_case "check a short file" check short.VMR
-  cli_case "diff" diff TPERSON.VMR random.VMR
-  cli_case "diff of two random files" diff random.VMR random2.VMR
+  cli_case "diff" diff TPERSON.VMR random.VMR --force
+  cli_case "diff of two random files" diff random.VMR random2.VMR --force
   cli_case "import --dry-run" import TPERSON.VMR edit.csv --dry-run
   cli_case "import a typed text (phrase conversion)" import TPERSON.VMR edit.csv
   cli_case "import JSON" import TPERSON.VMR edit.json
@@ -134,7 +135,7 @@ run_cli_tests() {
   cli_case "import an officer file as exchange file" import TPERSON.VMR random.VMR
   cli_case "export after the imports" export TPERSON.VMR after.json
   cli_case "import the random file's officers" import TPERSON.VMR random.json
-  cli_case "diff after import" diff TPERSON.VMR random.VMR
+  cli_case "diff after import" diff TPERSON.VMR random.VMR --force
   console_case
   held_file_case
 }

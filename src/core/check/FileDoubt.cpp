@@ -26,4 +26,4 @@ std::vector<FileDoubt> DoubtsAboutFile(const QString& path, const std::vector<un
   return DoubtsAbout(ShownFileName(path), QFileInfo(path).size(), TableOfHead(head));
 }
 
-QString ShownFileName(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()); }
+QString ShownFileName(const QString& path) { return QDir::toNativeSeparators(path); }

@@ -31,5 +31,6 @@ std::vector<FileDoubt> DoubtsAbout(const QString& shownPath, long long fileSize,
 // its size as the disk has it, its name as ShownFileName gives it.
 std::vector<FileDoubt> DoubtsAboutFile(const QString& path, const std::vector<unsigned char>& head);
 
-// The file's absolute path in the system's form, as the doubts name it.
+// The file's path as given (the open dialog gives it whole), in the
+// system's form, as the doubts name it.
 QString ShownFileName(const QString& path);
