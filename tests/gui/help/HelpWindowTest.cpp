@@ -1,16 +1,10 @@
 // The welcome and help window: layout, closing, link hover and the author box.
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPalette>
-#include <QPointer>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,73 +13,9 @@
 #include "gui/help/TForm_Help.h"
 #include "support/MainWindowHarness.h"
 #include "support/MainWindowControls.h"
+#include "gui/help/HelpWindowInput.h"
 
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-
-// Sends a press and a release of the left button at a point of the window,
-// to the widget that lies there, as a person's click would arrive.
-void ClickAt(QWidget* window, QPoint at) {
-  QWidget* target = window->childAt(at);
-  if (!target) target = window;
-  const QPointF local = target->mapFrom(window, at);
-  const QPointF global = window->mapToGlobal(QPointF(at));
-  QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &release);
-}
-
-void ClickOn(QWidget* window, QWidget* child) { ClickAt(window, child->geometry().center()); }
-
-void MoveTo(QWidget* window, QPoint at) {
-  QWidget* target = window->childAt(at);
-  if (!target) target = window;
-  QMouseEvent move(QEvent::MouseMove, target->mapFrom(window, QPointF(at)), window->mapToGlobal(QPointF(at)),
-                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &move);
-}
-
-void PressKey(QWidget* window, int key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QApplication::sendEvent(window, &press);
-}
-
-// A label or picture of the window by its object name; a missing one ends the test.
-ClickLabel* Named(QWidget& window, const char* name) {
-  auto* label = Find<ClickLabel>(window, name);
-  if (label == nullptr) throw std::runtime_error(std::string("no control named ") + name);
-  return label;
-}
-
-// A point of the bare surface: no picture and no label lies there.
-const QPoint kBareSurface(20, 250);
-
-struct LinkStyle {
-  bool bold;
-  bool underlined;
-  QColor colour;
-};
-
-LinkStyle StyleOf(const QLabel* label) {
-  return {label->font().bold(), label->font().underline(), label->palette().color(QPalette::WindowText)};
-}
-
-void ExpectRestingLink(const QLabel* label) {
-  const LinkStyle style = StyleOf(label);
-  EXPECT_TRUE(style.bold) << label->objectName().toStdString();
-  EXPECT_FALSE(style.underlined) << label->objectName().toStdString();
-  EXPECT_EQ(style.colour, kBlue) << label->objectName().toStdString();
-}
-
-void ExpectHoveredLink(const QLabel* label) {
-  const LinkStyle style = StyleOf(label);
-  EXPECT_TRUE(style.bold) << label->objectName().toStdString();
-  EXPECT_TRUE(style.underlined) << label->objectName().toStdString();
-  EXPECT_EQ(style.colour, kGreen) << label->objectName().toStdString();
-}
 
 class HelpWindowTest : public ::testing::Test {
  protected:
@@ -317,80 +247,6 @@ TEST_F(HelpWindowTest, AuthorClickShowsTheReminderThenCloses) {
   EXPECT_EQ(messages[0].kind, seam::MessageKind::Plain);
   EXPECT_TRUE(visibleWhileBoxShown);
   EXPECT_FALSE(help->isVisible());
-}
-
-// Shows the welcome window modally and runs `user` once its loop is going.
-// True when the window was still open after five seconds and had to be
-// closed from outside.
-bool RunWelcome(TForm_Help* welcome, const std::function<void()>& user) {
-  QTimer::singleShot(0, welcome, user);
-  bool timedOut = false;
-  QTimer deadline;
-  deadline.setSingleShot(true);
-  QObject::connect(&deadline, &QTimer::timeout, welcome, [&] {
-    timedOut = true;
-    welcome->close();
-  });
-  deadline.start(5000);
-  seam::RunModal(welcome);
-  return timedOut;
-}
-
-// The welcome screen runs its own modal loop: start-up goes on only after a
-// click or a character key, not after Shift or an arrow.
-TEST(WelcomeScreen, ModalShowingWaitsForACharacterKey) {
-  seam::ClearHooks();
-  auto welcome = std::make_unique<TForm_Help>();
-  EXPECT_EQ(welcome->parent(), nullptr);
-  bool openAfterSilentKeys = false;
-  const bool timedOut = RunWelcome(welcome.get(), [&] {
-    PressKey(welcome.get(), Qt::Key_Shift, QString(), Qt::ShiftModifier);
-    PressKey(welcome.get(), Qt::Key_Right, QString());
-    openAfterSilentKeys = welcome->isVisible();
-    PressKey(welcome.get(), Qt::Key_Q, QStringLiteral("q"));
-  });
-  EXPECT_TRUE(openAfterSilentKeys);
-  EXPECT_FALSE(timedOut);
-}
-
-TEST(WelcomeScreen, ModalShowingEndsOnAClick) {
-  seam::ClearHooks();
-  auto welcome = std::make_unique<TForm_Help>();
-  bool openAfterLabel12 = false;
-  const bool timedOut = RunWelcome(welcome.get(), [&] {
-    ClickOn(welcome.get(), Named(*welcome, "Label12"));
-    openAfterLabel12 = welcome->isVisible();
-    ClickOn(welcome.get(), Named(*welcome, "Label10"));
-  });
-  EXPECT_TRUE(openAfterLabel12);
-  EXPECT_FALSE(timedOut);
-}
-
-TEST(HelpMenu, EachShowingIsAFreshWindowWithRestingLinks) {
-  MainWindowHarness harness;
-  TForm_Main& main = harness.Window();
-  std::vector<QPointer<TForm_Help>> shown;
-  harness.modalAnswer = [&](QDialog* dialog) {
-    auto* help = qobject_cast<TForm_Help*>(dialog);
-    EXPECT_NE(help, nullptr);
-    if (!help) return static_cast<int>(QDialog::Rejected);
-    EXPECT_EQ(help->parentWidget(), &main);
-    ExpectRestingLink(Named(*help, "Label22"));
-    ExpectRestingLink(Named(*help, "Label13"));
-    help->show();
-    MoveTo(help, Named(*help, "Label22")->geometry().center());  // leave a link hovered
-    ExpectHoveredLink(Named(*help, "Label22"));
-    shown.emplace_back(help);
-    ClickAt(help, kBareSurface);
-    return static_cast<int>(QDialog::Rejected);
-  };
-  Action(main, "Menu_Help")->trigger();
-  Action(main, "Menu_Help")->trigger();
-  EXPECT_EQ(harness.modalDialogs, 2);
-  ASSERT_EQ(shown.size(), 2u);
-  EXPECT_TRUE(shown[0].isNull()) << "the first help window outlived its showing";
-  EXPECT_TRUE(shown[1].isNull()) << "the second help window outlived its showing";
-  EXPECT_TRUE(harness.messages.empty());
 }
 
 }  // namespace
