@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QStyleFactory>
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/list/RosterSearch.h"
 
@@ -47,21 +46,25 @@ void RosterPicker::showPopup() {
   // builds its drop-down list, which at start-up would cost more than the
   // rest of the picker. No size adjust policy is set for the same reason.
   if (style() != PickerStyle()) setStyle(PickerStyle());
-  AddFindBox();
+  const bool withFindBox = AddFindBox();
   // The list is as wide as its longest entry; the box keeps its size.
   QAbstractItemView* list = view();
   const int wanted = list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
   list->setMinimumWidth(std::max(width(), wanted));
   QComboBox::showPopup();
+  if (!withFindBox) return;
   MakeRoomForFindBox();
   findBox_->setFocus(Qt::PopupFocusReason);
 }
 
-void RosterPicker::AddFindBox() {
+bool RosterPicker::AddFindBox() {
   QWidget* container = view()->parentWidget();
-  if (findBox_ && findBox_->parentWidget() == container) return;
+  if (findBox_ && findBox_->parentWidget() == container) return true;
+  // Qt lays the list out in a box; should a style not, the list opens as
+  // it always did, without the find box (an exception here would end the
+  // program: showPopup runs outside any handler).
   auto* layout = qobject_cast<QBoxLayout*>(container->layout());
-  if (!layout) throw std::logic_error("the picker's list has no box layout");
+  if (!layout) return false;
   findBox_ = new QLineEdit(container);
   findBox_->setObjectName(QStringLiteral("RosterFindBox"));
   findBox_->setPlaceholderText(QStringLiteral("查找…"));
@@ -70,6 +73,7 @@ void RosterPicker::AddFindBox() {
   connect(findBox_, &QLineEdit::textChanged, this, &RosterPicker::Find);
   findBox_->installEventFilter(this);
   container->installEventFilter(this);
+  return true;
 }
 
 void RosterPicker::MakeRoomForFindBox() {

@@ -22,8 +22,9 @@ class RosterPicker : public QComboBox {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Puts the find box above the list, once for each list the box makes.
-  void AddFindBox();
+  // Puts the find box above the list, once for each list the box makes;
+  // false when the list is not laid out in a box.
+  bool AddFindBox();
   // The list grows by the find box, so that it keeps its 30 rows.
   void MakeRoomForFindBox();
   // Leaves the entries that match, highlighting the typed number, else the
