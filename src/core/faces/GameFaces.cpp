@@ -6,6 +6,10 @@
 #include <QSaveFile>
 #include <map>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "core/faces/FaceSelection.h"
 #include "core/officers/SystemErrorText.h"
 #include "core/officers/WriteAll.h"
@@ -24,6 +28,19 @@ const char* const kArchiveUnchanged = "；头像档未改变";
 const char* const kReplaceHint = "（游戏正在运行时头像档被占用，请先关闭游戏）";
 #else
 const char* const kReplaceHint = "";
+#endif
+
+#ifdef _WIN32
+// True when another program has the file open: an open that shares nothing
+// fails then. The game keeps its archives open while it runs.
+bool HeldOpenElsewhere(const std::filesystem::path& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+  CloseHandle(file);
+  return false;
+}
+#else
+bool HeldOpenElsewhere(const std::filesystem::path&) { return false; }
 #endif
 
 QByteArray ReadWhole(const std::filesystem::path& path) {
@@ -110,6 +127,9 @@ void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceR
   const QFileInfo info(QtPath(path));
   if (!info.isWritable()) Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
 
+  if (HeldOpenElsewhere(path)) {
+    Fail("头像档 " + QuotedPath(path) + " 正被其他程序打开（多半是游戏），请先关闭游戏" + kArchiveUnchanged);
+  }
   const std::filesystem::path backup = GameFaces::BackupPathFor(path);
   if (!QFile::exists(QtPath(backup))) WriteFile(backup, original, "无法建立头像档的备份 " + QuotedPath(backup));
   Notify(observer, ReplaceStep::BackupWritten);
