@@ -138,6 +138,12 @@ TEST_F(FaceCommandsTest, ExportedFacesImportedAgainGiveBothArchivesBackByteForBy
       << err.str();
   EXPECT_EQ(ReadBytes(MainArchive()), main);
   EXPECT_EQ(ReadBytes(AddedArchive()), added);
+  EXPECT_NE(out.str().find("已替换 1544 个头像"), std::string::npos) << out.str();
+  // Once more: nothing changes, nothing is written.
+  std::filesystem::remove(Backup(MainArchive()));
+  ASSERT_EQ(Run({QStringLiteral("import"), QStringLiteral("--game"), Game(), QStringLiteral("--from"), Path("faces")}), 0);
+  EXPECT_EQ(out.str(), "头像与头像档中的相同，头像档未改变\n");
+  EXPECT_FALSE(std::filesystem::exists(Backup(MainArchive())));
 }
 
 TEST_F(FaceCommandsTest, EveryRefusalLeavesTheArchivesAndTheirBackupsAsTheyWere) {

@@ -116,14 +116,20 @@ void Notify(const ReplaceStepObserver& observer, ReplaceStep step) {
 
 // One archive: read, patched in memory, backed up once, written beside and
 // renamed, read back.
-void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
+// Returns how many of the faces changed.
+int ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
                       bool keepFourthBytes, const ReplaceStepObserver& observer) {
   const QByteArray original = ReadWhole(path);
   QByteArray patched = original;
+  int changed = 0;
   for (const FaceReplacement& replacement : faces) {
-    Put(patched, ImageOffset(original, replacement.face, path), replacement.image, keepFourthBytes);
+    const std::int64_t offset = ImageOffset(original, replacement.face, path);
+    Put(patched, offset, replacement.image, keepFourthBytes);
+    if (QByteArrayView(patched).sliced(offset, kFaceImageBytes) != QByteArrayView(original).sliced(offset, kFaceImageBytes)) {
+      ++changed;
+    }
   }
-  if (patched == original) return;
+  if (changed == 0) return 0;
   const QFileInfo info(QtPath(path));
   if (!info.isWritable()) Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
 
@@ -145,9 +151,10 @@ void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceR
   if (ReadWhole(path) != patched) {
     Fail("替换后读回头像档 " + QuotedPath(path) + " 时发现内容不符，请用备份 " + QuotedPath(backup) + " 恢复");
   }
+  return changed;
 }
 
-void ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
+int ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
                  const ReplaceStepObserver& observer) {
   std::map<std::filesystem::path, std::vector<FaceReplacement>> byArchive;
   for (const FaceReplacement& replacement : faces) {
@@ -159,7 +166,9 @@ void ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& face
     const QByteArray bytes = ReadWhole(path);
     for (const FaceReplacement& replacement : group) ImageOffset(bytes, replacement.face, path);
   }
-  for (const auto& [path, group] : byArchive) ReplaceInArchive(path, group, keepFourthBytes, observer);
+  int changed = 0;
+  for (const auto& [path, group] : byArchive) changed += ReplaceInArchive(path, group, keepFourthBytes, observer);
+  return changed;
 }
 
 }  // namespace
@@ -206,11 +215,11 @@ std::optional<FaceImage> GameFaces::ReadBackup(int face) const {
   return backup ? ReadFace(face, backup.get()) : std::nullopt;
 }
 
-void GameFaces::Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer) const {
-  ReplaceEach(*this, faces, true, observer);
+int GameFaces::Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer) const {
+  return ReplaceEach(*this, faces, true, observer);
 }
 
-void GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer) const {
+int GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer) const {
   std::vector<FaceReplacement> originals;
   for (int face : faces) {
     const std::optional<FaceImage> image = ReadBackup(face);
@@ -220,5 +229,5 @@ void GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver
     }
     originals.push_back({face, *image});
   }
-  ReplaceEach(*this, originals, false, observer);
+  return ReplaceEach(*this, originals, false, observer);
 }
