@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
 #include <map>
 
 #ifdef _WIN32
@@ -57,9 +58,7 @@ QByteArray ReadWhole(const std::filesystem::path& path) {
 }
 
 std::int32_t Int32At(const QByteArray& bytes, std::int64_t offset) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<qsizetype>(offset + i)]);
-  return static_cast<std::int32_t>(value);
+  return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
 // Where the face's image lies in the archive's bytes; refused by name when
