@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr unsigned kNoSelection = 0xFF;
 
 class SlotCheck {
  public:

@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr unsigned kNoSelection = 0xFF;
 
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);

@@ -59,7 +59,8 @@ void PutEditedText(OfficerRecord& record, std::string_view control, const std::s
 void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record) {
   OfficerRecord next = record;
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
-    SetFieldValue(next, *Enumerations()[i], static_cast<std::uint8_t>(panel.enumerations[i]));
+    const int index = panel.enumerations[i];
+    SetFieldValue(next, *Enumerations()[i], index < 0 ? kNoSelection : static_cast<unsigned>(index));
   }
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) {
     if (panel.numbers[i].empty()) continue;  // an empty box keeps the stored value

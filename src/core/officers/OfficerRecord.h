@@ -12,7 +12,9 @@ constexpr std::size_t kRecordSize = 260;
 constexpr std::size_t kHeaderSize = 4;
 constexpr std::size_t kOfficerFileSize = kHeaderSize + kSlotCount * kRecordSize;  // 28,604
 constexpr int kFirstNewOfficer = 650;       // slot s is roster number s + 650
-constexpr std::uint8_t kNoType = 0xFF;
+// An enumeration the player left without a choice stores 0xFF.
+constexpr std::uint8_t kNoSelection = 0xFF;
+constexpr std::uint8_t kNoType = kNoSelection;  // a slot never filled has no type
 
 struct OfficerRecord {
   // u16 at 0-31
