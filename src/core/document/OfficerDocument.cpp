@@ -5,6 +5,7 @@
 #include "core/convert/OfficerTextConversion.h"
 #include "core/document/SlotTools.h"
 #include "core/officers/OfficerFile.h"
+#include "core/officers/OfficerFields.h"
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) { slotVisible_.fill(true); }
 
@@ -134,7 +135,10 @@ std::vector<int> OfficerDocument::SortedSlots(const std::vector<int>& listed) co
   for (int slot : listed) {
     if (!IsSlot(slot)) continue;
     const OfficerRecord& r = Record(slot);
-    rows.push_back({ListRowKey{slot + kFirstNewOfficer, DisplayName(r, slot), {r.Tongshuai, r.Wuli, r.Zhili, r.Zhengzhi, r.Meili}}, slot});
+    ListRowKey key{slot + kFirstNewOfficer, DisplayName(r, slot), {}};
+    const auto abilities = AbilitiesOf(r);
+    std::copy(abilities.begin(), abilities.end(), key.abilities.begin());
+    rows.push_back({std::move(key), slot});
   }
   std::stable_sort(rows.begin(), rows.end(), [this](const auto& a, const auto& b) {
     return CompareListRows(a.first, b.first, sort_.column, sort_.ascending) < 0;

@@ -5,6 +5,7 @@
 #include "core/check/ValueRules.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
+#include "core/officers/OfficerFields.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ class NameQuery {
 };
 
 bool AbilitiesMatch(const OfficerRecord& record, const std::array<AbilityRange, 5>& ranges) {
-  const std::array<std::int32_t, 5> abilities{record.Tongshuai, record.Wuli, record.Zhili, record.Zhengzhi, record.Meili};
+  const auto abilities = AbilitiesOf(record);
   for (std::size_t i = 0; i < abilities.size(); ++i) {
     if (ranges[i].min && abilities[i] < *ranges[i].min) return false;
     if (ranges[i].max && abilities[i] > *ranges[i].max) return false;

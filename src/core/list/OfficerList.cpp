@@ -6,6 +6,7 @@
 #include "core/convert/GbkText.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/officers/IntegerText.h"
+#include "core/officers/OfficerFields.h"
 
 std::string NewOfficerName(int slot) {
   // "新武将" in GBK (新 D0C2, 武 CEE4, 将 BDAB): names travel as GBK bytes.
@@ -37,7 +38,7 @@ SearchValues ParseSearchValues(const std::array<std::string, 5>& texts) {
 }
 
 bool MatchesSearch(const OfficerRecord& record, const SearchValues& values) {
-  const std::array<std::uint16_t, 5> abilities{record.Tongshuai, record.Wuli, record.Zhili, record.Zhengzhi, record.Meili};
+  const auto abilities = AbilitiesOf(record);
   for (std::size_t i = 0; i < abilities.size(); ++i) {
     if (values[i] > 0 && values[i] != abilities[i]) return false;
   }

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/officers/OfficerRecord.h"
+#include "core/officers/OfficerFields.h"
 
 constexpr int kListColumnCount = 7;  // 编号, 姓名, 统率, 武力, 智力, 政治, 魅力
 
@@ -27,11 +27,11 @@ std::string ShownOfficerName(const OfficerRecord& record, int slot);
 // The five search values in the order 统, 武, 智, 政, 魅. An empty box gives
 // kNoCondition; so does any value of 0 or below once parsed.
 constexpr std::int32_t kNoCondition = -1;
-using SearchValues = std::array<std::int32_t, 5>;
+using SearchValues = std::array<std::int32_t, kAbilityCount>;
 
 // Parses the five box texts (UTF-8). Throws ConvertError for the first text
 // that is not an integer.
-SearchValues ParseSearchValues(const std::array<std::string, 5>& texts);
+SearchValues ParseSearchValues(const std::array<std::string, kAbilityCount>& texts);
 
 // True when every positive value equals the corresponding ability exactly.
 bool MatchesSearch(const OfficerRecord& record, const SearchValues& values);
@@ -46,7 +46,7 @@ int CompareNames(std::string_view a, std::string_view b);
 struct ListRowKey {
   std::int64_t number = 0;
   std::string name;  // GBK
-  std::array<std::int64_t, 5> abilities{};
+  std::array<std::int64_t, kAbilityCount> abilities{};
 };
 
 // Negative, zero or positive as row a comes before, with or after row b when

@@ -203,6 +203,24 @@ const std::vector<const OfficerField*>& NumberFields() {
   return fields;
 }
 
+const std::array<const OfficerField*, kAbilityCount>& Abilities() {
+  static const std::array<const OfficerField*, kAbilityCount> fields = [] {
+    std::array<const OfficerField*, kAbilityCount> found{};
+    std::size_t n = 0;
+    for (const OfficerField& field : OfficerFields()) {
+      if (field.ability) found.at(n++) = &field;
+    }
+    return found;
+  }();
+  return fields;
+}
+
+std::array<std::uint16_t, kAbilityCount> AbilitiesOf(const OfficerRecord& record) {
+  std::array<std::uint16_t, kAbilityCount> values{};
+  for (std::size_t i = 0; i < kAbilityCount; ++i) values[i] = static_cast<std::uint16_t>(FieldValue(record, *Abilities()[i]));
+  return values;
+}
+
 const std::vector<const OfficerField*>& Relationships() {
   static const std::vector<const OfficerField*> fields =
       ByControls({"ComboBox_Father", "ComboBox_Mother", "ComboBox_Another", "ComboBox_Xiangxing", "ComboBox_Family",

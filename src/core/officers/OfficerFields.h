@@ -89,6 +89,11 @@ constexpr std::size_t kNumberFieldCount = 12;
 constexpr std::size_t kRelationshipCount = 7;
 const std::vector<const OfficerField*>& Enumerations();
 const std::vector<const OfficerField*>& NumberFields();
+// The fields flagged as abilities, in the table's order (统率, 武力, 智力,
+// 政治, 魅力: the list's columns and the search boxes follow it).
+inline constexpr std::size_t kAbilityCount = 5;
+const std::array<const OfficerField*, kAbilityCount>& Abilities();
+std::array<std::uint16_t, kAbilityCount> AbilitiesOf(const OfficerRecord& record);
 const std::vector<const OfficerField*>& Relationships();
 const OfficerField* FindFieldByKey(std::string_view key);
 const OfficerField& FieldByControl(std::string_view control);

@@ -24,7 +24,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-constexpr const char* kAbilityMaximum = "99";
 
 }  // namespace
 
@@ -225,8 +224,9 @@ void EditorPanel::Btn_AllSkillsClick() {
 }
 
 void EditorPanel::Btn_BTClick() {
-  for (QLineEdit* edit : {ui_->Edit_Tongshuai, ui_->Edit_Wuli, ui_->Edit_Zhili, ui_->Edit_Zhengzhi, ui_->Edit_Meili}) {
-    edit->setText(QString::fromLatin1(kAbilityMaximum));
+  for (const OfficerField& field : OfficerFields()) {
+    if (!field.ability) continue;
+    findChild<QLineEdit*>(QString::fromUtf8(field.control))->setText(QString::number(kUsualAbilityMaximum));
   }
 }
 

@@ -10,13 +10,14 @@
 #include "gui/widgets/ErrorGuard.h"
 #include "core/convert/GbkText.h"
 #include "ui_OfficerListPanel.h"
+#include "core/officers/OfficerFields.h"
 
 namespace {
 
 void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
   row->setText(1, FromGbk(DisplayName(record, slot)));
-  const std::uint16_t abilities[] = {record.Tongshuai, record.Wuli, record.Zhili, record.Zhengzhi, record.Meili};
-  for (int i = 0; i < 5; ++i) row->setText(2 + i, QString::number(abilities[i]));
+  const auto abilities = AbilitiesOf(record);
+  for (std::size_t i = 0; i < abilities.size(); ++i) row->setText(2 + static_cast<int>(i), QString::number(abilities[i]));
 }
 
 }  // namespace
