@@ -224,9 +224,8 @@ void EditorPanel::Btn_AllSkillsClick() {
 }
 
 void EditorPanel::Btn_BTClick() {
-  for (const OfficerField& field : OfficerFields()) {
-    if (!field.ability) continue;
-    findChild<QLineEdit*>(QString::fromUtf8(field.control))->setText(QString::number(kUsualAbilityMaximum));
+  for (const OfficerField* field : Abilities()) {
+    FormControl<QLineEdit>(client_, field->control)->setText(QString::number(kUsualAbilityMaximum));
   }
 }
 
