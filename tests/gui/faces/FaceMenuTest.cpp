@@ -179,4 +179,39 @@ TEST_F(FaceMenuTest, AFaceReplacedFromThePickerRedrawsItsCellAndThePortrait) {
   EXPECT_EQ(Shown(Window(), "Image_Face").pixel(0, 0), kLeft);
 }
 
+TEST_F(FaceMenuTest, AReplacementThatFailsLeavesTheArchivesOpen) {
+  Choose(0);
+  // The archive loses its end while the preview is open: face 20 no longer fits.
+  const std::size_t shortened = 37260 + 20 * 6144 + 100;
+  bool portraitDrawn = false, cellDrawn = false;
+  harness.openAnswers.push_back(TwoColourPicture(kLeft, kRight, "two.png"));
+  harness.modalAnswer = [&](QDialog* dialog) {
+    if (auto* picker = dynamic_cast<TfrmPic*>(dialog)) {
+      emit Cell(*picker, 21)->customContextMenuRequested(QPoint(10, 10));  // face 20
+      auto* menu = picker->findChild<QMenu*>(QStringLiteral("FaceContextMenu"));
+      if (menu == nullptr) return static_cast<int>(QDialog::Rejected);
+      Find<QAction>(*menu, "FaceMenu_Replace")->trigger();
+      delete menu;
+      portraitDrawn = ShowsFace(Find<ClickLabel>(Window(), "Image_Face"), 5);
+      Button(*picker, "Button4")->click();  // the next page reads from the archives opened again
+      Button(*picker, "Button3")->click();
+      cellDrawn = ShowsFace(Cell(*picker, 6), 5);
+      return static_cast<int>(QDialog::Rejected);
+    }
+    FaceBytes bytes = ReadBytes(Archive());
+    bytes.resize(shortened);
+    WriteBytes(Archive(), bytes);
+    Button(*dialog, "Btn_Replace")->click();
+    return dialog->result();
+  };
+  QTest::mouseClick(Find<ClickLabel>(Window(), "Image_Face"), Qt::LeftButton);
+  ASSERT_EQ(harness.messages.size(), 1u);
+  EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
+  EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("放不下头像 20")));
+  EXPECT_EQ(ReadBytes(Archive()).size(), shortened);
+  EXPECT_FALSE(std::filesystem::exists(Backup()));
+  EXPECT_TRUE(portraitDrawn);
+  EXPECT_TRUE(cellDrawn);
+}
+
 }  // namespace
