@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <QRadioButton>
+#include <deque>
 #include <QTest>
 
 #include "gui/faces/FaceReplaceDialog.h"
@@ -68,7 +70,7 @@ TEST_F(FaceMenuTest, ReplacingWritesTheFaceShowsItAtOnceAndRestoreTakesItBack) {
 
   QStringList users;
   bool gameOfficersLine = false;
-  QRgb previewLeft = 0;
+  QRgb previewLeft = 0, keptPaletteLeft = 0;
   harness.modalAnswer = [&](QDialog* dialog) {
     users.clear();
     for (int i = 0; i < Find<QListWidget>(*dialog, "List_Users")->count(); ++i) {
@@ -76,6 +78,10 @@ TEST_F(FaceMenuTest, ReplacingWritesTheFaceShowsItAtOnceAndRestoreTakesItBack) {
     }
     gameOfficersLine = !Find<QLabel>(*dialog, "Label_GameOfficers")->isHidden();
     previewLeft = Shown(*dialog, "Image_NewLarge").pixel(63, 0);
+    // Mapped onto face 5's palette (its colour and black) the preview changes at once, and back.
+    Find<QRadioButton>(*dialog, "Radio_KeepPalette")->click();
+    keptPaletteLeft = Shown(*dialog, "Image_New").pixel(0, 0);
+    Find<QRadioButton>(*dialog, "Radio_NewPalette")->click();
     Button(*dialog, "Btn_Replace")->click();
     return dialog->result();
   };
@@ -85,6 +91,7 @@ TEST_F(FaceMenuTest, ReplacingWritesTheFaceShowsItAtOnceAndRestoreTakesItBack) {
   EXPECT_EQ(users, (QStringList{QStringLiteral("650 张飞"), QStringLiteral("652 赵")}));
   EXPECT_TRUE(gameOfficersLine);
   EXPECT_EQ(previewLeft, kLeft);  // doubled: x 63 is still the left half
+  EXPECT_TRUE(keptPaletteLeft == FaceMark(5) || keptPaletteLeft == 0xFF000000u) << std::hex << keptPaletteLeft;
   FaceBytes expected = original;
   for (std::size_t row = 0; row < 80; ++row) {
     for (std::size_t x = 0; x < 64; ++x) expected[kFace5 + row * 64 + x] = x < 32 ? 0x00 : 0x01;
@@ -212,6 +219,36 @@ TEST_F(FaceMenuTest, AReplacementThatFailsLeavesTheArchivesOpen) {
   EXPECT_FALSE(std::filesystem::exists(Backup()));
   EXPECT_TRUE(portraitDrawn);
   EXPECT_TRUE(cellDrawn);
+}
+
+TEST_F(FaceMenuTest, ExportsTheShownFaceEveryFaceAndTheSheet) {
+  WriteGameFaces(game_.Path(), kMainFaceCount, 3);
+  Window().OpenFaceArchives(Q(game_.Path()));
+  Choose(1);  // face 2001
+  std::deque<QString> saveAnswers = {Q(dir_ / "one.png"), Q(dir_ / "sheet.png")};
+  seam::SetSaveFileHook([&](const QString&) {
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+  });
+  seam::SetFolderHook([&](const QString&) { return Q(dir_ / "all"); });
+
+  MenuCommand("Menu_ExportFace")->trigger();
+  const QImage one(Q(dir_ / "one.png"));
+  EXPECT_EQ(one.size(), QSize(64, 80));
+  EXPECT_EQ(one.pixel(0, 0), FaceMark(2001));
+
+  MenuCommand("Menu_ExportAllFaces")->trigger();
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_ / "all"), {}), 1544);
+  EXPECT_EQ(QImage(Q(dir_ / "all" / "0129.png")).pixel(0, 0), FaceMark(129));
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "all" / "0130.png"));  // no face 130
+  EXPECT_EQ(QImage(Q(dir_ / "all" / "2002.png")).pixel(63, 79), FaceMark(2002));
+
+  MenuCommand("Menu_FaceSheet")->trigger();
+  EXPECT_FALSE(QImage(Q(dir_ / "sheet.png")).isNull());
+  ASSERT_EQ(harness.messages.size(), 2u);
+  EXPECT_TRUE(harness.messages[0].text.startsWith(QStringLiteral("已导出 1544 个头像到 “")));
+  EXPECT_TRUE(harness.messages[1].text.contains(QStringLiteral("：1544 个头像，每行 20 个，")));
 }
 
 }  // namespace
