@@ -248,7 +248,7 @@ TEST_F(FaceMenuTest, ExportsTheShownFaceEveryFaceAndTheSheet) {
   EXPECT_FALSE(QImage(Q(dir_ / "sheet.png")).isNull());
   ASSERT_EQ(harness.messages.size(), 2u);
   EXPECT_TRUE(harness.messages[0].text.startsWith(QStringLiteral("已导出 1544 个头像到 “")));
-  EXPECT_TRUE(harness.messages[1].text.contains(QStringLiteral("：1544 个头像，每行 20 个，")));
+  EXPECT_TRUE(harness.messages[1].text.contains(QStringLiteral("1544 个头像，每行 20 个，")));
 }
 
 }  // namespace
