@@ -89,7 +89,7 @@ FaceMenu::FaceMenu(QMenu& menu, FaceArchivePair& archives, const OfficerDocument
   ConnectGuarded(restoreFace_, &QAction::triggered, this, onPanelFace(&FaceMenu::RestoreFace));
   ConnectGuarded(exportAll_, &QAction::triggered, this, &FaceMenu::ExportAllFaces);
   ConnectGuarded(faceSheet_, &QAction::triggered, this, &FaceMenu::DrawFaceSheet);
-  connect(&menu, &QMenu::aboutToShow, this, [this] { RunGuarded(this, [this] { EnableMenu(); }); });
+  ConnectGuarded(&menu, &QMenu::aboutToShow, this, &FaceMenu::EnableMenu);
   EnableMenu();
 
   portrait_.SetFaceMenu([this](int face, const QPoint& globalPos, QWidget* over) {
