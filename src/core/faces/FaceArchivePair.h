@@ -22,6 +22,18 @@ class FaceArchivePair {
     main_.reset();
     added_.reset();
   }
+  // Closes both files but keeps the directory for Reopen(): a file held open
+  // cannot be replaced on Windows, and on Linux a stream kept open would go
+  // on reading the replaced file. Pointers taken from Main() / Added() /
+  // For() die here.
+  void CloseFiles() {
+    main_.reset();
+    added_.reset();
+  }
+  // Opens the archives of the kept directory again (none when it is empty).
+  void Reopen() {
+    if (!directory_.isEmpty()) Open(directory_);
+  }
   // The installation directory the archives were opened from; empty when closed.
   const QString& Directory() const { return directory_; }
   FaceArchive* Main() const { return main_.get(); }  // grp/grpfaces.vmr, null when absent

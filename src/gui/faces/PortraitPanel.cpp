@@ -26,6 +26,26 @@ PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives, Fac
   Image_Face->raise();
   ConnectGuarded(Image_Face, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
   ConnectGuarded(Image_NoFace, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
+  Image_Face->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Image_Face, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    const std::optional<int> face = ShownFace();
+    if (face && openMenu_) openMenu_(*face, Image_Face->mapToGlobal(pos), form_->window());
+  });
+}
+
+void PortraitPanel::SetFaceMenu(FaceMenuOpener openMenu) { openMenu_ = std::move(openMenu); }
+
+std::optional<int> PortraitPanel::ShownFace() const {
+  if (!hasSelectedOfficer_()) return std::nullopt;
+  bool ok = false;
+  const int face = Edit_Face->text().toInt(&ok);
+  if (!ok) return std::nullopt;
+  return face;
+}
+
+void PortraitPanel::FaceChanged(int face) {
+  Redraw();
+  if (openPicker_) openPicker_->ArchivesReopened(archives_.Main(), archives_.Added(), face);
 }
 
 void PortraitPanel::ShowFaceNumber(int face) {
@@ -51,6 +71,14 @@ void PortraitPanel::Image_FaceClick() {
   if (!hasSelectedOfficer_()) return;
   if (!archives_.Main()) return;
   TfrmPic picker(archives_.Main(), archives_.Added(), facePicker_, form_->window());
+  if (openMenu_) {
+    picker.SetCellMenu([this, &picker](int face, const QPoint& globalPos) { openMenu_(face, globalPos, &picker); });
+  }
+  openPicker_ = &picker;
+  struct PickerDone {
+    TfrmPic*& open;
+    ~PickerDone() { open = nullptr; }
+  } done{openPicker_};
   seam::RunModal(&picker);
   const int face = picker.PickedFace();
   if (face == -1 || QString::number(face) == Edit_Face->text()) return;

@@ -2,13 +2,19 @@
 // The portrait in the group 形象: the shown officer's face, and the face
 // picker that a click on it opens.
 #include <QObject>
+#include <QPoint>
 #include <functional>
+#include <optional>
 
 class ClickLabel;
 class FaceArchivePair;
 struct FacePickerRunState;
 class QLineEdit;
 class QWidget;
+class TfrmPic;
+
+// Opens the menu of one face at a point of the screen, over a window.
+using FaceMenuOpener = std::function<void(int face, const QPoint& globalPos, QWidget* over)>;
 
 class PortraitPanel : public QObject {
   Q_OBJECT
@@ -21,6 +27,14 @@ class PortraitPanel : public QObject {
                 std::function<bool()> hasSelectedOfficer, QObject* parent);
 
   void Image_FaceClick();
+
+  // The menu a right click on the portrait or on a face of the picker opens.
+  void SetFaceMenu(FaceMenuOpener openMenu);
+  // The face Edit_Face names while an officer is shown.
+  std::optional<int> ShownFace() const;
+  // The archives were opened again after `face` changed: the portrait and an
+  // open picker draw from the new files.
+  void FaceChanged(int face);
 
   // Shows the face number in Edit_Face and draws the face; the archive is
   // read only when the number changes.
@@ -36,6 +50,8 @@ class PortraitPanel : public QObject {
   const FaceArchivePair& archives_;
   FacePickerRunState& facePicker_;
   std::function<bool()> hasSelectedOfficer_;
+  FaceMenuOpener openMenu_;
+  TfrmPic* openPicker_ = nullptr;  // while the picker runs
   ClickLabel* Image_Face;
   ClickLabel* Image_NoFace;
   QLineEdit* Edit_Face;

@@ -55,6 +55,21 @@ TfrmPic::~TfrmPic() = default;
 
 int TfrmPic::PickedFace() const { return FaceAtPosition(run_.PickedPosition); }
 
+void TfrmPic::SetCellMenu(std::function<void(int face, const QPoint& globalPos)> openMenu) {
+  openCellMenu_ = std::move(openMenu);
+}
+
+void TfrmPic::ArchivesReopened(FaceArchive* mainArchive, FaceArchive* addedArchive, int face) {
+  mainArchive_ = mainArchive;
+  addedArchive_ = addedArchive;
+  for (int i = 0; i < kCells; ++i) {
+    const auto cell = static_cast<std::size_t>(i);
+    if (FaceAtPosition(firstPosition_ + i) == face && !images_[cell]->isHidden()) {
+      ShowPickerCell(firstPosition_ + i, images_[cell], labels_[cell]);
+    }
+  }
+}
+
 void TfrmPic::TakeControls() {
   QFont numberFont = font();
   numberFont.setPixelSize(kNumberPixelSize);
@@ -84,6 +99,11 @@ void TfrmPic::ConnectHandlers() {
     ClickLabel* image = images_[static_cast<std::size_t>(i)];
     ConnectGuarded(image, &ClickLabel::clicked, this, [this, i] { ImageClick(i + 1); });
     ConnectGuarded(image, &ClickLabel::mouseMoved, this, [this, image] { Image18MouseMove(image); });
+    image->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(image, &QWidget::customContextMenuRequested, this, [this, image, i](const QPoint& pos) {
+      const int face = FaceAtPosition(firstPosition_ + i);
+      if (openCellMenu_ && face < run_.ArchiveFaceLimit) openCellMenu_(face, image->mapToGlobal(pos));
+    });
   }
   ConnectGuarded(ui_->imgEgg, &ClickLabel::clicked, this, &TfrmPic::imgEggClick);
   ConnectGuarded(ui_->imgEgg, &ClickLabel::mouseMoved, this, [this] { Image18MouseMove(ui_->imgEgg); });

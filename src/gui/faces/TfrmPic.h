@@ -15,7 +15,9 @@
 // The controls come from TfrmPic.ui; the limits and the pick outlive the
 // window in a FacePickerRunState that the opener keeps for the whole run.
 #include <QDialog>
+#include <QPoint>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/faces/FacePickerRunState.h"
@@ -41,6 +43,13 @@ class TfrmPic : public QDialog {
 
   // The face number clicked at this opening; -1 when none was.
   int PickedFace() const;
+
+  // A right click on a face calls `openMenu` with its number.
+  void SetCellMenu(std::function<void(int face, const QPoint& globalPos)> openMenu);
+  // The opener's archives were opened again after `face` changed: the
+  // picker reads the new ones, and the cells showing that face draw it
+  // again; the page stays.
+  void ArchivesReopened(FaceArchive* mainArchive, FaceArchive* addedArchive, int face);
 
   void Button1Click();  // Go
   void Button2Click();  // 取消
@@ -84,4 +93,5 @@ class TfrmPic : public QDialog {
   int framedCell_ = 0;                     // 0-20: the cell the frame was last put round
   std::array<ClickLabel*, kCells> images_{};  // Image1 ... Image21
   std::array<QLabel*, kCells> labels_{};      // Label1 ... Label21
+  std::function<void(int face, const QPoint& globalPos)> openCellMenu_;
 };

@@ -9,6 +9,7 @@
 #include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/exchange/ExchangeCommands.h"
+#include "gui/faces/FaceMenu.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/faces/TForm_InstallDir.h"
 #include "gui/help/TForm_Help.h"
@@ -49,6 +50,7 @@ TForm_Main::TForm_Main(QWidget* parent)
   ConnectGuarded(listPanel_, &OfficerListPanel::officerChosen, this, &TForm_Main::SwitchOfficer);
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   AddOfficerToolsMenu(*this, ui_->Menu_Edit);
+  new FaceMenu(*ui_->Menu_Faces, faceArchives_, *document_, editorPanel_->Portrait(), this);
   FixClientSize(this, kClientWidth, kClientHeight);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);

@@ -12,6 +12,7 @@ namespace {
 std::function<void(const Message&)> g_messageHook;
 std::function<QString(const QString&)> g_openFileHook;
 std::function<QString(const QString&)> g_saveFileHook;
+std::function<QString(const QString&)> g_folderHook;
 std::function<int(QDialog*)> g_modalHook;
 std::function<void(const QUrl&)> g_webAddressHook;
 std::function<int(const QString&, const QStringList&)> g_questionHook;
@@ -90,6 +91,15 @@ QString AskSaveFileName(QWidget* parent, const QString& filter, const QString& s
   return ChosenFile(dialog, parent);
 }
 
+QString AskFolder(QWidget* parent, const QString& caption) {
+  if (g_folderHook) return g_folderHook(caption);
+  QFileDialog dialog(parent, caption);
+  dialog.setObjectName(QStringLiteral("FolderDialog"));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  return ChosenFile(dialog, parent);
+}
+
 int RunModal(QDialog* dialog) {
   if (g_modalHook) return g_modalHook(dialog);
   const int result = dialog->exec();
@@ -108,6 +118,7 @@ void OpenWebAddress(const QUrl& address) {
 void SetMessageHook(std::function<void(const Message&)> hook) { g_messageHook = std::move(hook); }
 void SetOpenFileHook(std::function<QString(const QString&)> hook) { g_openFileHook = std::move(hook); }
 void SetSaveFileHook(std::function<QString(const QString&)> hook) { g_saveFileHook = std::move(hook); }
+void SetFolderHook(std::function<QString(const QString&)> hook) { g_folderHook = std::move(hook); }
 void SetModalHook(std::function<int(QDialog*)> hook) { g_modalHook = std::move(hook); }
 void SetWebAddressHook(std::function<void(const QUrl&)> hook) { g_webAddressHook = std::move(hook); }
 void SetQuestionHook(std::function<int(const QString&, const QStringList&)> hook) { g_questionHook = std::move(hook); }
@@ -115,6 +126,7 @@ void ClearHooks() {
   g_messageHook = nullptr;
   g_openFileHook = nullptr;
   g_saveFileHook = nullptr;
+  g_folderHook = nullptr;
   g_modalHook = nullptr;
   g_webAddressHook = nullptr;
   g_questionHook = nullptr;

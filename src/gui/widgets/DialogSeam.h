@@ -36,6 +36,8 @@ QString AskOpenFileName(QWidget* parent, const QString& filter);
 // `suffix` to a name typed without one.
 QString AskSaveFileName(QWidget* parent, const QString& filter, const QString& suggested = QString(),
                         const QString& suffix = QStringLiteral("json"));
+// An existing folder (to write into); empty when the user cancels.
+QString AskFolder(QWidget* parent, const QString& caption);
 // Runs the dialog modally and returns its result code.
 int RunModal(QDialog* dialog);
 // Asks the desktop to open a web address in the default browser.
@@ -45,6 +47,7 @@ void OpenWebAddress(const QUrl& address);
 void SetMessageHook(std::function<void(const Message&)> hook);
 void SetOpenFileHook(std::function<QString(const QString& filter)> hook);
 void SetSaveFileHook(std::function<QString(const QString& filter)> hook);
+void SetFolderHook(std::function<QString(const QString& caption)> hook);
 void SetModalHook(std::function<int(QDialog*)> hook);
 // The hook sees the question's text and buttons and answers with an index.
 void SetQuestionHook(std::function<int(const QString& text, const QStringList& buttons)> hook);
