@@ -136,7 +136,7 @@ int Sheet(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   const std::vector<int> faces = ChosenFaces(parser, game);
   TerminalProgress progress(err, "排列头像");
   const QImage sheet = DrawContactSheet(game, faces, columns, progress.Callback());
-  if (!sheet.save(file, "PNG")) throw std::runtime_error("无法写入图片 " + Native(file));
+  WritePng(sheet, file);
   out << "头像总览图 " << Native(file) << "：" << faces.size() << " 个头像，每行 " << columns << " 个，" << sheet.width()
       << " × " << sheet.height() << " 像素\n";
   return 0;
@@ -207,7 +207,7 @@ int Import(const QStringList& arguments, std::ostream& out) {
     faces.push_back({face, PictureToFace(LoadPicture(pictures.front()), conversion, current)});
     if (parser.isSet(QStringLiteral("preview"))) {
       const QString preview = parser.value(QStringLiteral("preview"));
-      if (!FacePicture(faces.front().image).save(preview, "PNG")) throw std::runtime_error("无法写入图片 " + Native(preview));
+      WritePng(FacePicture(faces.front().image), preview);
       out << "预览写入 " << Native(preview) << "\n";
     }
   }

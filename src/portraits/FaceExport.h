@@ -1,6 +1,7 @@
 #pragma once
 // Writing faces as PNG files, one per face, named by the face number with
 // four digits (0131.png, 2000.png).
+#include <QImage>
 #include <QString>
 #include <vector>
 
@@ -9,6 +10,8 @@
 class GameFaces;
 
 QString FaceFileName(int face);
+// Writes a PNG file; throws PictureError naming the file and the reason.
+void WritePng(const QImage& picture, const QString& file);
 // Writes each face into `folder` (made when missing). Throws
 // FaceArchiveError for a face that cannot be read and PictureError for a
 // file that cannot be written.

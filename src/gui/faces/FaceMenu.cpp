@@ -223,7 +223,7 @@ void FaceMenu::DrawFaceSheet() {
   } catch (const WorkCancelled&) {
     return;
   }
-  if (!sheet.save(file, "PNG")) throw PictureError(QStringLiteral("无法写入图片 %1").arg(Quoted(file)).toStdString());
+  WritePng(sheet, file);
   seam::ShowMessage(window_, QStringLiteral("头像总览图 %1：\n%2 个头像，每行 %3 个，%4 × %5 像素")
                                  .arg(Quoted(file))
                                  .arg(faces.size())
