@@ -113,44 +113,54 @@ void Notify(const ReplaceStepObserver& observer, ReplaceStep step) {
   if (observer) observer(step);
 }
 
-// One archive: read, patched in memory, backed up once, written beside and
-// renamed, read back.
-// Returns how many of the faces changed.
-int ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
-                      bool keepFourthBytes, const ReplaceStepObserver& observer) {
-  const QByteArray original = ReadWhole(path);
-  QByteArray patched = original;
-  int changed = 0;
+// One archive as read and as it will be written.
+struct PatchedArchive {
+  std::filesystem::path path;
+  QByteArray original;
+  QByteArray patched;
+  int changedFaces = 0;
+};
+
+// Reads the archive and puts the faces into a copy of its bytes; throws,
+// before anything is written, for a face the archive does not hold.
+PatchedArchive Patch(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces, bool keepFourthBytes) {
+  PatchedArchive archive{path, ReadWhole(path), {}, 0};
+  archive.patched = archive.original;
   for (const FaceReplacement& replacement : faces) {
-    const std::int64_t offset = ImageOffset(original, replacement.face, path);
-    Put(patched, offset, replacement.image, keepFourthBytes);
-    if (QByteArrayView(patched).sliced(offset, kFaceImageBytes) != QByteArrayView(original).sliced(offset, kFaceImageBytes)) {
-      ++changed;
+    const std::int64_t offset = ImageOffset(archive.original, replacement.face, path);
+    Put(archive.patched, offset, replacement.image, keepFourthBytes);
+    if (QByteArrayView(archive.patched).sliced(offset, kFaceImageBytes) !=
+        QByteArrayView(archive.original).sliced(offset, kFaceImageBytes)) {
+      ++archive.changedFaces;
     }
   }
-  if (changed == 0) return 0;
-  const QFileInfo info(QtPath(path));
-  if (!info.isWritable()) Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
+  return archive;
+}
 
+// Backs the archive up once, writes it beside itself, renames and reads back.
+void Write(const PatchedArchive& archive, const ReplaceStepObserver& observer) {
+  const std::filesystem::path& path = archive.path;
+  if (!QFileInfo(QtPath(path)).isWritable()) {
+    Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
+  }
   if (HeldOpenElsewhere(path)) {
     Fail("头像档 " + QuotedPath(path) + " 正被其他程序打开（多半是游戏），请先关闭游戏" + kArchiveUnchanged);
   }
   const std::filesystem::path backup = GameFaces::BackupPathFor(path);
-  if (!QFile::exists(QtPath(backup))) WriteFile(backup, original, "无法建立头像档的备份 " + QuotedPath(backup));
+  if (!QFile::exists(QtPath(backup))) WriteFile(backup, archive.original, "无法建立头像档的备份 " + QuotedPath(backup));
   Notify(observer, ReplaceStep::BackupWritten);
 
   QSaveFile out(QtPath(path));
   const auto fail = [&] {
     Fail("无法写入头像档 " + QuotedPath(path) + "：" + SystemErrorText(out.errorString()) + kReplaceHint + kArchiveUnchanged);
   };
-  if (!OpenForWholeWrites(out) || !WriteAll(out, patched.constData(), patched.size())) fail();
+  if (!OpenForWholeWrites(out) || !WriteAll(out, archive.patched.constData(), archive.patched.size())) fail();
   Notify(observer, ReplaceStep::NewArchiveWritten);
   if (!out.commit()) fail();
   Notify(observer, ReplaceStep::Replaced);
-  if (ReadWhole(path) != patched) {
+  if (ReadWhole(path) != archive.patched) {
     Fail("替换后读回头像档 " + QuotedPath(path) + " 时发现内容不符，请用备份 " + QuotedPath(backup) + " 恢复");
   }
-  return changed;
 }
 
 int ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
@@ -160,13 +170,15 @@ int ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces
     RefuseSkippedNumber(replacement.face);
     byArchive[game.PathFor(replacement.face)].push_back(replacement);
   }
-  // Every face is checked against its archive before anything is written.
-  for (const auto& [path, group] : byArchive) {
-    const QByteArray bytes = ReadWhole(path);
-    for (const FaceReplacement& replacement : group) ImageOffset(bytes, replacement.face, path);
-  }
+  // Every face is put in place in memory before any archive is written.
+  std::vector<PatchedArchive> archives;
+  for (const auto& [path, group] : byArchive) archives.push_back(Patch(path, group, keepFourthBytes));
   int changed = 0;
-  for (const auto& [path, group] : byArchive) changed += ReplaceInArchive(path, group, keepFourthBytes, observer);
+  for (const PatchedArchive& archive : archives) {
+    if (archive.changedFaces == 0) continue;
+    Write(archive, observer);
+    changed += archive.changedFaces;
+  }
   return changed;
 }
 
