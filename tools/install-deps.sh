@@ -16,7 +16,7 @@ PACKAGES=(
   clang ccache libfuzzer-14-dev
   opencc libopencc-dev
   qt6-translations-l10n desktop-file-utils dpkg-dev file
-  libcsv-dev rapidjson-dev
+  libcsv-dev rapidjson-dev libimagequant-dev
   libreoffice-calc-nogui
   g++-mingw-w64-x86-64-posix
 )
