@@ -5,6 +5,7 @@
 #include <QTextStream>
 
 #include "cli/CommandOptions.h"
+#include "cli/FaceCommands.h"
 
 namespace {
 
@@ -34,6 +35,9 @@ QString UsageText() {
          QStringLiteral(
              "  --force 也处理不像新武将档的文件（大于 28604 字节，或很多槽有不可能的值）；\n"
              "          不加时这样的文件被拒绝，什么也不写。\n"
+             "头像（各命令的说明：velmedit faces <命令> --help）：\n") +
+         FaceCommandSynopses() +
+         QStringLiteral(
              "\n"
              "选项：\n"
              "  -h, --help     显示本说明后退出。\n"

@@ -125,7 +125,7 @@ QStringList ReadCommandArguments(QCommandLineParser& parser, const QList<QComman
   if (!parser.parse(arguments)) throw UsageError{OptionMistake(parser, all, arguments).toStdString()};
   if (parser.isSet(QStringLiteral("help"))) throw HelpRequested{};
   const QStringList files = parser.positionalArguments().mid(1);  // after the command
-  if (files.size() != fileCount) {
+  if (fileCount >= 0 && files.size() != fileCount) {
     throw UsageError{"需要 " + std::to_string(fileCount) + " 个文件，却给了 " + std::to_string(files.size()) + " 个"};
   }
   return files;

@@ -38,6 +38,6 @@ QString OptionMistake(const QCommandLineParser& parser, const QList<QCommandLine
 // Reads `arguments` (the program's name, the command, then its own) with
 // `options`, -h and --help into `parser`. Throws HelpRequested when help is
 // asked for, UsageError for a mistake or a number of files other than
-// `fileCount`; returns the files.
+// `fileCount` (any number for -1); returns the files.
 QStringList ReadCommandArguments(QCommandLineParser& parser, const QList<QCommandLineOption>& options,
                                  const QStringList& arguments, int fileCount);

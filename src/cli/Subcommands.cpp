@@ -10,6 +10,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/CommandOptions.h"
+#include "cli/FaceCommands.h"
 #include "cli/ProgramConsole.h"
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/FileDoubt.h"
@@ -193,7 +194,7 @@ int Diff(const QStringList& arguments, std::ostream& out) {
 
 bool IsSubcommand(const QString& word) {
   return word == QLatin1String("export") || word == QLatin1String("import") || word == QLatin1String("check") ||
-         word == QLatin1String("diff");
+         word == QLatin1String("diff") || word == QLatin1String("faces");
 }
 
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -204,6 +205,7 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   // QCommandLineParser takes the program name first.
   const QStringList withProgram = QStringList{QStringLiteral("velmedit")} + arguments;
   const QString& command = arguments.front();
+  if (command == QLatin1String("faces")) return RunFaceCommand(arguments, out, err);
   try {
     LoadConversionTable();
     if (command == QLatin1String("export")) return Export(withProgram, out);

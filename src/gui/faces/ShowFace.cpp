@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include "core/faces/FaceArchive.h"
+#include "portraits/FacePicture.h"
 
 namespace {
 
@@ -54,15 +55,7 @@ void ShowFace(int face, QLabel* image, FaceArchive* archive) {
     image->setPixmap(NoFacePicture());
     return;
   }
-  QImage picture(kFaceWidth, kFaceHeight, QImage::Format_Indexed8);
-  QList<QRgb> colours(256);
-  for (int entry = 0; entry < 256; ++entry) colours[entry] = stored->Colour(entry);
-  picture.setColorTable(colours);
-  for (int y = 0; y < kFaceHeight; ++y) {
-    uchar* row = picture.scanLine(y);
-    for (int x = 0; x < kFaceWidth; ++x) row[x] = stored->PixelIndex(x, y);
-  }
-  image->setPixmap(QPixmap::fromImage(picture));
+  image->setPixmap(QPixmap::fromImage(FacePicture(*stored)));
 }
 
 QPixmap NoFacePicture() {

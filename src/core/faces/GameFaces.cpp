@@ -1,0 +1,204 @@
+#include "core/faces/GameFaces.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <map>
+
+#include "core/faces/FaceSelection.h"
+#include "core/officers/SystemErrorText.h"
+#include "core/officers/WriteAll.h"
+
+namespace {
+
+QString QtPath(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
+
+[[noreturn]] void Fail(const std::string& message) { throw FaceArchiveError(message); }
+
+const char* const kArchiveUnchanged = "；头像档未改变";
+
+#ifdef _WIN32
+// Windows refuses to replace a file another program holds open, which is
+// what the running game does with its archives.
+const char* const kReplaceHint = "（游戏正在运行时头像档被占用，请先关闭游戏）";
+#else
+const char* const kReplaceHint = "";
+#endif
+
+QByteArray ReadWhole(const std::filesystem::path& path) {
+  QFile file(QtPath(path));
+  if (!file.exists()) Fail("找不到头像档 " + QuotedPath(path));
+  if (!file.open(QIODevice::ReadOnly)) {
+    Fail("无法打开头像档 " + QuotedPath(path) + "：" + SystemErrorText(file.errorString()));
+  }
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    Fail("无法读取头像档 " + QuotedPath(path) + "：" + SystemErrorText(file.errorString()));
+  }
+  return bytes;
+}
+
+std::int32_t Int32At(const QByteArray& bytes, std::int64_t offset) {
+  std::uint32_t value = 0;
+  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<qsizetype>(offset + i)]);
+  return static_cast<std::int32_t>(value);
+}
+
+// Where the face's image lies in the archive's bytes; refused by name when
+// the archive does not hold it whole.
+std::int64_t ImageOffset(const QByteArray& bytes, int face, const std::filesystem::path& path) {
+  const auto length = static_cast<std::int64_t>(bytes.size());
+  std::int64_t offset = 0;
+  if (face < kFirstAddedFace) {
+    offset = kMainImagesOffset + std::int64_t{kFaceImageBytes} * FaceIndex(face);
+  } else {
+    const std::int64_t k = face - kFirstAddedFace;
+    const std::int64_t listed = length >= kAddedCountOffset + 4 ? Int32At(bytes, kAddedCountOffset) / kAddedCountPerFace : 0;
+    const std::int64_t block = kAddedDirectoryOffset + kAddedDirectoryBlock * k;
+    if (k >= listed || block + 4 > length) {
+      Fail("头像档 " + QuotedPath(path) + " 不含头像 " + std::to_string(face) + "（目录只列出 " +
+           std::to_string(std::max<std::int64_t>(listed, 0)) + " 个头像）");
+    }
+    offset = Int32At(bytes, block);
+  }
+  if (offset < 0 || offset > length - kFaceImageBytes) {
+    Fail("头像档 " + QuotedPath(path) + " 只有 " + std::to_string(length) + " 字节，放不下头像 " + std::to_string(face));
+  }
+  return offset;
+}
+
+void Put(QByteArray& bytes, std::int64_t offset, const FaceImage& image, bool keepFourthBytes) {
+  char* target = bytes.data() + offset;
+  std::copy(image.pixels.begin(), image.pixels.end(), target);
+  target += kFacePixelBytes;
+  for (int i = 0; i < kFacePaletteBytes; ++i) {
+    if (keepFourthBytes && i % 4 == 3) continue;
+    target[i] = static_cast<char>(image.palette[static_cast<std::size_t>(i)]);
+  }
+}
+
+void WriteFile(const std::filesystem::path& path, const QByteArray& bytes, const std::string& failure) {
+  QSaveFile out(QtPath(path));
+  const auto fail = [&] { Fail(failure + "：" + SystemErrorText(out.errorString()) + kReplaceHint + kArchiveUnchanged); };
+  if (!OpenForWholeWrites(out) || !WriteAll(out, bytes.constData(), bytes.size())) fail();
+  if (!out.commit()) fail();
+}
+
+// A number below 2000 that names no face; numbers from 2000 on are judged by
+// the added archive's directory.
+void RefuseSkippedNumber(int face) {
+  if (face < 0 || (face < kFirstAddedFace && !FaceExists(face, 0))) {
+    Fail("头像 " + std::to_string(face) + " 不存在：游戏没有这个编号的头像");
+  }
+}
+
+void Notify(const ReplaceStepObserver& observer, ReplaceStep step) {
+  if (observer) observer(step);
+}
+
+// One archive: read, patched in memory, backed up once, written beside and
+// renamed, read back.
+void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
+                      bool keepFourthBytes, const ReplaceStepObserver& observer) {
+  const QByteArray original = ReadWhole(path);
+  QByteArray patched = original;
+  for (const FaceReplacement& replacement : faces) {
+    Put(patched, ImageOffset(original, replacement.face, path), replacement.image, keepFourthBytes);
+  }
+  if (patched == original) return;
+  const QFileInfo info(QtPath(path));
+  if (!info.isWritable()) Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
+
+  const std::filesystem::path backup = GameFaces::BackupPathFor(path);
+  if (!QFile::exists(QtPath(backup))) WriteFile(backup, original, "无法建立头像档的备份 " + QuotedPath(backup));
+  Notify(observer, ReplaceStep::BackupWritten);
+
+  QSaveFile out(QtPath(path));
+  const auto fail = [&] {
+    Fail("无法写入头像档 " + QuotedPath(path) + "：" + SystemErrorText(out.errorString()) + kReplaceHint + kArchiveUnchanged);
+  };
+  if (!OpenForWholeWrites(out) || !WriteAll(out, patched.constData(), patched.size())) fail();
+  Notify(observer, ReplaceStep::NewArchiveWritten);
+  if (!out.commit()) fail();
+  Notify(observer, ReplaceStep::Replaced);
+  if (ReadWhole(path) != patched) {
+    Fail("替换后读回头像档 " + QuotedPath(path) + " 时发现内容不符，请用备份 " + QuotedPath(backup) + " 恢复");
+  }
+}
+
+void ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
+                 const ReplaceStepObserver& observer) {
+  std::map<std::filesystem::path, std::vector<FaceReplacement>> byArchive;
+  for (const FaceReplacement& replacement : faces) {
+    RefuseSkippedNumber(replacement.face);
+    byArchive[game.PathFor(replacement.face)].push_back(replacement);
+  }
+  // Every face is checked against its archive before anything is written.
+  for (const auto& [path, group] : byArchive) {
+    const QByteArray bytes = ReadWhole(path);
+    for (const FaceReplacement& replacement : group) ImageOffset(bytes, replacement.face, path);
+  }
+  for (const auto& [path, group] : byArchive) ReplaceInArchive(path, group, keepFourthBytes, observer);
+}
+
+}  // namespace
+
+std::string QuotedPath(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return "“" + std::string(utf8.begin(), utf8.end()) + "”";
+}
+
+GameFaces::GameFaces(const QString& directory)
+    : mainPath_(ArchivePath(directory, kMainArchiveName)), addedPath_(ArchivePath(directory, kAddedArchiveName)) {}
+
+std::filesystem::path GameFaces::BackupPathFor(const std::filesystem::path& archive) {
+  std::filesystem::path backup = archive;
+  backup += ".bak";
+  return backup;
+}
+
+int GameFaces::AddedFaceCount() const {
+  if (!QFile::exists(QtPath(mainPath_))) Fail("找不到头像档 " + QuotedPath(mainPath_));
+  const std::unique_ptr<FaceArchive> added = FaceArchive::Open(addedPath_);
+  return added ? added->AddedFaceCount() : 0;
+}
+
+std::vector<int> GameFaces::Faces() const { return AllFaces(AddedFaceCount()); }
+
+FaceImage GameFaces::Read(int face) const {
+  const std::filesystem::path& path = PathFor(face);
+  RefuseSkippedNumber(face);
+  const std::unique_ptr<FaceArchive> archive = FaceArchive::Open(path);
+  if (!archive) Fail("找不到头像档 " + QuotedPath(path));
+  const std::optional<FaceImage> image = ReadFace(face, archive.get());
+  if (!image) {
+    Fail("头像档 " + QuotedPath(path) + " 不含头像 " + std::to_string(face) + "（文件只有 " +
+         std::to_string(archive->Length()) + " 字节，追加头像档列出 " +
+         std::to_string(face >= kFirstAddedFace ? archive->AddedFaceCount() : 0) + " 个）");
+  }
+  return *image;
+}
+
+std::optional<FaceImage> GameFaces::ReadBackup(int face) const {
+  if (face < 0 || (face < kFirstAddedFace && !FaceExists(face, 0))) return std::nullopt;
+  const std::unique_ptr<FaceArchive> backup = FaceArchive::Open(BackupPathFor(PathFor(face)));
+  return backup ? ReadFace(face, backup.get()) : std::nullopt;
+}
+
+void GameFaces::Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer) const {
+  ReplaceEach(*this, faces, true, observer);
+}
+
+void GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer) const {
+  std::vector<FaceReplacement> originals;
+  for (int face : faces) {
+    const std::optional<FaceImage> image = ReadBackup(face);
+    if (!image) {
+      Fail("没有头像 " + std::to_string(face) + " 的备份：" + QuotedPath(BackupPathFor(PathFor(face))) +
+           " 不存在或不含这个头像");
+    }
+    originals.push_back({face, *image});
+  }
+  ReplaceEach(*this, originals, false, observer);
+}
