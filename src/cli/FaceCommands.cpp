@@ -216,10 +216,11 @@ int Import(const QStringList& arguments, std::ostream& out) {
     return 0;
   }
   const BackupReport backups(game);
-  game.Replace(faces);
+  const int changed = game.Replace(faces);
   backups.Print(out);
-  if (faces.size() == 1) out << "头像 " << faces.front().face << " 已替换\n";
-  else out << "已替换 " << faces.size() << " 个头像\n";
+  if (changed == 0) out << "头像与头像档中的相同，头像档未改变\n";
+  else if (faces.size() == 1) out << "头像 " << faces.front().face << " 已替换\n";
+  else out << "已替换 " << changed << " 个头像（共 " << faces.size() << " 个图片）\n";
   return 0;
 }
 
@@ -228,8 +229,8 @@ int Restore(const QStringList& arguments, std::ostream& out) {
   ReadCommandArguments(parser, {ValueOption("game", "folder"), ValueOption("face", "list")}, arguments, 0);
   const GameFaces game(GameFolder(parser));
   const std::vector<int> faces = ParseFaceSelection(Required(parser, "face"), game.AddedFaceCount());
-  game.Restore(faces);
-  out << "已从备份取回 " << faces.size() << " 个头像\n";
+  const int changed = game.Restore(faces);
+  out << "已从备份取回 " << changed << " 个头像" << (changed < static_cast<int>(faces.size()) ? "（其余的与备份相同）" : "") << "\n";
   return 0;
 }
 

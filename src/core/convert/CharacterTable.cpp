@@ -1,5 +1,7 @@
 #include "core/convert/CharacterTable.h"
+#include "core/officers/TextField.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <bitset>
 #include <cstring>
@@ -10,7 +12,7 @@ void CharacterTable::Load(std::span<const std::uint8_t> asset) {
       asset.size() > kHeaderSize ? asset.subspan(kHeaderSize) : std::span<const std::uint8_t>{};
   const std::size_t entries = std::min(data.size() / 2, 3 * kRows);
   for (std::size_t e = 0; e < entries; ++e) {
-    columns_[e / kRows][e % kRows] = static_cast<std::uint16_t>(data[2 * e] | data[2 * e + 1] << 8);
+    columns_[e / kRows][e % kRows] = qFromLittleEndian<quint16>(data.data() + 2 * e);
   }
   for (Direction d : {kBig5ToGbk, kGbkToBig5, kShiftJisToBig5}) BuildIndex(d);
 }
@@ -80,7 +82,7 @@ void CharacterTable::Convert(Direction d, std::uint8_t* text, std::size_t width)
 }
 
 std::string CharacterTable::Convert(Direction d, std::string_view text) const {
-  std::string out(text.substr(0, text.find('\0')));
+  std::string out(UpToZero(text));
   Convert(d, reinterpret_cast<std::uint8_t*>(out.data()), out.size());
   out.resize(std::strlen(out.c_str()));
   return out;

@@ -1,5 +1,6 @@
 #include "core/convert/CodePages.h"
 
+#include <QtEndian>
 #include <QByteArray>
 #include <QFile>
 #include <bitset>
@@ -40,7 +41,7 @@ class AssetReader {
     if (at_ + 2 > bytes_.size()) Fail("比应有的短");
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.constData()) + at_;
     at_ += 2;
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
+    return qFromLittleEndian<quint16>(p);
   }
 
   void ReadPage(CodePage page, PageTable& table) {

@@ -5,10 +5,10 @@
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
+#include "core/officers/TextField.h"
 
 namespace {
 
-std::string_view UpToZero(std::string_view text) { return text.substr(0, text.find('\0')); }
 
 // The Big5 bytes of one new character, or nothing when Big5 cannot hold it.
 bool ConvertCharacter(std::string_view gbk, std::string& out) {

@@ -4,6 +4,7 @@
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
+#include "core/officers/TextField.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool KnownShiftJis(std::string_view text) {
 }  // namespace
 
 StoredEncoding StoredEncodingOf(std::string_view text) {
-  text = text.substr(0, text.find('\0'));
+  text = UpToZero(text);
   bool allDefined = true;
   if (!WalkBig5(text, [&](std::uint16_t code) { allDefined = allDefined && Big5Defines(code); })) {
     return StoredEncoding::ShiftJis;

@@ -36,10 +36,7 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
-unsigned NumberAt(const OfficerField& field, const RecordBytes& record) {
-  const std::uint8_t* p = record.data() + field.offset;
-  return field.width == 2 ? static_cast<unsigned>(p[0] | (p[1] << 8)) : p[0];
-}
+unsigned NumberAt(const OfficerField& field, const RecordBytes& record) { return StoredNumber(record.data(), field); }
 
 std::string HexOf(std::span<const std::uint8_t> bytes) {
   static constexpr char kDigits[] = "0123456789abcdef";

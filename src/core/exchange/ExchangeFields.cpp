@@ -12,20 +12,16 @@
 #include "core/check/ValueRules.h"
 #include "core/list/OfficerList.h"
 #include "core/list/OfficerRoster.h"
+#include "core/officers/TextField.h"
 
 namespace {
 
 
-void PutNumber(const OfficerField& field, unsigned value, RecordBytes& record) {
-  std::uint8_t* p = record.data() + field.offset;
-  p[0] = static_cast<std::uint8_t>(value & 0xFF);
-  if (field.width == 2) p[1] = static_cast<std::uint8_t>(value >> 8);
-}
+void PutNumber(const OfficerField& field, unsigned value, RecordBytes& record) { StoreNumber(record.data(), field, value); }
 
 // The field's text up to its first zero, or all of it when it holds none.
 std::string StoredText(const ExchangeField& field, const RecordBytes& record) {
-  const auto* begin = reinterpret_cast<const char*>(record.data() + field.offset);
-  return std::string(begin, std::find(begin, begin + field.width, '\0'));
+  return std::string(UpToZero({reinterpret_cast<const char*>(record.data() + field.offset), field.width}));
 }
 
 std::string ShownText(const ExchangeField& field, const RecordBytes& record) {

@@ -115,7 +115,7 @@ bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, cons
       // takes as already held.
       return !EnumerationProblem(field, p[0]);
     case FieldKind::Relationship: {
-      const unsigned v = static_cast<unsigned>(p[0] | p[1] << 8);
+      const unsigned v = StoredNumber(record.data(), field);
       return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
     }
     case FieldKind::Skills:

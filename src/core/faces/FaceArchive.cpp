@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 #include <algorithm>
 #include <climits>
 #include <system_error>
@@ -89,9 +90,7 @@ bool FaceArchive::ReadExactly(void* target, std::int64_t size) {
 std::optional<std::int32_t> FaceArchive::ReadInt32At(std::int64_t offset) {
   unsigned char bytes[4];
   if (!SeekWithin(offset, 4) || !ReadExactly(bytes, 4)) return std::nullopt;
-  const std::uint32_t value = std::uint32_t{bytes[0]} | (std::uint32_t{bytes[1]} << 8) | (std::uint32_t{bytes[2]} << 16) |
-                              (std::uint32_t{bytes[3]} << 24);
-  return static_cast<std::int32_t>(value);
+  return qFromLittleEndian<qint32>(bytes);
 }
 
 int FaceArchive::AddedFaceCount() {

@@ -4,7 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QtEndian>
 #include <map>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "core/faces/FaceSelection.h"
 #include "core/officers/SystemErrorText.h"
@@ -26,6 +31,19 @@ const char* const kReplaceHint = "（游戏正在运行时头像档被占用，�
 const char* const kReplaceHint = "";
 #endif
 
+#ifdef _WIN32
+// True when another program has the file open: an open that shares nothing
+// fails then. The game keeps its archives open while it runs.
+bool HeldOpenElsewhere(const std::filesystem::path& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
+  CloseHandle(file);
+  return false;
+}
+#else
+bool HeldOpenElsewhere(const std::filesystem::path&) { return false; }
+#endif
+
 QByteArray ReadWhole(const std::filesystem::path& path) {
   QFile file(QtPath(path));
   if (!file.exists()) Fail("找不到头像档 " + QuotedPath(path));
@@ -40,9 +58,7 @@ QByteArray ReadWhole(const std::filesystem::path& path) {
 }
 
 std::int32_t Int32At(const QByteArray& bytes, std::int64_t offset) {
-  std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<unsigned char>(bytes[static_cast<qsizetype>(offset + i)]);
-  return static_cast<std::int32_t>(value);
+  return qFromLittleEndian<qint32>(bytes.constData() + offset);
 }
 
 // Where the face's image lies in the archive's bytes; refused by name when
@@ -99,17 +115,26 @@ void Notify(const ReplaceStepObserver& observer, ReplaceStep step) {
 
 // One archive: read, patched in memory, backed up once, written beside and
 // renamed, read back.
-void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
+// Returns how many of the faces changed.
+int ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceReplacement>& faces,
                       bool keepFourthBytes, const ReplaceStepObserver& observer) {
   const QByteArray original = ReadWhole(path);
   QByteArray patched = original;
+  int changed = 0;
   for (const FaceReplacement& replacement : faces) {
-    Put(patched, ImageOffset(original, replacement.face, path), replacement.image, keepFourthBytes);
+    const std::int64_t offset = ImageOffset(original, replacement.face, path);
+    Put(patched, offset, replacement.image, keepFourthBytes);
+    if (QByteArrayView(patched).sliced(offset, kFaceImageBytes) != QByteArrayView(original).sliced(offset, kFaceImageBytes)) {
+      ++changed;
+    }
   }
-  if (patched == original) return;
+  if (changed == 0) return 0;
   const QFileInfo info(QtPath(path));
   if (!info.isWritable()) Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
 
+  if (HeldOpenElsewhere(path)) {
+    Fail("头像档 " + QuotedPath(path) + " 正被其他程序打开（多半是游戏），请先关闭游戏" + kArchiveUnchanged);
+  }
   const std::filesystem::path backup = GameFaces::BackupPathFor(path);
   if (!QFile::exists(QtPath(backup))) WriteFile(backup, original, "无法建立头像档的备份 " + QuotedPath(backup));
   Notify(observer, ReplaceStep::BackupWritten);
@@ -125,9 +150,10 @@ void ReplaceInArchive(const std::filesystem::path& path, const std::vector<FaceR
   if (ReadWhole(path) != patched) {
     Fail("替换后读回头像档 " + QuotedPath(path) + " 时发现内容不符，请用备份 " + QuotedPath(backup) + " 恢复");
   }
+  return changed;
 }
 
-void ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
+int ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces, bool keepFourthBytes,
                  const ReplaceStepObserver& observer) {
   std::map<std::filesystem::path, std::vector<FaceReplacement>> byArchive;
   for (const FaceReplacement& replacement : faces) {
@@ -139,7 +165,9 @@ void ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& face
     const QByteArray bytes = ReadWhole(path);
     for (const FaceReplacement& replacement : group) ImageOffset(bytes, replacement.face, path);
   }
-  for (const auto& [path, group] : byArchive) ReplaceInArchive(path, group, keepFourthBytes, observer);
+  int changed = 0;
+  for (const auto& [path, group] : byArchive) changed += ReplaceInArchive(path, group, keepFourthBytes, observer);
+  return changed;
 }
 
 }  // namespace
@@ -186,11 +214,11 @@ std::optional<FaceImage> GameFaces::ReadBackup(int face) const {
   return backup ? ReadFace(face, backup.get()) : std::nullopt;
 }
 
-void GameFaces::Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer) const {
-  ReplaceEach(*this, faces, true, observer);
+int GameFaces::Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer) const {
+  return ReplaceEach(*this, faces, true, observer);
 }
 
-void GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer) const {
+int GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer) const {
   std::vector<FaceReplacement> originals;
   for (int face : faces) {
     const std::optional<FaceImage> image = ReadBackup(face);
@@ -200,5 +228,5 @@ void GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver
     }
     originals.push_back({face, *image});
   }
-  ReplaceEach(*this, originals, false, observer);
+  return ReplaceEach(*this, originals, false, observer);
 }

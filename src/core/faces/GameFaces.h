@@ -59,12 +59,13 @@ class GameFaces {
   // not hold the face.
   std::optional<FaceImage> ReadBackup(int face) const;
 
-  // Writes the faces (each archive once, the main one first). Nothing is
-  // written when any face is refused. Throws FaceArchiveError.
-  void Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer = {}) const;
+  // Writes the faces (each archive once, the main one first) and returns
+  // how many of them changed; an archive none of whose faces change is not
+  // written. Nothing is written when any face is refused. Throws FaceArchiveError.
+  int Replace(const std::vector<FaceReplacement>& faces, const ReplaceStepObserver& observer = {}) const;
   // Takes the faces back from the backups. Throws when a backup is missing
   // or does not hold a face.
-  void Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer = {}) const;
+  int Restore(const std::vector<int>& faces, const ReplaceStepObserver& observer = {}) const;
 
  private:
   std::filesystem::path mainPath_;

@@ -1,8 +1,20 @@
 #include "core/officers/OfficerRecord.h"
 
+#include <QtEndian>
 #include <algorithm>
 
 #include "core/officers/OfficerFields.h"
+
+unsigned StoredNumber(const std::uint8_t* record, const OfficerField& field) {
+  const std::uint8_t* p = record + field.offset;
+  return field.width == 2 ? qFromLittleEndian<quint16>(p) : p[0];
+}
+
+void StoreNumber(std::uint8_t* record, const OfficerField& field, unsigned value) {
+  std::uint8_t* p = record + field.offset;
+  if (field.width == 2) qToLittleEndian(static_cast<quint16>(value), p);
+  else p[0] = static_cast<std::uint8_t>(value);
+}
 
 OfficerRecord DecodeRecord(const std::uint8_t* bytes) {
   OfficerRecord r;
@@ -12,7 +24,7 @@ OfficerRecord DecodeRecord(const std::uint8_t* bytes) {
       const std::span<std::uint8_t> into = FieldBytesOf(r, field);
       std::copy(p, p + into.size(), into.begin());
     } else if (field.kind != FieldKind::Preserved) {
-      SetFieldValue(r, field, field.width == 2 ? static_cast<unsigned>(p[0] | (p[1] << 8)) : p[0]);
+      SetFieldValue(r, field, StoredNumber(bytes, field));
     }
   }
   return r;
@@ -25,9 +37,7 @@ void EncodeRecordInPlace(const OfficerRecord& record, std::uint8_t* bytes) {
       const std::span<const std::uint8_t> from = FieldBytesOf(record, field);
       std::copy(from.begin(), from.end(), p);
     } else if (field.kind != FieldKind::Preserved) {
-      const unsigned value = FieldValue(record, field);
-      p[0] = static_cast<std::uint8_t>(value & 0xFF);
-      if (field.width == 2) p[1] = static_cast<std::uint8_t>(value >> 8);
+      StoreNumber(bytes, field, FieldValue(record, field));
     }
   }
   if (record.Type != kNoType) bytes[kSaveMarkOffset] = 1;

@@ -66,6 +66,11 @@ OfficerRecord DecodeRecord(const std::uint8_t* bytes);
 // The 110 slots of a file's first 28,604 bytes (all empty when shorter).
 OfficerTable TableOfHead(const std::vector<unsigned char>& head);
 
+struct OfficerField;
+// A number field's value in a record's bytes: one byte, or two little-endian.
+unsigned StoredNumber(const std::uint8_t* record, const OfficerField& field);
+void StoreNumber(std::uint8_t* record, const OfficerField& field, unsigned value);
+
 // Writes the fields into an existing 260-byte record, leaving every byte the
 // editor does not interpret as it is. Byte 62 becomes 1 unless Type is 0xFF.
 void EncodeRecordInPlace(const OfficerRecord& record, std::uint8_t* bytes);

@@ -6,17 +6,16 @@
 #include <string>
 #include <string_view>
 
+// A stored text ends at its first zero byte, or with its field.
+inline std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
+
 template <std::size_t Width>
 struct TextField {
   static constexpr std::size_t kWidth = Width;
   std::array<std::uint8_t, Width> bytes{};
 
   // The bytes up to the first zero, or the whole field when it holds no zero.
-  std::string Text() const {
-    std::size_t n = 0;
-    while (n < Width && bytes[n] != 0) ++n;
-    return std::string(reinterpret_cast<const char*>(bytes.data()), n);
-  }
+  std::string Text() const { return std::string(UpToZero({reinterpret_cast<const char*>(bytes.data()), Width})); }
 
   // Puts the text and one zero byte at the start of the field and keeps the
   // later bytes. A text too long for the field is cut at a character boundary
