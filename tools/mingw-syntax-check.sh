@@ -46,6 +46,11 @@ csv_dir=$(sed -n 's/^VELM_CSV_INCLUDE_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/d
 if [ -n "$csv_dir" ] && [ -f "$csv_dir/csv.h" ]; then
   ln -s "$csv_dir/csv.h" "$work/include/csv.h"
 fi
+# libimagequant's header likewise, found where pkg-config says it lies.
+quant_dir=$(pkg-config --variable=includedir imagequant 2>/dev/null)
+if [ -n "$quant_dir" ] && [ -f "$quant_dir/libimagequant.h" ]; then
+  ln -s "$quant_dir/libimagequant.h" "$work/include/libimagequant.h"
+fi
 # RapidJSON's headers likewise.
 json_dir=$(sed -n 's/^VELM_RAPIDJSON_INCLUDE_DIR:PATH=//p' "$build/CMakeCache.txt" 2>/dev/null)
 if [ -n "$json_dir" ] && [ -d "$json_dir/rapidjson" ]; then

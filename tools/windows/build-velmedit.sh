@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Cross-builds velmedit.exe against the Windows Qt and libraries.
 #
-#   tools/windows/build-velmedit.sh QT_PREFIX LIBS_PREFIX ICON BUILD_DIR
+#   tools/windows/build-velmedit.sh QT_PREFIX LIBS_PREFIXES ICON BUILD_DIR
+#
+# LIBS_PREFIXES: the install prefixes of the libraries besides Qt, separated
+# by ';' (CMake's list), where find_path and find_library look.
 #
 # The build folder is kept between runs, so a second run only compiles what
 # changed.

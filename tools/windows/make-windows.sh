@@ -22,8 +22,9 @@ velm_need dpkg-source dpkg-dev
 
 qt=$(bash "$velm_windows_tools/build-qt.sh")
 libs=$(bash "$velm_windows_tools/build-libs.sh")
+imagequant=$(bash "$velm_windows_tools/build-imagequant.sh")
 velm_step "draw the icon" "$out/icon.log" \
   bash -c "cmake --build '$host_build' --target gen_app_icon && '$host_build/tools/gen_app_icon' --ico '$out/velmedit.ico'"
-bash "$velm_windows_tools/build-velmedit.sh" "$qt" "$libs" "$out/velmedit.ico" "$out/build"
-bash "$velm_windows_tools/package.sh" "$qt" "$libs" "$out/build/src/velmedit.exe" "$out" "$version"
+bash "$velm_windows_tools/build-velmedit.sh" "$qt" "$libs;$imagequant" "$out/velmedit.ico" "$out/build"
+bash "$velm_windows_tools/package.sh" "$qt" "$libs;$imagequant" "$out/build/src/velmedit.exe" "$out" "$version"
 echo "make windows: done in $(( $(date +%s) - start )) s"

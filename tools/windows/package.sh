@@ -3,7 +3,9 @@
 # every DLL it imports is either there or a part of Windows, and writes the
 # zip and the installer.
 #
-#   tools/windows/package.sh QT_PREFIX LIBS_PREFIX EXE OUT_DIR VERSION
+#   tools/windows/package.sh QT_PREFIX LIBS_PREFIXES EXE OUT_DIR VERSION
+#
+# LIBS_PREFIXES as for build-velmedit.sh; each one's licenses/ is shipped.
 #
 # Writes OUT_DIR/velmedit-VERSION-windows-x86_64.zip and
 # OUT_DIR/velmedit-VERSION-setup.exe; each is written under a temporary name
@@ -11,7 +13,7 @@
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-qt=$1 libs=$2 exe=$3 out=$(cd "$4" && pwd) version=$5
+qt=$1 lib_prefixes=$2 exe=$3 out=$(cd "$4" && pwd) version=$5
 name=velmedit-$version-windows-x86_64
 stage=$out/stage/$name
 rm -rf "$out/stage"
@@ -37,9 +39,11 @@ cp /usr/share/doc/libqt6core6/copyright "$licenses/qt6-base-debian-copyright.txt
 cp /usr/share/common-licenses/LGPL-3 "$licenses/qt6-LGPL-3.0.txt"
 cp /usr/share/common-licenses/GPL-3 "$licenses/qt6-GPL-3.0.txt"
 cp /usr/share/doc/qt6-translations-l10n/copyright "$licenses/qt6-translations-debian-copyright.txt"
-cp "$libs"/licenses/* "$licenses/"
+IFS=';' read -r -a prefixes <<<"$lib_prefixes"
+for prefix in "${prefixes[@]}"; do cp "$prefix"/licenses/* "$licenses/"; done
 cp /usr/share/common-licenses/LGPL-2.1 "$licenses/libcsv-LGPL-2.1.txt"
 cp /usr/share/common-licenses/Apache-2.0 "$licenses/opencc-Apache-2.0.txt"
+cp /usr/share/common-licenses/GPL-3 "$licenses/libimagequant-GPL-3.0.txt"
 cp /usr/share/doc/libopencc-data/copyright "$licenses/opencc-data-debian-copyright.txt"
 cp /usr/share/doc/gcc-mingw-w64-base/copyright "$licenses/mingw-gcc-runtime-debian-copyright.txt"
 cp /usr/share/doc/mingw-w64-common/copyright "$licenses/mingw-w64-winpthreads-debian-copyright.txt"

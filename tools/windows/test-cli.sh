@@ -49,7 +49,7 @@ cli_case() {
   cmp -s "$work/cli/linux.err" "$work/cli/windows.err" ||
     problems+=("standard error differs:$(diff <(cat -A "$work/cli/linux.err") <(cat -A "$work/cli/windows.err") | head -20)")
   local files
-  files=$(diff -r -x '*.backups' "$lin" "$win" 2>&1) || problems+=("written files differ: $files")
+  files=$(diff -r -x '*.backups' "$lin" "$win" 2>&1) || problems+=("written files differ: $(head -20 <<<"$files")")
   [ "$(backup_contents "$lin")" = "$(backup_contents "$win")" ] ||
     problems+=("the backups folders differ: $(diff <(backup_contents "$lin") <(backup_contents "$win") | head -10)")
   if [ ${#problems[@]} -eq 0 ]; then
@@ -104,6 +104,83 @@ held_file_case() {
   fi
 }
 
+# The exit code both programs gave in the last cli_case must be CODE.
+expect_exit() {
+  local code=$1 name=$2 side
+  for side in linux windows; do
+    [ "$(cat "$work/cli/$side.rc")" = "$code" ] && continue
+    echo "FAILED: $name: exit $(cat "$work/cli/$side.rc") on $side, $code expected"
+    cli_failures=$((cli_failures + 1))
+  done
+}
+
+# Both programs' copies of the demo game's archive FILE (under game/grp/)
+# must still hold the demo's bytes.
+expect_demo_archive() {
+  local file=$1 name=$2 side
+  for side in linux windows; do
+    cmp -s "$work/cli/$side/game/grp/$file" "$demo_dir/game/grp/$file" && continue
+    echo "FAILED: $name: $side's $file is no longer the demo's"
+    cli_failures=$((cli_failures + 1))
+  done
+}
+
+# The demo game's faces: every face written as PNG, exported faces of both
+# archives written back without a byte changed (so nothing is written, not
+# even a backup), a number that names no face refused. After the other
+# commands, which read the same game folder.
+face_cases() {
+  cli_case "faces export" faces export --game game --out faces
+  cli_case "faces import of face 130, which names no face" faces import --game game --face 130 faces/0131.png
+  expect_exit 2 "faces import of face 130"
+  expect_demo_archive grpfaces.vmr "faces import of face 130"
+  cli_case "faces import of an exported face" faces import --game game --face 131 faces/0131.png
+  expect_exit 0 "faces import of an exported face"
+  expect_demo_archive grpfaces.vmr "faces import of an exported face"
+  cli_case "faces import of an exported added face" faces import --game game --face 2012 faces/2012.png
+  expect_exit 0 "faces import of an exported added face"
+  expect_demo_archive grpaface.vmr "faces import of an exported added face"
+}
+
+# Each program makes the same JPEG into face 100 of a demo game of its own.
+# The colours it picks may differ in the last bits between the platforms, so
+# each archive is only checked to differ from the demo's within that face's
+# 6,144 bytes: 37,260 + 100 × 6,144 = 651,660 up to 657,803 (from 0), and
+# for the backup to hold the demo's archive.
+jpeg_face_case() {
+  local picture=$work/cli/portrait.jpg side dir rc changed outside
+  convert -size 150x190 gradient:'#d08040-#304080' -fill '#f0d0b0' -draw 'ellipse 75,80 40,52 0,360' \
+    -fill '#202020' -draw 'rectangle 20,150 130,190' -quality 85 "$picture"
+  for side in linux windows; do
+    dir=$work/cli/jpeg-$side
+    mkdir -p "$dir"
+    cp -r "$demo_dir/game" "$dir/game"
+    cp "$picture" "$dir/"
+    if [ $side = linux ]; then
+      (cd "$dir" && "$linux_exe" faces import --game game --face 100 portrait.jpg >"$dir.out" 2>&1)
+    else
+      (cd "$dir" && wine "$windows_exe" faces import --game game --face 100 portrait.jpg >"$dir.out" 2>&1)
+    fi
+    rc=$?
+    changed=$(cmp -l "$demo_dir/game/grp/grpfaces.vmr" "$dir/game/grp/grpfaces.vmr" 2>&1 | wc -l)
+    outside=$(cmp -l "$demo_dir/game/grp/grpfaces.vmr" "$dir/game/grp/grpfaces.vmr" 2>&1 |
+      awk '$1 < 651661 || $1 > 657804' | wc -l)
+    if [ "$rc" -eq 0 ] && [ "$changed" -gt 0 ] && [ "$outside" -eq 0 ] &&
+      cmp -s "$demo_dir/game/grp/grpaface.vmr" "$dir/game/grp/grpaface.vmr" &&
+      cmp -s "$demo_dir/game/grp/grpfaces.vmr" "$dir/game/grp/grpfaces.vmr.bak"; then
+      echo "$side: a JPEG made into face 100 changes $changed of its 6,144 bytes and nothing else; the backup holds the archive as it was"
+    else
+      echo "FAILED: a JPEG made into face 100 on $side: exit $rc, $changed bytes changed, $outside outside the face: $(cat "$dir.out")"
+      cli_failures=$((cli_failures + 1))
+    fi
+  done
+  if cmp -s "$work/cli/jpeg-linux/game/grp/grpfaces.vmr" "$work/cli/jpeg-windows/game/grp/grpfaces.vmr"; then
+    echo "the JPEG's face is the same on Linux and Windows"
+  else
+    echo "the JPEG's face differs between Linux and Windows (allowed)"
+  fi
+}
+
 run_cli_tests() {
   prepare_cli_inputs "$work/cli/linux"
   prepare_cli_inputs "$work/cli/windows"
@@ -136,6 +213,8 @@ run_cli_tests() {
   cli_case "export after the imports" export TPERSON.VMR after.json
   cli_case "import the random file's officers" import TPERSON.VMR random.json
   cli_case "diff after import" diff TPERSON.VMR random.VMR --force
+  face_cases
+  jpeg_face_case
   console_case
   held_file_case
 }
