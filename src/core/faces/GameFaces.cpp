@@ -185,7 +185,8 @@ int ReplaceEach(const GameFaces& game, const std::vector<FaceReplacement>& faces
 }  // namespace
 
 std::string QuotedPath(const std::filesystem::path& path) {
-  const std::u8string utf8 = path.u8string();
+  // The folder text may end in the system's separator and the rest be joined with '/'.
+  const std::u8string utf8 = std::filesystem::path(path).make_preferred().u8string();
   return "“" + std::string(utf8.begin(), utf8.end()) + "”";
 }
 
