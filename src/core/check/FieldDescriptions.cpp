@@ -13,11 +13,11 @@ std::string Number(std::size_t n) { return std::to_string(n); }
 
 std::string NumberValues(const OfficerField& field) {
   std::string values = "可填 0–" + Number(field.MaxValue());
-  if (field.ability) {
+  if (field.role == FieldRole::Ability) {
     const std::string usual = Number(kUsualAbilityMaximum);
     values += "；常见值不超过 " + usual + "，超过 " + usual + " 游戏中少见（检查时提醒）";
   }
-  if (field.key == "face") {
+  if (field.role == FieldRole::Face) {
     values += "\n主头像档的编号为 0–" + Number(kLastMainFace) + "（中间有空缺），追加头像从 " + Number(kFirstAddedFace) +
               " 起；头像档中没有的编号，检查时提醒\n头像选择窗口中的“头像最大编号”决定窗口列出到哪个编号为止";
   }
@@ -36,7 +36,7 @@ std::string TextValues(const OfficerField& field) {
     return "最多 " + limit + " 字节（" + hanzi + " 个汉字或 " + limit + " 个字母）；按字节原样保存，不做繁简转换";
   }
   std::string values = "最多 " + limit + " 字节（" + hanzi + " 个汉字）";
-  if (field.key == "biography") values += "，换行占 " + Number(kLineBreakBytes) + " 字节";
+  if (field.role == FieldRole::Biography) values += "，换行占 " + Number(kLineBreakBytes) + " 字节";
   return values + "；显示为简体，以繁体（Big5）保存";
 }
 
@@ -66,5 +66,5 @@ std::string FieldDescription(const OfficerField& field) {
 }
 
 std::string SkillDescription(const SkillBox& box) {
-  return "特技：" + std::string(box.caption) + "\n" + FieldDescription(*FindFieldByKey("skills"));
+  return "特技：" + std::string(box.caption) + "\n" + FieldDescription(FieldWithRole(FieldRole::Skills));
 }

@@ -14,10 +14,10 @@ class SlotCheck {
   std::vector<Finding> Run() {
     for (const OfficerField& field : OfficerFields()) {
       const unsigned value = FieldValue(record_, field);
-      if (field.ability && value > kUsualAbilityMaximum) {
+      if (field.role == FieldRole::Ability && value > kUsualAbilityMaximum) {
         Add(field, "ability", "能力 " + std::to_string(value) + " 超过 " + std::to_string(kUsualAbilityMaximum));
       }
-      if (field.kind == FieldKind::Enumeration && value == kNoSelection && field.key != "type") Add(field, "enumeration", "没有选择");
+      if (field.kind == FieldKind::Enumeration && value == kNoSelection && field.role != FieldRole::Type) Add(field, "enumeration", "没有选择");
       if (field.kind == FieldKind::Relationship) Link(field, value);
     }
     Parents();
@@ -30,7 +30,6 @@ class SlotCheck {
   void Add(const OfficerField& field, std::string_view kind, std::string message) {
     found_.push_back({slot_, &field, kind, true, std::move(message)});
   }
-  const OfficerField& Key(std::string_view key) const { return *FindFieldByKey(key); }
 
   const OfficerRecord* InFile(unsigned number) const {
     if (number < kFirstNewOfficer || number >= kFirstNewOfficer + kSlotCount) return nullptr;
@@ -46,11 +45,11 @@ class SlotCheck {
   }
 
   void Parents() {
-    for (const std::string_view key : {"father", "mother"}) {
-      const unsigned number = FieldValue(record_, Key(key));
+    for (const OfficerField* parentField : FieldsWithRole(FieldRole::Parent)) {
+      const unsigned number = FieldValue(record_, *parentField);
       const OfficerRecord* parent = InFile(number);
       if (parent && IsRegistered(*parent) && parent->BornYear > record_.BornYear) {
-        Add(Key(key), "years", "父母 " + std::to_string(number) + " 生于 " + std::to_string(parent->BornYear) + " 年，晚于本人的 " +
+        Add(*parentField, "years", "父母 " + std::to_string(number) + " 生于 " + std::to_string(parent->BornYear) + " 年，晚于本人的 " +
                           std::to_string(record_.BornYear) + " 年");
       }
     }
@@ -59,16 +58,16 @@ class SlotCheck {
   void Years() {
     const OfficerRecord& r = record_;
     if (r.DeadYear < r.BornYear) {
-      Add(Key("death_year"), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于诞生年 " + std::to_string(r.BornYear));
+      Add(FieldWithRole(FieldRole::DeathYear), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于诞生年 " + std::to_string(r.BornYear));
     } else if (r.DeadYear < r.EnterYear) {
-      Add(Key("death_year"), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于登场年 " + std::to_string(r.EnterYear));
+      Add(FieldWithRole(FieldRole::DeathYear), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于登场年 " + std::to_string(r.EnterYear));
     }
   }
 
   void Face() {
     if (!archives_ || (!archives_->Main() && !archives_->Added())) return;
     if (!SeekFace(record_.Face, archives_->For(record_.Face))) {
-      Add(Key("face"), "face", "头像 " + std::to_string(record_.Face) + " 不在头像档中");
+      Add(FieldWithRole(FieldRole::Face), "face", "头像 " + std::to_string(record_.Face) + " 不在头像档中");
     }
   }
 
@@ -96,5 +95,5 @@ std::optional<Finding> SameNameAsEarlier(const OfficerTable& table, int slot) {
     earlier += (earlier.empty() ? "" : "、") + std::to_string(s + kFirstNewOfficer);
   }
   if (earlier.empty()) return std::nullopt;
-  return Finding{slot, FindFieldByKey("given_name"), "name", true, "与 " + earlier + " 同名"};
+  return Finding{slot, &FieldWithRole(FieldRole::GivenName), "name", true, "与 " + earlier + " 同名"};
 }

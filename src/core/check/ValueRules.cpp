@@ -53,7 +53,7 @@ std::optional<std::string> BrokenCharacterProblem(const QString& text) {
 
 std::optional<std::string> BrokenOrControl(const OfficerField& field, const QString& text) {
   if (auto problem = BrokenCharacterProblem(text)) return problem;
-  const bool biography = field.key == "biography";
+  const bool biography = field.role == FieldRole::Biography;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     const bool lineBreak = biography && c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
@@ -145,7 +145,7 @@ std::optional<std::string> RelationshipProblem(long long value) {
 
 TextDecision DecideText(const OfficerField& field, const QString& given, const std::string& storedBytes) {
   const bool big5 = field.coding == TextCoding::Big5;
-  const QString typed = field.key == "biography" ? WithCrLf(given) : given;
+  const QString typed = field.role == FieldRole::Biography ? WithCrLf(given) : given;
   const std::string shownGbk = big5 ? Big5ToGbk(storedBytes) : storedBytes;
   if (auto problem = BrokenOrControl(field, typed)) return {{}, problem, {}};
   if (auto problem = LostCharacters(field, typed, FromGbk(shownGbk))) return {{}, problem, {}};
@@ -155,7 +155,7 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   if (big5) {
     // Typed characters take OpenCC's choice in context; in a surname only a
     // word overrules the table's name forms (于, not 於).
-    const std::vector<std::string> chosen = PhraseChoices(decision.bytes, field.key == "surname");
+    const std::vector<std::string> chosen = PhraseChoices(decision.bytes, field.role == FieldRole::Surname);
     EditedTextResult result = StoreEditedText(shownGbk, storedBytes, decision.bytes, std::string::npos, chosen);
     decision.stored = StoredForm(result.pieces);
     if (!result.unstorable.empty()) {

@@ -52,9 +52,9 @@ OfficerField Numeric(std::string_view key, std::string_view label, std::string_v
 }
 
 OfficerField U16(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                 std::uint16_t OfficerRecord::*member, std::string_view meaning, bool ability = false) {
+                 std::uint16_t OfficerRecord::*member, std::string_view meaning, FieldRole role = FieldRole::Other) {
   OfficerField f = Numeric(key, label, control, offset, K::Number, member, meaning);
-  f.ability = ability;
+  f.role = role;
   return f;
 }
 
@@ -64,19 +64,25 @@ OfficerField U8(std::string_view key, std::string_view label, std::string_view c
 }
 
 OfficerField Enumeration(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                         std::uint8_t OfficerRecord::*member, Items items, std::string_view meaning) {
-  return Numeric(key, label, control, offset, K::Enumeration, member, meaning, items);
+                         std::uint8_t OfficerRecord::*member, Items items, std::string_view meaning,
+                         FieldRole role = FieldRole::Other) {
+  OfficerField f = Numeric(key, label, control, offset, K::Enumeration, member, meaning, items);
+  f.role = role;
+  return f;
 }
 
 OfficerField Link(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                  std::uint16_t OfficerRecord::*member, std::string_view meaning) {
-  return Numeric(key, label, control, offset, K::Relationship, member, meaning);
+                  std::uint16_t OfficerRecord::*member, std::string_view meaning, FieldRole role = FieldRole::Other) {
+  OfficerField f = Numeric(key, label, control, offset, K::Relationship, member, meaning);
+  f.role = role;
+  return f;
 }
 
 OfficerField Text(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                  std::size_t width, std::size_t limit, FieldMember member, std::string_view meaning,
+                  std::size_t width, std::size_t limit, FieldMember member, std::string_view meaning, FieldRole role,
                   TextCoding coding = TextCoding::Big5) {
   OfficerField f{key, label, control, offset, width, K::Text};
+  f.role = role;
   f.textLimit = limit;
   f.coding = coding;
   f.member = member;
@@ -93,28 +99,30 @@ std::vector<OfficerField> MakeFields() {
   OfficerField skills{"skills", "特技", {}, 47, kSkillBytes, K::Skills};
   skills.member = BytesMember<&R::Skills>();
   skills.meaning = "勾选则此武将拥有这项特技";
+  skills.role = FieldRole::Skills;
   return {
-      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>(), "武将的姓"),
-      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>(), "武将的名"),
-      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>(), "武将的字（表字），可以不填"),
+      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>(), "武将的姓", FieldRole::Surname),
+      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>(), "武将的名", FieldRole::GivenName),
+      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>(), "武将的字（表字），可以不填",
+           FieldRole::CourtesyName),
       Text("reading", "读音", "Edit_Yin", 96, 11, kYinByteLimit, TextMember<&R::Yin>(), "姓名的读音",
-           TextCoding::Bytes),
+           FieldRole::Reading, TextCoding::Bytes),
       Text("biography", "列传", "Memo_Story", 107, 153, kStoryByteLimit, TextMember<&R::Story>(),
-           "武将的列传，生平的介绍"),
-      U16("face", "头像", "Edit_Face", 0, &R::Face, "头像编号；点击头像，在头像选择窗口中挑选"),
-      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, "统率能力，带兵作战的指挥力", true),
-      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, "武力，个人的武艺与战斗力", true),
-      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, "智力，谋略与计策的能力", true),
-      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, "政治能力，内政与治理的才干", true),
-      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, "魅力，吸引人心、招揽人才的能力", true),
+           "武将的列传，生平的介绍", FieldRole::Biography),
+      U16("face", "头像", "Edit_Face", 0, &R::Face, "头像编号；点击头像，在头像选择窗口中挑选", FieldRole::Face),
+      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, "统率能力，带兵作战的指挥力", FieldRole::Ability),
+      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, "武力，个人的武艺与战斗力", FieldRole::Ability),
+      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, "智力，谋略与计策的能力", FieldRole::Ability),
+      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, "政治能力，内政与治理的才干", FieldRole::Ability),
+      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, "魅力，吸引人心、招揽人才的能力", FieldRole::Ability),
       U16("reputation", "声望", "Edit_Shengwang", 20, &R::Shengwang, "声望，在世间的名声"),
       U16("birth_year", "诞生年", "Edit_BornYear", 14, &R::BornYear, "诞生的年份"),
       U16("appearance_year", "登场年", "Edit_EnterYear", 16, &R::EnterYear, "在游戏中登场的年份"),
       U16("death_year", "死亡年", "Edit_DeadYear", 18, &R::DeadYear,
-          "死亡的年份；早于诞生年或登场年时，检查会提醒"),
+          "死亡的年份；早于诞生年或登场年时，检查会提醒", FieldRole::DeathYear),
       U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing, "与君主的相性，数值越接近越亲近"),
       U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan, "与其他武将个人之间的相性（投缘）"),
-      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型"),
+      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型", FieldRole::Type),
       Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs, "武将行事所本的信念"),
       Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters, "武将的性格"),
       Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks, "对饮酒的喜好"),
@@ -126,8 +134,8 @@ std::vector<OfficerField> MakeFields() {
       Enumeration("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, kHans, "对汉室的态度"),
       Enumeration("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, kStratagems, "谋划战略时着眼的范围"),
       Enumeration("diligence", "任务", "ComboBox_Task", 46, &R::Task, kTasks, "执行任务的态度"),
-      Link("father", "父亲", "ComboBox_Father", 2, &R::Father, "此人的父亲"),
-      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother, "此人的母亲"),
+      Link("father", "父亲", "ComboBox_Father", 2, &R::Father, "此人的父亲", FieldRole::Parent),
+      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother, "此人的母亲", FieldRole::Parent),
       Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another, "此人的配偶"),
       Link("family", "家族", "ComboBox_Family", 8, &R::Family, "与此人同一家族的武将"),
       Link("brother", "兄弟", "ComboBox_Brother", 10, &R::Brother, "此人的兄弟"),
@@ -203,12 +211,22 @@ const std::vector<const OfficerField*>& NumberFields() {
   return fields;
 }
 
+std::vector<const OfficerField*> FieldsWithRole(FieldRole role) {
+  std::vector<const OfficerField*> fields;
+  for (const OfficerField& field : OfficerFields()) {
+    if (field.role == role) fields.push_back(&field);
+  }
+  return fields;
+}
+
+const OfficerField& FieldWithRole(FieldRole role) { return *FieldsWithRole(role).at(0); }
+
 const std::array<const OfficerField*, kAbilityCount>& Abilities() {
   static const std::array<const OfficerField*, kAbilityCount> fields = [] {
     std::array<const OfficerField*, kAbilityCount> found{};
     std::size_t n = 0;
     for (const OfficerField& field : OfficerFields()) {
-      if (field.ability) found.at(n++) = &field;
+      if (field.role == FieldRole::Ability) found.at(n++) = &field;
     }
     return found;
   }();

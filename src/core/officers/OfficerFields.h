@@ -29,6 +29,23 @@ enum class TextCoding {
   Bytes,  // the reading: stored and shown byte for byte
 };
 
+// What a field is to the rules: code that treats one kind of field apart
+// asks for its role, never for its key or its control.
+enum class FieldRole {
+  Other,
+  Ability,       // the five abilities (above 99 is unusual)
+  Surname,
+  GivenName,
+  CourtesyName,
+  Reading,       // stored and shown byte for byte
+  Biography,     // the one text with line breaks
+  Type,          // no selection is an empty slot's, not a reminder
+  Face,
+  Parent,        // father and mother
+  DeathYear,
+  Skills,
+};
+
 // Where the decoded record keeps a field's value.
 struct FieldMember {
   std::uint16_t OfficerRecord::*u16 = nullptr;
@@ -48,7 +65,7 @@ struct OfficerField {
   std::span<const std::string_view> items{};  // enumerations: index = stored value
   std::size_t textLimit = 0;                  // texts: bytes typed text may take, terminator not counted
   TextCoding coding = TextCoding::Big5;
-  bool ability = false;  // one of the five abilities (above 99 is unusual)
+  FieldRole role = FieldRole::Other;
   FieldMember member{};
   // What the field means to the player, in a few words (UTF-8); the values
   // it may hold are told from the other columns (check/FieldDescriptions.h).
@@ -96,6 +113,9 @@ const std::array<const OfficerField*, kAbilityCount>& Abilities();
 std::array<std::uint16_t, kAbilityCount> AbilitiesOf(const OfficerRecord& record);
 const std::vector<const OfficerField*>& Relationships();
 const OfficerField* FindFieldByKey(std::string_view key);
+// The first field of the role (of the table's only one, but for abilities and parents).
+const OfficerField& FieldWithRole(FieldRole role);
+std::vector<const OfficerField*> FieldsWithRole(FieldRole role);
 const OfficerField& FieldByControl(std::string_view control);
 
 // A number, enumeration or relationship as stored (u16 or u8).

@@ -96,6 +96,29 @@ TEST(OfficerFields, EnumerationListsAndTextLimits) {
   EXPECT_EQ(FindFieldByKey("biography")->textLimit, 150u);
 }
 
+// The rules find fields by role: each role sits on the bytes the layout gives it.
+TEST(OfficerFields, EachRoleIsTheFieldAtItsOffset) {
+  const auto offsets = [](FieldRole role) {
+    std::vector<std::size_t> found;
+    for (const OfficerField* field : FieldsWithRole(role)) found.push_back(field->offset);
+    return found;
+  };
+  EXPECT_EQ(offsets(FieldRole::Ability), (std::vector<std::size_t>{22, 24, 26, 28, 30}));
+  EXPECT_EQ(offsets(FieldRole::Surname), std::vector<std::size_t>{81});
+  EXPECT_EQ(offsets(FieldRole::GivenName), std::vector<std::size_t>{86});
+  EXPECT_EQ(offsets(FieldRole::CourtesyName), std::vector<std::size_t>{91});
+  EXPECT_EQ(offsets(FieldRole::Reading), std::vector<std::size_t>{96});
+  EXPECT_EQ(offsets(FieldRole::Biography), std::vector<std::size_t>{107});
+  EXPECT_EQ(offsets(FieldRole::Type), std::vector<std::size_t>{71});
+  EXPECT_EQ(offsets(FieldRole::Face), std::vector<std::size_t>{0});
+  EXPECT_EQ(offsets(FieldRole::Parent), (std::vector<std::size_t>{2, 4}));
+  EXPECT_EQ(offsets(FieldRole::DeathYear), std::vector<std::size_t>{18});
+  EXPECT_EQ(offsets(FieldRole::Skills), std::vector<std::size_t>{47});
+  std::vector<std::size_t> abilities;
+  for (const OfficerField* field : Abilities()) abilities.push_back(field->offset);
+  EXPECT_EQ(abilities, (std::vector<std::size_t>{22, 24, 26, 28, 30}));  // 统率 武力 智力 政治 魅力, the list's order
+}
+
 // Every field gets bytes of its own; the decoded record names them.
 TEST(OfficerFields, DecodingPutsEachFieldsBytesIntoItsOwnMember) {
   std::vector<unsigned char> file = EmptyOfficerFile();
