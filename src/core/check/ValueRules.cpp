@@ -173,7 +173,6 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   return decision;
 }
 
-bool IsRegistered(const OfficerRecord& record) { return !record.Xing.Text().empty() || !record.Ming.Text().empty(); }
 
 std::vector<Finding> ImpossibleStoredValues(const OfficerRecord& record, int slot) {
   std::vector<Finding> found;

@@ -104,5 +104,3 @@ std::vector<Finding> SuspiciousValues(const OfficerTable& table, int slot, const
 // namesakes report, so that two officers of one name make one finding.
 std::optional<Finding> SameNameAsEarlier(const OfficerTable& table, int slot);
 
-// A slot holds an officer once it has a surname or a given name.
-bool IsRegistered(const OfficerRecord& record);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "core/check/ValueRules.h"
+#include "core/officers/IntegerText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/officers/OfficerFields.h"

@@ -5,6 +5,8 @@
 
 #include "core/officers/OfficerFields.h"
 
+bool IsRegistered(const OfficerRecord& record) { return !record.Xing.Text().empty() || !record.Ming.Text().empty(); }
+
 unsigned StoredNumber(const std::uint8_t* record, const OfficerField& field) {
   const std::uint8_t* p = record + field.offset;
   return field.width == 2 ? qFromLittleEndian<quint16>(p) : p[0];

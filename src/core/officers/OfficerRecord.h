@@ -68,6 +68,9 @@ OfficerRecord DecodeRecord(const std::uint8_t* bytes);
 // The 110 slots of a file's first 28,604 bytes (all empty when shorter).
 OfficerTable TableOfHead(const std::vector<unsigned char>& head);
 
+// A slot holds an officer once it has a surname or a given name.
+bool IsRegistered(const OfficerRecord& record);
+
 struct OfficerField;
 // A number field's value in a record's bytes: one byte, or two little-endian.
 unsigned StoredNumber(const std::uint8_t* record, const OfficerField& field);
