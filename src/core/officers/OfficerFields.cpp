@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -78,14 +80,16 @@ OfficerField Link(std::string_view key, std::string_view label, std::string_view
   return f;
 }
 
+// A text field: its width is its member's (TextField<N>).
+template <auto Member>
 OfficerField Text(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                  std::size_t width, std::size_t limit, FieldMember member, std::string_view meaning, FieldRole role,
-                  TextCoding coding = TextCoding::Big5) {
-  OfficerField f{key, label, control, offset, width, K::Text};
+                  std::size_t limit, std::string_view meaning, FieldRole role, TextCoding coding = TextCoding::Big5) {
+  using Field = std::remove_cvref_t<decltype(std::declval<OfficerRecord&>().*Member)>;
+  OfficerField f{key, label, control, offset, Field::kWidth, K::Text};
   f.role = role;
   f.textLimit = limit;
   f.coding = coding;
-  f.member = member;
+  f.member = TextMember<Member>();
   f.meaning = meaning;
   return f;
 }
@@ -101,14 +105,13 @@ std::vector<OfficerField> MakeFields() {
   skills.meaning = "勾选则此武将拥有这项特技";
   skills.role = FieldRole::Skills;
   return {
-      Text("surname", "姓", "Edit_Xing", 81, 5, kNameByteLimit, TextMember<&R::Xing>(), "武将的姓", FieldRole::Surname),
-      Text("given_name", "名", "Edit_Ming", 86, 5, kNameByteLimit, TextMember<&R::Ming>(), "武将的名", FieldRole::GivenName),
-      Text("courtesy_name", "字", "Edit_Zi", 91, 5, kNameByteLimit, TextMember<&R::Zi>(), "武将的字（表字），可以不填",
+      Text<&R::Xing>("surname", "姓", "Edit_Xing", 81, kNameByteLimit, "武将的姓", FieldRole::Surname),
+      Text<&R::Ming>("given_name", "名", "Edit_Ming", 86, kNameByteLimit, "武将的名", FieldRole::GivenName),
+      Text<&R::Zi>("courtesy_name", "字", "Edit_Zi", 91, kNameByteLimit, "武将的字（表字），可以不填",
            FieldRole::CourtesyName),
-      Text("reading", "读音", "Edit_Yin", 96, 11, kYinByteLimit, TextMember<&R::Yin>(), "姓名的读音",
+      Text<&R::Yin>("reading", "读音", "Edit_Yin", 96, kYinByteLimit, "姓名的读音",
            FieldRole::Reading, TextCoding::Bytes),
-      Text("biography", "列传", "Memo_Story", 107, 153, kStoryByteLimit, TextMember<&R::Story>(),
-           "武将的列传，生平的介绍", FieldRole::Biography),
+      Text<&R::Story>("biography", "列传", "Memo_Story", 107, kStoryByteLimit, "武将的列传，生平的介绍", FieldRole::Biography),
       U16("face", "头像", "Edit_Face", 0, &R::Face, "头像编号；点击头像，在头像选择窗口中挑选", FieldRole::Face),
       U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, "统率能力，带兵作战的指挥力", FieldRole::Ability),
       U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, "武力，个人的武艺与战斗力", FieldRole::Ability),

@@ -72,14 +72,9 @@ TEST(EditorFields, EnumerationListsAndSkillGrid) {
   EXPECT_EQ(Enumerations()[2]->control, "ComboBox_Character");
   EXPECT_EQ(Enumerations()[2]->items.front(), "小心 ");  // with its blank
 
-  // Every box names its own byte and bit, and no position appears twice.
+  // Every position once: no two boxes share a byte and bit.
   std::set<std::pair<int, int>> positions;
-  for (const auto& box : SkillLayout()) {
-    ASSERT_EQ(box.objectName.size(), 6u);
-    EXPECT_EQ(box.objectName[4] - '0', box.byte) << box.objectName;
-    EXPECT_EQ(0x80 >> (box.objectName[5] - '0'), box.mask) << box.objectName;
-    positions.insert({box.byte, box.mask});
-  }
+  for (const auto& box : SkillLayout()) positions.insert({box.byte, box.mask});
   EXPECT_EQ(positions.size(), kSkillBoxCount);
 
   // The grid, row by row: the first row starts with 农业, the second with
@@ -97,6 +92,19 @@ TEST(EditorFields, EnumerationListsAndSkillGrid) {
 }
 
 TEST(EditorFields, SkillBytesAndBoxes) {
+  // One box at a time: the grid counts the six bytes from bit 0 of byte 0
+  // upwards (训练 is bit 6, 突击 bit 7, 火矢 bit 0 of the next byte).
+  const std::pair<std::size_t, std::array<std::uint8_t, 6>> single[] = {
+      {0, {0x01, 0, 0, 0, 0, 0}},  {6, {0x40, 0, 0, 0, 0, 0}},  {7, {0x80, 0, 0, 0, 0, 0}},
+      {8, {0, 0x01, 0, 0, 0, 0}},  {40, {0, 0, 0, 0, 0, 0x01}}, {41, {0, 0, 0, 0, 0, 0x02}},
+  };
+  for (const auto& [box, bytes] : single) {
+    std::array<bool, kSkillBoxCount> checked{};
+    checked[box] = true;
+    EXPECT_EQ(SkillsFromBoxes(checked), bytes) << box;
+    EXPECT_EQ(BoxesFromSkills(bytes), checked) << box;
+  }
+
   std::array<bool, kSkillBoxCount> all;
   all.fill(true);
   EXPECT_EQ(SkillsFromBoxes(all), (std::array<std::uint8_t, 6>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x03}));

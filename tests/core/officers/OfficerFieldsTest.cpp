@@ -13,56 +13,54 @@ namespace {
 struct Expected {
   const char* key;
   std::size_t offset, width;
-  const char* label;
-  const char* control;
 };
 
 // The layout of one 260-byte record, in the exchange files' column order.
 const Expected kLayout[] = {
-    {"surname", 81, 5, "姓", "Edit_Xing"},
-    {"given_name", 86, 5, "名", "Edit_Ming"},
-    {"courtesy_name", 91, 5, "字", "Edit_Zi"},
-    {"reading", 96, 11, "读音", "Edit_Yin"},
-    {"biography", 107, 153, "列传", "Memo_Story"},
-    {"face", 0, 2, "头像", "Edit_Face"},
-    {"leadership", 22, 2, "统率", "Edit_Tongshuai"},
-    {"war", 24, 2, "武力", "Edit_Wuli"},
-    {"intelligence", 26, 2, "智力", "Edit_Zhili"},
-    {"politics", 28, 2, "政治", "Edit_Zhengzhi"},
-    {"charm", 30, 2, "魅力", "Edit_Meili"},
-    {"reputation", 20, 2, "声望", "Edit_Shengwang"},
-    {"birth_year", 14, 2, "诞生年", "Edit_BornYear"},
-    {"appearance_year", 16, 2, "登场年", "Edit_EnterYear"},
-    {"death_year", 18, 2, "死亡年", "Edit_DeadYear"},
-    {"force_compatibility", 40, 1, "势力相性", "Edit_Xiangxing"},
-    {"personal_compatibility", 41, 1, "个人相性", "Edit_Touyuan"},
-    {"type", 71, 1, "类型", "ComboBox_Type"},
-    {"belief", 70, 1, "信念", "ComboBox_Belief"},
-    {"personality", 36, 1, "性格", "ComboBox_Character"},
-    {"drinking", 37, 1, "饮酒", "ComboBox_Drink"},
-    {"interest", 38, 1, "关心", "ComboBox_Care"},
-    {"greed", 39, 1, "物欲", "ComboBox_Desire"},
-    {"gender", 35, 1, "性别", "ComboBox_Gender"},
-    {"duty", 43, 1, "义理", "ComboBox_Yili"},
-    {"employment", 42, 1, "启用", "ComboBox_Qiyong"},
-    {"han_court", 44, 1, "拥汉", "ComboBox_Han"},
-    {"strategy", 45, 1, "战略", "ComboBox_Stratagem"},
-    {"diligence", 46, 1, "任务", "ComboBox_Task"},
-    {"father", 2, 2, "父亲", "ComboBox_Father"},
-    {"mother", 4, 2, "母亲", "ComboBox_Mother"},
-    {"spouse", 6, 2, "配偶", "ComboBox_Another"},
-    {"family", 8, 2, "家族", "ComboBox_Family"},
-    {"brother", 10, 2, "兄弟", "ComboBox_Brother"},
-    {"enemy", 12, 2, "仇敌", "ComboBox_Enemy"},
-    {"same_officer", 64, 2, "相同武将", "ComboBox_Xiangxing"},
-    {"skills", 47, 6, "特技", ""},
-    {"bytes32", 32, 3, "保留字节", ""},
-    {"bytes53", 53, 11, "保留字节", ""},
-    {"bytes66", 66, 4, "保留字节", ""},
-    {"bytes72", 72, 9, "保留字节", ""},
+    {"surname", 81, 5},
+    {"given_name", 86, 5},
+    {"courtesy_name", 91, 5},
+    {"reading", 96, 11},
+    {"biography", 107, 153},
+    {"face", 0, 2},
+    {"leadership", 22, 2},
+    {"war", 24, 2},
+    {"intelligence", 26, 2},
+    {"politics", 28, 2},
+    {"charm", 30, 2},
+    {"reputation", 20, 2},
+    {"birth_year", 14, 2},
+    {"appearance_year", 16, 2},
+    {"death_year", 18, 2},
+    {"force_compatibility", 40, 1},
+    {"personal_compatibility", 41, 1},
+    {"type", 71, 1},
+    {"belief", 70, 1},
+    {"personality", 36, 1},
+    {"drinking", 37, 1},
+    {"interest", 38, 1},
+    {"greed", 39, 1},
+    {"gender", 35, 1},
+    {"duty", 43, 1},
+    {"employment", 42, 1},
+    {"han_court", 44, 1},
+    {"strategy", 45, 1},
+    {"diligence", 46, 1},
+    {"father", 2, 2},
+    {"mother", 4, 2},
+    {"spouse", 6, 2},
+    {"family", 8, 2},
+    {"brother", 10, 2},
+    {"enemy", 12, 2},
+    {"same_officer", 64, 2},
+    {"skills", 47, 6},
+    {"bytes32", 32, 3},
+    {"bytes53", 53, 11},
+    {"bytes66", 66, 4},
+    {"bytes72", 72, 9},
 };
 
-TEST(OfficerFields, EveryFieldHasItsOffsetWidthLabelAndControl) {
+TEST(OfficerFields, EveryFieldHasItsOffsetAndWidth) {
   const auto& fields = OfficerFields();
   ASSERT_EQ(fields.size(), std::size(kLayout));
   std::set<std::size_t> covered;
@@ -71,8 +69,6 @@ TEST(OfficerFields, EveryFieldHasItsOffsetWidthLabelAndControl) {
     EXPECT_EQ(fields[i].key, e.key) << i;
     EXPECT_EQ(fields[i].offset, e.offset) << e.key;
     EXPECT_EQ(fields[i].width, e.width) << e.key;
-    EXPECT_EQ(fields[i].label, e.label) << e.key;
-    EXPECT_EQ(fields[i].control, e.control) << e.key;
     for (std::size_t b = e.offset; b < e.offset + e.width; ++b) EXPECT_TRUE(covered.insert(b).second) << e.key << " byte " << b;
   }
   EXPECT_EQ(covered.size(), kRecordSize);  // every byte once

@@ -1,12 +1,46 @@
-// Each field's box and caption tell in their tooltip what the field means;
-// the name boxes keep the text as the game shows it on top.
+// Each field's caption on the panel is the one the field table gives it,
+// and its box and caption tell in their tooltip what the field means; the
+// name boxes keep the text as the game shows it on top.
 #include "gui/editor/EditorPanelFixture.h"
+#include "core/officers/OfficerFields.h"
 
 namespace {
 
 const QString kSurname = U("武将的姓\n最多 4 字节（2 个汉字）；显示为简体，以繁体（Big5）保存");
 
+// The caption of a control: its label, or the labels it is split over
+// (列 and 传 beside the biography), read left to right.
+QString CaptionOf(QWidget& window, std::string_view control) {
+  const QString name = QStringLiteral("Label_") + QString::fromLatin1(control.data(), static_cast<qsizetype>(control.size()));
+  QString caption;
+  for (QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->objectName() == name || (label->objectName().startsWith(name) && label->objectName().back().isDigit())) {
+      caption += label->text();
+    }
+  }
+  return caption;
+}
+
 }  // namespace
+
+TEST_F(EditorPanelTest, EveryCaptionIsTheFieldTablesLabel) {
+  TForm_Main& w = Window();
+  int captioned = 0;
+  for (const OfficerField& field : OfficerFields()) {
+    if (field.control.empty()) continue;
+    ASSERT_NE(w.findChild<QWidget*>(QString::fromLatin1(field.control.data(), static_cast<qsizetype>(field.control.size()))), nullptr)
+        << field.key;
+    EXPECT_EQ(CaptionOf(w, field.control).toStdString(), field.label) << field.key;
+    ++captioned;
+  }
+  EXPECT_EQ(captioned, 36);
+  EXPECT_EQ(Find<QGroupBox>(w, "GroupBox2")->title().toStdString(), FieldWithRole(FieldRole::Skills).label);
+  for (const SkillBox& box : SkillLayout()) {
+    QCheckBox* shown = Box(box.objectName.c_str());
+    ASSERT_NE(shown, nullptr) << box.objectName;
+    EXPECT_EQ(shown->text().toStdString(), box.caption) << box.objectName;
+  }
+}
 
 TEST_F(EditorPanelTest, BoxesAndCaptionsTellWhatTheFieldMeans) {
   TForm_Main& w = Window();
