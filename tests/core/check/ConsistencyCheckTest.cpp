@@ -51,12 +51,15 @@ TEST_F(ConsistencyCheckTest, RelationshipsToEmptySlotsOrOneselfAndLateParents) {
   PutU16(file, 0, 64, 650);      // the same officer as itself
   PutU16(file, 1, 2, 652);       // father is slot 2 ...
   PutU16(file, 2, 14, 181);      // ... born a year after slot 1
+  PutU16(file, 1, 4, 653);       // mother slot 3, born the same year: fine
   PutU16(file, 3, 4, 760);       // a mother outside the file is not judged
   PutU16(file, 3, 8, 831);       // the last roster number: fine
   PutU16(file, 3, 10, 832);      // beyond the roster, not "none": no panel stores it
+  PutU16(file, 3, 12, 759);      // the file's last slot, empty
+  PutU16(file, 2, 6, 649);       // the last officer before the file: not judged
   EXPECT_EQ(Described(CheckOfficerFile(file, nullptr)),
             (std::vector<std::string>{"0 spouse relationship 提醒", "0 same_officer relationship 提醒", "1 father years 提醒",
-                                      "3 brother relationship"}));
+                                      "3 brother relationship", "3 enemy relationship 提醒"}));
 }
 
 TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
@@ -68,12 +71,14 @@ TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
   PutBytes(file, 2, 35, "\xFF");          // gender without a selection: the panel stores it
   PutBytes(file, 2, 71, "\xFF");          // no type: allowed
   PutBytes(file, 2, 46, "\x03");          // diligence: its last item
+  PutBytes(file, 3, 37, "\xFE");          // drinking: not a choice, not "none"
   PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name
   PutU16(file, 3, 18, 200);               // death in the year of first appearance: fine
   const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
   EXPECT_EQ(Described(findings),
             (std::vector<std::string>{"0 death_year years 提醒", "1 death_year years 提醒", "2 personality enumeration",
-                                      "2 war ability 提醒", "2 gender enumeration 提醒", "3 given_name text"}));
+                                      "2 war ability 提醒", "2 gender enumeration 提醒", "3 given_name text",
+                                      "3 drinking enumeration"}));
   EXPECT_EQ(findings[2].message, "4 不是可选的项目；可选：0 小心、1 冷静、2 刚胆、3 猪突");
   EXPECT_NE(findings[5].message.find("日文-->中文"), std::string::npos);
 }
