@@ -89,16 +89,18 @@ class ConversionCommandsTest : public ListWindowFixture {
       EXPECT_EQ(picker->itemText(static_cast<int>(slot) + kFirstNewOfficer), name) << picker->objectName().toStdString();
     }
   }
-  // Panel texts as GBK bytes, in the order of ShownTexts.
+  // Panel texts as GBK bytes.
   ShownTextSet PanelTexts() {
     TForm_Main& w = Window();
-    return {ToGbk(Find<GbkLineEdit>(w, "Edit_Xing")->text()), ToGbk(Find<GbkLineEdit>(w, "Edit_Ming")->text()), ToGbk(Find<GbkLineEdit>(w, "Edit_Zi")->text()), Find<GbkMemo>(w, "Memo_Story")->Bytes()};
+    ShownTextSet texts;
+    for (const char* name : {"Edit_Xing", "Edit_Ming", "Edit_Zi"}) {
+      texts.Of(FieldByControl(name)) = ToGbk(Find<GbkLineEdit>(w, name)->text());
+    }
+    texts.Of(FieldByControl("Memo_Story")) = Find<GbkMemo>(w, "Memo_Story")->Bytes();
+    return texts;
   }
   static void ExpectSameTexts(const ShownTextSet& a, const ShownTextSet& b) {
-    EXPECT_EQ(a.Xing, b.Xing);
-    EXPECT_EQ(a.Ming, b.Ming);
-    EXPECT_EQ(a.Zi, b.Zi);
-    EXPECT_EQ(a.Story, b.Story);
+    for (const OfficerField* field : StoredTextFields()) EXPECT_EQ(a.Of(*field), b.Of(*field)) << field->label;
   }
   void ExpectGuanYuConverted(const std::string& big5Story) {
     const OfficerRecord& r = Window().Document().Table()[kGuanYu];
