@@ -87,8 +87,7 @@ TEST(OfficerTextConversion, EmptySlotStaysEmpty) {
   EXPECT_FALSE(HasStoredTexts(r));
   EXPECT_EQ(r, OfficerRecord{});
   EXPECT_EQ(ShownTextsOf(r), ShownTextSet{});
-  // The reading is no stored text.
-  r.Yin.Write("x");
+  r.Yin.Write("x");  // the reading is no stored text
   EXPECT_FALSE(HasStoredTexts(r));
   r.Story.Write("x");
   EXPECT_TRUE(HasStoredTexts(r));

@@ -67,8 +67,7 @@ Shown Show(const OfficerRecord& r) {
 
 // The panel's text box of that control.
 std::string& Box(PanelValues& panel, std::string_view control) {
-  if (control == "Edit_Yin") return panel.yin;
-  return panel.texts.Of(FieldByControl(control));
+  return control == "Edit_Yin" ? panel.yin : panel.texts.Of(FieldByControl(control));
 }
 
 TEST(EditorFields, EnumerationListsAndSkillGrid) {

@@ -33,8 +33,6 @@ TEST(OfficerListNames, EachUseHasItsForm) {
   EXPECT_EQ(SlotName(Named("", "", "Yide"), 5, NameUse::Roster), kNewOfficer + "6");
   EXPECT_EQ(SlotName(Named("", "", "Yide"), 5, NameUse::Message), "655 " + kNewOfficer + "6");
   EXPECT_EQ(SlotName(OfficerRecord{}, 109, NameUse::ListRow), kNewOfficer + "110");
-  EXPECT_EQ(SlotName(OfficerRecord{}, 0, NameUse::Roster), kNewOfficer + "1");
-  EXPECT_EQ(SlotName(OfficerRecord{}, 109, NameUse::RosterBeforeLoad), "\xD0\xC2" "110");
 
   // Big5 surname 張 and given name 飛 are converted on copies; a courtesy
   // name filling its field without a terminator is read to the field's end.
