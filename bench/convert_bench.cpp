@@ -16,6 +16,7 @@
 
 #include "core/convert/CharacterTable.h"
 #include "core/convert/Jislib.h"
+#include "support/TableScan.h"
 
 namespace {
 
@@ -107,7 +108,7 @@ void BM_Big5ToGbkByScan(benchmark::State& state) {
         continue;
       }
       const auto code = static_cast<std::uint16_t>(lead | static_cast<unsigned char>(field[i + 1]) << 8);
-      const std::uint16_t result = table.ScanLookup(CharacterTable::kBig5ToGbk, code);
+      const std::uint16_t result = ScanLookup(table, CharacterTable::kBig5ToGbk, code);
       if (result != 0) {
         field[i] = static_cast<char>(result & 0xFF);
         field[i + 1] = static_cast<char>(result >> 8);

@@ -14,6 +14,7 @@
 #include "FuzzSupport.h"
 #include "core/convert/CharacterTable.h"
 #include "core/convert/Jislib.h"
+#include "support/TableScan.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ void LoadRows(CharacterTable& table, const std::vector<unsigned char>& rows) {
 // A scan costs the whole table. The program's table never changes, so its
 // answers are kept for the rest of the run.
 std::uint16_t Scan(const CharacterTable& table, bool programTable, CharacterTable::Direction d, std::uint16_t code) {
-  if (!programTable) return table.ScanLookup(d, code);
+  if (!programTable) return ScanLookup(table, d, code);
   static std::vector<std::int32_t> known(3 * 0x10000, -1);
   std::int32_t& answer = known[static_cast<std::size_t>(d) * 0x10000 + code];
-  if (answer < 0) answer = table.ScanLookup(d, code);
+  if (answer < 0) answer = ScanLookup(table, d, code);
   return static_cast<std::uint16_t>(answer);
 }
 

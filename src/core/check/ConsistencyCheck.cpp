@@ -30,7 +30,7 @@ std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, co
 
 std::string FormatFinding(const Finding& finding, const OfficerTable& table) {
   const OfficerRecord& record = table[static_cast<std::size_t>(finding.slot)];
-  std::string text = ShownOfficerName(record, finding.slot) + "，";
+  std::string text = SlotNameUtf8(record, finding.slot, NameUse::Message) + "，";
   if (finding.field) text += finding.field->label;
   return text + (finding.suspicious ? "（提醒）：" : "：") + finding.message;
 }

@@ -4,10 +4,8 @@
 //   impossible  refused everywhere: a number beyond its field's width or
 //               negative, an enumeration value outside its list (no
 //               selection, 0xFF, stays possible: the panel stores it), a
-//               relationship beyond 831 other than "none", a text Big5 cannot
-//               store or holding control characters (the biography's CR LF
-//               aside), a "?" standing for a lost character, a broken
-//               character (a lone surrogate);
+//               relationship beyond 831 other than "none", a text that
+//               DecideText (core/convert/TypedText.h) refuses;
 //   suspicious  allowed, reported as 提醒: abilities above 99, deaths before
 //               birth or first appearance, parents born after the child,
 //               relationships to empty slots or to oneself, faces the
@@ -16,7 +14,6 @@
 //   fine        everything else. The editor imposes no game range: 150 in
 //               统率 is fine to store.
 // Messages are UTF-8 and start with the field's label ("统率：…").
-#include <QString>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -54,24 +51,6 @@ std::optional<std::string> EnumerationProblem(const OfficerField& field, long lo
 std::optional<std::string> RelationshipProblem(long long value);
 // "0 平凡、1 猛将、…" for messages.
 std::string EnumerationChoices(const OfficerField& field);
-
-// The bytes an edited text is stored as: the characters left alone keep the
-// stored bytes they were shown from (`storedBytes`), new ones are encoded in
-// GBK (the reading) or, in Big5 texts, take the traditional form that
-// OpenCC's phrase conversion of the whole text writes (PhraseChoices; in
-// the surname only where a word decides), else the character table's. `typed`
-// is the text as the player or the file gives it, the biography with CR LF
-// or LF line breaks. Nullopt bytes with a problem (without the label) for an
-// impossible text; the result never exceeds the field's typed-text limit.
-struct TextDecision {
-  std::string bytes;
-  std::optional<std::string> problem;
-  // The text as the game will show it (a Big5 text read as traditional
-  // Chinese), also when too long or holding characters Big5 lacks: those
-  // stand as typed, in 【】. Empty for other refusals.
-  QString stored;
-};
-TextDecision DecideText(const OfficerField& field, const QString& typed, const std::string& storedBytes);
 
 // One thing the check found in a registration file.
 struct Finding {

@@ -1,13 +1,18 @@
 #pragma once
 // What counts as Big5 in a stored officer text: which bytes form a two-byte
 // code, and which codes the character set defines. Stored-encoding
-// detection, edited texts and the check all ask here.
+// detection, edited texts, the check and the exchange files all ask here.
 #include <cstdint>
 #include <string_view>
 
 // A byte from 0x81 on starts a two-byte code; 0x80 and 0xFF never do.
 constexpr bool IsBig5Lead(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
 constexpr bool IsBig5Trail(unsigned char byte) { return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0xA1 && byte <= 0xFE); }
+
+// GBK's codes, for texts written in it (exchange files saved as GBK): the
+// same lead bytes, trail bytes 0x40-0xFE but 0x7F. 0x80 alone is CP936's euro sign.
+constexpr bool IsGbkLead(unsigned char byte) { return IsBig5Lead(byte); }
+constexpr bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
 // Codes are first byte + 256 * second byte, as the character table keeps them.
 constexpr bool IsBig5Form(std::uint16_t code) {

@@ -33,18 +33,6 @@ void CharacterTable::BuildIndex(Direction d) {
   }
 }
 
-std::uint16_t CharacterTable::ScanLookup(Direction d, std::uint16_t code) const {
-  const auto& source = columns_[SourceColumn(d)];
-  const auto& target = columns_[TargetColumn(d)];
-  std::uint16_t result = 0;
-  for (std::size_t row = 0; row < kRows; ++row) {
-    if (source[row] != code) continue;
-    result = target[row];
-    if (result != kNoCounterpart) break;
-  }
-  return result;
-}
-
 void CharacterTable::Convert(Direction d, std::uint8_t* text, std::size_t width) const {
   if (text == nullptr) return;
   const auto& index = index_[d];

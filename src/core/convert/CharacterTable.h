@@ -40,9 +40,6 @@ class CharacterTable {
   // when the code only occurs in rows without one, 0 when it occurs in none.
   std::uint16_t Lookup(Direction d, std::uint16_t code) const { return index_[d][code]; }
 
-  // The same answer found by scanning the table row by row.
-  std::uint16_t ScanLookup(Direction d, std::uint16_t code) const;
-
   // Converts the zero-terminated text in text[0 .. width) in place. Bytes up
   // to 0x7F stay; a byte from 0x80 on forms a code with the next byte. The
   // text never grows, nothing at or past width or the terminator is touched,

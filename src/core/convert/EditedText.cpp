@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // The Big5 bytes of one new character, or nothing when Big5 cannot hold it.
 bool ConvertCharacter(std::string_view gbk, std::string& out) {
   const auto lead = static_cast<unsigned char>(gbk[0]);
@@ -72,7 +71,7 @@ std::vector<std::string_view> SplitCharacters(std::string_view text) {
 }
 
 EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view storedBig5, std::string_view editedGbk,
-                                 std::size_t budget, std::span<const std::string> chosen) {
+                                 std::span<const std::string> chosen) {
   shownGbk = UpToZero(shownGbk);
   storedBig5 = UpToZero(storedBig5);
   const std::vector<std::string_view> edited = SplitCharacters(editedGbk);
@@ -127,7 +126,6 @@ EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view sto
     out += piece;
     result.pieces.push_back({std::move(piece), false});
   }
-  result.tooLong = out.size() > budget;
   if (result.Storable()) result.big5 = std::move(out);
   return result;
 }

@@ -18,20 +18,19 @@ struct StoredPiece {
 
 struct EditedTextResult {
   // The Big5 bytes to store, without the terminator; empty when not storable.
+  // How many bytes the field may take is not decided here (TypedText.h).
   std::string big5;
   // GBK characters that Big5 cannot hold, each once, in the order typed.
   std::vector<std::string> unstorable;
-  // The text needs more bytes than the field holds.
-  bool tooLong = false;
   // Every character in order, also when the text is not storable.
   std::vector<StoredPiece> pieces;
 
-  bool Storable() const { return unstorable.empty() && !tooLong; }
+  bool Storable() const { return unstorable.empty(); }
 };
 
 // shownGbk is the text as the editor showed it (Big5ToGbk of storedBig5),
 // storedBig5 the field's bytes it was shown from, editedGbk the text now in
-// the control, budget the most bytes the field holds before its terminator.
+// the control.
 // Each text counts up to its first zero byte. `chosen` may give, for each
 // character of editedGbk (as SplitCharacters splits it), the Big5 bytes it is
 // stored as should it be new; an empty entry, or none, leaves it to the table.
@@ -44,7 +43,7 @@ struct EditedTextResult {
 // shownGbk is not what storedBig5 shows, no stored bytes are reused and every
 // character is stored as new.
 EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view storedBig5, std::string_view editedGbk,
-                                 std::size_t budget, std::span<const std::string> chosen = {});
+                                 std::span<const std::string> chosen = {});
 
 // A GBK or Big5 text (up to its first zero byte) split into characters as
 // the converter reads it: a byte up to 0x7F alone, a byte from 0x80 on with

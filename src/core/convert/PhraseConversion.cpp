@@ -29,18 +29,14 @@ namespace {
 
 constexpr const char* kConfigName = "s2tw.json";
 
-struct PhraseState {
+struct Listening {
   std::mutex mutex;
-  std::string configFile;  // empty: the usual places
-  bool loaded = false;
-  std::unique_ptr<const opencc::SimpleConverter> converter;
-  std::optional<std::string> off;
   std::function<void(const std::string&)> listener;
 };
 
-PhraseState& State() {
-  static PhraseState state;
-  return state;
+Listening& Listener() {
+  static Listening listening;
+  return listening;
 }
 
 QString ProgramFolder() {
@@ -93,8 +89,20 @@ std::unique_ptr<const opencc::SimpleConverter> OpenConverter(const QString& plac
 }
 #endif
 
+}  // namespace
+
+struct PhraseConverter::State {
+  std::mutex mutex;
+  std::string configFile;  // empty: the usual places
+  bool loaded = false;
+  std::unique_ptr<const opencc::SimpleConverter> converter;
+  std::optional<std::string> off;
+};
+
+namespace {
+
 // Loads the converter, or says in `state.off` why not (the lock is held).
-void Load(PhraseState& state) {
+void Load(PhraseConverter::State& state) {
   state.loaded = true;
   std::string tried;
   for (const QString& place : ConfigPlaces(state.configFile)) {
@@ -119,17 +127,19 @@ void Load(PhraseState& state) {
 
 // The converter, loaded on first use; nullptr while conversion is off. A
 // failure to load is told once, outside the lock.
-const opencc::SimpleConverter* Converter() {
-  PhraseState& state = State();
-  std::function<void(const std::string&)> listener;
+const opencc::SimpleConverter* Converter(PhraseConverter::State& state) {
   std::string message;
   {
     const std::lock_guard lock(state.mutex);
     if (state.loaded) return state.converter.get();
     Load(state);
     if (state.converter) return state.converter.get();
-    listener = state.listener;
     message = "词组转换已关闭：" + *state.off + "；输入的字逐字按字表转为繁体。";
+  }
+  std::function<void(const std::string&)> listener;
+  {
+    const std::lock_guard lock(Listener().mutex);
+    listener = Listener().listener;
   }
   if (listener) {
     listener(message);
@@ -184,10 +194,21 @@ std::string Utf8Of(char32_t c) { return QString::fromUcs4(&c, 1).toStdString(); 
 
 }  // namespace
 
-std::vector<std::string> PhraseChoices(std::string_view gbk, bool phrasesOnly) {
+PhraseConverter::PhraseConverter(std::string configFile) : state_(std::make_unique<State>()) {
+  state_->configFile = std::move(configFile);
+}
+
+PhraseConverter::~PhraseConverter() = default;
+
+const PhraseConverter& ProgramPhrases() {
+  static const PhraseConverter program;
+  return program;
+}
+
+std::vector<std::string> PhraseConverter::Choices(std::string_view gbk, bool phrasesOnly) const {
   const std::vector<std::string_view> characters = SplitCharacters(gbk);
   std::vector<std::string> chosen(characters.size());
-  const opencc::SimpleConverter* converter = Converter();
+  const opencc::SimpleConverter* converter = Converter(*state_);
   if (!converter || characters.empty()) return chosen;
 
   std::vector<QString> typed;
@@ -221,24 +242,13 @@ std::vector<std::string> PhraseChoices(std::string_view gbk, bool phrasesOnly) {
   return chosen;
 }
 
-std::optional<std::string> PhraseConversionOff() {
-  Converter();
-  PhraseState& state = State();
-  const std::lock_guard lock(state.mutex);
-  return state.off;
+std::optional<std::string> PhraseConverter::Off() const {
+  Converter(*state_);
+  const std::lock_guard lock(state_->mutex);
+  return state_->off;
 }
 
 void SetPhraseConversionListener(std::function<void(const std::string& message)> listener) {
-  PhraseState& state = State();
-  const std::lock_guard lock(state.mutex);
-  state.listener = std::move(listener);
-}
-
-void UsePhraseConfiguration(const std::string& configFile) {
-  PhraseState& state = State();
-  const std::lock_guard lock(state.mutex);
-  state.configFile = configFile;
-  state.loaded = false;
-  state.converter.reset();
-  state.off.reset();
+  const std::lock_guard lock(Listener().mutex);
+  Listener().listener = std::move(listener);
 }

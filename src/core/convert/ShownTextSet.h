@@ -1,8 +1,18 @@
 #pragma once
-// Surname, given name, courtesy name and biography as the editor panel shows
-// them: GBK bytes, the biography with CR LF line breaks.
+// The stored texts (StoredTextFields(): surname, given name, courtesy name,
+// biography) as the editor panel shows them: GBK bytes, the biography with
+// CR LF line breaks.
+#include <array>
 #include <string>
 
-struct ShownTextSet {
-  std::string Xing, Ming, Zi, Story;
+#include "core/officers/OfficerFields.h"
+
+class ShownTextSet {
+ public:
+  std::string& Of(const OfficerField& field) { return texts_[StoredTextIndex(field)]; }
+  const std::string& Of(const OfficerField& field) const { return texts_[StoredTextIndex(field)]; }
+  bool operator==(const ShownTextSet&) const = default;
+
+ private:
+  std::array<std::string, kStoredTextCount> texts_;
 };

@@ -32,7 +32,7 @@ void OfficerDocument::Finish(std::string stepName, const OfficerTable& before) {
   emit historyChanged();
 }
 
-std::string OfficerDocument::NameOf(int slot) const { return ShownOfficerName(Record(slot), slot); }
+std::string OfficerDocument::NameOf(int slot) const { return SlotNameUtf8(Record(slot), slot, NameUse::Message); }
 
 std::vector<unsigned char> OfficerDocument::CurrentHead() const {
   std::vector<unsigned char> head = head_;
@@ -77,7 +77,7 @@ void OfficerDocument::SelectSlot(int slot) {
 
 PanelValues OfficerDocument::ShowCurrent() {
   const PanelValues panel = PanelFromRecord(Record(currentSlot_));
-  shownTexts_ = ShownTextSet{panel.xing, panel.ming, panel.zi, panel.story};
+  shownTexts_ = panel.texts;
   hasShownOfficer_ = true;
   return panel;
 }
@@ -135,7 +135,7 @@ std::vector<int> OfficerDocument::SortedSlots(const std::vector<int>& listed) co
   for (int slot : listed) {
     if (!IsSlot(slot)) continue;
     const OfficerRecord& r = Record(slot);
-    ListRowKey key{slot + kFirstNewOfficer, DisplayName(r, slot), {}};
+    ListRowKey key{slot + kFirstNewOfficer, SlotName(r, slot, NameUse::ListRow), {}};
     const auto abilities = AbilitiesOf(r);
     std::copy(abilities.begin(), abilities.end(), key.abilities.begin());
     rows.push_back({std::move(key), slot});
@@ -163,8 +163,7 @@ OfficerDocument::ConversionCount OfficerDocument::ConvertAll() {
   const OfficerTable before = table_;
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     OfficerRecord record = Record(slot);
-    const bool hasTexts = !record.Xing.Text().empty() || !record.Ming.Text().empty() || !record.Zi.Text().empty() ||
-                          !record.Story.Text().empty();
+    const bool hasTexts = HasStoredTexts(record);
     if (ConvertOfficerTexts(record)) {
       ++count.converted;
       Change(slot, record);

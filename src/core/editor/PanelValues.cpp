@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "core/convert/GbkText.h"
+#include "core/convert/TypedText.h"
 #include "core/convert/Jislib.h"
+#include "core/convert/OfficerTextConversion.h"
 #include "core/officers/IntegerText.h"
 
 int EnumerationIndex(const OfficerField& field, unsigned value) {
@@ -20,11 +22,8 @@ PanelValues PanelFromRecord(const OfficerRecord& record) {
   for (std::size_t i = 0; i < kRelationshipCount; ++i) {
     panel.relationships[i] = static_cast<std::uint16_t>(FieldValue(record, *Relationships()[i]));
   }
-  panel.xing = Big5ToGbk(record.Xing.Text());
-  panel.ming = Big5ToGbk(record.Ming.Text());
-  panel.zi = Big5ToGbk(record.Zi.Text());
+  panel.texts = ShownTextsOf(record);
   panel.yin = record.Yin.Text();
-  panel.story = Big5ToGbk(record.Story.Text());
   panel.skills = BoxesFromSkills(record.Skills);
   return panel;
 }
@@ -44,9 +43,8 @@ unsigned NumberOfBox(const OfficerField& field, const std::string& text) {
 
 // Writes an edited text into the record's field when it differs from what
 // the player was shown (GBK bytes); the rule of values decides its bytes.
-void PutEditedText(OfficerRecord& record, std::string_view control, const std::string& typed, const std::string& shown) {
+void PutEditedText(OfficerRecord& record, const OfficerField& field, const std::string& typed, const std::string& shown) {
   if (typed == shown) return;
-  const OfficerField& field = FieldByControl(control);
   const TextDecision decision = DecideText(field, FromGbk(typed), FieldText(record, field));
   if (decision.problem) throw ImpossibleValue(field, *decision.problem);
   const std::span<std::uint8_t> bytes = FieldBytesOf(record, field);
@@ -67,12 +65,12 @@ void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, Offi
     SetFieldValue(next, *NumberFields()[i], NumberOfBox(*NumberFields()[i], panel.numbers[i]));
   }
   for (std::size_t i = 0; i < kRelationshipCount; ++i) SetFieldValue(next, *Relationships()[i], panel.relationships[i]);
-  PutEditedText(next, "Edit_Xing", panel.xing, shown.Xing);
-  PutEditedText(next, "Edit_Ming", panel.ming, shown.Ming);
-  PutEditedText(next, "Edit_Zi", panel.zi, shown.Zi);
-  // The reading is compared with what is stored, not with what was shown.
-  PutEditedText(next, "Edit_Yin", panel.yin, record.Yin.Text());
-  PutEditedText(next, "Memo_Story", panel.story, shown.Story);
+  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) {
+    // The reading is compared with what is stored, not with what was shown.
+    const bool reading = field->coding != TextCoding::Big5;
+    PutEditedText(next, *field, reading ? panel.yin : panel.texts.Of(*field),
+                  reading ? FieldText(record, *field) : shown.Of(*field));
+  }
   next.Skills = SkillsFromBoxes(panel.skills);
   record = next;
 }

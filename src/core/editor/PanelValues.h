@@ -18,9 +18,10 @@ struct PanelValues {
   std::array<std::string, kNumberFieldCount> numbers;
   // Roster numbers the relationship pickers stand for (Relationships() order).
   std::array<std::uint16_t, kRelationshipCount> relationships{};
-  // Texts as GBK bytes; the biography with CR LF line breaks. The reading is
-  // shown and stored byte for byte.
-  std::string xing, ming, zi, yin, story;
+  // The stored texts as GBK bytes, the biography with CR LF line breaks.
+  ShownTextSet texts;
+  // The reading, shown and stored byte for byte.
+  std::string yin;
   // Checked flags of the skill boxes (SkillLayout() order).
   std::array<bool, kSkillBoxCount> skills{};
 

@@ -67,7 +67,7 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
 
 std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table) {
   if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return "文件头";
-  return ShownOfficerName(table[static_cast<std::size_t>(change.slot)], change.slot);
+  return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message);
 }
 
 std::string ChangedFieldLabel(const FieldChange& change) {

@@ -9,6 +9,7 @@
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
+#include "core/convert/TypedText.h"
 #include "core/check/ValueRules.h"
 #include "core/list/OfficerList.h"
 #include "core/list/OfficerRoster.h"
@@ -249,7 +250,7 @@ NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head) {
   NewOfficerNames names;
   for (std::size_t s = 0; s < kSlotCount; ++s) {
     const RecordBytes bytes = RecordAt(head, s);
-    names[s] = FromGbk(RosterName(DecodeRecord(bytes.data()), static_cast<int>(s))).toStdString();
+    names[s] = SlotNameUtf8(DecodeRecord(bytes.data()), static_cast<int>(s), NameUse::Roster);
   }
   return names;
 }

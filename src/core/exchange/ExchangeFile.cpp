@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <charconv>
 
+#include "core/convert/Big5Rule.h"
 #include "core/convert/CodePages.h"
 #include "core/officers/OfficerRecord.h"
 
@@ -46,19 +47,18 @@ qsizetype FirstBadUtf8(const QByteArray& bytes) {
   return -1;
 }
 
-// Offset of the first byte that is not part of a double-byte code (GBK:
-// lead 81-FE, trail 40-FE; Big5: trail 40-7E or A1-FE), or -1.
+// Offset of the first byte that is not part of a double-byte code of GBK
+// or Big5 (Big5Rule.h), or -1.
 qsizetype FirstBadDoubleByte(const QByteArray& bytes, TextEncoding encoding) {
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
   const qsizetype n = bytes.size();
   for (qsizetype i = 0; i < n; ++i) {
     const unsigned char c = p[i];
-    if (c < 0x80 || (c == 0x80 && encoding == TextEncoding::Gbk)) continue;  // 80: the euro sign of CP936
-    if (c == 0x80 || c == 0xFF || i + 1 >= n) return i;
+    const bool gbk = encoding == TextEncoding::Gbk;
+    if (c < 0x80 || (c == 0x80 && gbk)) continue;  // 80: the euro sign of CP936
+    if (!(gbk ? IsGbkLead(c) : IsBig5Lead(c)) || i + 1 >= n) return i;
     const unsigned char t = p[++i];
-    const bool trail = encoding == TextEncoding::Gbk ? t >= 0x40 && t <= 0xFE && t != 0x7F
-                                                     : (t >= 0x40 && t <= 0x7E) || (t >= 0xA1 && t <= 0xFE);
-    if (!trail) return i - 1;
+    if (!(gbk ? IsGbkTrail(t) : IsBig5Trail(t))) return i - 1;
   }
   return -1;
 }

@@ -4,29 +4,37 @@
 #include <limits>
 
 #include "core/convert/GbkText.h"
-#include "core/convert/OfficerTextConversion.h"
+#include "core/convert/Jislib.h"
 #include "core/officers/IntegerText.h"
 #include "core/officers/OfficerFields.h"
 
-std::string NewOfficerName(int slot) {
-  // "新武将" in GBK (新 D0C2, 武 CEE4, 将 BDAB): names travel as GBK bytes.
-  return std::string("\xD0\xC2\xCE\xE4\xBD\xAB") + std::to_string(slot + 1);
+namespace {
+
+std::string ShownText(const OfficerRecord& record, FieldRole role) {
+  return Big5ToGbk(FieldText(record, FieldWithRole(role)));
 }
 
-std::string DisplayName(const OfficerRecord& record, int slot) {
-  std::string name = ConvertedDisplayName(record);
-  if (name == " ") return NewOfficerName(slot);
-  return name;
+std::string NewOfficerName(int slot, NameUse use) {
+  // 新 D0C2, 武 CEE4, 将 BDAB: names travel as GBK bytes.
+  const std::string name = use == NameUse::RosterBeforeLoad ? "\xD0\xC2" : "\xD0\xC2\xCE\xE4\xBD\xAB";
+  return name + std::to_string(slot + 1);
 }
 
-std::string RosterName(const OfficerRecord& record, int slot) {
-  std::string name = ConvertedRosterName(record);
-  if (name.empty()) return NewOfficerName(slot);
-  return name;
+}  // namespace
+
+std::string SlotName(const OfficerRecord& record, int slot, NameUse use) {
+  if (use == NameUse::RosterBeforeLoad) return NewOfficerName(slot, use);
+  if (use == NameUse::Message) return std::to_string(slot + kFirstNewOfficer) + " " + SlotName(record, slot, NameUse::Roster);
+  std::string name = ShownText(record, FieldRole::Surname) + ShownText(record, FieldRole::GivenName);
+  if (use == NameUse::ListRow) {
+    name += ' ' + ShownText(record, FieldRole::CourtesyName);
+    if (name == " ") return NewOfficerName(slot, use);
+  }
+  return name.empty() ? NewOfficerName(slot, use) : name;
 }
 
-std::string ShownOfficerName(const OfficerRecord& record, int slot) {
-  return std::to_string(slot + kFirstNewOfficer) + " " + FromGbk(RosterName(record, slot)).toStdString();
+std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use) {
+  return FromGbk(SlotName(record, slot, use)).toStdString();
 }
 
 SearchValues ParseSearchValues(const std::array<std::string, 5>& texts) {

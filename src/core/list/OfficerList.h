@@ -10,19 +10,20 @@
 
 constexpr int kListColumnCount = 7;  // 编号, 姓名, 统率, 武力, 智力, 政治, 魅力
 
-// "新武将" followed by slot + 1, for slots that carry no name.
-std::string NewOfficerName(int slot);
+// Where the program names a slot's officer; each use has its own form.
+enum class NameUse {
+  ListRow,           // the list's 姓名: surname, given name, " ", courtesy name ("张飞 翼德")
+  Roster,            // a roster picker's entry once a file is loaded, relationship values
+                     // in exchange files: surname and given name ("张飞")
+  RosterBeforeLoad,  // a roster picker's entry before any file is loaded (the record is not read)
+  Message,           // the program speaking of the officer: roster number and roster form ("652 张飞")
+};
 
-// Surname + given name + " " + courtesy name, converted to GBK; a slot with
-// none of the three is listed as NewOfficerName(slot).
-std::string DisplayName(const OfficerRecord& record, int slot);
-
-// Surname + given name, converted to GBK; NewOfficerName(slot) when both are empty.
-std::string RosterName(const OfficerRecord& record, int slot);
-
-// How the program names a slot's officer to the player, UTF-8: the roster
-// number and RosterName ("652 雷鸣川", "653 新武将4").
-std::string ShownOfficerName(const OfficerRecord& record, int slot);
+// The slot's officer as `use` names it, in GBK. A slot without the names
+// the use shows is 新武将N (N = slot + 1), before a load 新N.
+std::string SlotName(const OfficerRecord& record, int slot, NameUse use);
+// The same in UTF-8, for messages.
+std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use);
 
 // The five search values in the order 统, 武, 智, 政, 魅. An empty box gives
 // kNoCondition; so does any value of 0 or below once parsed.

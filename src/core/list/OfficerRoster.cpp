@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "core/list/OfficerList.h"
+
 namespace {
 
 // Names of roster numbers 0-649, the game's historical officers, in the
@@ -98,8 +100,7 @@ std::array<std::string, kRosterSize> BuildEntries() {
     if (i < kFirstNewOfficer) {
       name = std::string(kHistoricalNames[i]);
     } else if (i < kFirstNewOfficer + kRosterNewOfficerCount) {
-      // Until a file is loaded the new officers stand as 新1 to 新110.
-      name = "新" + std::to_string(i - kFirstNewOfficer + 1);
+      name = SlotNameUtf8(OfficerRecord{}, i - kFirstNewOfficer, NameUse::RosterBeforeLoad);
     } else {
       name = std::string(kSpecialNames[i - kFirstNewOfficer - kRosterNewOfficerCount]);
     }

@@ -224,6 +224,26 @@ std::vector<const OfficerField*> FieldsWithRole(FieldRole role) {
 
 const OfficerField& FieldWithRole(FieldRole role) { return *FieldsWithRole(role).at(0); }
 
+const std::array<const OfficerField*, kStoredTextCount>& StoredTextFields() {
+  static const std::array<const OfficerField*, kStoredTextCount> fields = [] {
+    std::array<const OfficerField*, kStoredTextCount> found{};
+    std::size_t n = 0;
+    for (const OfficerField& field : OfficerFields()) {
+      if (field.IsText() && field.coding == TextCoding::Big5) found.at(n++) = &field;
+    }
+    if (n != kStoredTextCount) throw std::logic_error("the field table lacks a stored text");
+    return found;
+  }();
+  return fields;
+}
+
+std::size_t StoredTextIndex(const OfficerField& field) {
+  const auto& fields = StoredTextFields();
+  const auto it = std::find(fields.begin(), fields.end(), &field);
+  if (it == fields.end()) throw std::logic_error(std::string(field.label) + " is no stored text");
+  return static_cast<std::size_t>(it - fields.begin());
+}
+
 const std::array<const OfficerField*, kAbilityCount>& Abilities() {
   static const std::array<const OfficerField*, kAbilityCount> fields = [] {
     std::array<const OfficerField*, kAbilityCount> found{};

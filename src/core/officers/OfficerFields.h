@@ -112,6 +112,13 @@ inline constexpr std::size_t kAbilityCount = 5;
 const std::array<const OfficerField*, kAbilityCount>& Abilities();
 std::array<std::uint16_t, kAbilityCount> AbilitiesOf(const OfficerRecord& record);
 const std::vector<const OfficerField*>& Relationships();
+// The stored texts: the Big5 texts of the record that the game shows and
+// the Japanese edition may have written in Shift-JIS (姓, 名, 字, 列传), in
+// the table's order. The reading is stored byte for byte and is none of them.
+inline constexpr std::size_t kStoredTextCount = 4;
+const std::array<const OfficerField*, kStoredTextCount>& StoredTextFields();
+// Its place in StoredTextFields(); throws std::logic_error for another field.
+std::size_t StoredTextIndex(const OfficerField& field);
 const OfficerField* FindFieldByKey(std::string_view key);
 // The first field of the role (of the table's only one, but for abilities and parents).
 const OfficerField& FieldWithRole(FieldRole role);

@@ -8,6 +8,7 @@
 
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/ValueRules.h"
+#include "core/convert/TypedText.h"
 #include "core/document/OfficerDocument.h"
 #include "gui/editor/FieldTooltips.h"
 #include "gui/faces/PortraitPanel.h"
@@ -24,6 +25,40 @@ namespace {
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// A text field's box on the form: a line edit, or the biography's memo.
+GbkMemo* MemoOf(QWidget* form, const OfficerField& field) {
+  return qobject_cast<GbkMemo*>(FormControl<QWidget>(form, field.control));
+}
+
+std::string BoxBytes(QWidget* form, const OfficerField& field) {
+  if (GbkMemo* memo = MemoOf(form, field)) return memo->Bytes();
+  return FormControl<GbkLineEdit>(form, field.control)->Bytes();
+}
+
+void SetBoxBytes(QWidget* form, const OfficerField& field, const std::string& bytes) {
+  if (GbkMemo* memo = MemoOf(form, field)) return memo->SetBytes(bytes);
+  FormControl<GbkLineEdit>(form, field.control)->SetBytes(bytes);
+}
+
+QString BoxText(QWidget* form, const OfficerField& field) {
+  if (GbkMemo* memo = MemoOf(form, field)) return memo->toPlainText();
+  return FormControl<GbkLineEdit>(form, field.control)->text();
+}
+
+void SetBoxLimit(QWidget* form, const OfficerField& field) {
+  const auto limit = static_cast<int>(field.textLimit);
+  if (GbkMemo* memo = MemoOf(form, field)) return memo->SetByteLimit(limit);
+  FormControl<GbkLineEdit>(form, field.control)->SetByteLimit(limit);
+}
+
+template <typename Receiver, typename Slot>
+void OnBoxEdited(QWidget* form, const OfficerField& field, Receiver* receiver, Slot slot) {
+  if (GbkMemo* memo = MemoOf(form, field)) {
+    QObject::connect(memo, &QPlainTextEdit::textChanged, receiver, slot);
+  } else {
+    QObject::connect(FormControl<GbkLineEdit>(form, field.control), &QLineEdit::textChanged, receiver, slot);
+  }
+}
 
 }  // namespace
 
@@ -42,9 +77,7 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i] = FormControl<QLineEdit>(client, NumberFields()[i]->control);
   const auto& skills = SkillLayout();
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i] = FormControl<QCheckBox>(client, skills[i].objectName);
-  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) name->SetByteLimit(static_cast<int>(kNameByteLimit));
-  ui_->Edit_Yin->SetByteLimit(static_cast<int>(kYinByteLimit));
-  ui_->Memo_Story->SetByteLimit(static_cast<int>(kStoryByteLimit));
+  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) SetBoxLimit(client, *field);
   SetFieldTooltips(client);
 
   roster_ = new RosterPickers(client, document_, this);
@@ -61,10 +94,7 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
     ConnectGuarded(confirm, &QShortcut::activated, this, &EditorPanel::Btn_MConfirmClick);
   }
 
-  for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) {
-    connect(name, &QLineEdit::textChanged, this, &EditorPanel::ShowStoredForms);
-  }
-  connect(ui_->Memo_Story, &QPlainTextEdit::textChanged, this, &EditorPanel::ShowStoredForms);
+  for (const OfficerField* field : StoredTextFields()) OnBoxEdited(client, *field, this, &EditorPanel::ShowStoredForms);
 
   connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
   // A change from elsewhere (undo, redo, an import) shows the officer anew;
@@ -82,10 +112,7 @@ void EditorPanel::WatchEdits() {
     connect(FormControl<QComboBox>(client_, field->control), &QComboBox::currentIndexChanged, this, &EditorPanel::editsChanged);
   }
   for (QLineEdit* edit : numberEdits_) connect(edit, &QLineEdit::textChanged, this, &EditorPanel::editsChanged);
-  for (QLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) {
-    connect(edit, &QLineEdit::textChanged, this, &EditorPanel::editsChanged);
-  }
-  connect(ui_->Memo_Story, &QPlainTextEdit::textChanged, this, &EditorPanel::editsChanged);
+  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) OnBoxEdited(client_, *field, this, &EditorPanel::editsChanged);
   for (QCheckBox* box : skillBoxes_) connect(box, &QCheckBox::toggled, this, &EditorPanel::editsChanged);
 }
 
@@ -101,8 +128,7 @@ void EditorPanel::ShowReminders() {
 EditorPanel::~EditorPanel() = default;
 
 void EditorPanel::ClearEditorPanel() {
-  for (GbkLineEdit* edit : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi, ui_->Edit_Yin}) edit->SetBytes(std::string());
-  ui_->Memo_Story->SetBytes(std::string());
+  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) SetBoxBytes(client_, *field, std::string());
   for (QLineEdit* edit : numberEdits_) edit->clear();
   for (QCheckBox* box : skillBoxes_) box->setChecked(false);
   ShowStoredForms();
@@ -117,10 +143,7 @@ void EditorPanel::ClearEditorPanel() {
 void EditorPanel::SettleTexts() {
   // The converted texts are the table's; other edits in the panel stay pending.
   const PanelValues now = CurrentValues();
-  settledValues_.xing = now.xing;
-  settledValues_.ming = now.ming;
-  settledValues_.zi = now.zi;
-  settledValues_.story = now.story;
+  settledValues_.texts = now.texts;
   emit editsChanged();
 }
 
@@ -139,24 +162,19 @@ void EditorPanel::ShowValues(const PanelValues& panel) {
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) numberEdits_[i]->setText(QString::fromStdString(panel.numbers[i]));
   roster_->Select(panel.relationships);
   ui_->Edit_Yin->SetBytes(panel.yin);
-  ShowTexts(ShownTextSet{panel.xing, panel.ming, panel.zi, panel.story});
+  ShowTexts(panel.texts);
 }
 
 void EditorPanel::ShowTexts(const ShownTextSet& texts) {
-  ui_->Edit_Xing->SetBytes(texts.Xing);
-  ui_->Edit_Ming->SetBytes(texts.Ming);
-  ui_->Edit_Zi->SetBytes(texts.Zi);
-  ui_->Memo_Story->SetBytes(texts.Story);
+  for (const OfficerField* field : StoredTextFields()) SetBoxBytes(client_, *field, texts.Of(*field));
   ShowStoredForms();  // also where a text reads as the one before
 }
 
 void EditorPanel::ShowStoredForms() {
-  const std::pair<QWidget*, QString> boxes[] = {{ui_->Edit_Xing, ui_->Edit_Xing->text()},
-                                                {ui_->Edit_Ming, ui_->Edit_Ming->text()},
-                                                {ui_->Edit_Zi, ui_->Edit_Zi->text()},
-                                                {ui_->Memo_Story, ui_->Memo_Story->toPlainText()}};
-  for (const auto& [box, typed] : boxes) {
-    const OfficerField& field = FieldByControl(box->objectName().toStdString());
+  for (const OfficerField* stored : StoredTextFields()) {
+    const OfficerField& field = *stored;
+    QWidget* box = FormControl<QWidget>(client_, field.control);
+    const QString typed = BoxText(client_, field);
     if (!document_.HasShownOfficer() || typed.isEmpty()) {
       box->setToolTip(FieldTooltip(field));
       continue;
@@ -180,11 +198,8 @@ PanelValues EditorPanel::CurrentValues() const {
   for (std::size_t i = 0; i < kEnumerationCount; ++i) panel.enumerations[i] = enumerationPickers_[i]->currentIndex();
   for (std::size_t i = 0; i < kNumberFieldCount; ++i) panel.numbers[i] = numberEdits_[i]->text().toStdString();
   panel.relationships = roster_->Values();
-  panel.xing = ui_->Edit_Xing->Bytes();
-  panel.ming = ui_->Edit_Ming->Bytes();
-  panel.zi = ui_->Edit_Zi->Bytes();
+  for (const OfficerField* field : StoredTextFields()) panel.texts.Of(*field) = BoxBytes(client_, *field);
   panel.yin = ui_->Edit_Yin->Bytes();
-  panel.story = ui_->Memo_Story->Bytes();
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) panel.skills[i] = skillBoxes_[i]->isChecked();
   return panel;
 }

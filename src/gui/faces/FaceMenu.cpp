@@ -148,7 +148,7 @@ QStringList FaceMenu::FaceUsers(int face) const {
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     const OfficerRecord& record = document_.Record(slot);
     if (record.Face != face || IsEmptySlot(record)) continue;
-    users.append(QString::number(slot + kFirstNewOfficer) + u' ' + FromGbk(DisplayName(record, slot)).trimmed());
+    users.append(QString::number(slot + kFirstNewOfficer) + u' ' + FromGbk(SlotName(record, slot, NameUse::ListRow)).trimmed());
   }
   return users;
 }

@@ -15,7 +15,7 @@
 namespace {
 
 void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
-  row->setText(1, FromGbk(DisplayName(record, slot)));
+  row->setText(1, FromGbk(SlotName(record, slot, NameUse::ListRow)));
   const auto abilities = AbilitiesOf(record);
   for (std::size_t i = 0; i < abilities.size(); ++i) row->setText(2 + static_cast<int>(i), QString::number(abilities[i]));
 }

@@ -37,13 +37,13 @@ RosterPickers::RosterPickers(QWidget* form, const OfficerDocument& document, QOb
   }
   connect(&document_, &OfficerDocument::tableReplaced, this, &RosterPickers::RenameRosterEntries);
   connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
-    RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
+    RenameRosterEntry(slot, FromGbk(SlotName(document_.Record(slot), slot, NameUse::Roster)));
   });
 }
 
 void RosterPickers::RenameRosterEntries() {
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
-    RenameRosterEntry(slot, FromGbk(RosterName(document_.Record(slot), slot)));
+    RenameRosterEntry(slot, FromGbk(SlotName(document_.Record(slot), slot, NameUse::Roster)));
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "core/document/OfficerDocument.h"
+#include "core/convert/GbkText.h"
 #include "core/list/OfficerList.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/find/TForm_Find.h"
@@ -81,7 +82,7 @@ void OfficerToolsMenu::ClearOfficer(int slot) {
   OfficerDocument& document = window_.Document();
   if (!RequireFile() || !OfficerDocument::IsSlot(slot) || !MayReplaceShown(slot)) return;
   const QString question =
-      QStringLiteral("清空 %1 吗？").arg(QString::fromStdString(ShownOfficerName(document.Record(slot), slot)));
+      QStringLiteral("清空 %1 吗？").arg(FromGbk(SlotName(document.Record(slot), slot, NameUse::Message)));
   if (seam::Ask(&window_, question, {QStringLiteral("清空"), QStringLiteral("取消")}) != 0) return;
   document.ClearSlot(slot);
 }

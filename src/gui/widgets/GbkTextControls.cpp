@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 #include "core/convert/GbkText.h"
+#include "core/convert/TypedText.h"
 
 namespace {
 
@@ -81,8 +82,8 @@ bool GbkMemo::Admits(const QString& inserted) const {
   const int start = cursor.selectionStart();
   const int end = cursor.selectionEnd();
   const QString result = current.left(start) + WithNewlines(inserted) + current.mid(end);
-  const int length = StoredLength(result);
-  return length <= limit_ || length <= StoredLength(current);
+  const auto length = static_cast<std::size_t>(StoredLength(result));
+  return length <= EditedTextByteLimit(static_cast<std::size_t>(limit_), static_cast<std::size_t>(StoredLength(current)));
 }
 
 void GbkMemo::keyPressEvent(QKeyEvent* event) {

@@ -20,8 +20,8 @@ const std::string kGbkYi = "\xB6\x42";
 const std::string kGbkHan = "\xEA\xCF";
 
 // Stores `edited` as the new form of the text that storedBig5 shows.
-EditedTextResult Store(const std::string& storedBig5, const std::string& edited, std::size_t budget = 150) {
-  return StoreEditedText(Big5ToGbk(storedBig5), storedBig5, edited, budget);
+EditedTextResult Store(const std::string& storedBig5, const std::string& edited) {
+  return StoreEditedText(Big5ToGbk(storedBig5), storedBig5, edited);
 }
 
 // Stores the shown text unchanged.
@@ -66,7 +66,7 @@ TEST(EditedTextKeepsUntouchedCharacters, StoredBytesThatDoNotShowTheShownTextAre
   // The shown text is not what the stored bytes show: every character is
   // converted as typed.
   const std::string shown = Big5ToGbk(kBig5ZhaoYun);
-  const EditedTextResult result = StoreEditedText(shown, kBig5Story, shown, 150);
+  const EditedTextResult result = StoreEditedText(shown, kBig5Story, shown);
   ASSERT_TRUE(result.Storable());
   EXPECT_EQ(result.big5, GbkToBig5(shown));
 }
@@ -103,17 +103,9 @@ TEST(EditedTextNewCharacters, AChosenFormIsStoredForNewCharactersOnly) {
   // its chosen form (here 后, A6 5A, standing for any choice).
   const std::string shown = Big5ToGbk(kBig5ZhaoYun);
   const std::vector<std::string> chosen = {"", "\xA6\x5A", "\xA6\x5A"};
-  const EditedTextResult result = StoreEditedText(shown, kBig5ZhaoYun, kGbkLiu + shown.substr(2) + shown.substr(2), 150, chosen);
+  const EditedTextResult result = StoreEditedText(shown, kBig5ZhaoYun, kGbkLiu + shown.substr(2) + shown.substr(2), chosen);
   EXPECT_EQ(result.big5, "\xBC\x42\xB6\xB3\xA6\x5A");
   ASSERT_EQ(result.pieces.size(), 3u);
   EXPECT_EQ(result.pieces[1].bytes, "\xB6\xB3");
   EXPECT_FALSE(result.pieces[2].refused);
-}
-
-TEST(EditedTextNewCharacters, ATextLongerThanTheFieldIsRefused) {
-  EXPECT_TRUE(Store(kBig5ZhaoYun, "ABCD", 4).Storable());
-  const EditedTextResult result = Store(kBig5ZhaoYun, "ABCDE", 4);
-  EXPECT_TRUE(result.tooLong);
-  EXPECT_FALSE(result.Storable());
-  EXPECT_EQ(result.big5, "");
 }

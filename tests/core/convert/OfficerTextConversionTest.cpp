@@ -81,30 +81,31 @@ TEST(OfficerTextConversion, BytesAfterTheTerminatorAreKept) {
   EXPECT_EQ(FieldBytes(r.Story).substr(0, 5), kBig5Xue + std::string(1, '\0') + kSjisXue);
 }
 
-TEST(OfficerTextConversion, EmptySlotStaysEmptyAndHasNoPlaceholderName) {
+TEST(OfficerTextConversion, EmptySlotStaysEmpty) {
   OfficerRecord r;
   EXPECT_FALSE(ConvertOfficerTexts(r));
+  EXPECT_FALSE(HasStoredTexts(r));
   EXPECT_EQ(r, OfficerRecord{});
-  EXPECT_EQ(ConvertedRosterName(r), "");
-  EXPECT_EQ(ConvertedDisplayName(r), " ");
-  const ShownTextSet shown = ShownTextsOf(r);
-  EXPECT_TRUE(shown.Xing.empty() && shown.Ming.empty() && shown.Zi.empty() && shown.Story.empty());
+  EXPECT_EQ(ShownTextsOf(r), ShownTextSet{});
+  r.Yin.Write("x");  // the reading is no stored text
+  EXPECT_FALSE(HasStoredTexts(r));
+  r.Story.Write("x");
+  EXPECT_TRUE(HasStoredTexts(r));
 }
 
-TEST(OfficerTextConversion, NamesAreShownInGbkWithoutTouchingTheRecord) {
+TEST(OfficerTextConversion, TextsAreShownInGbkWithoutTouchingTheRecord) {
   OfficerRecord r;
   SetFieldBytes(r.Xing, "\xBC\x42");  // 劉
   SetFieldBytes(r.Ming, "\xB3\xC6");  // 備
   SetFieldBytes(r.Zi, "AB");
   SetFieldBytes(r.Story, "\xBC\x42\xB3\xC6\r\nx");
   const OfficerRecord before = r;
-  EXPECT_EQ(ConvertedRosterName(r), "\xC1\xF5\xB1\xB8");  // 刘备
-  EXPECT_EQ(ConvertedDisplayName(r), "\xC1\xF5\xB1\xB8 AB");
   const ShownTextSet shown = ShownTextsOf(r);
-  EXPECT_EQ(shown.Xing, "\xC1\xF5");
-  EXPECT_EQ(shown.Ming, "\xB1\xB8");
-  EXPECT_EQ(shown.Zi, "AB");
-  EXPECT_EQ(shown.Story, "\xC1\xF5\xB1\xB8\r\nx");
+  EXPECT_EQ(shown.Of(FieldWithRole(FieldRole::Surname)), "\xC1\xF5");  // 刘
+  EXPECT_EQ(shown.Of(FieldWithRole(FieldRole::GivenName)), "\xB1\xB8");
+  EXPECT_EQ(shown.Of(FieldWithRole(FieldRole::CourtesyName)), "AB");
+  EXPECT_EQ(shown.Of(FieldWithRole(FieldRole::Biography)), "\xC1\xF5\xB1\xB8\r\nx");
+  EXPECT_THROW(shown.Of(FieldWithRole(FieldRole::Reading)), std::logic_error);
   EXPECT_EQ(r, before);
 }
 

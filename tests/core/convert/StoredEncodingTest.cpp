@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "core/convert/Big5Rule.h"
 #include "core/convert/ShiftJisSamples.h"
 #include "core/convert/StoredEncoding.h"
+#include "core/exchange/ExchangeFile.h"
 
 namespace {
 
@@ -40,4 +42,21 @@ TEST(StoredEncoding, ShiftJisThatIsAlsoBig5IsDecidedByTheCodesTheTableKnows) {
   EXPECT_EQ(StoredEncodingOf("\xE0\xBD\xE0\xA5"), kBig5);
   // Big5's user-defined rows in a text that is no Shift-JIS: Big5.
   EXPECT_EQ(StoredEncodingOf("\xFE\xFE"), kBig5);
+}
+
+// One rule for the two-byte codes, also where an exchange file in Big5 or
+// GBK is read: an offending byte is reported where it stands.
+TEST(DoubleByteRules, TrailBytesOnBothSidesOfEachRange) {
+  for (unsigned t : {0x40u, 0x7Eu, 0xA1u, 0xFEu}) EXPECT_TRUE(IsBig5Trail(static_cast<unsigned char>(t))) << t;
+  for (unsigned t : {0x3Fu, 0x7Fu, 0xA0u, 0xFFu}) EXPECT_FALSE(IsBig5Trail(static_cast<unsigned char>(t))) << t;
+  for (unsigned t : {0x40u, 0x7Eu, 0x80u, 0xA0u, 0xFEu}) EXPECT_TRUE(IsGbkTrail(static_cast<unsigned char>(t))) << t;
+  for (unsigned t : {0x3Fu, 0x7Fu, 0xFFu}) EXPECT_FALSE(IsGbkTrail(static_cast<unsigned char>(t))) << t;
+  const auto errorColumn = [](const char* bytes, TextEncoding encoding) {
+    const ExchangeReadResult read = ReadExchangeBytes(QByteArray(bytes), ExchangeFormat::Csv, encoding);
+    return read.errors.empty() || read.errors[0].message.rfind("文件不是", 0) != 0 ? -1 : read.errors[0].place.character;
+  };
+  EXPECT_EQ(errorColumn("ab\xA4\xA0", TextEncoding::Big5), 3);  // A0 follows no Big5 lead byte
+  EXPECT_EQ(errorColumn("ab\xA4\xA0", TextEncoding::Gbk), -1);
+  EXPECT_EQ(errorColumn("ab\xA4\x7F", TextEncoding::Gbk), 3);
+  EXPECT_EQ(errorColumn("ab\xA4\x7E", TextEncoding::Big5), -1);
 }

@@ -140,8 +140,8 @@ TEST_F(OfficerDocumentTest, ConversionsChangeTheTableAndTheTextsLastShown) {
   doc.ShowCurrent();
   doc.ConvertCurrent();
   EXPECT_EQ(doc.Record(4).Xing.Text(), "\xC3\xF6");  // 關 in Big5
-  EXPECT_EQ(doc.ShowCurrentTexts().Xing, "\xB9\xD8");  // 关 in GBK
-  EXPECT_EQ(doc.ShownTexts().Xing, "\xB9\xD8");
+  EXPECT_EQ(doc.ShowCurrentTexts().Of(FieldWithRole(FieldRole::Surname)), "\xB9\xD8");  // 关 in GBK
+  EXPECT_EQ(doc.ShownTexts().Of(FieldWithRole(FieldRole::Surname)), "\xB9\xD8");
   EXPECT_TRUE(doc.IsModified());
 }
 
@@ -173,19 +173,19 @@ TEST_F(OfficerDocumentTest, AnEditKeepsUntouchedCharactersAndRefusesWhatBig5Lack
   doc.ReplaceRecord(6, r);
   doc.SelectSlot(6);
   PanelValues panel = doc.ShowCurrent();
-  panel.story += "\xA1\xA3";  // 。 appended in GBK
+  panel.texts.Of(FieldWithRole(FieldRole::Biography)) += "\xA1\xA3";  // 。 appended in GBK
   doc.Confirm(panel);
   EXPECT_EQ(doc.Record(6).Story.Text(), big5Story + "\xA1\x43");
 
   panel = doc.ShowCurrent();
-  panel.ming = "\xB6\x42";  // 禕, beyond GB2312
+  panel.texts.Of(FieldWithRole(FieldRole::GivenName)) = "\xB6\x42";  // 禕, beyond GB2312
   doc.Confirm(panel);
   EXPECT_EQ(doc.Record(6).Ming.Text(), "\xE2\xFC");
 
   const OfficerRecord before = doc.Record(6);
   panel = doc.ShowCurrent();
   panel.numbers[1] = "1";
-  panel.ming = "\xEA\xCF";  // 晗: Big5 has no such character
+  panel.texts.Of(FieldWithRole(FieldRole::GivenName)) = "\xEA\xCF";  // 晗: Big5 has no such character
   try {
     doc.Confirm(panel);
     ADD_FAILURE() << "the confirmation went through";

@@ -61,8 +61,13 @@ struct Shown {
 
 Shown Show(const OfficerRecord& r) {
   Shown s{PanelFromRecord(r), {}};
-  s.names = ShownTextSet{s.panel.xing, s.panel.ming, s.panel.zi, s.panel.story};
+  s.names = s.panel.texts;
   return s;
+}
+
+// The panel's text box of that control.
+std::string& Box(PanelValues& panel, std::string_view control) {
+  return control == "Edit_Yin" ? panel.yin : panel.texts.Of(FieldByControl(control));
 }
 
 TEST(EditorFields, EnumerationListsAndSkillGrid) {
@@ -125,7 +130,7 @@ TEST(PanelFromRecord, StopsAtTheFieldEndAndLeavesTheRecordAlone) {
   for (auto& b : r.Yin.bytes) b = 'y';
   const OfficerRecord before = r;
   const PanelValues p = PanelFromRecord(r);
-  EXPECT_EQ(p.xing, "abcde");
+  EXPECT_EQ(p.texts.Of(FieldByControl("Edit_Xing")), "abcde");
   EXPECT_EQ(p.yin, std::string(11, 'y'));
   EXPECT_EQ(r, before);
 }
@@ -188,7 +193,7 @@ TEST(ConfirmIntoRecord, AnImpossibleValueChangesNothingAndNamesItsBox) {
     s.panel.enumerations[0] = 2;
     s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "99";
     s.panel.relationships[0] = 650;
-    s.panel.xing = kGbkZhang;
+    Box(s.panel, "Edit_Xing") = kGbkZhang;
     s.panel.yin = "zhang";
     s.panel.skills.fill(true);
     s.panel.numbers[NumberIndex(c.box)] = c.text;
@@ -206,23 +211,23 @@ TEST(ConfirmIntoRecord, AnImpossibleValueChangesNothingAndNamesItsBox) {
 
 TEST(ConfirmIntoRecord, ImpossibleTextsAreRefusedBeforeAnythingIsStored) {
   struct Case {
-    std::string PanelValues::*text;
+    std::string_view box;
     std::string typed;  // GBK
     std::string message;
   };
   const Case cases[] = {
-      {&PanelValues::xing, kGbkZhang + kGbkFei + kGbkGuan, "姓：太长：6 字节，最多 4 字节"},
-      {&PanelValues::ming, "a\tb", "名：含有控制字符 U+0009"},
-      {&PanelValues::zi, "??", "字：“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）"},
-      {&PanelValues::yin, "abcdefghijk", "读音：太长：11 字节，最多 10 字节"},
-      {&PanelValues::story, std::string(151, 'n'), "列传：太长：151 字节，最多 150 字节"},
-      {&PanelValues::story, "\xC0\xEE\x01", "列传：含有控制字符 U+0001"},
+      {"Edit_Xing", kGbkZhang + kGbkFei + kGbkGuan, "姓：太长：6 字节，最多 4 字节"},
+      {"Edit_Ming", "a\tb", "名：含有控制字符 U+0009"},
+      {"Edit_Zi", "??", "字：“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）"},
+      {"Edit_Yin", "abcdefghijk", "读音：太长：11 字节，最多 10 字节"},
+      {"Memo_Story", std::string(151, 'n'), "列传：太长：151 字节，最多 150 字节"},
+      {"Memo_Story", "\xC0\xEE\x01", "列传：含有控制字符 U+0001"},
   };
   for (const Case& c : cases) {
     OfficerRecord r = SampleRecord();
     Shown s = Show(r);
     s.panel.numbers[NumberIndex("Edit_Tongshuai")] = "12";
-    s.panel.*c.text = c.typed;
+    Box(s.panel, c.box) = c.typed;
     const OfficerRecord before = r;
     try {
       ConfirmIntoRecord(s.panel, s.names, r);
@@ -241,9 +246,9 @@ TEST(ConfirmIntoRecord, TextsKeepTheBytesAfterTheirTerminator) {
   r.Story.bytes[152] = 0;
   const Shown s = Show(r);
   PanelValues edited = s.panel;
-  edited.xing = kGbkGuan;                    // one character over two
-  edited.zi = "ab" + kGbkZhang;              // 2 + 2 bytes fit exactly
-  edited.story = "x\r\ny";
+  Box(edited, "Edit_Xing") = kGbkGuan;        // one character over two
+  Box(edited, "Edit_Zi") = "ab" + kGbkZhang;  // 2 + 2 bytes fit exactly
+  Box(edited, "Memo_Story") = "x\r\ny";
   ConfirmIntoRecord(edited, s.names, r);
   EXPECT_EQ(FieldBytes(r.Xing), kBig5Guan + std::string("\0\xB8\0", 3));  // 關, zero, the rest of 飛 as it was
   EXPECT_EQ(FieldBytes(r.Zi), "ab" + kBig5Zhang + std::string("\0", 1));

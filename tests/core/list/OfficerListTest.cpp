@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "core/convert/Jislib.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/IntegerText.h"
 
@@ -21,20 +20,26 @@ OfficerRecord Named(const char* xing, const char* ming, const char* zi) {
 
 }  // namespace
 
-TEST(OfficerListNames, DisplayAndRosterNames) {
-  EXPECT_EQ(DisplayName(Named("Zh", "Fei", "Yide"), 0), "ZhFei Yide");
-  EXPECT_EQ(RosterName(Named("Zh", "Fei", "Yide"), 0), "ZhFei");
-  EXPECT_EQ(DisplayName(Named("Zh", "Fei", ""), 0), "ZhFei ");
-  EXPECT_EQ(DisplayName(Named("", "", "Yide"), 5), " Yide");
-  EXPECT_EQ(RosterName(Named("", "", "Yide"), 5), kNewOfficer + "6");
-  EXPECT_EQ(DisplayName(OfficerRecord{}, 109), kNewOfficer + "110");
+TEST(OfficerListNames, EachUseHasItsForm) {
+  const OfficerRecord zhangFei = Named("Zh", "Fei", "Yide");
+  EXPECT_EQ(SlotName(zhangFei, 0, NameUse::ListRow), "ZhFei Yide");
+  EXPECT_EQ(SlotName(zhangFei, 0, NameUse::Roster), "ZhFei");
+  EXPECT_EQ(SlotName(zhangFei, 2, NameUse::Message), "652 ZhFei");
+  EXPECT_EQ(SlotName(zhangFei, 2, NameUse::RosterBeforeLoad), "\xD0\xC2" "3");  // 新3: the record is not read
+  EXPECT_EQ(SlotName(Named("Zh", "Fei", ""), 0, NameUse::ListRow), "ZhFei ");
+  EXPECT_EQ(SlotName(Named("", "", "Yide"), 5, NameUse::ListRow), " Yide");
+
+  // Without the names a use shows: 新武将 and slot + 1.
+  EXPECT_EQ(SlotName(Named("", "", "Yide"), 5, NameUse::Roster), kNewOfficer + "6");
+  EXPECT_EQ(SlotName(Named("", "", "Yide"), 5, NameUse::Message), "655 " + kNewOfficer + "6");
+  EXPECT_EQ(SlotName(OfficerRecord{}, 109, NameUse::ListRow), kNewOfficer + "110");
 
   // Big5 surname 張 and given name 飛 are converted on copies; a courtesy
   // name filling its field without a terminator is read to the field's end.
   OfficerRecord r = Named("\xB1\x69", "\xAD\xB8", "");
   r.Zi.bytes = {'A', 'B', 'C', 'D', 'E'};
   const OfficerRecord before = r;
-  EXPECT_EQ(DisplayName(r, 0), Big5ToGbk("\xB1\x69") + Big5ToGbk("\xAD\xB8") + " ABCDE");
+  EXPECT_EQ(SlotName(r, 0, NameUse::ListRow), "\xD5\xC5\xB7\xC9 ABCDE");  // 张飞 in GBK
   EXPECT_EQ(r, before);
 }
 

@@ -110,6 +110,9 @@ TEST(OfficerFields, EachRoleIsTheFieldAtItsOffset) {
   EXPECT_EQ(offsets(FieldRole::Parent), (std::vector<std::size_t>{2, 4}));
   EXPECT_EQ(offsets(FieldRole::DeathYear), std::vector<std::size_t>{18});
   EXPECT_EQ(offsets(FieldRole::Skills), std::vector<std::size_t>{47});
+  std::vector<std::size_t> storedTexts;  // 姓 名 字 列传, not the reading
+  for (const OfficerField* field : StoredTextFields()) storedTexts.push_back(field->offset);
+  EXPECT_EQ(storedTexts, (std::vector<std::size_t>{81, 86, 91, 107}));
   std::vector<std::size_t> abilities;
   for (const OfficerField* field : Abilities()) abilities.push_back(field->offset);
   EXPECT_EQ(abilities, (std::vector<std::size_t>{22, 24, 26, 28, 30}));  // 统率 武力 智力 政治 魅力, the list's order

@@ -74,8 +74,8 @@ TEST_F(EditorPanelTest, SelectingARowShowsTheSlot) {
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("关"));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), "zhang fei");
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), U("关\n羽"));  // a lone LF is a line break
-  EXPECT_EQ(w.Document().ShownTexts().Xing, "\xD5\xC5\xB7\xC9");
-  EXPECT_EQ(w.Document().ShownTexts().Zi, "\xB9\xD8");
+  EXPECT_EQ(w.Document().ShownTexts().Of(FieldWithRole(FieldRole::Surname)), "\xD5\xC5\xB7\xC9");
+  EXPECT_EQ(w.Document().ShownTexts().Of(FieldWithRole(FieldRole::CourtesyName)), "\xB9\xD8");
 
   std::vector<QString> checked;
   for (QCheckBox* box : SkillBoxes(w)) {
