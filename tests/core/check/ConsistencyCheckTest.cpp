@@ -72,15 +72,17 @@ TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
   PutBytes(file, 2, 71, "\xFF");          // no type: allowed
   PutBytes(file, 2, 46, "\x03");          // diligence: its last item
   PutBytes(file, 3, 37, "\xFE");          // drinking: not a choice, not "none"
-  PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name
+  PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name, not of Big5's form
+  PutBytes(file, 1, 91, "\x93\xFA\x96\x7B");  // Shift-JIS 日本: Big5's form, codes Big5 leaves undefined
   PutU16(file, 3, 18, 200);               // death in the year of first appearance: fine
   const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
   EXPECT_EQ(Described(findings),
-            (std::vector<std::string>{"0 death_year years 提醒", "1 death_year years 提醒", "2 personality enumeration",
+            (std::vector<std::string>{"0 death_year years 提醒", "1 courtesy_name text", "1 death_year years 提醒", "2 personality enumeration",
                                       "2 war ability 提醒", "2 gender enumeration 提醒", "3 given_name text",
                                       "3 drinking enumeration"}));
-  EXPECT_EQ(findings[2].message, "4 不是可选的项目；可选：0 小心、1 冷静、2 刚胆、3 猪突");
-  EXPECT_NE(findings[5].message.find("日文-->中文"), std::string::npos);
+  EXPECT_EQ(findings[3].message, "4 不是可选的项目；可选：0 小心、1 冷静、2 刚胆、3 猪突");
+  EXPECT_EQ(findings[1].message, "含有 Big5 未定义的字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换");
+  EXPECT_EQ(findings[6].message, "不是繁体中文(Big5)文字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换");
 }
 
 TEST_F(ConsistencyCheckTest, FacesAreCheckedOnlyWhenAnArchiveIsOpen) {
