@@ -9,6 +9,7 @@
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/ValueRules.h"
 #include "core/document/OfficerDocument.h"
+#include "core/editor/PanelSession.h"
 #include "gui/editor/FieldTooltips.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/RosterPickers.h"
@@ -27,9 +28,9 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 }  // namespace
 
-EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchivePair& archives,
                          FacePickerRunState& facePicker, QObject* parent)
-    : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()), client_(client) {
+    : QObject(parent), session_(session), document_(session.Document()), ui_(std::make_unique<Ui::EditorPanel>()), client_(client) {
   setObjectName(QStringLiteral("EditorPanel"));
   ui_->setupUi(client);
 
@@ -48,7 +49,7 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   SetFieldTooltips(client);
 
   roster_ = new RosterPickers(client, document_, this);
-  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return document_.HasShownOfficer(); }, this);
+  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return session_.HasShownOfficer(); }, this);
 
   ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
   ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);
@@ -66,13 +67,13 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   }
   connect(ui_->Memo_Story, &QPlainTextEdit::textChanged, this, &EditorPanel::ShowStoredForms);
 
-  connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
+  connect(&session_, &PanelSession::sessionReset, this, &EditorPanel::ClearEditorPanel);
   // A change from elsewhere (undo, redo, an import) shows the officer anew;
   // the panel's own confirmation and conversions keep what the player sees.
   connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
-    if (!ownChange_ && document_.HasShownOfficer() && slot == document_.CurrentSlot()) Btn_MCancelClick();
+    if (!ownChange_ && session_.HasShownOfficer() && slot == session_.CurrentSlot()) Btn_MCancelClick();
   });
-  connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
+  connect(&session_, &PanelSession::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
   WatchEdits();
 }
 
@@ -90,7 +91,7 @@ void EditorPanel::WatchEdits() {
 }
 
 void EditorPanel::ShowReminders() {
-  const int slot = document_.CurrentSlot();
+  const int slot = session_.CurrentSlot();
   const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
   if (reminders.empty()) return;
   QString text = QStringLiteral("已确认；请留意：");
@@ -125,13 +126,13 @@ void EditorPanel::SettleTexts() {
 }
 
 bool EditorPanel::HasUnconfirmedEdits() const {
-  return document_.HasShownOfficer() && CurrentValues() != settledValues_;
+  return session_.HasShownOfficer() && CurrentValues() != settledValues_;
 }
 
 void EditorPanel::ShowOfficer() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
-  portrait_->ShowFaceNumber(document_.Record(document_.CurrentSlot()).Face);
-  ShowValues(document_.ShowCurrent());
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
+  portrait_->ShowFaceNumber(document_.Record(session_.CurrentSlot()).Face);
+  ShowValues(session_.ShowCurrent());
 }
 
 void EditorPanel::ShowValues(const PanelValues& panel) {
@@ -157,12 +158,12 @@ void EditorPanel::ShowStoredForms() {
                                                 {ui_->Memo_Story, ui_->Memo_Story->toPlainText()}};
   for (const auto& [box, typed] : boxes) {
     const OfficerField& field = FieldByControl(box->objectName().toStdString());
-    if (!document_.HasShownOfficer() || typed.isEmpty()) {
+    if (!session_.HasShownOfficer() || typed.isEmpty()) {
       box->setToolTip(FieldTooltip(field));
       continue;
     }
     // The same decision as a confirmation's, on the bytes stored now.
-    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(document_.CurrentSlot()), field));
+    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(session_.CurrentSlot()), field));
     QString tip = QStringLiteral("游戏中显示为：") + QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
     box->setToolTip(tip + u'\n' + FieldTooltip(field));  // the field's meaning below
@@ -170,8 +171,8 @@ void EditorPanel::ShowStoredForms() {
 }
 
 void EditorPanel::ShowSkills() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
-  const auto checked = BoxesFromSkills(document_.Record(document_.CurrentSlot()).Skills);
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
+  const auto checked = BoxesFromSkills(document_.Record(session_.CurrentSlot()).Skills);
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i]->setChecked(checked[i]);
 }
 
@@ -197,11 +198,11 @@ void EditorPanel::Btn_MCancelClick() {
 }
 
 void EditorPanel::Btn_MConfirmClick() {
-  if (!document_.HasShownOfficer()) return;
+  if (!session_.HasShownOfficer()) return;
   const PanelValues values = CurrentValues();
   const OwnChange own(ownChange_);
   try {
-    document_.Confirm(values);
+    session_.Confirm(values);
   } catch (const ImpossibleValue& refused) {
     FocusControl(refused.Field().control);
     throw;  // the error box names the value
@@ -230,23 +231,23 @@ void EditorPanel::Btn_BTClick() {
 }
 
 void EditorPanel::Button1Click() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
   {
     const OwnChange own(ownChange_);
-    document_.ConvertCurrent();
+    session_.ConvertCurrent();
   }
-  ShowTexts(document_.ShowCurrentTexts());
+  ShowTexts(session_.ShowCurrentTexts());
   SettleTexts();
 }
 
 void EditorPanel::Button2Click() {
-  OfficerDocument::ConversionCount count;
+  PanelSession::ConversionCount count;
   {
     const OwnChange own(ownChange_);
-    count = document_.ConvertAll();
+    count = session_.ConvertAll();
   }
-  if (document_.HasShownOfficer()) {
-    ShowTexts(document_.ShowCurrentTexts());
+  if (session_.HasShownOfficer()) {
+    ShowTexts(session_.ShowCurrentTexts());
     SettleTexts();
   }
   seam::ShowMessage(ErrorBoxParent(this), QStringLiteral("已将%1名武将的日文转换为中文，%2名武将已是中文。")

@@ -18,6 +18,7 @@ struct FacePickerRunState;
 class GbkLineEdit;
 class GbkMemo;
 class OfficerDocument;
+class PanelSession;
 class PortraitPanel;
 class QCheckBox;
 class QComboBox;
@@ -32,7 +33,7 @@ class EditorPanel : public QObject {
   Q_OBJECT
 
  public:
-  EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+  EditorPanel(QWidget* client, PanelSession& session, const FaceArchivePair& archives,
               FacePickerRunState& facePicker, QObject* parent);
   ~EditorPanel() override;
 
@@ -79,6 +80,7 @@ class EditorPanel : public QObject {
   // The four texts as shown now count as confirmed.
   void SettleTexts();
 
+  PanelSession& session_;
   OfficerDocument& document_;
   std::unique_ptr<Ui::EditorPanel> ui_;
   QWidget* client_;

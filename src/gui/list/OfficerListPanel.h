@@ -9,6 +9,8 @@
 #include <memory>
 
 class OfficerDocument;
+class OfficerListModel;
+class PanelSession;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -21,7 +23,7 @@ class OfficerListPanel : public QObject {
   Q_OBJECT
 
  public:
-  OfficerListPanel(QWidget* client, OfficerDocument& document, QObject* parent);
+  OfficerListPanel(QWidget* client, OfficerListModel& model, const PanelSession& session, QObject* parent);
   ~OfficerListPanel() override;
 
   // --- handlers ---------------------------------------------------------------
@@ -58,7 +60,9 @@ class OfficerListPanel : public QObject {
   void ClearSearchBoxes();
   void SortRows();
 
-  OfficerDocument& document_;
+  OfficerListModel& model_;
+  const PanelSession& session_;
+  const OfficerDocument& document_;
   std::unique_ptr<Ui::OfficerListPanel> ui_;
   // True while the program itself selects rows (a new order, a choice taken
   // back): that is not the user choosing an officer.

@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "core/document/OfficerDocument.h"
-#include "core/list/OfficerList.h"
+#include "core/editor/PanelSession.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/find/TForm_Find.h"
 #include "gui/list/OfficerListPanel.h"
@@ -47,7 +47,7 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
 }
 
 void OfficerToolsMenu::Menu_FindClick() {
-  if (!findDialog_) findDialog_ = new TForm_Find(window_.Document(), &window_);
+  if (!findDialog_) findDialog_ = new TForm_Find(window_.ListModel(), &window_);
   seam::RunModal(findDialog_);
 }
 
@@ -59,11 +59,11 @@ bool OfficerToolsMenu::RequireFile() {
 
 std::optional<int> OfficerToolsMenu::ShownSlot() {
   if (!RequireFile()) return std::nullopt;
-  if (!window_.Document().HasShownOfficer()) {
+  if (!window_.Session().HasShownOfficer()) {
     seam::ShowMessage(&window_, QStringLiteral("请先在列表中选择一位武将"));
     return std::nullopt;
   }
-  return window_.Document().CurrentSlot();
+  return window_.Session().CurrentSlot();
 }
 
 void OfficerToolsMenu::CopyOfficer(int slot) {
@@ -81,15 +81,15 @@ void OfficerToolsMenu::ClearOfficer(int slot) {
   OfficerDocument& document = window_.Document();
   if (!RequireFile() || !OfficerDocument::IsSlot(slot) || !MayReplaceShown(slot)) return;
   const QString question =
-      QStringLiteral("清空 %1 吗？").arg(QString::fromStdString(ShownOfficerName(document.Record(slot), slot)));
+      QStringLiteral("清空 %1 吗？").arg(QString::fromStdString(document.NameOf(slot)));
   if (seam::Ask(&window_, question, {QStringLiteral("清空"), QStringLiteral("取消")}) != 0) return;
   document.ClearSlot(slot);
 }
 
 bool OfficerToolsMenu::MayReplaceShown(int slot) {
-  const OfficerDocument& document = window_.Document();
+  const PanelSession& session = window_.Session();
   EditorPanel& editor = window_.Editor();
-  if (slot != document.CurrentSlot() || !document.HasShownOfficer() || !editor.HasUnconfirmedEdits()) return true;
+  if (slot != session.CurrentSlot() || !session.HasShownOfficer() || !editor.HasUnconfirmedEdits()) return true;
   const int answer = seam::Ask(&window_, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
                                {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
   if (answer == 0) {

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 #include "core/document/OfficerDocument.h"
+#include "core/document/OfficerListModel.h"
+#include "core/editor/PanelSession.h"
 #include "core/faces/InstallRegistry.h"
 #include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
@@ -22,13 +24,17 @@
 #include "ui_TForm_Main.h"
 
 TForm_Main::TForm_Main(QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::TForm_Main>()), document_(new OfficerDocument(this)) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::TForm_Main>()),
+      document_(new OfficerDocument(this)),
+      session_(new PanelSession(*document_, this)),
+      listModel_(new OfficerListModel(*document_, this)) {
   // 1. every control, including the 833 entries of each relationship picker
   ui_->setupUi(this);
   setFont(MainWindowFont());
   // The editor first: its quick-action buttons lead the focus chain.
-  editorPanel_ = new EditorPanel(ui_->ClientArea, *document_, faceArchives_, facePicker_, this);
-  listPanel_ = new OfficerListPanel(ui_->ClientArea, *document_, this);
+  editorPanel_ = new EditorPanel(ui_->ClientArea, *session_, faceArchives_, facePicker_, this);
+  listPanel_ = new OfficerListPanel(ui_->ClientArea, *listModel_, *session_, this);
 
   ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::Menu_OpenClick);
   ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::R1Click);
@@ -66,8 +72,8 @@ TForm_Main::TForm_Main(QWidget* parent)
 }
 
 TForm_Main::~TForm_Main() {
-  // The panels refer to the document, which as the first child would be
-  // destroyed first: they go before it.
+  // The panels refer to the document, the session and the list model,
+  // which as the first children would be destroyed first: they go before.
   delete listPanel_;
   delete editorPanel_;
 }
@@ -107,17 +113,17 @@ void TForm_Main::SwitchOfficer(int slot) {
   if (editorPanel_->HasUnconfirmedEdits()) {
     const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
                                  {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
-    if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+    if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(session_->CurrentSlot());
     if (answer == 0) {
       try {
         editorPanel_->Btn_MConfirmClick();  // refused: the officer stays, the error box says why
       } catch (...) {
-        listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+        listPanel_->SelectRowOfSlot(session_->CurrentSlot());
         throw;
       }
     }
   }
-  document_->SelectSlot(slot);
+  session_->SelectSlot(slot);
 }
 
 void TForm_Main::ShowTitle() {
@@ -127,7 +133,7 @@ void TForm_Main::ShowTitle() {
                                       : title);
 }
 
-void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *document_); }
+void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *listModel_); }
 
 void TForm_Main::Menu_ImportClick() { ImportOfficers(this, *document_); }
 

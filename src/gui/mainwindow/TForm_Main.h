@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the menus and the file commands, composed with the
-// officer list, the editor panel and the portrait. The run's file, table and
-// current slot live in the document; the face archives and the picker's
+// officer list, the editor panel and the portrait. The run's file and table
+// live in the document, the list's slots and order in the list model, the
+// current slot in the panel session; the face archives and the picker's
 // remembered values in the window, for the panels to use.
 #include <QMainWindow>
 #include <QString>
@@ -15,7 +16,9 @@
 
 class EditorPanel;
 class OfficerDocument;
+class OfficerListModel;
 class OfficerListPanel;
+class PanelSession;
 namespace Ui {
 class TForm_Main;
 }
@@ -28,6 +31,8 @@ class TForm_Main : public QMainWindow {
   ~TForm_Main() override;
 
   OfficerDocument& Document() { return *document_; }
+  OfficerListModel& ListModel() { return *listModel_; }
+  PanelSession& Session() { return *session_; }
   FaceArchivePair& FaceArchives() { return faceArchives_; }
   FacePickerRunState& FacePicker() { return facePicker_; }
   OfficerListPanel& ListPanel() { return *listPanel_; }
@@ -103,6 +108,8 @@ class TForm_Main : public QMainWindow {
 
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;
+  PanelSession* session_;
+  OfficerListModel* listModel_;
   FaceArchivePair faceArchives_;
   FacePickerRunState facePicker_;  // the face picker's limits and last pick
   EditorPanel* editorPanel_;

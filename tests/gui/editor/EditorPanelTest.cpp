@@ -74,8 +74,8 @@ TEST_F(EditorPanelTest, SelectingARowShowsTheSlot) {
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("关"));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), "zhang fei");
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), U("关\n羽"));  // a lone LF is a line break
-  EXPECT_EQ(w.Document().ShownTexts().Xing, "\xD5\xC5\xB7\xC9");
-  EXPECT_EQ(w.Document().ShownTexts().Zi, "\xB9\xD8");
+  EXPECT_EQ(w.Session().ShownTexts().Xing, "\xD5\xC5\xB7\xC9");
+  EXPECT_EQ(w.Session().ShownTexts().Zi, "\xB9\xD8");
 
   std::vector<QString> checked;
   for (QCheckBox* box : SkillBoxes(w)) {
@@ -109,7 +109,7 @@ TEST_F(EditorPanelTest, ThePortraitIsReadAgainOnlyForAnotherFaceNumber) {
   Action(w, "R1")->trigger();  // the reload empties the face number
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
   Find<QPushButton>(w, "Btn_MCancel")->click();  // slot 0 after a load
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), "0");
   EXPECT_NE(markerKey(), QColor(Qt::red).rgb());
 }
@@ -265,7 +265,7 @@ TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
   // A reload empties the panel: boxes, pickers and portrait.
   SelectSlot(2);
   Action(w, "R1")->trigger();
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), QString());
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), QString());
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
