@@ -51,15 +51,15 @@ EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchi
   roster_ = new RosterPickers(client, document_, this);
   portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return session_.HasShownOfficer(); }, this);
 
-  ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
-  ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);
-  ConnectGuarded(ui_->Btn_AllSkills, &QPushButton::clicked, this, &EditorPanel::Btn_AllSkillsClick);
-  ConnectGuarded(ui_->Btn_BT, &QPushButton::clicked, this, &EditorPanel::Btn_BTClick);
-  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::Button1Click);
-  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
+  ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::ConfirmEdits);
+  ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::ShowCurrentOfficer);
+  ConnectGuarded(ui_->Btn_AllSkills, &QPushButton::clicked, this, &EditorPanel::CheckAllSkills);
+  ConnectGuarded(ui_->Btn_BT, &QPushButton::clicked, this, &EditorPanel::RaiseAbilitiesToUsualMaximum);
+  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::ConvertShownOfficer);
+  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::ConvertAllOfficers);
   for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
     auto* confirm = new QShortcut(QKeySequence(keys), client, nullptr, nullptr, Qt::WindowShortcut);
-    ConnectGuarded(confirm, &QShortcut::activated, this, &EditorPanel::Btn_MConfirmClick);
+    ConnectGuarded(confirm, &QShortcut::activated, this, &EditorPanel::ConfirmEdits);
   }
 
   for (GbkLineEdit* name : {ui_->Edit_Xing, ui_->Edit_Ming, ui_->Edit_Zi}) {
@@ -71,9 +71,9 @@ EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchi
   // A change from elsewhere (undo, redo, an import) shows the officer anew;
   // the panel's own confirmation and conversions keep what the player sees.
   connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
-    if (!ownChange_ && session_.HasShownOfficer() && slot == session_.CurrentSlot()) Btn_MCancelClick();
+    if (!ownChange_ && session_.HasShownOfficer() && slot == session_.CurrentSlot()) ShowCurrentOfficer();
   });
-  connect(&session_, &PanelSession::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
+  connect(&session_, &PanelSession::currentSlotChanged, this, &EditorPanel::ShowCurrentOfficer);
   WatchEdits();
 }
 
@@ -190,14 +190,14 @@ PanelValues EditorPanel::CurrentValues() const {
   return panel;
 }
 
-void EditorPanel::Btn_MCancelClick() {
+void EditorPanel::ShowCurrentOfficer() {
   ShowOfficer();
   ShowSkills();
   settledValues_ = CurrentValues();
   emit editsChanged();
 }
 
-void EditorPanel::Btn_MConfirmClick() {
+void EditorPanel::ConfirmEdits() {
   if (!session_.HasShownOfficer()) return;
   const PanelValues values = CurrentValues();
   const OwnChange own(ownChange_);
@@ -220,17 +220,17 @@ void EditorPanel::FocusControl(std::string_view control) {
   if (auto* memo = qobject_cast<GbkMemo*>(box)) memo->selectAll();
 }
 
-void EditorPanel::Btn_AllSkillsClick() {
+void EditorPanel::CheckAllSkills() {
   for (QCheckBox* box : skillBoxes_) box->setChecked(true);
 }
 
-void EditorPanel::Btn_BTClick() {
+void EditorPanel::RaiseAbilitiesToUsualMaximum() {
   for (const OfficerField* field : Abilities()) {
     FormControl<QLineEdit>(client_, field->control)->setText(QString::number(kUsualAbilityMaximum));
   }
 }
 
-void EditorPanel::Button1Click() {
+void EditorPanel::ConvertShownOfficer() {
   if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
   {
     const OwnChange own(ownChange_);
@@ -240,7 +240,7 @@ void EditorPanel::Button1Click() {
   SettleTexts();
 }
 
-void EditorPanel::Button2Click() {
+void EditorPanel::ConvertAllOfficers() {
   PanelSession::ConversionCount count;
   {
     const OwnChange own(ownChange_);

@@ -38,12 +38,14 @@ class EditorPanel : public QObject {
   ~EditorPanel() override;
 
   // --- handlers ---------------------------------------------------------------
-  void Btn_MConfirmClick();
-  void Btn_MCancelClick();
-  void Btn_AllSkillsClick();
-  void Btn_BTClick();
-  void Button1Click();  // 此人日文-->中文
-  void Button2Click();  // 所有武将日文-->中文
+  void ConfirmEdits();  // 确认修改
+  // 撤销修改, and a new current slot: every control shows the current
+  // slot's officer, unconfirmed edits are gone.
+  void ShowCurrentOfficer();
+  void CheckAllSkills();                // 全部技能
+  void RaiseAbilitiesToUsualMaximum();  // 能力全满
+  void ConvertShownOfficer();           // 此人日文-->中文
+  void ConvertAllOfficers();            // 所有武将日文-->中文
 
   // Empties every control (also after a load).
   void ClearEditorPanel();

@@ -8,7 +8,7 @@
 TForm_Find::TForm_Find(OfficerListModel& list, QWidget* parent)
     : QDialog(parent), list_(list), ui_(std::make_unique<Ui::TForm_Find>()) {
   ui_->setupUi(this);
-  ConnectGuarded(ui_->Btn_Find, &QPushButton::clicked, this, &TForm_Find::Btn_FindClick);
+  ConnectGuarded(ui_->Btn_Find, &QPushButton::clicked, this, &TForm_Find::FindOfficers);
   connect(ui_->Btn_Close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -36,7 +36,7 @@ FindCriteria TForm_Find::Criteria() const {
   return criteria;
 }
 
-void TForm_Find::Btn_FindClick() {
+void TForm_Find::FindOfficers() {
   FindCriteria criteria;
   try {
     criteria = Criteria();

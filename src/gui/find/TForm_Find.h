@@ -24,7 +24,7 @@ class TForm_Find : public QDialog {
 
   // Reads the boxes and searches. A box that holds no integer is named in a
   // message, takes the focus and the list stays as it was.
-  void Btn_FindClick();
+  void FindOfficers();
   // What the boxes ask for; throws AbilityBoxError for a box without an integer.
   FindCriteria Criteria() const;
 

@@ -42,23 +42,23 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, con
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
   list->setPalette(palette);
 
-  ConnectGuarded(header, &QHeaderView::sectionClicked, this, [this](int column) { ListView_SelPrsnColumnClick(column); });
+  ConnectGuarded(header, &QHeaderView::sectionClicked, this, [this](int column) { SortByColumn(column); });
   ConnectGuarded(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                  [this](const QItemSelection& selected, const QItemSelection&) {
                    if (reorderingRows_) return;
                    for (const QModelIndex& index : selected.indexes()) {
                      if (index.column() != 0 || index.parent().isValid()) continue;
-                     ListView_SelPrsnSelectItem(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
+                     ChooseRow(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
                    }
                  });
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& pos) {
     if (QTreeWidgetItem* row = list->itemAt(pos)) emit rowMenuRequested(SlotOf(row), list->viewport()->mapToGlobal(pos));
   });
-  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::Btn_ReSearchClick);
+  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::SearchByBoxes);
   // Enter in a search box searches.
   for (QLineEdit* box : SearchBoxes()) {
-    ConnectGuarded(box, &QLineEdit::returnPressed, this, &OfficerListPanel::Btn_ReSearchClick);
+    ConnectGuarded(box, &QLineEdit::returnPressed, this, &OfficerListPanel::SearchByBoxes);
   }
 
   connect(&model_, &OfficerListModel::listReset, this, [this] {
@@ -103,20 +103,20 @@ void OfficerListPanel::ShowSlot(int slot) {
   if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, document_.Record(slot), slot);
 }
 
-void OfficerListPanel::Btn_ReSearchClick() {
+void OfficerListPanel::SearchByBoxes() {
   const std::array<QLineEdit*, 5> boxes = SearchBoxes();
   std::array<std::string, 5> texts;
   for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
   model_.Search(texts);
 }
 
-void OfficerListPanel::ListView_SelPrsnColumnClick(int column) {
+void OfficerListPanel::SortByColumn(int column) {
   if (column < 0 || column >= kListColumnCount) return;
   model_.SortBy(column);
   SortRows();
 }
 
-void OfficerListPanel::ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected) {
+void OfficerListPanel::ChooseRow(QTreeWidgetItem* item, bool selected) {
   if (!selected || !item) return;
   emit officerChosen(SlotOf(item));
 }

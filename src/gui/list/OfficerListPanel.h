@@ -27,9 +27,9 @@ class OfficerListPanel : public QObject {
   ~OfficerListPanel() override;
 
   // --- handlers ---------------------------------------------------------------
-  void Btn_ReSearchClick();
-  void ListView_SelPrsnColumnClick(int column);
-  void ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected);
+  void SearchByBoxes();
+  void SortByColumn(int column);
+  void ChooseRow(QTreeWidgetItem* item, bool selected);
 
   // One row per listed slot, in slot order.
   void FillOfficerList();

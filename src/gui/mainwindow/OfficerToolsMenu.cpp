@@ -34,7 +34,7 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   pasteAction_->setEnabled(false);
   QAction* clear = AddAction(editMenu, "Menu_ClearOfficer", QStringLiteral("清空此武将(&D)"));
 
-  ConnectGuarded(find, &QAction::triggered, this, &OfficerToolsMenu::Menu_FindClick);
+  ConnectGuarded(find, &QAction::triggered, this, &OfficerToolsMenu::OpenFindDialog);
   const auto onShown = [this](void (OfficerToolsMenu::*command)(int)) {
     return [this, command] {
       if (const std::optional<int> slot = ShownSlot()) (this->*command)(*slot);
@@ -46,7 +46,7 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   ConnectGuarded(&window_.ListPanel(), &OfficerListPanel::rowMenuRequested, this, &OfficerToolsMenu::ShowRowMenu);
 }
 
-void OfficerToolsMenu::Menu_FindClick() {
+void OfficerToolsMenu::OpenFindDialog() {
   if (!findDialog_) findDialog_ = new TForm_Find(window_.ListModel(), &window_);
   seam::RunModal(findDialog_);
 }
@@ -93,9 +93,9 @@ bool OfficerToolsMenu::MayReplaceShown(int slot) {
   const int answer = seam::Ask(&window_, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
                                {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
   if (answer == 0) {
-    editor.Btn_MConfirmClick();  // refused: nothing is replaced, the error box says why
+    editor.ConfirmEdits();  // refused: nothing is replaced, the error box says why
   } else if (answer == 1) {
-    editor.Btn_MCancelClick();
+    editor.ShowCurrentOfficer();
   } else {
     return false;
   }

@@ -36,18 +36,18 @@ TForm_Main::TForm_Main(QWidget* parent)
   editorPanel_ = new EditorPanel(ui_->ClientArea, *session_, faceArchives_, facePicker_, this);
   listPanel_ = new OfficerListPanel(ui_->ClientArea, *listModel_, *session_, this);
 
-  ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::Menu_OpenClick);
-  ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::R1Click);
-  ConnectGuarded(ui_->Menu_Save, &QAction::triggered, this, &TForm_Main::Menu_SaveClick);
-  ConnectGuarded(ui_->Menu_Export, &QAction::triggered, this, &TForm_Main::Menu_ExportClick);
-  ConnectGuarded(ui_->Menu_Import, &QAction::triggered, this, &TForm_Main::Menu_ImportClick);
-  ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Menu_ExitClick);
-  ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::X1Click);
-  ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::Menu_HelpClick);
-  ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Menu_UndoClick);
-  ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Menu_RedoClick);
-  ConnectGuarded(ui_->Menu_SaveAs, &QAction::triggered, this, &TForm_Main::Menu_SaveAsClick);
-  ConnectGuarded(ui_->Menu_Restore, &QAction::triggered, this, &TForm_Main::Menu_RestoreClick);
+  ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::ChooseFileToOpen);
+  ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::ReloadFile);
+  ConnectGuarded(ui_->Menu_Save, &QAction::triggered, this, &TForm_Main::SaveFile);
+  ConnectGuarded(ui_->Menu_Export, &QAction::triggered, this, &TForm_Main::ExportToFile);
+  ConnectGuarded(ui_->Menu_Import, &QAction::triggered, this, &TForm_Main::ImportFromFile);
+  ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Quit);
+  ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::ChooseInstallDir);
+  ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::ShowHelp);
+  ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Undo);
+  ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Redo);
+  ConnectGuarded(ui_->Menu_SaveAs, &QAction::triggered, this, &TForm_Main::SaveFileAs);
+  ConnectGuarded(ui_->Menu_Restore, &QAction::triggered, this, &TForm_Main::RestoreDatedCopy);
   connect(ui_->Menu_Recent, &QMenu::aboutToShow, this, &TForm_Main::ShowRecentFiles);
   ui_->Menu_Exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
   ui_->Menu_Help->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_F1)});
@@ -78,7 +78,7 @@ TForm_Main::~TForm_Main() {
   delete editorPanel_;
 }
 
-void TForm_Main::Menu_OpenClick() {
+void TForm_Main::ChooseFileToOpen() {
   if (!MaySetAsideChanges()) return;
   const QString chosen = seam::AskOpenFileName(this, OfficerFileFilter());
   if (chosen.isEmpty()) return;
@@ -105,9 +105,9 @@ void TForm_Main::ShowHistory() {
   ui_->Menu_Redo->setEnabled(document_->CanRedo());
 }
 
-void TForm_Main::Menu_UndoClick() { document_->Undo(); }
+void TForm_Main::Undo() { document_->Undo(); }
 
-void TForm_Main::Menu_RedoClick() { document_->Redo(); }
+void TForm_Main::Redo() { document_->Redo(); }
 
 void TForm_Main::SwitchOfficer(int slot) {
   if (editorPanel_->HasUnconfirmedEdits()) {
@@ -116,7 +116,7 @@ void TForm_Main::SwitchOfficer(int slot) {
     if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(session_->CurrentSlot());
     if (answer == 0) {
       try {
-        editorPanel_->Btn_MConfirmClick();  // refused: the officer stays, the error box says why
+        editorPanel_->ConfirmEdits();  // refused: the officer stays, the error box says why
       } catch (...) {
         listPanel_->SelectRowOfSlot(session_->CurrentSlot());
         throw;
@@ -133,13 +133,13 @@ void TForm_Main::ShowTitle() {
                                       : title);
 }
 
-void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *listModel_); }
+void TForm_Main::ExportToFile() { ExportOfficers(this, *listModel_); }
 
-void TForm_Main::Menu_ImportClick() { ImportOfficers(this, *document_); }
+void TForm_Main::ImportFromFile() { ImportOfficers(this, *document_); }
 
-void TForm_Main::Menu_ExitClick() { close(); }
+void TForm_Main::Quit() { close(); }
 
-void TForm_Main::Menu_HelpClick() {
+void TForm_Main::ShowHelp() {
   TForm_Help help(this);
   seam::RunModal(&help);
 }
@@ -154,7 +154,7 @@ QString TForm_Main::LocateInstallDir() {
   return dialog.InstallPath();
 }
 
-void TForm_Main::X1Click() {
+void TForm_Main::ChooseInstallDir() {
   QString directory;
   {
     TForm_InstallDir dialog(this);
@@ -181,8 +181,6 @@ void TForm_Main::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  FormClose();
+  CloseFaceArchives();
   event->accept();
 }
-
-void TForm_Main::FormClose() { CloseFaceArchives(); }

@@ -296,7 +296,7 @@ TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
   Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(1);
   Find<QPushButton>(w, "Btn_AllSkills")->click();
   Find<QPushButton>(w, "Btn_MConfirm")->click();
-  w.Menu_SaveClick();
+  w.SaveFile();
   ASSERT_TRUE(harness.messages.empty());
 
   std::vector<unsigned char> expected = bytes;

@@ -136,7 +136,7 @@ TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
 
 TEST_F(OfficerListWindow, NamesSortAsGbkBytes) {
   Load(OfficerTable{});
-  Window().ListPanel().ListView_SelPrsnColumnClick(1);
+  Window().ListPanel().SortByColumn(1);
   QTreeWidget* list = OfficerList(Window());
   EXPECT_EQ(list->topLevelItem(0)->text(1), kNewOfficer + "1");
   EXPECT_EQ(list->topLevelItem(1)->text(1), kNewOfficer + "10");  // before 新武将2
@@ -152,7 +152,7 @@ TEST_F(OfficerListWindow, SortingKeepsTheSelectedRowWithoutShowingItAgain) {
   ASSERT_EQ(Window().Session().CurrentSlot(), 5);
   QSignalSpy selections(&Window().Session(), &PanelSession::currentSlotChanged);
 
-  Window().ListPanel().ListView_SelPrsnColumnClick(2);
+  Window().ListPanel().SortByColumn(2);
   ASSERT_NE(SelectedRow(Window()), nullptr);
   EXPECT_EQ(SelectedRow(Window())->text(0), QStringLiteral("655"));
   EXPECT_EQ(list->indexOfTopLevelItem(SelectedRow(Window())), 104);
@@ -195,7 +195,7 @@ TEST_F(OfficerListWindow, SelectingByMouseOrArrowKeysSetsTheCurrentSlot) {
   EXPECT_EQ(selections.count(), 0);
 
   // In a sorted list the row's number names the slot, not its position.
-  Window().ListPanel().ListView_SelPrsnColumnClick(2);
+  Window().ListPanel().SortByColumn(2);
   list->setCurrentItem(list->topLevelItem(0));
   PressKey(list, Qt::Key_Down);
   EXPECT_EQ(Window().Session().CurrentSlot(), list->topLevelItem(1)->text(0).toInt() - 650);
@@ -207,7 +207,7 @@ TEST_F(OfficerListWindow, LoadListsEverySlotInSlotOrderWithoutSelection) {
   Find<QLineEdit>(Window(), "Edit_SWuli")->setText("5");
   Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_TRUE(ListedNumbers().empty());
-  Window().ListPanel().ListView_SelPrsnColumnClick(1);
+  Window().ListPanel().SortByColumn(1);
   Load(OfficerTable{});
   OfficerList(Window())->setCurrentItem(OfficerList(Window())->topLevelItem(4));
   Load(OfficerTable{});
