@@ -15,5 +15,6 @@ void ApplyImport(OfficerDocument& document, const ImportDecision& decision, cons
   const OfficerTable after = TableOfHead(decision.changes.after);
   std::vector<OfficerDocument::SlotChange> changes;
   for (const int slot : decision.changes.ChangedSlots()) changes.push_back({slot, after[static_cast<std::size_t>(slot)]});
-  document.ChangeRecords(changes, "导入 " + sourceName + "（" + std::to_string(decision.changes.changes.size()) + " 处）");
+  const std::string count = std::to_string(decision.changes.changes.size());
+  document.ChangeRecords(changes, "导入 " + sourceName + "（" + count + " 处）");
 }

@@ -81,7 +81,11 @@ void OfficerDocument::Save(const SaveChoice& choice) {
 }
 
 void OfficerDocument::SaveAs(const QString& path) {
-  if (path == filePath_) return Save(SaveChoice{.overwriteChanged = true, .withoutDatedCopy = false, .stepObserver = {}});
+  if (path == filePath_) {
+    SaveChoice overwrite;
+    overwrite.overwriteChanged = true;
+    return Save(overwrite);
+  }
   SaveOptions options;
   options.headWhenMissing = head_;
   options.base = RestoredBase();

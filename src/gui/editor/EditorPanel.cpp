@@ -30,7 +30,11 @@ QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchivePair& archives,
                          FacePickerRunState& facePicker, QObject* parent)
-    : QObject(parent), session_(session), document_(session.Document()), ui_(std::make_unique<Ui::EditorPanel>()), client_(client) {
+    : QObject(parent),
+      session_(session),
+      document_(session.Document()),
+      ui_(std::make_unique<Ui::EditorPanel>()),
+      client_(client) {
   setObjectName(QStringLiteral("EditorPanel"));
   ui_->setupUi(client);
 

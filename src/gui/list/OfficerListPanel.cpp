@@ -25,7 +25,11 @@ void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
 }  // namespace
 
 OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, const PanelSession& session, QObject* parent)
-    : QObject(parent), model_(model), session_(session), document_(model.Document()), ui_(std::make_unique<Ui::OfficerListPanel>()) {
+    : QObject(parent),
+      model_(model),
+      session_(session),
+      document_(model.Document()),
+      ui_(std::make_unique<Ui::OfficerListPanel>()) {
   setObjectName(QStringLiteral("OfficerListPanel"));
   ui_->setupUi(client);
   QTreeWidget* list = ui_->ListView_SelPrsn;
