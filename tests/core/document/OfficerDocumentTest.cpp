@@ -6,16 +6,11 @@
 #include "core/document/DocumentExchange.h"
 #include "core/document/OfficerDocument.h"
 #include "support/DocumentFixture.h"
-#include "core/officers/IntegerText.h"
-#include "core/officers/OfficerFile.h"
 #include "support/SaveFaults.h"
-#include "support/OfficerBytes.h"
-#include "support/TempDir.h"
 
 namespace {
 
 using OfficerDocumentTest = DocumentFixture;
-
 
 TEST_F(OfficerDocumentTest, ReloadAndSaveClearTheModifiedFlag) {
   QSignalSpy replaced(&doc, &OfficerDocument::tableReplaced);

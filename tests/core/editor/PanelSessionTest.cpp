@@ -17,7 +17,6 @@ class PanelSessionTest : public DocumentFixture {
 TEST_F(PanelSessionTest, AFailedOpenKeepsEverything) {
   doc.Open(Q(file));
   session.SelectSlot(7);
-  session.ShowCurrent();
   PanelValues panel = session.ShowCurrent();
   panel.numbers[1] = "12";  // Wuli
   session.Confirm(panel);
