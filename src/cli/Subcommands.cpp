@@ -14,6 +14,7 @@
 #include "cli/ProgramConsole.h"
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/FileDoubt.h"
+#include "core/document/DocumentExchange.h"
 #include "core/document/OfficerDocument.h"
 #include "core/convert/Jislib.h"
 #include "core/exchange/ExchangeFile.h"
@@ -95,7 +96,7 @@ int Export(const QStringList& arguments, std::ostream& out) {
                                                                         : std::vector<int>{};
   OfficerDocument officers;
   OpenDocument(officers, files[0], parser.isSet(kForce));
-  const ExchangeDocument document = officers.Export(chosen);
+  const ExchangeDocument document = ExportTable(officers, chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
   out << "已导出 " << document.officers.size() << " 位武将到 " << files[1].toStdString() << "\n";
   return kExitOk;
@@ -116,7 +117,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   OpenDocument(officers, files[0], parser.isSet(kForce));
   const ExchangeReadResult read = ReadExchangeFile(files[1], format, encoding);
   ImportDecision decision;
-  if (read.Ok()) decision = officers.DecideImport(read.document);
+  if (read.Ok()) decision = DecideImportInto(officers, read.document);
   const std::vector<ExchangeError>& errors = read.Ok() ? decision.errors : read.errors;
   for (const std::string& note : read.notes) (errors.empty() ? out : err) << note << "\n";
   if (!errors.empty()) {
@@ -134,7 +135,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   } else {
     // Saved as the window saves: the file's header and preserved bytes
     // stay, every slot with a type gets its save mark.
-    officers.ApplyImport(decision, files[1].toStdString());
+    ApplyImport(officers, decision, files[1].toStdString());
     // A file changed since it was read above is refused, not overwritten.
     officers.Save();
     out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "

@@ -32,24 +32,10 @@ class FileSizeLimit {
   void (*previousHandler_)(int) = nullptr;
 };
 
-// While it lives, every save finds its file overwritten right after the new
+// For a save's step observer: the file is overwritten right after the new
 // file took its place, as if the disk gave back other bytes than it took.
-class CorruptAfterReplace {
- public:
-  explicit CorruptAfterReplace(std::filesystem::path file) {
-    Target() = std::move(file);
-    SetSaveStepObserver(&Corrupt);
-  }
-  ~CorruptAfterReplace() { SetSaveStepObserver(nullptr); }
-  CorruptAfterReplace(const CorruptAfterReplace&) = delete;
-  CorruptAfterReplace& operator=(const CorruptAfterReplace&) = delete;
-
- private:
-  static std::filesystem::path& Target() {
-    static std::filesystem::path target;
-    return target;
-  }
-  static void Corrupt(SaveStep step) {
-    if (step == SaveStep::Replaced) WriteBytes(Target(), std::vector<unsigned char>(kOfficerFileSize, 0xAA));
-  }
-};
+inline SaveStepObserver CorruptAfterReplace(std::filesystem::path file) {
+  return [file = std::move(file)](SaveStep step) {
+    if (step == SaveStep::Replaced) WriteBytes(file, std::vector<unsigned char>(kOfficerFileSize, 0xAA));
+  };
+}

@@ -32,7 +32,6 @@ class EditHistory {
   void MarkSaved() { saved_ = done_; }
   // Whether undo and redo came back to the state last saved (or opened).
   bool AtSavedState() const { return saved_ == done_; }
-  std::size_t Size() const { return steps_.size(); }
   // How many steps are in effect since the history began, those that fell
   // out of its 100 included: a step recorded at position p is in effect
   // while the position is at least p, until a new step replaces it.

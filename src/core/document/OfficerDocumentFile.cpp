@@ -27,10 +27,6 @@ bool OfficerDocument::Open(const QString& path, const std::function<bool(const s
   stamp_ = ReadDiskStamp(PathOf(path));
   restored_.reset();
   history_.Clear();
-  currentSlot_ = 0;
-  hasShownOfficer_ = false;
-  slotVisible_.fill(true);
-  shownTexts_ = ShownTextSet{};
   SetModified(false);
   emit tableReplaced();
   emit historyChanged();
@@ -66,7 +62,8 @@ void OfficerDocument::Save(const SaveChoice& choice) {
   if (disk != DiskState::Missing && !choice.withoutDatedCopy) lastDatedCopy_ = CopyIntoBackupFolder(path);
   SaveOptions options;
   options.headWhenMissing = head_;
-  if (restored_ && history_.Position() >= restored_->position) options.base = restored_->head;
+  options.base = RestoredBase();
+  options.stepObserver = choice.stepObserver;
   try {
     options.backup = backedUp_ ? BackupMode::Keep : BackupMode::Make;
     head_ = SaveOfficerFile(path, table_, options);
@@ -80,17 +77,19 @@ void OfficerDocument::Save(const SaveChoice& choice) {
     throw;
   }
   backedUp_ = true;
-  stamp_ = ReadDiskStamp(path);
-  restored_.reset();
-  history_.MarkSaved();
-  SetModified(false);
+  TakeSaved(path);
 }
 
 void OfficerDocument::SaveAs(const QString& path) {
-  if (path == filePath_) return Save(SaveChoice{.overwriteChanged = true, .withoutDatedCopy = false});
+  if (path == filePath_) {
+    SaveChoice overwrite;
+    overwrite.overwriteChanged = true;
+    return Save(overwrite);
+  }
   SaveOptions options;
   options.headWhenMissing = head_;
-  options.base = restored_ && history_.Position() >= restored_->position ? restored_->head : head_;
+  options.base = RestoredBase();
+  if (options.base.empty()) options.base = head_;
   const std::filesystem::path target = PathOf(path);
   const bool replacing = ReadDiskStamp(target).exists;
   lastDatedCopy_.reset();
@@ -98,11 +97,20 @@ void OfficerDocument::SaveAs(const QString& path) {
   head_ = SaveOfficerFile(target, table_, options);
   filePath_ = path;
   backedUp_ = replacing;  // a replaced file's .bak holds what it was
-  stamp_ = ReadDiskStamp(target);
+  TakeSaved(target);
+  emit fileRenamed();
+}
+
+std::vector<unsigned char> OfficerDocument::RestoredBase() const {
+  if (restored_ && history_.Position() >= restored_->position) return restored_->head;
+  return {};
+}
+
+void OfficerDocument::TakeSaved(const std::filesystem::path& path) {
+  stamp_ = ReadDiskStamp(path);
   restored_.reset();
   history_.MarkSaved();
   SetModified(false);
-  emit fileRenamed();
 }
 
 std::vector<BackupCopy> OfficerDocument::DatedCopies() const { return ListBackupCopies(PathOf(filePath_)); }

@@ -106,12 +106,6 @@ std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std
   return head;
 }
 
-SaveStepObserver stepObserver = nullptr;
-
-void Reached(SaveStep step) {
-  if (stepObserver != nullptr) stepObserver(step);
-}
-
 const char* const kFileUnchanged = "；文件未改变，仍是保存前的内容";
 
 // Copies the whole file to its backup through a file beside the backup that
@@ -132,14 +126,17 @@ void WriteBackup(const std::filesystem::path& path, const std::filesystem::path&
 }
 
 template <typename Merge>
-std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge merge, BackupMode backupMode = BackupMode::Make) {
+std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge merge, const SaveOptions& options) {
+  const auto reached = [&](SaveStep step) {
+    if (options.stepObserver) options.stepObserver(step);
+  };
   QFile current(ToQtPath(path));
   OpenForReading(current, path);
   const std::vector<unsigned char> head = merge(ReadUpTo(current, path, kOfficerFileSize));
 
   const std::filesystem::path backup = BackupPathFor(path);
-  if (backupMode == BackupMode::Make || !QFile::exists(ToQtPath(backup))) WriteBackup(path, backup);
-  Reached(SaveStep::BackupWritten);
+  if (options.backup == BackupMode::Make || !QFile::exists(ToQtPath(backup))) WriteBackup(path, backup);
+  reached(SaveStep::BackupWritten);
 
   // The new file is written beside the old one and takes its place in one
   // rename: the merged head, then whatever followed the records, copied
@@ -160,9 +157,9 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
     tailSize += n;
   });
   current.close();  // Windows cannot replace a file that is still open
-  Reached(SaveStep::NewFileWritten);
+  reached(SaveStep::NewFileWritten);
   if (!out.commit()) failWriting();
-  Reached(SaveStep::Replaced);
+  reached(SaveStep::Replaced);
 
   const auto mismatch = [&] {
     throw OfficerFileError("保存后读回文件 " + Quoted(path) + " 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 " +
@@ -198,7 +195,5 @@ std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, co
         }
         return MergeTableIntoFile(std::move(current), table);
       },
-      options.backup);
+      options);
 }
-
-void SetSaveStepObserver(SaveStepObserver observer) { stepObserver = observer; }

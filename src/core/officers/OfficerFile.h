@@ -1,6 +1,7 @@
 #pragma once
 // Loading TPERSON.VMR into the officer table and saving the table back in place.
 #include <filesystem>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,11 @@ std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path
 // editor knows comes from the table.
 std::vector<unsigned char> MergeTableIntoFile(std::vector<unsigned char> current, const OfficerTable& table);
 
+// The steps of a save, in their order: the backup is complete, the new
+// file is complete beside the old one, the new file has replaced the old one.
+enum class SaveStep { BackupWritten, NewFileWritten, Replaced };
+using SaveStepObserver = std::function<void(SaveStep)>;
+
 // Copies the file to path + ".bak" (written beside it and renamed, so that a
 // copy that fails leaves an earlier backup), then replaces the file with the
 // merged bytes in one rename and reads it back. Every error message says
@@ -57,15 +63,11 @@ struct SaveOptions {
   // The header and the preserved bytes come from these bytes (a copy the
   // player brought back) instead of the file's; empty for the file's.
   std::vector<unsigned char> base;
+  // Told each step as the save reaches it (tests stop or disturb a save
+  // between them); none by default.
+  SaveStepObserver stepObserver;
 };
 std::vector<unsigned char> SaveOfficerFile(const std::filesystem::path& path, const OfficerTable& table,
                                            const SaveOptions& options = {});
-
-// The steps of a save, in their order, for tests that stop a save between
-// them: the backup is complete, the new file is complete beside the old one,
-// the new file has replaced the old one.
-enum class SaveStep { BackupWritten, NewFileWritten, Replaced };
-using SaveStepObserver = void (*)(SaveStep);
-void SetSaveStepObserver(SaveStepObserver observer);  // nullptr for none
 
 std::filesystem::path BackupPathFor(const std::filesystem::path& path);

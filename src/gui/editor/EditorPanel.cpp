@@ -10,6 +10,7 @@
 #include "core/check/ValueRules.h"
 #include "core/convert/TypedText.h"
 #include "core/document/OfficerDocument.h"
+#include "core/editor/PanelSession.h"
 #include "gui/editor/FieldTooltips.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/RosterPickers.h"
@@ -62,9 +63,13 @@ void OnBoxEdited(QWidget* form, const OfficerField& field, Receiver* receiver, S
 
 }  // namespace
 
-EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchivePair& archives,
                          FacePickerRunState& facePicker, QObject* parent)
-    : QObject(parent), document_(document), ui_(std::make_unique<Ui::EditorPanel>()), client_(client) {
+    : QObject(parent),
+      session_(session),
+      document_(session.Document()),
+      ui_(std::make_unique<Ui::EditorPanel>()),
+      client_(client) {
   setObjectName(QStringLiteral("EditorPanel"));
   ui_->setupUi(client);
 
@@ -81,28 +86,28 @@ EditorPanel::EditorPanel(QWidget* client, OfficerDocument& document, const FaceA
   SetFieldTooltips(client);
 
   roster_ = new RosterPickers(client, document_, this);
-  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return document_.HasShownOfficer(); }, this);
+  portrait_ = new PortraitPanel(client, archives, facePicker, [this] { return session_.HasShownOfficer(); }, this);
 
-  ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::Btn_MConfirmClick);
-  ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::Btn_MCancelClick);
-  ConnectGuarded(ui_->Btn_AllSkills, &QPushButton::clicked, this, &EditorPanel::Btn_AllSkillsClick);
-  ConnectGuarded(ui_->Btn_BT, &QPushButton::clicked, this, &EditorPanel::Btn_BTClick);
-  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::Button1Click);
-  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::Button2Click);
+  ConnectGuarded(ui_->Btn_MConfirm, &QPushButton::clicked, this, &EditorPanel::ConfirmEdits);
+  ConnectGuarded(ui_->Btn_MCancel, &QPushButton::clicked, this, &EditorPanel::ShowCurrentOfficer);
+  ConnectGuarded(ui_->Btn_AllSkills, &QPushButton::clicked, this, &EditorPanel::CheckAllSkills);
+  ConnectGuarded(ui_->Btn_BT, &QPushButton::clicked, this, &EditorPanel::RaiseAbilitiesToUsualMaximum);
+  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &EditorPanel::ConvertShownOfficer);
+  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &EditorPanel::ConvertAllOfficers);
   for (const QKeyCombination keys : {Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter}) {
     auto* confirm = new QShortcut(QKeySequence(keys), client, nullptr, nullptr, Qt::WindowShortcut);
-    ConnectGuarded(confirm, &QShortcut::activated, this, &EditorPanel::Btn_MConfirmClick);
+    ConnectGuarded(confirm, &QShortcut::activated, this, &EditorPanel::ConfirmEdits);
   }
 
   for (const OfficerField* field : StoredTextFields()) OnBoxEdited(client, *field, this, &EditorPanel::ShowStoredForms);
 
-  connect(&document_, &OfficerDocument::tableReplaced, this, &EditorPanel::ClearEditorPanel);
+  connect(&session_, &PanelSession::sessionReset, this, &EditorPanel::ClearEditorPanel);
   // A change from elsewhere (undo, redo, an import) shows the officer anew;
   // the panel's own confirmation and conversions keep what the player sees.
   connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
-    if (!ownChange_ && document_.HasShownOfficer() && slot == document_.CurrentSlot()) Btn_MCancelClick();
+    if (!ownChange_ && session_.HasShownOfficer() && slot == session_.CurrentSlot()) ShowCurrentOfficer();
   });
-  connect(&document_, &OfficerDocument::currentSlotChanged, this, &EditorPanel::Btn_MCancelClick);
+  connect(&session_, &PanelSession::currentSlotChanged, this, &EditorPanel::ShowCurrentOfficer);
   WatchEdits();
 }
 
@@ -117,7 +122,7 @@ void EditorPanel::WatchEdits() {
 }
 
 void EditorPanel::ShowReminders() {
-  const int slot = document_.CurrentSlot();
+  const int slot = session_.CurrentSlot();
   const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
   if (reminders.empty()) return;
   QString text = QStringLiteral("已确认；请留意：");
@@ -148,13 +153,13 @@ void EditorPanel::SettleTexts() {
 }
 
 bool EditorPanel::HasUnconfirmedEdits() const {
-  return document_.HasShownOfficer() && CurrentValues() != settledValues_;
+  return session_.HasShownOfficer() && CurrentValues() != settledValues_;
 }
 
 void EditorPanel::ShowOfficer() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
-  portrait_->ShowFaceNumber(document_.Record(document_.CurrentSlot()).Face);
-  ShowValues(document_.ShowCurrent());
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
+  portrait_->ShowFaceNumber(document_.Record(session_.CurrentSlot()).Face);
+  ShowValues(session_.ShowCurrent());
 }
 
 void EditorPanel::ShowValues(const PanelValues& panel) {
@@ -175,12 +180,12 @@ void EditorPanel::ShowStoredForms() {
     const OfficerField& field = *stored;
     QWidget* box = FormControl<QWidget>(client_, field.control);
     const QString typed = BoxText(client_, field);
-    if (!document_.HasShownOfficer() || typed.isEmpty()) {
+    if (!session_.HasShownOfficer() || typed.isEmpty()) {
       box->setToolTip(FieldTooltip(field));
       continue;
     }
     // The same decision as a confirmation's, on the bytes stored now.
-    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(document_.CurrentSlot()), field));
+    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(session_.CurrentSlot()), field));
     QString tip = QStringLiteral("游戏中显示为：") + QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
     box->setToolTip(tip + u'\n' + FieldTooltip(field));  // the field's meaning below
@@ -188,8 +193,8 @@ void EditorPanel::ShowStoredForms() {
 }
 
 void EditorPanel::ShowSkills() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
-  const auto checked = BoxesFromSkills(document_.Record(document_.CurrentSlot()).Skills);
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
+  const auto checked = BoxesFromSkills(document_.Record(session_.CurrentSlot()).Skills);
   for (std::size_t i = 0; i < kSkillBoxCount; ++i) skillBoxes_[i]->setChecked(checked[i]);
 }
 
@@ -204,19 +209,19 @@ PanelValues EditorPanel::CurrentValues() const {
   return panel;
 }
 
-void EditorPanel::Btn_MCancelClick() {
+void EditorPanel::ShowCurrentOfficer() {
   ShowOfficer();
   ShowSkills();
   settledValues_ = CurrentValues();
   emit editsChanged();
 }
 
-void EditorPanel::Btn_MConfirmClick() {
-  if (!document_.HasShownOfficer()) return;
+void EditorPanel::ConfirmEdits() {
+  if (!session_.HasShownOfficer()) return;
   const PanelValues values = CurrentValues();
   const OwnChange own(ownChange_);
   try {
-    document_.Confirm(values);
+    session_.Confirm(values);
   } catch (const ImpossibleValue& refused) {
     FocusControl(refused.Field().control);
     throw;  // the error box names the value
@@ -234,34 +239,34 @@ void EditorPanel::FocusControl(std::string_view control) {
   if (auto* memo = qobject_cast<GbkMemo*>(box)) memo->selectAll();
 }
 
-void EditorPanel::Btn_AllSkillsClick() {
+void EditorPanel::CheckAllSkills() {
   for (QCheckBox* box : skillBoxes_) box->setChecked(true);
 }
 
-void EditorPanel::Btn_BTClick() {
+void EditorPanel::RaiseAbilitiesToUsualMaximum() {
   for (const OfficerField* field : Abilities()) {
     FormControl<QLineEdit>(client_, field->control)->setText(QString::number(kUsualAbilityMaximum));
   }
 }
 
-void EditorPanel::Button1Click() {
-  if (!OfficerDocument::IsSlot(document_.CurrentSlot())) return;
+void EditorPanel::ConvertShownOfficer() {
+  if (!OfficerDocument::IsSlot(session_.CurrentSlot())) return;
   {
     const OwnChange own(ownChange_);
-    document_.ConvertCurrent();
+    session_.ConvertCurrent();
   }
-  ShowTexts(document_.ShowCurrentTexts());
+  ShowTexts(session_.ShowCurrentTexts());
   SettleTexts();
 }
 
-void EditorPanel::Button2Click() {
-  OfficerDocument::ConversionCount count;
+void EditorPanel::ConvertAllOfficers() {
+  PanelSession::ConversionCount count;
   {
     const OwnChange own(ownChange_);
-    count = document_.ConvertAll();
+    count = session_.ConvertAll();
   }
-  if (document_.HasShownOfficer()) {
-    ShowTexts(document_.ShowCurrentTexts());
+  if (session_.HasShownOfficer()) {
+    ShowTexts(session_.ShowCurrentTexts());
     SettleTexts();
   }
   seam::ShowMessage(ErrorBoxParent(this), QStringLiteral("已将%1名武将的日文转换为中文，%2名武将已是中文。")

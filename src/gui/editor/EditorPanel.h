@@ -18,6 +18,7 @@ struct FacePickerRunState;
 class GbkLineEdit;
 class GbkMemo;
 class OfficerDocument;
+class PanelSession;
 class PortraitPanel;
 class QCheckBox;
 class QComboBox;
@@ -32,17 +33,19 @@ class EditorPanel : public QObject {
   Q_OBJECT
 
  public:
-  EditorPanel(QWidget* client, OfficerDocument& document, const FaceArchivePair& archives,
+  EditorPanel(QWidget* client, PanelSession& session, const FaceArchivePair& archives,
               FacePickerRunState& facePicker, QObject* parent);
   ~EditorPanel() override;
 
   // --- handlers ---------------------------------------------------------------
-  void Btn_MConfirmClick();
-  void Btn_MCancelClick();
-  void Btn_AllSkillsClick();
-  void Btn_BTClick();
-  void Button1Click();  // 此人日文-->中文
-  void Button2Click();  // 所有武将日文-->中文
+  void ConfirmEdits();  // 确认修改
+  // 撤销修改, and a new current slot: every control shows the current
+  // slot's officer, unconfirmed edits are gone.
+  void ShowCurrentOfficer();
+  void CheckAllSkills();                // 全部技能
+  void RaiseAbilitiesToUsualMaximum();  // 能力全满
+  void ConvertShownOfficer();           // 此人日文-->中文
+  void ConvertAllOfficers();            // 所有武将日文-->中文
 
   // Empties every control (also after a load).
   void ClearEditorPanel();
@@ -79,6 +82,7 @@ class EditorPanel : public QObject {
   // The four texts as shown now count as confirmed.
   void SettleTexts();
 
+  PanelSession& session_;
   OfficerDocument& document_;
   std::unique_ptr<Ui::EditorPanel> ui_;
   QWidget* client_;

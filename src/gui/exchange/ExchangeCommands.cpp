@@ -5,7 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "core/document/DocumentExchange.h"
 #include "core/document/OfficerDocument.h"
+#include "core/document/OfficerListModel.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
 #include "gui/exchange/ImportPreviewDialog.h"
@@ -54,10 +56,10 @@ std::optional<ExchangeReadResult> ReadConfirmed(QWidget* parent, const QString& 
 
 // The slots to export: all of them (empty), or, while the list shows some
 // but not all, those it shows when the player says so; nullopt for 取消.
-std::optional<std::vector<int>> ChooseExportedSlots(QWidget* parent, const OfficerDocument& document) {
+std::optional<std::vector<int>> ChooseExportedSlots(QWidget* parent, const OfficerListModel& list) {
   std::vector<int> listed;
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
-    if (document.SlotVisible()[static_cast<std::size_t>(slot)]) listed.push_back(slot);
+    if (list.SlotVisible()[static_cast<std::size_t>(slot)]) listed.push_back(slot);
   }
   if (listed.empty() || listed.size() == kSlotCount) return std::vector<int>{};
   const QString question = QStringLiteral("导出全部 %1 位武将，还是只导出列表中的 %2 位？").arg(kSlotCount).arg(listed.size());
@@ -69,14 +71,15 @@ std::optional<std::vector<int>> ChooseExportedSlots(QWidget* parent, const Offic
 
 }  // namespace
 
-void ExportOfficers(QWidget* parent, OfficerDocument& document) {
+void ExportOfficers(QWidget* parent, const OfficerListModel& list) {
+  const OfficerDocument& document = list.Document();
   if (!RequireFile(parent, document)) return;
-  const std::optional<std::vector<int>> chosenSlots = ChooseExportedSlots(parent, document);
+  const std::optional<std::vector<int>> chosenSlots = ChooseExportedSlots(parent, list);
   if (!chosenSlots) return;
   const QString path = seam::AskSaveFileName(parent, kFilter);
   const std::optional<ExchangeFormat> format = FormatOfChosen(parent, path);
   if (!format) return;
-  const ExchangeDocument exported = document.Export(*chosenSlots);
+  const ExchangeDocument exported = ExportTable(document, *chosenSlots);
   WriteExchangeFile(path, WriteExchangeBytes(exported, *format));
   seam::ShowMessage(parent, QStringLiteral("已导出 %1 位武将").arg(exported.officers.size()));
 }
@@ -89,7 +92,7 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   const std::optional<ExchangeReadResult> read = ReadConfirmed(parent, path, *format);
   if (!read) return;
   if (!read->Ok()) return ShowErrors(parent, *read, read->errors);
-  const ImportDecision decision = document.DecideImport(read->document);
+  const ImportDecision decision = DecideImportInto(document, read->document);
   if (!decision.Accepted()) return ShowErrors(parent, *read, decision.errors);
   if (decision.changes.Empty()) {
     seam::ShowMessage(parent, QStringLiteral("没有要改变的内容"));
@@ -97,5 +100,5 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
   }
   ImportPreviewDialog preview(decision, read->notes, parent);
   if (seam::RunModal(&preview) != QDialog::Accepted) return;
-  document.ApplyImport(decision, QFileInfo(path).fileName().toStdString());
+  ApplyImport(document, decision, QFileInfo(path).fileName().toStdString());
 }

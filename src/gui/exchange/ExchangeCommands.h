@@ -5,7 +5,8 @@
 // preview, as confirmed, unsaved changes (the file changes only on save,
 // which keeps the file's header and preserved bytes).
 class OfficerDocument;
+class OfficerListModel;
 class QWidget;
 
-void ExportOfficers(QWidget* parent, OfficerDocument& document);
+void ExportOfficers(QWidget* parent, const OfficerListModel& list);
 void ImportOfficers(QWidget* parent, OfficerDocument& document);

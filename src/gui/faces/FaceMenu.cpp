@@ -8,6 +8,7 @@
 
 #include "core/convert/GbkText.h"
 #include "core/document/OfficerDocument.h"
+#include "core/list/OfficerList.h"
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/FaceSelection.h"
 #include "core/faces/GameFaces.h"

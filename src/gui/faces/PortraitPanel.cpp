@@ -24,8 +24,8 @@ PortraitPanel::PortraitPanel(QWidget* form, const FaceArchivePair& archives, Fac
   Image_NoFace->setPixmap(NoFacePicture());
   // Without a picture of its own the portrait lets the no-face picture show through.
   Image_Face->raise();
-  ConnectGuarded(Image_Face, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
-  ConnectGuarded(Image_NoFace, &ClickLabel::clicked, this, &PortraitPanel::Image_FaceClick);
+  ConnectGuarded(Image_Face, &ClickLabel::clicked, this, &PortraitPanel::OpenFacePicker);
+  ConnectGuarded(Image_NoFace, &ClickLabel::clicked, this, &PortraitPanel::OpenFacePicker);
   Image_Face->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Image_Face, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
     const std::optional<int> face = ShownFace();
@@ -67,7 +67,7 @@ void PortraitPanel::Clear() {
   Image_Face->setPixmap(NoFacePicture());
 }
 
-void PortraitPanel::Image_FaceClick() {
+void PortraitPanel::OpenFacePicker() {
   if (!hasSelectedOfficer_()) return;
   if (!archives_.Main()) return;
   TfrmPic picker(archives_.Main(), archives_.Added(), facePicker_, form_->window());

@@ -26,7 +26,7 @@ class PortraitPanel : public QObject {
   PortraitPanel(QWidget* form, const FaceArchivePair& archives, FacePickerRunState& facePicker,
                 std::function<bool()> hasSelectedOfficer, QObject* parent);
 
-  void Image_FaceClick();
+  void OpenFacePicker();
 
   // The menu a right click on the portrait or on a face of the picker opens.
   void SetFaceMenu(FaceMenuOpener openMenu);

@@ -59,8 +59,8 @@ TForm_InstallDir::TForm_InstallDir(QWidget* parent)
 #endif
 
   ConnectGuarded(tree, &QTreeWidget::itemSelectionChanged, this, &TForm_InstallDir::ShowSelectedPath);
-  ConnectGuarded(ui_->Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::Btn_OkClick);
-  ConnectGuarded(ui_->Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::Btn_CancelClick);
+  ConnectGuarded(ui_->Btn_Ok, &QPushButton::clicked, this, &TForm_InstallDir::AcceptFolder);
+  ConnectGuarded(ui_->Btn_Cancel, &QPushButton::clicked, this, &TForm_InstallDir::CancelChoice);
 
   installPath_ = ReadSettingsFile();
   CentreOnScreen(this);
@@ -148,7 +148,7 @@ void TForm_InstallDir::ShowSelectedPath() {
   shown->setText(shown->fontMetrics().elidedText(path, Qt::ElideMiddle, shown->width()));
 }
 
-void TForm_InstallDir::Btn_OkClick() {
+void TForm_InstallDir::AcceptFolder() {
   const QString chosen = SelectedFolder();
   if (!chosen.isEmpty() && !std::filesystem::exists(ArchivePath(chosen, kMainArchiveName))) {
     const QString question = QStringLiteral("此文件夹中没有头像文件 grp\\grpfaces.vmr，仍然使用它吗？");
@@ -160,7 +160,7 @@ void TForm_InstallDir::Btn_OkClick() {
   accept();
 }
 
-void TForm_InstallDir::Btn_CancelClick() {
+void TForm_InstallDir::CancelChoice() {
   installPath_.clear();
   reject();
 }

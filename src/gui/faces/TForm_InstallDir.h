@@ -29,8 +29,8 @@ class TForm_InstallDir : public QDialog {
   // a folder the tree cannot reach leaves the selection as it is.
   void SelectFolder(const QString& path);
 
-  void Btn_OkClick();
-  void Btn_CancelClick();
+  void AcceptFolder();
+  void CancelChoice();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -48,7 +48,7 @@ TfrmPic::TfrmPic(FaceArchive* mainArchive, FaceArchive* addedArchive, FacePicker
   CentreOnScreen(this);
   TakeControls();
   ConnectHandlers();
-  FormCreate();
+  SetUpPickerLimits();
 }
 
 TfrmPic::~TfrmPic() = default;
@@ -84,33 +84,33 @@ void TfrmPic::TakeControls() {
 }
 
 void TfrmPic::ConnectHandlers() {
-  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &TfrmPic::Button1Click);
+  ConnectGuarded(ui_->Button1, &QPushButton::clicked, this, &TfrmPic::GoToTypedFace);
   // Enter in the number box jumps as Go does.
-  ConnectGuarded(ui_->Edit1, &QLineEdit::returnPressed, this, &TfrmPic::Button1Click);
-  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &TfrmPic::Button2Click);
-  ConnectGuarded(ui_->Button3, &QPushButton::clicked, this, &TfrmPic::Button3Click);
-  ConnectGuarded(ui_->Button4, &QPushButton::clicked, this, &TfrmPic::Button4Click);
-  ConnectGuarded(ui_->Button5, &QPushButton::clicked, this, &TfrmPic::Button5Click);
-  ConnectGuarded(ui_->Button6, &QPushButton::clicked, this, &TfrmPic::Button6Click);
-  ConnectGuarded(ui_->Button7, &QPushButton::clicked, this, &TfrmPic::Button7Click);
-  ConnectGuarded(ui_->Button8, &QPushButton::clicked, this, &TfrmPic::Button8Click);
-  ConnectGuarded(ui_->Button9, &QPushButton::clicked, this, &TfrmPic::Button9Click);
+  ConnectGuarded(ui_->Edit1, &QLineEdit::returnPressed, this, &TfrmPic::GoToTypedFace);
+  ConnectGuarded(ui_->Button2, &QPushButton::clicked, this, &TfrmPic::CancelPick);
+  ConnectGuarded(ui_->Button3, &QPushButton::clicked, this, &TfrmPic::ShowPreviousPage);
+  ConnectGuarded(ui_->Button4, &QPushButton::clicked, this, &TfrmPic::ShowNextPage);
+  ConnectGuarded(ui_->Button5, &QPushButton::clicked, this, &TfrmPic::ShowFirstPage);
+  ConnectGuarded(ui_->Button6, &QPushButton::clicked, this, &TfrmPic::ShowLastPage);
+  ConnectGuarded(ui_->Button7, &QPushButton::clicked, this, &TfrmPic::ShowNewOfficerFaces);
+  ConnectGuarded(ui_->Button8, &QPushButton::clicked, this, &TfrmPic::ShowAddedFaces);
+  ConnectGuarded(ui_->Button9, &QPushButton::clicked, this, &TfrmPic::ApplyFaceLimit);
   for (int i = 0; i < kCells; ++i) {
     ClickLabel* image = images_[static_cast<std::size_t>(i)];
-    ConnectGuarded(image, &ClickLabel::clicked, this, [this, i] { ImageClick(i + 1); });
-    ConnectGuarded(image, &ClickLabel::mouseMoved, this, [this, image] { Image18MouseMove(image); });
+    ConnectGuarded(image, &ClickLabel::clicked, this, [this, i] { PickCell(i + 1); });
+    ConnectGuarded(image, &ClickLabel::mouseMoved, this, [this, image] { FrameCell(image); });
     image->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(image, &QWidget::customContextMenuRequested, this, [this, image, i](const QPoint& pos) {
       const int face = FaceAtPosition(firstPosition_ + i);
       if (openCellMenu_ && face < run_.ArchiveFaceLimit) openCellMenu_(face, image->mapToGlobal(pos));
     });
   }
-  ConnectGuarded(ui_->imgEgg, &ClickLabel::clicked, this, &TfrmPic::imgEggClick);
-  ConnectGuarded(ui_->imgEgg, &ClickLabel::mouseMoved, this, [this] { Image18MouseMove(ui_->imgEgg); });
-  ConnectGuarded(ui_->Label23, &ClickLabel::mouseMoved, this, &TfrmPic::Label23MouseMove);
+  ConnectGuarded(ui_->imgEgg, &ClickLabel::clicked, this, &TfrmPic::ProtestAtEgg);
+  ConnectGuarded(ui_->imgEgg, &ClickLabel::mouseMoved, this, [this] { FrameCell(ui_->imgEgg); });
+  ConnectGuarded(ui_->Label23, &ClickLabel::mouseMoved, this, &TfrmPic::HideFrame);
 }
 
-void TfrmPic::FormCreate() {
+void TfrmPic::SetUpPickerLimits() {
   ui_->Button7->setEnabled(false);
   ui_->Button8->setEnabled(false);
   if (run_.FaceLimit == 0) {
@@ -165,34 +165,34 @@ void TfrmPic::GoToPosition(int position) {
   ShowPickerPage();
 }
 
-void TfrmPic::Button1Click() {
+void TfrmPic::GoToTypedFace() {
   const int face = ReadNumber(ui_->Edit1);
   if (face < 0 || face >= run_.FaceLimit) return;
   GoToPosition(PageOf(face));
 }
 
-void TfrmPic::Button2Click() {
+void TfrmPic::CancelPick() {
   run_.PickedPosition = -1;
   reject();
 }
 
-void TfrmPic::Button3Click() {
+void TfrmPic::ShowPreviousPage() {
   if (firstPosition_ > 0) GoToPosition(firstPosition_ - kCells);
 }
 
-void TfrmPic::Button4Click() {
+void TfrmPic::ShowNextPage() {
   if (FaceAtPosition(firstPosition_ + kCells) < run_.FaceLimit) GoToPosition(firstPosition_ + kCells);
 }
 
-void TfrmPic::Button5Click() { GoToPosition(0); }
+void TfrmPic::ShowFirstPage() { GoToPosition(0); }
 
-void TfrmPic::Button6Click() { GoToPosition(PageOf(run_.FaceLimit - 1)); }
+void TfrmPic::ShowLastPage() { GoToPosition(PageOf(run_.FaceLimit - 1)); }
 
-void TfrmPic::Button7Click() { GoToPosition(FaceIndex(kNewOfficerPageFace)); }
+void TfrmPic::ShowNewOfficerFaces() { GoToPosition(FaceIndex(kNewOfficerPageFace)); }
 
-void TfrmPic::Button8Click() { GoToPosition(FaceIndex(kAddedPageFace)); }
+void TfrmPic::ShowAddedFaces() { GoToPosition(FaceIndex(kAddedPageFace)); }
 
-void TfrmPic::Button9Click() {
+void TfrmPic::ApplyFaceLimit() {
   int limit = ReadNumber(ui_->Edit2);
   if (limit < 0 || limit >= kLimitCeiling) return;
   if (limit >= kLastMainFace && limit < kFirstAddedFace) limit = kFirstAddedFace - 1;
@@ -201,17 +201,17 @@ void TfrmPic::Button9Click() {
   ui_->Button7->setEnabled(run_.FaceLimit > kLastNewOfficerFace);
 }
 
-void TfrmPic::ImageClick(int number) {
+void TfrmPic::PickCell(int number) {
   run_.PickedPosition = firstPosition_ + number - 1;
   accept();
 }
 
-void TfrmPic::imgEggClick() {
+void TfrmPic::ProtestAtEgg() {
   seam::ShowMessage(this, seam::Message{QStringLiteral("抗议"), QStringLiteral("不要点了！没看到我没有编号吗？"),
                                         seam::MessageKind::Plain});
 }
 
-void TfrmPic::Image18MouseMove(QWidget* control) {
+void TfrmPic::FrameCell(QWidget* control) {
   for (int cell = 0; cell < kCells; ++cell) {
     if (control->pos() == images_[static_cast<std::size_t>(cell)]->pos()) framedCell_ = cell;
   }
@@ -219,4 +219,4 @@ void TfrmPic::Image18MouseMove(QWidget* control) {
   ui_->Label23->show();
 }
 
-void TfrmPic::Label23MouseMove() { ui_->Label23->hide(); }
+void TfrmPic::HideFrame() { ui_->Label23->hide(); }

@@ -51,27 +51,27 @@ class TfrmPic : public QDialog {
   // again; the page stays.
   void ArchivesReopened(FaceArchive* mainArchive, FaceArchive* addedArchive, int face);
 
-  void Button1Click();  // Go
-  void Button2Click();  // 取消
-  void Button3Click();  // 上一页
-  void Button4Click();  // 下一页
-  void Button5Click();  // 首页
-  void Button6Click();  // 尾页
-  void Button7Click();  // 新武将
-  void Button8Click();  // 追加武将
-  void Button9Click();  // 应用
-  // Image1Click ... Image21Click: `number` is the image's number, 1-21.
-  void ImageClick(int number);
-  void imgEggClick();
+  void GoToTypedFace();        // Go
+  void CancelPick();           // 取消
+  void ShowPreviousPage();     // 上一页
+  void ShowNextPage();         // 下一页
+  void ShowFirstPage();        // 首页
+  void ShowLastPage();         // 尾页
+  void ShowNewOfficerFaces();  // 新武将
+  void ShowAddedFaces();       // 追加武将
+  void ApplyFaceLimit();       // 应用
+  // A click on Image1 ... Image21: `number` is the image's number, 1-21.
+  void PickCell(int number);
+  void ProtestAtEgg();
   // The mouse moved over a cell image or imgEgg.
-  void Image18MouseMove(QWidget* control);
-  void Label23MouseMove();
+  void FrameCell(QWidget* control);
+  void HideFrame();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  bool FacesKeyPress(const QKeyEvent* event);
+  bool MoveByKey(const QKeyEvent* event);
   // The cell's control: its image, or imgEgg where that stands.
   QWidget* CellControl(int cell) const;
   int LastReachableCell() const;
@@ -79,7 +79,7 @@ class TfrmPic : public QDialog {
   void PickFramedCell();
   void TakeControls();
   void ConnectHandlers();
-  void FormCreate();
+  void SetUpPickerLimits();
   void ShowPickerPage();
   void ShowPickerCell(int position, QLabel* image, QLabel* label);
   // Hides the frame and imgEgg, then shows the page starting at `position`.

@@ -25,10 +25,10 @@ void TfrmPic::keyPressEvent(QKeyEvent* event) {
       return;
     }
     switch (event->key()) {
-      case Qt::Key_Escape: Button2Click(); break;
-      case Qt::Key_PageUp: Button3Click(); break;
-      case Qt::Key_PageDown: Button4Click(); break;
-      default: handled = focusWidget() == ui_->Panel1 && FacesKeyPress(event);
+      case Qt::Key_Escape: CancelPick(); break;
+      case Qt::Key_PageUp: ShowPreviousPage(); break;
+      case Qt::Key_PageDown: ShowNextPage(); break;
+      default: handled = focusWidget() == ui_->Panel1 && MoveByKey(event);
     }
   });
   if (!handled) QDialog::keyPressEvent(event);
@@ -36,14 +36,14 @@ void TfrmPic::keyPressEvent(QKeyEvent* event) {
 
 // Keys that only the faces take: in the two number fields they stay the
 // fields' own.
-bool TfrmPic::FacesKeyPress(const QKeyEvent* event) {
+bool TfrmPic::MoveByKey(const QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Left: MoveFrameBy(-1); return true;
     case Qt::Key_Right: MoveFrameBy(1); return true;
     case Qt::Key_Up: MoveFrameBy(-kCellsPerRow); return true;
     case Qt::Key_Down: MoveFrameBy(kCellsPerRow); return true;
-    case Qt::Key_Home: Button5Click(); return true;
-    case Qt::Key_End: Button6Click(); return true;
+    case Qt::Key_Home: ShowFirstPage(); return true;
+    case Qt::Key_End: ShowLastPage(); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: PickFramedCell(); return true;
     default: break;
@@ -76,24 +76,24 @@ void TfrmPic::MoveFrameBy(int cells) {
     int target = framedCell_ + cells;
     const int page = firstPosition_;
     if (target < 0) {
-      Button3Click();
+      ShowPreviousPage();
       target = firstPosition_ != page ? target + kCells : framedCell_;
     } else if (target > LastReachableCell()) {
-      Button4Click();
+      ShowNextPage();
       target = firstPosition_ != page ? target - kCells : framedCell_;
     }
     framedCell_ = std::clamp(target, 0, LastReachableCell());
   } else {
     framedCell_ = std::min(framedCell_, LastReachableCell());
   }
-  Image18MouseMove(CellControl(framedCell_));
+  FrameCell(CellControl(framedCell_));
 }
 
 void TfrmPic::PickFramedCell() {
   if (!!ui_->Label23->isHidden()) return;
   if (CellControl(framedCell_) == ui_->imgEgg) {
-    imgEggClick();
+    ProtestAtEgg();
   } else {
-    ImageClick(framedCell_ + 1);
+    PickCell(framedCell_ + 1);
   }
 }

@@ -1,14 +1,14 @@
 #include "gui/find/TForm_Find.h"
 
-#include "core/document/OfficerDocument.h"
+#include "core/document/OfficerListModel.h"
 #include "gui/widgets/DialogSeam.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "ui_TForm_Find.h"
 
-TForm_Find::TForm_Find(OfficerDocument& document, QWidget* parent)
-    : QDialog(parent), document_(document), ui_(std::make_unique<Ui::TForm_Find>()) {
+TForm_Find::TForm_Find(OfficerListModel& list, QWidget* parent)
+    : QDialog(parent), list_(list), ui_(std::make_unique<Ui::TForm_Find>()) {
   ui_->setupUi(this);
-  ConnectGuarded(ui_->Btn_Find, &QPushButton::clicked, this, &TForm_Find::Btn_FindClick);
+  ConnectGuarded(ui_->Btn_Find, &QPushButton::clicked, this, &TForm_Find::FindOfficers);
   connect(ui_->Btn_Close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -36,7 +36,7 @@ FindCriteria TForm_Find::Criteria() const {
   return criteria;
 }
 
-void TForm_Find::Btn_FindClick() {
+void TForm_Find::FindOfficers() {
   FindCriteria criteria;
   try {
     criteria = Criteria();
@@ -48,6 +48,6 @@ void TForm_Find::Btn_FindClick() {
     box->selectAll();
     return;
   }
-  const int found = document_.Find(criteria);
+  const int found = list_.Find(criteria);
   ui_->Label_Result->setText(QStringLiteral("找到 %1 位武将").arg(found));
 }

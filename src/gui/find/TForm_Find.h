@@ -9,7 +9,7 @@
 
 #include "core/list/OfficerFinder.h"
 
-class OfficerDocument;
+class OfficerListModel;
 class QLineEdit;
 namespace Ui {
 class TForm_Find;
@@ -19,12 +19,12 @@ class TForm_Find : public QDialog {
   Q_OBJECT
 
  public:
-  TForm_Find(OfficerDocument& document, QWidget* parent = nullptr);
+  TForm_Find(OfficerListModel& list, QWidget* parent = nullptr);
   ~TForm_Find() override;
 
   // Reads the boxes and searches. A box that holds no integer is named in a
   // message, takes the focus and the list stays as it was.
-  void Btn_FindClick();
+  void FindOfficers();
   // What the boxes ask for; throws AbilityBoxError for a box without an integer.
   FindCriteria Criteria() const;
 
@@ -32,6 +32,6 @@ class TForm_Find : public QDialog {
   // The ≥ and ≤ boxes of each ability, 统率 … 魅力.
   std::array<std::array<QLineEdit*, 2>, 5> AbilityBoxes() const;
 
-  OfficerDocument& document_;
+  OfficerListModel& list_;
   std::unique_ptr<Ui::TForm_Find> ui_;
 };

@@ -94,38 +94,36 @@ void TForm_Help::ConnectHandlers() {
                              f.Image8,  f.Label20, f.Label6,  f.Label21, f.Label23, f.Label27, f.Label28,
                              f.Label2,  f.Label3,  f.Label7,  f.Label8,  f.Label10, f.Label5,  f.Label19,
                              f.Label1,  f.Label16, f.Label17, f.Label24, f.Label25, f.Label9}) {
-    ConnectGuarded(closer, &ClickLabel::clicked, this, &TForm_Help::Image1Click);
+    ConnectGuarded(closer, &ClickLabel::clicked, this, &TForm_Help::CloseHelp);
   }
   // Label12 has no click handler: a click on it does nothing.
   for (ClickLabel* link : {f.Label22, f.Label13}) {
-    ConnectGuarded(link, &ClickLabel::clicked, this, &TForm_Help::Label13Click);
-    ConnectGuarded(link, &ClickLabel::mouseMoved, this, [this, link] { Label13MouseMove(link); });
+    ConnectGuarded(link, &ClickLabel::clicked, this, &TForm_Help::OpenForum);
+    ConnectGuarded(link, &ClickLabel::mouseMoved, this, [this, link] { MarkLink(link); });
   }
-  ConnectGuarded(f.Label11, &ClickLabel::clicked, this, &TForm_Help::Label11Click);
+  ConnectGuarded(f.Label11, &ClickLabel::clicked, this, &TForm_Help::ShowReminderAndClose);
 }
 
-void TForm_Help::FormClick() { close(); }
+void TForm_Help::CloseHelp() { close(); }
 
-void TForm_Help::Image1Click() { FormClick(); }
-
-void TForm_Help::FormKeyPress(const QString& keyText) {
+void TForm_Help::CloseOnCharacterKey(const QString& keyText) {
   if (!keyText.isEmpty()) close();
 }
 
-void TForm_Help::FormMouseMove() {
+void TForm_Help::UnmarkLinks() {
   SetLinkStyle(ui_->Label22, false);
   SetLinkStyle(ui_->Label13, false);
 }
 
-void TForm_Help::Label13MouseMove(ClickLabel* link) { SetLinkStyle(link, true); }
+void TForm_Help::MarkLink(ClickLabel* link) { SetLinkStyle(link, true); }
 
-void TForm_Help::Label13Click() { seam::OpenWebAddress(ForumAddress()); }
+void TForm_Help::OpenForum() { seam::OpenWebAddress(ForumAddress()); }
 
-void TForm_Help::Label11Click() {
+void TForm_Help::ShowReminderAndClose() {
   seam::ShowMessage(this, seam::Message{QStringLiteral("提醒"),
                                         QStringLiteral("台湾是中国不可分割的一部分\n钓鱼岛是中国固有领土\n"),
                                         seam::MessageKind::Plain});
-  FormClick();
+  CloseHelp();
 }
 
 void TForm_Help::keyPressEvent(QKeyEvent* event) {
@@ -133,15 +131,15 @@ void TForm_Help::keyPressEvent(QKeyEvent* event) {
   // Space among them); Shift, the arrows and the function keys do not.
   event->accept();
   // Delete types nothing, although X11 reports it as the character DEL.
-  FormKeyPress(event->key() == Qt::Key_Delete ? QString() : event->text());
+  CloseOnCharacterKey(event->key() == Qt::Key_Delete ? QString() : event->text());
 }
 
 void TForm_Help::mouseReleaseEvent(QMouseEvent* event) {
   event->accept();
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) FormClick();
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) CloseHelp();
 }
 
 void TForm_Help::mouseMoveEvent(QMouseEvent* event) {
   event->accept();
-  FormMouseMove();
+  UnmarkLinks();
 }

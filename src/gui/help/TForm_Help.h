@@ -26,13 +26,12 @@ class TForm_Help : public QDialog {
   static QUrl ForumAddress();
 
   // --- handlers --------------------------------------------------------------
-  void FormClick();
-  void Image1Click();  // every picture and every label without a handler of its own
-  void FormKeyPress(const QString& keyText);
-  void FormMouseMove();
-  void Label13MouseMove(ClickLabel* link);  // Label13 and Label22
-  void Label13Click();                      // Label13 and Label22
-  void Label11Click();
+  void CloseHelp();  // a click on the window, a picture or a label without a handler of its own
+  void CloseOnCharacterKey(const QString& keyText);
+  void UnmarkLinks();
+  void MarkLink(ClickLabel* link);  // Label13 and Label22
+  void OpenForum();                 // Label13 and Label22
+  void ShowReminderAndClose();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -6,6 +6,8 @@
 #include <QScrollBar>
 
 #include "core/document/OfficerDocument.h"
+#include "core/document/OfficerListModel.h"
+#include "core/editor/PanelSession.h"
 #include "core/list/OfficerList.h"
 #include "gui/widgets/ErrorGuard.h"
 #include "core/convert/GbkText.h"
@@ -22,8 +24,12 @@ void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
 
 }  // namespace
 
-OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, QObject* parent)
-    : QObject(parent), document_(document), ui_(std::make_unique<Ui::OfficerListPanel>()) {
+OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, const PanelSession& session, QObject* parent)
+    : QObject(parent),
+      model_(model),
+      session_(session),
+      document_(model.Document()),
+      ui_(std::make_unique<Ui::OfficerListPanel>()) {
   setObjectName(QStringLiteral("OfficerListPanel"));
   ui_->setupUi(client);
   QTreeWidget* list = ui_->ListView_SelPrsn;
@@ -40,30 +46,30 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerDocument& document, Q
   palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Active, QPalette::HighlightedText));
   list->setPalette(palette);
 
-  ConnectGuarded(header, &QHeaderView::sectionClicked, this, [this](int column) { ListView_SelPrsnColumnClick(column); });
+  ConnectGuarded(header, &QHeaderView::sectionClicked, this, [this](int column) { SortByColumn(column); });
   ConnectGuarded(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                  [this](const QItemSelection& selected, const QItemSelection&) {
                    if (reorderingRows_) return;
                    for (const QModelIndex& index : selected.indexes()) {
                      if (index.column() != 0 || index.parent().isValid()) continue;
-                     ListView_SelPrsnSelectItem(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
+                     ChooseRow(ui_->ListView_SelPrsn->topLevelItem(index.row()), true);
                    }
                  });
   list->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list, &QWidget::customContextMenuRequested, this, [this, list](const QPoint& pos) {
     if (QTreeWidgetItem* row = list->itemAt(pos)) emit rowMenuRequested(SlotOf(row), list->viewport()->mapToGlobal(pos));
   });
-  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::Btn_ReSearchClick);
+  ConnectGuarded(ui_->Btn_ReSearch, &QPushButton::clicked, this, &OfficerListPanel::SearchByBoxes);
   // Enter in a search box searches.
   for (QLineEdit* box : SearchBoxes()) {
-    ConnectGuarded(box, &QLineEdit::returnPressed, this, &OfficerListPanel::Btn_ReSearchClick);
+    ConnectGuarded(box, &QLineEdit::returnPressed, this, &OfficerListPanel::SearchByBoxes);
   }
 
-  connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
+  connect(&model_, &OfficerListModel::listReset, this, [this] {
     ClearSearchBoxes();
     FillOfficerList();
   });
-  connect(&document_, &OfficerDocument::visibleSlotsChanged, this, &OfficerListPanel::FillOfficerList);
+  connect(&model_, &OfficerListModel::visibleSlotsChanged, this, &OfficerListPanel::FillOfficerList);
   connect(&document_, &OfficerDocument::recordChanged, this, &OfficerListPanel::ShowSlot);
 }
 
@@ -85,7 +91,7 @@ void OfficerListPanel::FillOfficerList() {
   QList<QTreeWidgetItem*> rows;
   rows.reserve(static_cast<qsizetype>(kSlotCount));
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
-    if (!document_.SlotVisible()[static_cast<std::size_t>(slot)]) continue;
+    if (!model_.SlotVisible()[static_cast<std::size_t>(slot)]) continue;
     auto* row = new QTreeWidgetItem();
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
     row->setData(0, Qt::UserRole, slot);
@@ -101,20 +107,20 @@ void OfficerListPanel::ShowSlot(int slot) {
   if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, document_.Record(slot), slot);
 }
 
-void OfficerListPanel::Btn_ReSearchClick() {
+void OfficerListPanel::SearchByBoxes() {
   const std::array<QLineEdit*, 5> boxes = SearchBoxes();
   std::array<std::string, 5> texts;
   for (std::size_t i = 0; i < boxes.size(); ++i) texts[i] = boxes[i]->text().toStdString();
-  document_.Search(texts);
+  model_.Search(texts);
 }
 
-void OfficerListPanel::ListView_SelPrsnColumnClick(int column) {
+void OfficerListPanel::SortByColumn(int column) {
   if (column < 0 || column >= kListColumnCount) return;
-  document_.SortBy(column);
+  model_.SortBy(column);
   SortRows();
 }
 
-void OfficerListPanel::ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected) {
+void OfficerListPanel::ChooseRow(QTreeWidgetItem* item, bool selected) {
   if (!selected || !item) return;
   emit officerChosen(SlotOf(item));
 }
@@ -122,7 +128,7 @@ void OfficerListPanel::ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool se
 void OfficerListPanel::SelectRowOfSlot(int slot) {
   QTreeWidget* list = ui_->ListView_SelPrsn;
   reorderingRows_ = true;
-  if (QTreeWidgetItem* row = RowOfSlot(slot); row && document_.HasShownOfficer()) {
+  if (QTreeWidgetItem* row = RowOfSlot(slot); row && session_.HasShownOfficer()) {
     list->setCurrentItem(row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   } else {
     list->clearSelection();
@@ -159,7 +165,7 @@ void OfficerListPanel::SortRows() {
 
   std::vector<int> listed;
   for (int i = 0; i < list->topLevelItemCount(); ++i) listed.push_back(SlotOf(list->topLevelItem(i)));
-  const std::vector<int> sorted = document_.SortedSlots(listed);
+  const std::vector<int> sorted = model_.SortedSlots(listed);
 
   reorderingRows_ = true;
   list->setAutoScroll(false);

@@ -9,6 +9,8 @@
 #include <memory>
 
 class OfficerDocument;
+class OfficerListModel;
+class PanelSession;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -21,13 +23,13 @@ class OfficerListPanel : public QObject {
   Q_OBJECT
 
  public:
-  OfficerListPanel(QWidget* client, OfficerDocument& document, QObject* parent);
+  OfficerListPanel(QWidget* client, OfficerListModel& model, const PanelSession& session, QObject* parent);
   ~OfficerListPanel() override;
 
   // --- handlers ---------------------------------------------------------------
-  void Btn_ReSearchClick();
-  void ListView_SelPrsnColumnClick(int column);
-  void ListView_SelPrsnSelectItem(QTreeWidgetItem* item, bool selected);
+  void SearchByBoxes();
+  void SortByColumn(int column);
+  void ChooseRow(QTreeWidgetItem* item, bool selected);
 
   // One row per listed slot, in slot order.
   void FillOfficerList();
@@ -58,7 +60,9 @@ class OfficerListPanel : public QObject {
   void ClearSearchBoxes();
   void SortRows();
 
-  OfficerDocument& document_;
+  OfficerListModel& model_;
+  const PanelSession& session_;
+  const OfficerDocument& document_;
   std::unique_ptr<Ui::OfficerListPanel> ui_;
   // True while the program itself selects rows (a new order, a choice taken
   // back): that is not the user choosing an officer.

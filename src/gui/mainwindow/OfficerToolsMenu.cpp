@@ -4,8 +4,7 @@
 #include <QMenu>
 
 #include "core/document/OfficerDocument.h"
-#include "core/convert/GbkText.h"
-#include "core/list/OfficerList.h"
+#include "core/editor/PanelSession.h"
 #include "gui/editor/EditorPanel.h"
 #include "gui/find/TForm_Find.h"
 #include "gui/list/OfficerListPanel.h"
@@ -35,7 +34,7 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   pasteAction_->setEnabled(false);
   QAction* clear = AddAction(editMenu, "Menu_ClearOfficer", QStringLiteral("清空此武将(&D)"));
 
-  ConnectGuarded(find, &QAction::triggered, this, &OfficerToolsMenu::Menu_FindClick);
+  ConnectGuarded(find, &QAction::triggered, this, &OfficerToolsMenu::OpenFindDialog);
   const auto onShown = [this](void (OfficerToolsMenu::*command)(int)) {
     return [this, command] {
       if (const std::optional<int> slot = ShownSlot()) (this->*command)(*slot);
@@ -47,8 +46,8 @@ OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObjec
   ConnectGuarded(&window_.ListPanel(), &OfficerListPanel::rowMenuRequested, this, &OfficerToolsMenu::ShowRowMenu);
 }
 
-void OfficerToolsMenu::Menu_FindClick() {
-  if (!findDialog_) findDialog_ = new TForm_Find(window_.Document(), &window_);
+void OfficerToolsMenu::OpenFindDialog() {
+  if (!findDialog_) findDialog_ = new TForm_Find(window_.ListModel(), &window_);
   seam::RunModal(findDialog_);
 }
 
@@ -60,11 +59,11 @@ bool OfficerToolsMenu::RequireFile() {
 
 std::optional<int> OfficerToolsMenu::ShownSlot() {
   if (!RequireFile()) return std::nullopt;
-  if (!window_.Document().HasShownOfficer()) {
+  if (!window_.Session().HasShownOfficer()) {
     seam::ShowMessage(&window_, QStringLiteral("请先在列表中选择一位武将"));
     return std::nullopt;
   }
-  return window_.Document().CurrentSlot();
+  return window_.Session().CurrentSlot();
 }
 
 void OfficerToolsMenu::CopyOfficer(int slot) {
@@ -82,21 +81,21 @@ void OfficerToolsMenu::ClearOfficer(int slot) {
   OfficerDocument& document = window_.Document();
   if (!RequireFile() || !OfficerDocument::IsSlot(slot) || !MayReplaceShown(slot)) return;
   const QString question =
-      QStringLiteral("清空 %1 吗？").arg(FromGbk(SlotName(document.Record(slot), slot, NameUse::Message)));
+      QStringLiteral("清空 %1 吗？").arg(QString::fromStdString(document.NameOf(slot)));
   if (seam::Ask(&window_, question, {QStringLiteral("清空"), QStringLiteral("取消")}) != 0) return;
   document.ClearSlot(slot);
 }
 
 bool OfficerToolsMenu::MayReplaceShown(int slot) {
-  const OfficerDocument& document = window_.Document();
+  const PanelSession& session = window_.Session();
   EditorPanel& editor = window_.Editor();
-  if (slot != document.CurrentSlot() || !document.HasShownOfficer() || !editor.HasUnconfirmedEdits()) return true;
+  if (slot != session.CurrentSlot() || !session.HasShownOfficer() || !editor.HasUnconfirmedEdits()) return true;
   const int answer = seam::Ask(&window_, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
                                {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
   if (answer == 0) {
-    editor.Btn_MConfirmClick();  // refused: nothing is replaced, the error box says why
+    editor.ConfirmEdits();  // refused: nothing is replaced, the error box says why
   } else if (answer == 1) {
-    editor.Btn_MCancelClick();
+    editor.ShowCurrentOfficer();
   } else {
     return false;
   }

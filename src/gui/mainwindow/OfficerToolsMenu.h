@@ -21,7 +21,7 @@ class OfficerToolsMenu : public QObject {
  public:
   OfficerToolsMenu(TForm_Main& window, QMenu& editMenu);
 
-  void Menu_FindClick();
+  void OpenFindDialog();
   // On the current slot (the menu) or a given one (the list's row menu).
   void CopyOfficer(int slot);
   void PasteOfficer(int slot);

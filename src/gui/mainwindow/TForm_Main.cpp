@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 #include "core/document/OfficerDocument.h"
+#include "core/document/OfficerListModel.h"
+#include "core/editor/PanelSession.h"
 #include "core/faces/InstallRegistry.h"
 #include "core/officers/OfficerRecord.h"
 #include "gui/editor/EditorPanel.h"
@@ -22,26 +24,30 @@
 #include "ui_TForm_Main.h"
 
 TForm_Main::TForm_Main(QWidget* parent)
-    : QMainWindow(parent), ui_(std::make_unique<Ui::TForm_Main>()), document_(new OfficerDocument(this)) {
+    : QMainWindow(parent),
+      ui_(std::make_unique<Ui::TForm_Main>()),
+      document_(new OfficerDocument(this)),
+      session_(new PanelSession(*document_, this)),
+      listModel_(new OfficerListModel(*document_, this)) {
   // 1. every control, including the 833 entries of each relationship picker
   ui_->setupUi(this);
   setFont(MainWindowFont());
   // The editor first: its quick-action buttons lead the focus chain.
-  editorPanel_ = new EditorPanel(ui_->ClientArea, *document_, faceArchives_, facePicker_, this);
-  listPanel_ = new OfficerListPanel(ui_->ClientArea, *document_, this);
+  editorPanel_ = new EditorPanel(ui_->ClientArea, *session_, faceArchives_, facePicker_, this);
+  listPanel_ = new OfficerListPanel(ui_->ClientArea, *listModel_, *session_, this);
 
-  ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::Menu_OpenClick);
-  ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::R1Click);
-  ConnectGuarded(ui_->Menu_Save, &QAction::triggered, this, &TForm_Main::Menu_SaveClick);
-  ConnectGuarded(ui_->Menu_Export, &QAction::triggered, this, &TForm_Main::Menu_ExportClick);
-  ConnectGuarded(ui_->Menu_Import, &QAction::triggered, this, &TForm_Main::Menu_ImportClick);
-  ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Menu_ExitClick);
-  ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::X1Click);
-  ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::Menu_HelpClick);
-  ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Menu_UndoClick);
-  ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Menu_RedoClick);
-  ConnectGuarded(ui_->Menu_SaveAs, &QAction::triggered, this, &TForm_Main::Menu_SaveAsClick);
-  ConnectGuarded(ui_->Menu_Restore, &QAction::triggered, this, &TForm_Main::Menu_RestoreClick);
+  ConnectGuarded(ui_->Menu_Open, &QAction::triggered, this, &TForm_Main::ChooseFileToOpen);
+  ConnectGuarded(ui_->R1, &QAction::triggered, this, &TForm_Main::ReloadFile);
+  ConnectGuarded(ui_->Menu_Save, &QAction::triggered, this, &TForm_Main::SaveFile);
+  ConnectGuarded(ui_->Menu_Export, &QAction::triggered, this, &TForm_Main::ExportToFile);
+  ConnectGuarded(ui_->Menu_Import, &QAction::triggered, this, &TForm_Main::ImportFromFile);
+  ConnectGuarded(ui_->Menu_Exit, &QAction::triggered, this, &TForm_Main::Quit);
+  ConnectGuarded(ui_->X1, &QAction::triggered, this, &TForm_Main::ChooseInstallDir);
+  ConnectGuarded(ui_->Menu_Help, &QAction::triggered, this, &TForm_Main::ShowHelp);
+  ConnectGuarded(ui_->Menu_Undo, &QAction::triggered, this, &TForm_Main::Undo);
+  ConnectGuarded(ui_->Menu_Redo, &QAction::triggered, this, &TForm_Main::Redo);
+  ConnectGuarded(ui_->Menu_SaveAs, &QAction::triggered, this, &TForm_Main::SaveFileAs);
+  ConnectGuarded(ui_->Menu_Restore, &QAction::triggered, this, &TForm_Main::RestoreDatedCopy);
   connect(ui_->Menu_Recent, &QMenu::aboutToShow, this, &TForm_Main::ShowRecentFiles);
   ui_->Menu_Exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
   ui_->Menu_Help->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_H), QKeySequence(Qt::Key_F1)});
@@ -66,13 +72,13 @@ TForm_Main::TForm_Main(QWidget* parent)
 }
 
 TForm_Main::~TForm_Main() {
-  // The panels refer to the document, which as the first child would be
-  // destroyed first: they go before it.
+  // The panels refer to the document, the session and the list model,
+  // which as the first children would be destroyed first: they go before.
   delete listPanel_;
   delete editorPanel_;
 }
 
-void TForm_Main::Menu_OpenClick() {
+void TForm_Main::ChooseFileToOpen() {
   if (!MaySetAsideChanges()) return;
   const QString chosen = seam::AskOpenFileName(this, OfficerFileFilter());
   if (chosen.isEmpty()) return;
@@ -99,25 +105,25 @@ void TForm_Main::ShowHistory() {
   ui_->Menu_Redo->setEnabled(document_->CanRedo());
 }
 
-void TForm_Main::Menu_UndoClick() { document_->Undo(); }
+void TForm_Main::Undo() { document_->Undo(); }
 
-void TForm_Main::Menu_RedoClick() { document_->Redo(); }
+void TForm_Main::Redo() { document_->Redo(); }
 
 void TForm_Main::SwitchOfficer(int slot) {
   if (editorPanel_->HasUnconfirmedEdits()) {
     const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
                                  {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
-    if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+    if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(session_->CurrentSlot());
     if (answer == 0) {
       try {
-        editorPanel_->Btn_MConfirmClick();  // refused: the officer stays, the error box says why
+        editorPanel_->ConfirmEdits();  // refused: the officer stays, the error box says why
       } catch (...) {
-        listPanel_->SelectRowOfSlot(document_->CurrentSlot());
+        listPanel_->SelectRowOfSlot(session_->CurrentSlot());
         throw;
       }
     }
   }
-  document_->SelectSlot(slot);
+  session_->SelectSlot(slot);
 }
 
 void TForm_Main::ShowTitle() {
@@ -127,13 +133,13 @@ void TForm_Main::ShowTitle() {
                                       : title);
 }
 
-void TForm_Main::Menu_ExportClick() { ExportOfficers(this, *document_); }
+void TForm_Main::ExportToFile() { ExportOfficers(this, *listModel_); }
 
-void TForm_Main::Menu_ImportClick() { ImportOfficers(this, *document_); }
+void TForm_Main::ImportFromFile() { ImportOfficers(this, *document_); }
 
-void TForm_Main::Menu_ExitClick() { close(); }
+void TForm_Main::Quit() { close(); }
 
-void TForm_Main::Menu_HelpClick() {
+void TForm_Main::ShowHelp() {
   TForm_Help help(this);
   seam::RunModal(&help);
 }
@@ -148,7 +154,7 @@ QString TForm_Main::LocateInstallDir() {
   return dialog.InstallPath();
 }
 
-void TForm_Main::X1Click() {
+void TForm_Main::ChooseInstallDir() {
   QString directory;
   {
     TForm_InstallDir dialog(this);
@@ -175,8 +181,6 @@ void TForm_Main::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  FormClose();
+  CloseFaceArchives();
   event->accept();
 }
-
-void TForm_Main::FormClose() { CloseFaceArchives(); }

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the menus and the file commands, composed with the
-// officer list, the editor panel and the portrait. The run's file, table and
-// current slot live in the document; the face archives and the picker's
+// officer list, the editor panel and the portrait. The run's file and table
+// live in the document, the list's slots and order in the list model, the
+// current slot in the panel session; the face archives and the picker's
 // remembered values in the window, for the panels to use.
 #include <QMainWindow>
 #include <QString>
@@ -15,7 +16,9 @@
 
 class EditorPanel;
 class OfficerDocument;
+class OfficerListModel;
 class OfficerListPanel;
+class PanelSession;
 namespace Ui {
 class TForm_Main;
 }
@@ -28,6 +31,8 @@ class TForm_Main : public QMainWindow {
   ~TForm_Main() override;
 
   OfficerDocument& Document() { return *document_; }
+  OfficerListModel& ListModel() { return *listModel_; }
+  PanelSession& Session() { return *session_; }
   FaceArchivePair& FaceArchives() { return faceArchives_; }
   FacePickerRunState& FacePicker() { return facePicker_; }
   OfficerListPanel& ListPanel() { return *listPanel_; }
@@ -37,19 +42,22 @@ class TForm_Main : public QMainWindow {
   // outside (command line).
   void OpenOfficerFile(const QString& path);
 
-  // --- menu handlers ------------------------------------------------------------
-  void Menu_OpenClick();
-  void R1Click();
-  void Menu_SaveClick();
-  void Menu_ExportClick();
-  void Menu_ImportClick();
-  void Menu_ExitClick();
-  void Menu_UndoClick();
-  void Menu_RedoClick();
-  void Menu_HelpClick();
-  void Menu_SaveAsClick();
-  void Menu_RestoreClick();
-  void X1Click();
+  // --- menu commands ------------------------------------------------------------
+  void ChooseFileToOpen();
+  // 重新载入: the open file read again once nothing unsaved stands in the way.
+  void ReloadFile();
+  // Ctrl+S: unconfirmed edits in the panel are confirmed first or left out
+  // as the player chooses; then SaveWithQuestions().
+  void SaveFile();
+  void ExportToFile();
+  void ImportFromFile();
+  void Quit();
+  void Undo();
+  void Redo();
+  void ShowHelp();
+  void SaveFileAs();
+  void RestoreDatedCopy();
+  void ChooseInstallDir();
 
   // The window became active again: a file changed on disk is reloaded
   // when nothing is unsaved, else the player chooses (重新载入 / 覆盖 /
@@ -60,10 +68,6 @@ class TForm_Main : public QMainWindow {
   // or the player chose to save first (and the save worked) or not to.
   bool MaySetAsideChanges();
 
-  void LoadOfficerFile();
-  // Ctrl+S: unconfirmed edits in the panel are confirmed first or left out
-  // as the player chooses; then SaveWithQuestions().
-  void SaveOfficerFile();
   // Saves, asking first when the file changed or vanished on disk or its
   // backups folder cannot be written. False when nothing was saved.
   bool SaveWithQuestions();
@@ -80,7 +84,6 @@ class TForm_Main : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void FormClose();
   // "Velmora 武将登录器 - <file>[*]" while a file is open.
   void ShowTitle();
   // 撤销 / 重做 name the step they would take, and are off without one.
@@ -103,6 +106,8 @@ class TForm_Main : public QMainWindow {
 
   std::unique_ptr<Ui::TForm_Main> ui_;
   OfficerDocument* document_;
+  PanelSession* session_;
+  OfficerListModel* listModel_;
   FaceArchivePair faceArchives_;
   FacePickerRunState facePicker_;  // the face picker's limits and last pick
   EditorPanel* editorPanel_;

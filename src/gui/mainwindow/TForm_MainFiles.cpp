@@ -31,35 +31,31 @@ bool TForm_Main::MaySetAsideChanges() {
   if (answer == 1) return true;
   if (answer != 0) return false;
   // A bad number or a failed save throws: the command does not go on.
-  if (pendingEdits) editorPanel_->Btn_MConfirmClick();
+  if (pendingEdits) editorPanel_->ConfirmEdits();
   return SaveWithQuestions();
 }
 
-void TForm_Main::R1Click() { LoadOfficerFile(); }
-
-void TForm_Main::Menu_SaveClick() { SaveOfficerFile(); }
-
-void TForm_Main::LoadOfficerFile() {
+void TForm_Main::ReloadFile() {
   if (!document_->HasFile()) {
     seam::ShowMessage(this, QStringLiteral("请先打开一个存档文件！"));
-    Menu_OpenClick();
+    ChooseFileToOpen();
     return;
   }
   if (!MaySetAsideChanges()) return;
   document_->Reload();
 }
 
-void TForm_Main::SaveOfficerFile() {
+void TForm_Main::SaveFile() {
   if (!document_->HasFile()) {
     seam::ShowMessage(this, QStringLiteral("请先打开新武将登陆文件！"));
-    Menu_OpenClick();
+    ChooseFileToOpen();
     return;
   }
   if (editorPanel_->HasUnconfirmedEdits()) {
     const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认。"),
                                  {QStringLiteral("确认修改后保存"), QStringLiteral("只保存已确认的"), QStringLiteral("取消")});
     if (answer != 0 && answer != 1) return;
-    if (answer == 0) editorPanel_->Btn_MConfirmClick();  // a refused value stops the save
+    if (answer == 0) editorPanel_->ConfirmEdits();  // a refused value stops the save
   }
   SaveWithQuestions();
 }
@@ -132,7 +128,7 @@ void TForm_Main::CheckFileOnDisk() {
   }
 }
 
-void TForm_Main::Menu_SaveAsClick() {
+void TForm_Main::SaveFileAs() {
   if (!document_->HasFile()) {
     seam::ShowMessage(this, QStringLiteral("请先打开新武将登陆文件！"));
     return;
@@ -141,7 +137,7 @@ void TForm_Main::Menu_SaveAsClick() {
     const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认。"),
                                  {QStringLiteral("确认修改后保存"), QStringLiteral("只保存已确认的"), QStringLiteral("取消")});
     if (answer != 0 && answer != 1) return;
-    if (answer == 0) editorPanel_->Btn_MConfirmClick();
+    if (answer == 0) editorPanel_->ConfirmEdits();
   }
   // The open dialog lists files of this name only: the copy is offered so.
   const QString suggested = QFileInfo(document_->FilePath()).dir().filePath(QStringLiteral("TPERSON.VMR"));
@@ -152,7 +148,7 @@ void TForm_Main::Menu_SaveAsClick() {
   RememberRecentFile(chosen);
 }
 
-void TForm_Main::Menu_RestoreClick() {
+void TForm_Main::RestoreDatedCopy() {
   if (!document_->HasFile()) {
     seam::ShowMessage(this, QStringLiteral("请先打开新武将登陆文件！"));
     return;

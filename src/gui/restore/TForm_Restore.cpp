@@ -34,9 +34,9 @@ TForm_Restore::TForm_Restore(const OfficerDocument& document, QWidget* parent)
   if (QFileInfo::exists(ToQt(bak))) AddCopy(bak, QStringLiteral("打开时的文件（.bak）"));
   for (int column = kTime; column <= kFile; ++column) ui_->List_Copies->resizeColumnToContents(column);
   if (ui_->List_Copies->topLevelItemCount() > 0) ui_->List_Copies->setCurrentItem(ui_->List_Copies->topLevelItem(0));
-  connect(ui_->Btn_Restore, &QPushButton::clicked, this, &TForm_Restore::Btn_RestoreClick);
+  connect(ui_->Btn_Restore, &QPushButton::clicked, this, &TForm_Restore::ChooseSelectedCopy);
   connect(ui_->Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(ui_->List_Copies, &QTreeWidget::itemDoubleClicked, this, &TForm_Restore::Btn_RestoreClick);
+  connect(ui_->List_Copies, &QTreeWidget::itemDoubleClicked, this, &TForm_Restore::ChooseSelectedCopy);
 }
 
 TForm_Restore::~TForm_Restore() = default;
@@ -57,7 +57,7 @@ void TForm_Restore::AddCopy(const std::filesystem::path& copy, const QString& wh
   }
 }
 
-void TForm_Restore::Btn_RestoreClick() {
+void TForm_Restore::ChooseSelectedCopy() {
   const QTreeWidgetItem* row = ui_->List_Copies->currentItem();
   if (row == nullptr || !(row->flags() & Qt::ItemIsEnabled)) return;
   chosen_ = row->data(kFile, Qt::UserRole).toString().toStdU16String();

@@ -23,7 +23,7 @@ class TForm_Restore : public QDialog {
 
  private:
   void AddCopy(const std::filesystem::path& copy, const QString& when);
-  void Btn_RestoreClick();
+  void ChooseSelectedCopy();
 
   const OfficerDocument& document_;
   std::unique_ptr<Ui::TForm_Restore> ui_;

@@ -126,7 +126,7 @@ void RosterPicker::ChooseHighlighted() {
   emit textActivated(itemText(row));
 }
 
-bool RosterPicker::FindBoxKeyPress(const QKeyEvent& key) {
+bool RosterPicker::HandleFindBoxKey(const QKeyEvent& key) {
   switch (key.key()) {
     case Qt::Key_Up:
     case Qt::Key_Down:
@@ -150,7 +150,7 @@ bool RosterPicker::FindBoxKeyPress(const QKeyEvent& key) {
 
 bool RosterPicker::eventFilter(QObject* watched, QEvent* event) {
   if (findBox_ && watched == findBox_ && event->type() == QEvent::KeyPress) {
-    return FindBoxKeyPress(*static_cast<QKeyEvent*>(event));
+    return HandleFindBoxKey(*static_cast<QKeyEvent*>(event));
   }
   // However the list closes, it opens again unfiltered.
   if (findBox_ && watched == findBox_->parentWidget() && event->type() == QEvent::Hide) findBox_->clear();

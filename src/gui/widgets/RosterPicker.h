@@ -31,7 +31,7 @@ class RosterPicker : public QComboBox {
   // highlighted entry when it matches, else the first match.
   void Find(const QString& typed);
   void ChooseHighlighted();
-  bool FindBoxKeyPress(const QKeyEvent& key);
+  bool HandleFindBoxKey(const QKeyEvent& key);
 
   QPointer<QLineEdit> findBox_;
 };

@@ -49,7 +49,6 @@ TEST(EditHistory, ANewStepAfterUndoDropsTheRedoStepsAndAnUnreachableSavedState) 
   h.Undo();
   h.Record("other", After(0), After(7));
   EXPECT_FALSE(h.CanRedo());
-  EXPECT_EQ(h.Size(), 1u);
   EXPECT_EQ(h.Position(), 1u);
   EXPECT_FALSE(h.AtSavedState());
   h.Undo();
@@ -61,11 +60,12 @@ TEST(EditHistory, AHundredStepsAreKeptAndTheSavedStateMovesWithThem) {
   Take(h, 1);
   h.MarkSaved();
   for (int n = 2; n <= 100; ++n) Take(h, n);
-  EXPECT_EQ(h.Size(), 100u);
   Take(h, 101);  // step 1 falls out; the saved table is now the oldest one kept
-  EXPECT_EQ(h.Size(), 100u);
   EXPECT_EQ(h.Position(), 101u);
-  for (int n = 101; n >= 2; --n) EXPECT_EQ(h.Undo()[0].Wuli, n - 1);
+  for (int n = 101; n >= 2; --n) {
+    ASSERT_TRUE(h.CanUndo()) << n;
+    EXPECT_EQ(h.Undo()[0].Wuli, n - 1);
+  }
   EXPECT_FALSE(h.CanUndo());
   EXPECT_TRUE(h.AtSavedState());
 

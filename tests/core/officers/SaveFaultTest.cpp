@@ -34,7 +34,7 @@ OfficerTable EditedTable(const std::filesystem::path& file) {
 
 std::string SaveError(const std::filesystem::path& file, BackupMode backup) {
   try {
-    SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = backup, .headWhenMissing = {}, .base = {}});
+    SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = backup, .headWhenMissing = {}, .base = {}, .stepObserver = {}});
   } catch (const OfficerFileError& e) {
     return e.what();
   }
@@ -65,7 +65,7 @@ TEST_F(SaveFaultTest, NewFileThatDoesNotFitLeavesTheOldOne) {
   EXPECT_EQ(ReadBytes(file), original);
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), earlierBackup);
   // And the next save, with room again, goes through.
-  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}});
+  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}, .stepObserver = {}});
   EXPECT_TRUE(HoldsTheNewSave(ReadBytes(file), original));
 }
 
@@ -107,8 +107,9 @@ TEST_F(SaveFaultTest, ReadBackThatDiffersSaysTheFileWasReplacedAndNamesTheBackup
   std::string message;
   bool replaced = false;
   try {
-    CorruptAfterReplace disk(file);
-    SaveOfficerFile(file, EditedTable(file));
+    SaveOptions corrupted;
+    corrupted.stepObserver = CorruptAfterReplace(file);
+    SaveOfficerFile(file, EditedTable(file), corrupted);
   } catch (const OfficerFileError& e) {
     message = e.what();
     replaced = e.FileReplaced();
@@ -154,21 +155,17 @@ TEST_F(SaveFaultTest, FullDiskLeavesTheOldFileAndSaysWhy) {
 
 // Runs the save in a child process that is killed when the save reaches
 // `step`, as a power cut or a killed editor would stop it.
-SaveStep killAt = SaveStep::BackupWritten;
-
-void KillWhenReached(SaveStep step) {
-  if (step == killAt) std::raise(SIGKILL);
-}
-
 void SaveKilledAt(SaveStep step, const std::filesystem::path& file) {
   const OfficerTable table = EditedTable(file);
   const pid_t child = fork();
   ASSERT_NE(child, -1);
   if (child == 0) {
-    killAt = step;
-    SetSaveStepObserver(KillWhenReached);
+    SaveOptions killed;
+    killed.stepObserver = [step](SaveStep reached) {
+      if (reached == step) std::raise(SIGKILL);
+    };
     try {
-      SaveOfficerFile(file, table);
+      SaveOfficerFile(file, table, killed);
     } catch (...) {
     }
     _exit(0);
@@ -191,7 +188,7 @@ TEST_F(SaveFaultTest, KilledWithTheNewFileWrittenButNotInPlaceTheFileIsTheOldOne
   EXPECT_EQ(ReadBytes(file), original);
   EXPECT_EQ(ReadBytes(BackupPathFor(file)), original);
   // The file still opens and saves.
-  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}});
+  SaveOfficerFile(file, EditedTable(file), SaveOptions{.backup = BackupMode::Keep, .headWhenMissing = {}, .base = {}, .stepObserver = {}});
   EXPECT_TRUE(HoldsTheNewSave(ReadBytes(file), original));
 }
 

@@ -12,6 +12,7 @@
 #include "core/convert/Jislib.h"
 #include "core/convert/OfficerTextConversion.h"
 #include "core/convert/ShiftJisSamples.h"
+#include "core/editor/PanelSession.h"
 #include "gui/list/ListWindowFixture.h"
 
 namespace {
@@ -67,7 +68,7 @@ class ConversionCommandsTest : public ListWindowFixture {
     QTreeWidgetItem* row = Row(slot);
     ASSERT_NE(row, nullptr);
     OfficerList(Window())->setCurrentItem(row);
-    ASSERT_EQ(Window().Document().CurrentSlot(), static_cast<int>(slot));
+    ASSERT_EQ(Window().Session().CurrentSlot(), static_cast<int>(slot));
   }
   std::vector<QStringList> RowTexts() {
     std::vector<QStringList> rows;
@@ -121,7 +122,7 @@ class ConversionCommandsTest : public ListWindowFixture {
     EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), QStringLiteral("羽"));
     EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), QStringLiteral("云长"));
     EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), Big5ToGbk(w.Document().Table()[kGuanYu].Story.Text()));
-    EXPECT_TRUE(w.Document().ShownTexts() == PanelTexts());
+    EXPECT_TRUE(w.Session().ShownTexts() == PanelTexts());
   }
   // `told` messages (the all-officers command's count) and nothing else.
   void ExpectNothingAskedOrWritten(std::size_t told = 0) {
@@ -164,7 +165,7 @@ TEST_F(ConversionCommandsTest, ThisOfficerConvertsShowsRenamesAndRefreshesTheSel
 TEST_F(ConversionCommandsTest, ThisOfficerWithoutASelectedRowRenamesOnlyItsOwnRow) {
   TForm_Main& w = Window();
   ASSERT_EQ(SelectedRow(w), nullptr);
-  ASSERT_EQ(w.Document().CurrentSlot(), static_cast<int>(kGuanYu));
+  ASSERT_EQ(w.Session().CurrentSlot(), static_cast<int>(kGuanYu));
   std::vector<QStringList> rowsExpected = RowTexts();
   rowsExpected[kGuanYu][1] = QStringLiteral("关羽 云长");
   Find<QPushButton>(w, "Button1")->click();

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
+#include "core/editor/PanelSession.h"
 #include "gui/faces/ShowFace.h"
 #include "gui/widgets/ClickLabel.h"
 #include "core/officers/OfficerFile.h"
@@ -95,7 +96,7 @@ class EditorPanelTest : public ::testing::Test {
     const auto rows = OfficerList(Window())->findItems(QString::number(650 + slot), Qt::MatchExactly, 0);
     ASSERT_EQ(rows.size(), 1);
     OfficerList(Window())->setCurrentItem(rows.first());
-    ASSERT_EQ(Window().Document().CurrentSlot(), slot);
+    ASSERT_EQ(Window().Session().CurrentSlot(), slot);
   }
 
   QCheckBox* Box(const char* name) { return Window().findChild<QCheckBox*>(QString::fromLatin1(name)); }

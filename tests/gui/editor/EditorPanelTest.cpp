@@ -74,8 +74,8 @@ TEST_F(EditorPanelTest, SelectingARowShowsTheSlot) {
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Zi")->text(), U("关"));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Yin")->text(), "zhang fei");
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), U("关\n羽"));  // a lone LF is a line break
-  EXPECT_EQ(w.Document().ShownTexts().Of(FieldWithRole(FieldRole::Surname)), "\xD5\xC5\xB7\xC9");
-  EXPECT_EQ(w.Document().ShownTexts().Of(FieldWithRole(FieldRole::CourtesyName)), "\xB9\xD8");
+  EXPECT_EQ(w.Session().ShownTexts().Of(FieldWithRole(FieldRole::Surname)), "\xD5\xC5\xB7\xC9");
+  EXPECT_EQ(w.Session().ShownTexts().Of(FieldWithRole(FieldRole::CourtesyName)), "\xB9\xD8");
 
   std::vector<QString> checked;
   for (QCheckBox* box : SkillBoxes(w)) {
@@ -109,7 +109,7 @@ TEST_F(EditorPanelTest, ThePortraitIsReadAgainOnlyForAnotherFaceNumber) {
   Action(w, "R1")->trigger();  // the reload empties the face number
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
   Find<QPushButton>(w, "Btn_MCancel")->click();  // slot 0 after a load
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), "0");
   EXPECT_NE(markerKey(), QColor(Qt::red).rgb());
 }
@@ -265,7 +265,7 @@ TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
   // A reload empties the panel: boxes, pickers and portrait.
   SelectSlot(2);
   Action(w, "R1")->trigger();
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), QString());
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->toPlainText(), QString());
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QString());
@@ -296,7 +296,7 @@ TEST_F(EditorPanelTest, ASaveWritesExactlyTheConfirmedFields) {
   Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(1);
   Find<QPushButton>(w, "Btn_AllSkills")->click();
   Find<QPushButton>(w, "Btn_MConfirm")->click();
-  w.Menu_SaveClick();
+  w.SaveFile();
   ASSERT_TRUE(harness.messages.empty());
 
   std::vector<unsigned char> expected = bytes;

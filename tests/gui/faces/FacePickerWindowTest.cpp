@@ -237,8 +237,8 @@ TEST_F(FacePickerWindow, TheMainWindowKeepsTheLimitBetweenOpenings) {
     Button(*picker, "Button2")->click();
     return picker->result();
   };
-  w.Editor().Portrait().Image_FaceClick();
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(lastPages, (std::vector<int>{1000, 1000}));
 }
 

@@ -92,7 +92,7 @@ TEST_F(PortraitClick, CancelAndTheSameFaceLeaveThePortraitAlone) {
   SelectSlot(0);
   const qint64 shown = Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey();
   AnswerPicker(0);
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(harness.modalDialogs, 1);
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("5"));
   EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey(), shown);
@@ -102,7 +102,7 @@ TEST_F(PortraitClick, CancelAndTheSameFaceLeaveThePortraitAlone) {
     QTest::mouseClick(Cell(*dialog, 6), Qt::LeftButton);
     return dialog->result();
   };
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(harness.modalDialogs, 2);
   EXPECT_EQ(Find<ClickLabel>(w, "Image_Face")->pixmap().cacheKey(), shown);
 }
@@ -111,7 +111,7 @@ TEST_F(PortraitClick, AFaceBeyondTheArchivesShowsTheNoFacePicture) {
   TForm_Main& w = window();
   SelectSlot(0);
   AnswerPicker(3, "2100");  // the last page starts at 2097: cell 3 is face 2099
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("2099"));
   EXPECT_TRUE(ShowsNoFace(Find<ClickLabel>(w, "Image_Face")));
 }
@@ -124,13 +124,13 @@ TEST_F(PortraitClick, NothingWithoutASelectedRowOrWithoutTheMainArchive) {
 
   SelectSlot(0);
   w.CloseFaceArchives();
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(harness.modalDialogs, 0);
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Face")->text(), QStringLiteral("5"));
 
   // The added archive alone is not enough either.
   w.FaceArchives().Set(nullptr, FaceArchive::Open(*root_ / "game13" / "grp" / "grpaface.vmr"));
-  w.Editor().Portrait().Image_FaceClick();
+  w.Editor().Portrait().OpenFacePicker();
   EXPECT_EQ(harness.modalDialogs, 0);
 }
 

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/document/OfficerListModel.h"
+#include "core/editor/PanelSession.h"
 #include "gui/list/ListWindowFixture.h"
 
 namespace {
@@ -76,7 +78,7 @@ TEST_F(OfficerListWindow, SearchListsExactlyTheMatchingSlots) {
   Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   EXPECT_EQ(ListedNumbers(), (std::vector<int>{653, 690, 759}));
   EXPECT_EQ(SelectedRow(Window()), nullptr);
-  EXPECT_EQ(Window().Document().CurrentSlot(), 20);  // the panel keeps its officer
+  EXPECT_EQ(Window().Session().CurrentSlot(), 20);  // the panel keeps its officer
 
   Find<QLineEdit>(Window(), "Edit_SWuli")->setText("75");
   Find<QPushButton>(Window(), "Btn_ReSearch")->click();
@@ -96,7 +98,7 @@ TEST_F(OfficerListWindow, TextThatIsNoIntegerShowsTheErrorAndChangesNothing) {
   Find<QLineEdit>(Window(), "Edit_STongshuai")->setText("80");
   Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_EQ(ListedNumbers(), (std::vector<int>{653}));
-  const auto visibleBefore = Window().Document().SlotVisible();
+  const auto visibleBefore = Window().ListModel().SlotVisible();
 
   Find<QLineEdit>(Window(), "Edit_STongshuai")->clear();  // would list everything, but a later box fails
   Find<QLineEdit>(Window(), "Edit_SMeili")->setText("abc");
@@ -105,7 +107,7 @@ TEST_F(OfficerListWindow, TextThatIsNoIntegerShowsTheErrorAndChangesNothing) {
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("'abc' is not a valid integer value."));
   EXPECT_EQ(harness.messages[0].kind, seam::MessageKind::Error);
   EXPECT_EQ(ListedNumbers(), (std::vector<int>{653}));
-  EXPECT_EQ(Window().Document().SlotVisible(), visibleBefore);
+  EXPECT_EQ(Window().ListModel().SlotVisible(), visibleBefore);
 }
 
 TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
@@ -134,7 +136,7 @@ TEST_F(OfficerListWindow, HeaderClicksSortAndFlipTheOrder) {
 
 TEST_F(OfficerListWindow, NamesSortAsGbkBytes) {
   Load(OfficerTable{});
-  Window().ListPanel().ListView_SelPrsnColumnClick(1);
+  Window().ListPanel().SortByColumn(1);
   QTreeWidget* list = OfficerList(Window());
   EXPECT_EQ(list->topLevelItem(0)->text(1), kNewOfficer + "1");
   EXPECT_EQ(list->topLevelItem(1)->text(1), kNewOfficer + "10");  // before 新武将2
@@ -147,10 +149,10 @@ TEST_F(OfficerListWindow, SortingKeepsTheSelectedRowWithoutShowingItAgain) {
   Load(table);
   QTreeWidget* list = OfficerList(Window());
   list->setCurrentItem(list->topLevelItem(5));
-  ASSERT_EQ(Window().Document().CurrentSlot(), 5);
-  QSignalSpy selections(&Window().Document(), &OfficerDocument::currentSlotChanged);
+  ASSERT_EQ(Window().Session().CurrentSlot(), 5);
+  QSignalSpy selections(&Window().Session(), &PanelSession::currentSlotChanged);
 
-  Window().ListPanel().ListView_SelPrsnColumnClick(2);
+  Window().ListPanel().SortByColumn(2);
   ASSERT_NE(SelectedRow(Window()), nullptr);
   EXPECT_EQ(SelectedRow(Window())->text(0), QStringLiteral("655"));
   EXPECT_EQ(list->indexOfTopLevelItem(SelectedRow(Window())), 104);
@@ -182,22 +184,22 @@ TEST_F(OfficerListWindow, SelectingByMouseOrArrowKeysSetsTheCurrentSlot) {
   list->setFocus();
 
   Click(list->viewport(), list->visualItemRect(list->topLevelItem(2)).center());
-  EXPECT_EQ(Window().Document().CurrentSlot(), 2);
+  EXPECT_EQ(Window().Session().CurrentSlot(), 2);
   PressKey(list, Qt::Key_Down);
-  EXPECT_EQ(Window().Document().CurrentSlot(), 3);
+  EXPECT_EQ(Window().Session().CurrentSlot(), 3);
   EXPECT_EQ(SelectedRow(Window()), list->topLevelItem(3));
 
   // Clicking the row that is already selected does nothing.
-  QSignalSpy selections(&Window().Document(), &OfficerDocument::currentSlotChanged);
+  QSignalSpy selections(&Window().Session(), &PanelSession::currentSlotChanged);
   Click(list->viewport(), list->visualItemRect(list->topLevelItem(3)).center());
   EXPECT_EQ(selections.count(), 0);
 
   // In a sorted list the row's number names the slot, not its position.
-  Window().ListPanel().ListView_SelPrsnColumnClick(2);
+  Window().ListPanel().SortByColumn(2);
   list->setCurrentItem(list->topLevelItem(0));
   PressKey(list, Qt::Key_Down);
-  EXPECT_EQ(Window().Document().CurrentSlot(), list->topLevelItem(1)->text(0).toInt() - 650);
-  EXPECT_NE(Window().Document().CurrentSlot(), 1);
+  EXPECT_EQ(Window().Session().CurrentSlot(), list->topLevelItem(1)->text(0).toInt() - 650);
+  EXPECT_NE(Window().Session().CurrentSlot(), 1);
 }
 
 TEST_F(OfficerListWindow, LoadListsEverySlotInSlotOrderWithoutSelection) {
@@ -205,14 +207,14 @@ TEST_F(OfficerListWindow, LoadListsEverySlotInSlotOrderWithoutSelection) {
   Find<QLineEdit>(Window(), "Edit_SWuli")->setText("5");
   Find<QPushButton>(Window(), "Btn_ReSearch")->click();
   ASSERT_TRUE(ListedNumbers().empty());
-  Window().ListPanel().ListView_SelPrsnColumnClick(1);
+  Window().ListPanel().SortByColumn(1);
   Load(OfficerTable{});
   OfficerList(Window())->setCurrentItem(OfficerList(Window())->topLevelItem(4));
   Load(OfficerTable{});
   const std::vector<int> numbers = ListedNumbers();
   EXPECT_EQ(numbers.size(), 110u);
   EXPECT_TRUE(std::is_sorted(numbers.begin(), numbers.end()));  // the sort state is not applied again
-  EXPECT_EQ(Window().Document().Sort().column, 1);
+  EXPECT_EQ(Window().ListModel().Sort().column, 1);
   EXPECT_EQ(SelectedRow(Window()), nullptr);
-  EXPECT_EQ(Window().Document().CurrentSlot(), 0);
+  EXPECT_EQ(Window().Session().CurrentSlot(), 0);
 }

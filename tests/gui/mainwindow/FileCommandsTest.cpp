@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/editor/PanelSession.h"
 #include "core/officers/OfficerFile.h"
 #include "support/MainWindowHarness.h"
 #include "support/MainWindowControls.h"
@@ -40,13 +41,13 @@ TEST_F(FileCommandsTest, OpenLoadsTheChosenFile) {
 TEST_F(FileCommandsTest, CancellingTheOpenDialogKeepsEverything) {
   TForm_Main& w = harness.Window();
   w.OpenOfficerFile(Q(file));
-  w.Document().SelectSlot(5);
+  w.Session().SelectSlot(5);
   const OfficerTable before = w.Document().Table();
   Action(w, "Menu_Open")->trigger();  // no answer queued: cancel
   EXPECT_EQ(harness.openDialogs, 1);
   EXPECT_EQ(w.Document().FilePath(), Q(file));
   EXPECT_EQ(w.Document().Table(), before);
-  EXPECT_EQ(w.Document().CurrentSlot(), 5);
+  EXPECT_EQ(w.Session().CurrentSlot(), 5);
 }
 
 TEST_F(FileCommandsTest, ReloadWithoutAFileAsksForOne) {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "core/document/OfficerDocument.h"
+#include "core/editor/PanelSession.h"
 #include "gui/widgets/ClickLabel.h"
 #include "gui/list/ListWindowFixture.h"
 
@@ -103,7 +104,7 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
   Choose(1);
   ASSERT_EQ(offered.size(), 1u);
   EXPECT_EQ(offered[0], (QStringList{QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")}));
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(OfficerList(w)->currentItem(), Row(0));
   EXPECT_EQ(Wuli()->text(), QStringLiteral("5"));
   EXPECT_EQ(w.Document().Record(0).Wuli, 81);
@@ -112,7 +113,7 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
   answer = 0;
   Wuli()->setText(QStringLiteral("70000"));
   Choose(1);
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(OfficerList(w)->currentItem(), Row(0));
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_EQ(harness.messages[0].text, QStringLiteral("武力：70000 超出范围 0–65535."));
@@ -121,7 +122,7 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
   Wuli()->setText(QStringLiteral("5"));
   Choose(1);
   EXPECT_EQ(w.Document().Record(0).Wuli, 5);
-  EXPECT_EQ(w.Document().CurrentSlot(), 1);
+  EXPECT_EQ(w.Session().CurrentSlot(), 1);
   EXPECT_EQ(Wuli()->text(), QStringLiteral("71"));
 
   // 放弃修改: dropped, the other officer shown.
@@ -129,7 +130,7 @@ TEST_F(HistoryWindowTest, PickingAnotherOfficerWithPendingEditsAsksFirst) {
   Wuli()->setText(QStringLiteral("6"));
   Choose(0);
   EXPECT_EQ(w.Document().Record(1).Wuli, 71);
-  EXPECT_EQ(w.Document().CurrentSlot(), 0);
+  EXPECT_EQ(w.Session().CurrentSlot(), 0);
   EXPECT_EQ(Wuli()->text(), QStringLiteral("5"));
 
   // Without edits nothing is asked.

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "core/document/OfficerListModel.h"
 #include "core/document/SlotTools.h"
 #include "core/exchange/ExchangeFile.h"
 #include "gui/list/ListWindowFixture.h"
@@ -128,7 +129,7 @@ TEST_F(OfficerToolsMenuTest, ExportTakesOnlyTheListedOfficersWhenAsked) {
   TForm_Main& w = Window();
   FindCriteria criteria;
   criteria.abilities[1].min = 80;
-  ASSERT_EQ(w.Document().Find(criteria), 2);
+  ASSERT_EQ(w.ListModel().Find(criteria), 2);
   const std::filesystem::path out = dir_ / "out.json";
   int saveDialogs = 0;
   seam::SetSaveFileHook([&](const QString&) {
