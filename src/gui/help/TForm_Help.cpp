@@ -1,6 +1,7 @@
 #include "gui/help/TForm_Help.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
@@ -30,6 +31,14 @@ void PreferKai(QFont& font) {
   font.setFamilies(families);
 }
 
+// The frame's pictures are PNG and read as such: a reader left to guess
+// would first load every image plug-in to ask it, a good part of start-up.
+QPixmap FramePicture(const char* name) {
+  QImageReader reader(QStringLiteral(":/help/") + QLatin1String(name), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QPixmap::fromImage(reader.read());
+}
+
 void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -54,6 +63,7 @@ TForm_Help::TForm_Help(QWidget* parent)
   setPalette(surface);
   setAutoFillBackground(true);
   ui_->setupUi(this);
+  ShowFrame();
   SizeLabels();
   ConnectHandlers();
   CentreOnScreen(this);  // also keeps a parent window from placing it over itself
@@ -62,6 +72,15 @@ TForm_Help::TForm_Help(QWidget* parent)
 TForm_Help::~TForm_Help() = default;
 
 QUrl TForm_Help::ForumAddress() { return QUrl(QStringLiteral("http://velmedit.example/")); }
+
+void TForm_Help::ShowFrame() {
+  const Ui::TForm_Help& f = *ui_;
+  const std::pair<ClickLabel*, const char*> pieces[] = {
+      {f.Image1, "help_corner_tl.png"}, {f.Image2, "help_corner_tr.png"}, {f.Image3, "help_corner_bl.png"},
+      {f.Image4, "help_corner_br.png"}, {f.Image5, "help_edge_top.png"},  {f.Image6, "help_edge_bottom.png"},
+      {f.Image7, "help_edge_left.png"}, {f.Image8, "help_edge_right.png"}};
+  for (const auto& [label, name] : pieces) label->setPixmap(FramePicture(name));
+}
 
 void TForm_Help::SizeLabels() {
   // A .ui file gives fonts in points only: the labels drawn larger than the

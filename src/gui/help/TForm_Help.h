@@ -39,6 +39,7 @@ class TForm_Help : public QDialog {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
+  void ShowFrame();
   void SizeLabels();
   void ConnectHandlers();
 

@@ -78,6 +78,7 @@ void NameProgram() {
 }
 
 StartRequest ReadProgramCommandLine(int& argc, char** argv) {
+  if (argc <= 1) return {};  // nothing to read: the usual start saves the window-less application
   QCoreApplication app(argc, argv);
   InstallQtTranslations(app, QLocale::system());
   // Written through the standard C++ streams, which know the Windows console.
