@@ -14,7 +14,11 @@ constexpr bool IsBig5Trail(unsigned char byte) { return (byte >= 0x40 && byte <=
 constexpr bool IsGbkLead(unsigned char byte) { return IsBig5Lead(byte); }
 constexpr bool IsGbkTrail(unsigned char byte) { return byte >= 0x40 && byte <= 0xFE && byte != 0x7F; }
 
-// Codes are first byte + 256 * second byte, as the character table keeps them.
+// Codes are first byte + 256 * second byte, as the character tables keep them.
+constexpr std::uint16_t PairCode(unsigned char first, unsigned char second) {
+  return static_cast<std::uint16_t>(first | second << 8);
+}
+
 constexpr bool IsBig5Form(std::uint16_t code) {
   return IsBig5Lead(static_cast<unsigned char>(code & 0xFF)) && IsBig5Trail(static_cast<unsigned char>(code >> 8));
 }
@@ -34,7 +38,7 @@ bool WalkBig5(std::string_view text, OnCode&& code) {
       continue;
     }
     if (!IsBig5Lead(lead) || i + 1 == text.size() || !IsBig5Trail(static_cast<unsigned char>(text[i + 1]))) return false;
-    code(static_cast<std::uint16_t>(lead | static_cast<unsigned char>(text[i + 1]) << 8));
+    code(PairCode(lead, static_cast<unsigned char>(text[i + 1])));
     i += 2;
   }
   return true;

@@ -1,4 +1,5 @@
 #include "core/convert/CharacterTable.h"
+#include "core/convert/Big5Rule.h"
 #include "core/officers/TextField.h"
 
 #include <QtEndian>
@@ -47,7 +48,7 @@ void CharacterTable::Convert(Direction d, std::uint8_t* text, std::size_t width)
       continue;
     }
     if (i + 1 == length) break;  // a lead byte right before the end stays as it is
-    const std::uint16_t result = index[static_cast<std::uint16_t>(lead | text[i + 1] << 8)];
+    const std::uint16_t result = index[PairCode(lead, text[i + 1])];
     const auto first = static_cast<std::uint8_t>(result & 0xFF);
     const auto second = static_cast<std::uint8_t>(result >> 8);
     // 0 is "no row"; a counterpart with a zero first byte would cut the text.

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
 #include "core/officers/SystemErrorText.h"
 
@@ -15,11 +16,11 @@ namespace {
 
 constexpr char16_t kReplacement = 0xFFFD;
 
-bool IsLead(unsigned byte) { return byte >= 0x81 && byte <= 0xFE; }
+bool IsLead(unsigned byte) { return IsBig5Lead(static_cast<unsigned char>(byte)); }  // the same for GBK
 
 bool IsTrail(CodePage page, unsigned byte) {
-  if (byte >= 0x40 && byte <= 0x7E) return true;
-  return page == CodePage::Gbk ? byte >= 0x80 && byte <= 0xFE : byte >= 0xA1 && byte <= 0xFE;
+  const auto trail = static_cast<unsigned char>(byte);
+  return page == CodePage::Gbk ? IsGbkTrail(trail) : IsBig5Trail(trail);
 }
 
 // One page's pairs as two direct indexes; 0 stands for "none" in both
@@ -113,7 +114,7 @@ QString DecodeCodePage(CodePage page, std::string_view bytes) {
     if (byte < 0x80) {
       *out++ = QChar(static_cast<char16_t>(byte));
     } else if (IsLead(byte) && i + 1 < size && IsTrail(page, in[i + 1])) {
-      const char16_t character = table.decode[byte | in[i + 1] << 8];
+      const char16_t character = table.decode[PairCode(static_cast<unsigned char>(byte), in[i + 1])];
       *out++ = QChar(character ? character : kReplacement);
       ++i;
     } else {

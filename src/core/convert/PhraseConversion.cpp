@@ -236,8 +236,7 @@ std::vector<std::string> PhraseConverter::Choices(std::string_view gbk, bool phr
     if (phrasesOnly && Convert(*converter, Utf8Of(own)) == Utf8Of(choice)) continue;
     const std::string big5 = Big5Of(choice);
     if (big5.size() != 2) continue;
-    const auto code = static_cast<std::uint16_t>(static_cast<unsigned char>(big5[0]) | static_cast<unsigned char>(big5[1]) << 8);
-    if (Big5Defines(code)) chosen[j] = big5;
+    if (Big5Defines(PairCode(static_cast<unsigned char>(big5[0]), static_cast<unsigned char>(big5[1])))) chosen[j] = big5;
   }
   return chosen;
 }

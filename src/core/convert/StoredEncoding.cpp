@@ -9,7 +9,7 @@
 namespace {
 
 std::uint16_t CodeAt(std::string_view text, std::size_t i) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(text[i]) | static_cast<unsigned char>(text[i + 1]) << 8);
+  return PairCode(static_cast<unsigned char>(text[i]), static_cast<unsigned char>(text[i + 1]));
 }
 
 // True when the text is valid Shift-JIS and the table knows every code.
