@@ -19,6 +19,7 @@
 #include "core/document/EditHistory.h"
 #include "core/editor/PanelValues.h"
 #include "core/exchange/ExchangeDocument.h"
+#include "core/exchange/ExchangeExport.h"
 #include "core/exchange/ExchangeImport.h"
 #include "core/convert/ShownTextSet.h"
 #include "core/list/OfficerFinder.h"

@@ -103,37 +103,6 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
   }
 }
 
-// Whether the value alone gives the field's bytes back. The cheap answers
-// first: a field of random bytes is told apart without converting its text.
-bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, const std::string& value) {
-  const std::uint8_t* p = record.data() + field.offset;
-  switch (field.kind) {
-    case FieldKind::Number:
-      return true;
-    case FieldKind::Enumeration:
-      // A value no panel stores travels with its bytes, which an import
-      // takes as already held.
-      return !EnumerationProblem(field, p[0]);
-    case FieldKind::Relationship: {
-      const unsigned v = StoredNumber(record.data(), field);
-      return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
-    }
-    case FieldKind::Skills:
-      return (p[kSkillBytes - 1] & kHiddenSkillBits) == 0;
-    case FieldKind::Preserved:
-      return true;
-    case FieldKind::Text: {
-      const std::uint8_t* end = p + field.width;
-      const std::uint8_t* zero = std::find(p, end, 0);
-      if (zero == end || std::any_of(zero, end, [](std::uint8_t b) { return b != 0; })) return false;
-      RecordBytes rebuilt = record;
-      PutFieldDefault(field, rebuilt);
-      return !PutFieldValue(field, value, rebuilt) && std::equal(p, end, rebuilt.data() + field.offset);
-    }
-  }
-  return false;
-}
-
 // "652 苏绮" names slot 2, which holds 雷鸣川 before and after the import:
 // refused, as a wrong name beside a number of the game's roster is. Either
 // name is taken, so that an import may rename an officer and link to it.
@@ -150,35 +119,6 @@ void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<uns
 }
 
 }  // namespace
-
-ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
-  ExchangeDocument document;
-  document.header = HexOf(std::span(head.data(), kHeaderSize));
-  const NewOfficerNames names = NewOfficerNamesOf(head);
-  std::vector<int> chosen = onlySlots;
-  if (chosen.empty()) {
-    for (int s = 0; s < static_cast<int>(kSlotCount); ++s) chosen.push_back(s);
-  }
-  for (const int slot : chosen) {
-    const RecordBytes record = RecordAt(head, static_cast<std::size_t>(slot));
-    ExchangeSlot entry;
-    entry.slot = slot;
-    entry.raw.emplace();
-    for (const OfficerField& range : PreservedRanges()) {
-      entry.raw->emplace_back(std::string(range.key), HexOf(std::span(record.data() + range.offset, range.width)));
-    }
-    for (const ExchangeField& field : ExchangeFields()) {
-      std::string value = FieldValueText(field, record, names);
-      // The raw bytes stand beside a value that does not give them back.
-      if (!ValueGivesBytes(field, record, value)) {
-        entry.raw->emplace_back(std::string(field.key), HexOf(std::span(record.data() + field.offset, field.width)));
-      }
-      entry.values.push_back({std::string(field.key), std::move(value), {}});
-    }
-    document.officers.push_back(std::move(entry));
-  }
-  return document;
-}
 
 ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<unsigned char>& head, bool keepPreserved) {
   ImportDecision decision;
@@ -213,33 +153,4 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   decision.changes = CompareFileHeads(head, after);
   decision.notes = SuspiciousFindings(TableOfHead(after), decision.changes.ChangedSlots());
   return decision;
-}
-
-std::string FormatExchangeError(const ExchangeError& error) {
-  std::string where;
-  const SourcePlace& place = error.place;
-  if (place.line > 0) {
-    where = "第 " + std::to_string(place.line) + " 行";
-    if (place.column > 0) where += "第 " + std::to_string(place.column) + " 列";
-    if (place.character > 0) where += "第 " + std::to_string(place.character) + " 个字符";
-  } else if (place.officer >= 0) {
-    where = "officers[" + std::to_string(place.officer) + "]";
-  }
-  const auto add = [&](const std::string& part) { where += (where.empty() ? "" : "，") + part; };
-  if (error.slot >= 0) add("编号 " + std::to_string(error.slot + kFirstNewOfficer));
-  if (!error.field.empty()) {
-    const std::string_view key = std::string_view(error.field).substr(error.field.starts_with("raw.") ? 4 : 0);
-    const ExchangeField* field = FindExchangeField(key);
-    if (!field) field = FindPreservedRange(key);
-    add(field ? std::string(field->label) + "（" + error.field + "）" : error.field);
-  }
-  return where.empty() ? error.message : where + "：" + error.message;
-}
-
-std::vector<std::string> ExchangeErrorLines(const std::vector<ExchangeError>& errors) {
-  std::vector<std::string> lines;
-  for (std::size_t i = 0; i < errors.size() && i < kErrorsListed; ++i) lines.push_back(FormatExchangeError(errors[i]));
-  if (errors.size() > kErrorsListed) lines.push_back("还有 " + std::to_string(errors.size() - kErrorsListed) + " 处错误");
-  if (errors.size() >= kErrorsListed) lines.push_back("（找到 " + std::to_string(kErrorsListed) + " 处错误后不再往下检查）");
-  return lines;
 }
