@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <QStringDecoder>
 #include <charconv>
+#include <cmath>
 
 #include "core/convert/CodePages.h"
 #include "core/officers/OfficerRecord.h"
@@ -221,6 +222,19 @@ std::optional<int> SlotFromTexts(const std::optional<std::string>& slot, const s
     return std::nullopt;
   }
   return fromSlot ? fromSlot : fromNumber;
+}
+
+std::optional<std::string> FormatVersionProblem(std::optional<std::string_view> version) {
+  double value = 0;
+  if (version) {
+    const auto [end, ec] = std::from_chars(version->data(), version->data() + version->size(), value);
+    if (ec != std::errc{} || end != version->data() + version->size()) value = 0;
+  }
+  if (!std::isfinite(value) || value < 1 || std::floor(value) != value) return "version 应为正整数";
+  if (value > kExchangeFormatVersion) {
+    return "文件的版本 " + std::string(*version) + " 比本程序能读的版本 " + std::to_string(kExchangeFormatVersion) + " 新";
+  }
+  return std::nullopt;
 }
 
 ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat format, std::optional<TextEncoding> encoding) {

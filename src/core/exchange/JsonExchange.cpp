@@ -185,8 +185,6 @@ std::string JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes
   return "格式错误";
 }
 
-// The place of the first key repeated inside one object of a well-formed
-// JSON text, and the key; nullopt when every key is used once.
 // The closing quote of the string that opens at `open` (or `end`): the next
 // quote that does not follow an odd number of backslashes.
 const char* StringEnd(const char* open, const char* end) {
@@ -200,6 +198,8 @@ const char* StringEnd(const char* open, const char* end) {
   }
 }
 
+// The place of the first key repeated inside one object of a well-formed
+// JSON text, and the key; nullopt when every key is used once.
 std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& json) {
   struct Open {
     bool object;
@@ -273,13 +273,9 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
     return refuse({}, "不是 velmedit 的武将交换文件（format 应为 “" + std::string(kExchangeFormatName) + "”）");
   }
   const Json* version = Member(json, "version");
-  if (!version || !version->IsNumber() || version->GetDouble() < 1 || std::floor(version->GetDouble()) != version->GetDouble()) {
-    return refuse({}, "version 应为正整数");
-  }
-  if (version->GetDouble() > kExchangeFormatVersion) {
-    return refuse({}, "文件的版本 " + NumberText(version->GetDouble()) + " 比本程序能读的版本 " +
-                          std::to_string(kExchangeFormatVersion) + " 新");
-  }
+  const std::optional<std::string> versionText =
+      version && version->IsNumber() ? std::optional(NumberText(version->GetDouble())) : std::nullopt;
+  if (auto problem = FormatVersionProblem(versionText)) return refuse({}, *problem);
   ForEachMember(json, [&](const auto& member) {
     const std::string key = TextOf(member.name);
     if (key != "format" && key != "version" && key != "officers" && key != "raw") {

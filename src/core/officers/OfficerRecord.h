@@ -47,7 +47,7 @@ struct OfficerRecord {
   std::uint8_t Han = 0;
   std::uint8_t Stratagem = 0;
   std::uint8_t Task = 0;
-  std::array<std::uint8_t, 6> Skills{};  // 47-52, most significant bit first
+  std::array<std::uint8_t, 6> Skills{};  // 47-52, least significant bit first
   std::uint16_t SameOfficer = 0;         // 64
   std::uint8_t Belief = 0;               // 70
   std::uint8_t Type = 0;                 // 71
