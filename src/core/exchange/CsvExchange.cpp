@@ -84,9 +84,9 @@ std::optional<std::vector<std::pair<std::string, std::string>>> SplitRaw(const s
     }
     std::size_t end = i;
     while (end < cell.size() && !blank(cell[end])) ++end;
-    const std::string part = cell.substr(i, end - i);
+    const std::string_view part = std::string_view(cell).substr(i, end - i);
     const std::size_t eq = part.find('=');
-    if (eq == 0 || eq == std::string::npos) return std::nullopt;
+    if (eq == 0 || eq == std::string_view::npos) return std::nullopt;
     pairs.emplace_back(part.substr(0, eq), part.substr(eq + 1));
     i = end;
   }

@@ -63,9 +63,9 @@ QByteArray WriteCsvExchange(const ExchangeDocument& document);
 
 // Shared by both readers: an offset as line and character (1-based).
 SourcePlace PlaceOfOffset(const QByteArray& bytes, qsizetype offset);
-// The text as an officer file holds it: ASCII, Chinese, kana and the usual
-// punctuation and spaces; nothing Greek, Cyrillic or private.
-bool LooksLikeOfficerText(const QString& text);
+// The text (well-formed UTF-8) as an officer file holds it: ASCII, Chinese,
+// kana and the usual punctuation and spaces; nothing Greek, Cyrillic or private.
+bool LooksLikeOfficerText(std::string_view utf8);
 // The named value keys every slot may carry besides the fields.
 bool IsSlotKey(std::string_view key);
 // Why a file of this format version cannot be read, nullopt when it can:
