@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "core/convert/CodePages.h"

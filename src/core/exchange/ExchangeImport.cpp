@@ -5,7 +5,6 @@
 
 #include "core/check/ConsistencyCheck.h"
 #include "core/exchange/ExchangeFields.h"
-#include "core/list/OfficerRoster.h"
 
 namespace {
 
