@@ -30,7 +30,9 @@ SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& error
   SlotRaw raw;
   FieldFlags seen;
   std::vector<std::string_view> seenUnknown;
-  for (const auto& [key, hex] : *entry.raw) {
+  for (const auto& pair : *entry.raw) {
+    const std::string& key = pair.first;
+    const std::string& hex = pair.second;
     const auto fail = [&](const std::string& message) {
       errors.push_back({entry.slot, "raw." + key, entry.rawPlace, message});
     };
