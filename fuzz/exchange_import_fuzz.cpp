@@ -8,6 +8,7 @@
 
 #include "FuzzSupport.h"
 #include "core/convert/Jislib.h"
+#include "core/exchange/ExchangeExport.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
 #include "support/OfficerBytes.h"

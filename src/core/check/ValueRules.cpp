@@ -61,8 +61,10 @@ std::optional<std::string> EnumerationProblem(const OfficerField& field, long lo
   return std::to_string(value) + " 不是可选的项目；可选：" + EnumerationChoices(field);
 }
 
+bool IsRelationshipValue(long long value) { return (value >= 0 && value < kRosterNoneEntry) || value == kNoOfficer; }
+
 std::optional<std::string> RelationshipProblem(long long value) {
-  if ((value >= 0 && value < kRosterNoneEntry) || value == kNoOfficer) return std::nullopt;
+  if (IsRelationshipValue(value)) return std::nullopt;
   return "人物编号 " + RangeProblem(value, kRosterNoneEntry - 1);
 }
 

@@ -48,6 +48,8 @@ std::string Labelled(const OfficerField& field, const std::string& message);
 // Nullopt when the value fits, else why not (without the label).
 std::optional<std::string> NumberProblem(const OfficerField& field, long long value);
 std::optional<std::string> EnumerationProblem(const OfficerField& field, long long value);
+// A relationship holds a number of the game's roster (0-831) or 0xFFFF for none.
+bool IsRelationshipValue(long long value);
 std::optional<std::string> RelationshipProblem(long long value);
 // "0 平凡、1 猛将、…" for messages.
 std::string EnumerationChoices(const OfficerField& field);

@@ -1,6 +1,7 @@
 #include "core/document/DocumentExchange.h"
 
 #include "core/document/OfficerDocument.h"
+#include "core/exchange/ExchangeExport.h"
 
 ExchangeDocument ExportTable(const OfficerDocument& document, const std::vector<int>& onlySlots) {
   return ExportDocument(document.CurrentHead(), onlySlots);

@@ -123,7 +123,7 @@ class OfficerDocument : public QObject {
   // 清空此武将: the slot as never filled (EmptySlotRecord); one step
   // "清空 <officer>".
   void ClearSlot(int slot);
-  // The officer's name as steps and questions give it (ShownOfficerName).
+  // The officer's name as steps and questions give it (SlotName, for messages).
   std::string NameOf(int slot) const;
 
  signals:

@@ -1,6 +1,7 @@
 #include "core/exchange/ChangeSet.h"
 
 #include <algorithm>
+#include <mutex>
 #include <optional>
 #include <span>
 
@@ -18,21 +19,11 @@ std::string HexAt(const RecordBytes& r, std::size_t offset, std::size_t width) {
   return HexOf(std::span<const std::uint8_t>(r.data() + offset, width));
 }
 
-}  // namespace
-
-std::vector<int> ChangeSet::ChangedSlots() const {
-  std::vector<int> slots;
-  for (std::size_t s = 0; s < kSlotCount && before.size() >= kOfficerFileSize && after.size() >= kOfficerFileSize; ++s) {
-    if (RecordAt(before, s) != RecordAt(after, s)) slots.push_back(static_cast<int>(s));
-  }
-  return slots;
-}
-
-ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
-  ChangeSet set{before, after, {}};
+std::vector<FieldChange> ListChanges(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
+  std::vector<FieldChange> changes;
   if (!std::equal(before.begin(), before.begin() + kHeaderSize, after.begin())) {
-    set.changes.push_back({-1, std::string(kHeaderKey), HexOf(std::span(before.data(), kHeaderSize)),
-                           HexOf(std::span(after.data(), kHeaderSize))});
+    changes.push_back({-1, std::string(kHeaderKey), HexOf(std::span(before.data(), kHeaderSize)),
+                       HexOf(std::span(after.data(), kHeaderSize))});
   }
   // The new officers' names only matter for changed relationships.
   std::optional<NewOfficerNames> namesBefore, namesAfter;
@@ -50,17 +41,64 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
       std::string valueA = FieldValueText(field, a, link ? names(namesBefore, before) : none);
       std::string valueB = FieldValueText(field, b, link ? names(namesAfter, after) : none);
       if (valueA == valueB) {
-        set.changes.push_back({slot, "raw." + std::string(field.key), HexAt(a, field.offset, field.width),
-                               HexAt(b, field.offset, field.width)});
+        changes.push_back({slot, "raw." + std::string(field.key), HexAt(a, field.offset, field.width),
+                           HexAt(b, field.offset, field.width)});
       } else {
-        set.changes.push_back({slot, std::string(field.key), std::move(valueA), std::move(valueB)});
+        changes.push_back({slot, std::string(field.key), std::move(valueA), std::move(valueB)});
       }
     }
     for (const OfficerField& range : PreservedRanges()) {
       if (SameBytes(a, b, range.offset, range.width)) continue;
-      set.changes.push_back({slot, "raw." + std::string(range.key), HexAt(a, range.offset, range.width),
-                             HexAt(b, range.offset, range.width)});
+      changes.push_back({slot, "raw." + std::string(range.key), HexAt(a, range.offset, range.width),
+                         HexAt(b, range.offset, range.width)});
     }
+  }
+  return changes;
+}
+
+// Named fields and preserved ranges whose bytes differ, the header counted as one.
+std::size_t CountChanges(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
+  std::size_t count = std::equal(before.begin(), before.begin() + kHeaderSize, after.begin()) ? 0 : 1;
+  for (std::size_t s = 0; s < kSlotCount; ++s) {
+    const RecordBytes a = RecordAt(before, s), b = RecordAt(after, s);
+    if (a == b) continue;
+    for (const OfficerField& field : ExchangeFields()) count += !SameBytes(a, b, field.offset, field.width);
+    for (const OfficerField& range : PreservedRanges()) count += !SameBytes(a, b, range.offset, range.width);
+  }
+  return count;
+}
+
+}  // namespace
+
+struct FieldChangeList::Listing {
+  std::vector<unsigned char> before, after;
+  std::once_flag listed;
+  std::vector<FieldChange> changes;
+};
+
+const std::vector<FieldChange>& FieldChangeList::Listed() const {
+  static const std::vector<FieldChange> none;
+  if (!listing_) return none;
+  Listing& listing = *listing_;
+  std::call_once(listing.listed, [&] { listing.changes = ListChanges(listing.before, listing.after); });
+  return listing.changes;
+}
+
+std::vector<int> ChangeSet::ChangedSlots() const {
+  std::vector<int> slots;
+  for (std::size_t s = 0; s < kSlotCount && before.size() >= kOfficerFileSize && after.size() >= kOfficerFileSize; ++s) {
+    if (RecordAt(before, s) != RecordAt(after, s)) slots.push_back(static_cast<int>(s));
+  }
+  return slots;
+}
+
+ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
+  ChangeSet set{before, after, {}};
+  set.changes.count_ = CountChanges(before, after);
+  if (set.changes.count_ > 0) {
+    set.changes.listing_ = std::make_shared<FieldChangeList::Listing>();
+    set.changes.listing_->before = before;
+    set.changes.listing_->after = after;
   }
   return set;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // What an import (or a comparison of two files) changes: the file's first
 // 28,604 bytes before and after, and every changed field in words.
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,9 +14,33 @@ struct FieldChange {
   std::string before, after;  // UTF-8, as the exchange formats write them
 };
 
+struct ChangeSet;
+
+// The changes of a change set: counted from the bytes at once, put in words
+// only the first time they are gone through (an import's decision needs the
+// count; the preview and the command line read the words). Copies share the
+// words once made.
+class FieldChangeList {
+ public:
+  using const_iterator = std::vector<FieldChange>::const_iterator;
+
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  const_iterator begin() const { return Listed().begin(); }
+  const_iterator end() const { return Listed().end(); }
+
+ private:
+  friend ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after);
+  struct Listing;
+  const std::vector<FieldChange>& Listed() const;
+
+  std::size_t count_ = 0;
+  std::shared_ptr<Listing> listing_;  // null: nothing changed
+};
+
 struct ChangeSet {
   std::vector<unsigned char> before, after;  // 28,604 bytes each
-  std::vector<FieldChange> changes;
+  FieldChangeList changes;
 
   bool Empty() const { return changes.empty(); }
   // Slots whose bytes differ, in order.

@@ -84,9 +84,9 @@ std::optional<std::vector<std::pair<std::string, std::string>>> SplitRaw(const s
     }
     std::size_t end = i;
     while (end < cell.size() && !blank(cell[end])) ++end;
-    const std::string part = cell.substr(i, end - i);
+    const std::string_view part = std::string_view(cell).substr(i, end - i);
     const std::size_t eq = part.find('=');
-    if (eq == 0 || eq == std::string::npos) return std::nullopt;
+    if (eq == 0 || eq == std::string_view::npos) return std::nullopt;
     pairs.emplace_back(part.substr(0, eq), part.substr(eq + 1));
     i = end;
   }
@@ -204,7 +204,6 @@ std::map<std::string, int> ReadHeader(std::vector<Rows::Row>& rows, ExchangeRead
   return columns;
 }
 
-
 // The raw cell's "key=hex" pairs into the slot; the file's header, which
 // every row repeats, into the document. False when the cell is no list of
 // pairs: the row is left out then.
@@ -228,7 +227,6 @@ bool ReadRawCell(const std::string& cell, ExchangeSlot& entry, ExchangeReadResul
   return true;
 }
 
-// One officer's row: its slot, its named values and its raw bytes.
 // The columns that name a field, in the field table's order.
 using FieldColumns = std::vector<std::pair<const ExchangeField*, int>>;
 
@@ -240,6 +238,7 @@ FieldColumns FieldColumnsOf(const std::map<std::string, int>& columns) {
   return found;
 }
 
+// One officer's row: its slot, its named values and its raw bytes.
 void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string, int>& columns,
              const FieldColumns& fieldColumns, ExchangeReadResult& result) {
   const auto place = [&](const std::string& column) { return SourcePlace{row.line, columns.at(column) + 1, -1}; };
@@ -263,13 +262,7 @@ void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string
   if (*trimmed("format") != kExchangeFormatName) {
     return fail(-1, "format", place("format"), "format 应为 “" + std::string(kExchangeFormatName) + "”：“" + *cell("format") + "”");
   }
-  const std::string version = *trimmed("version");
-  if (version != std::to_string(kExchangeFormatVersion)) {
-    const bool newer = !version.empty() && version.find_first_not_of("0123456789") == std::string::npos &&
-                       (version.size() > 1 || version > std::to_string(kExchangeFormatVersion));
-    return fail(-1, "version", place("version"),
-                newer ? "文件的版本 " + version + " 比本程序能读的版本 1 新" : "version 应为 1：“" + version + "”");
-  }
+  if (auto problem = FormatVersionProblem(*trimmed("version"))) return fail(-1, "version", place("version"), *problem);
   std::string problem;
   const std::optional<int> slot = SlotFromTexts(trimmed("slot"), trimmed("number"), problem);
   if (!slot) return fail(-1, "slot", place(columns.contains("slot") ? "slot" : "format"), problem);

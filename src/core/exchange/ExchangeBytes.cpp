@@ -1,6 +1,7 @@
 // Byte helpers of the exchange code: hex texts and records inside a file's
 // first 28,604 bytes.
 #include <algorithm>
+#include <array>
 
 #include "core/exchange/ExchangeFields.h"
 
@@ -49,22 +50,37 @@ std::string HexOf(std::span<const std::uint8_t> bytes) {
   return hex;
 }
 
+namespace {
+
+// The value of a hex digit, -1 for any other character.
+constexpr std::array<std::int8_t, 256> kHexDigits = [] {
+  std::array<std::int8_t, 256> digits{};
+  digits.fill(-1);
+  for (int i = 0; i < 10; ++i) digits['0' + i] = static_cast<std::int8_t>(i);
+  for (int i = 0; i < 6; ++i) digits['a' + i] = digits['A' + i] = static_cast<std::int8_t>(10 + i);
+  return digits;
+}();
+
+bool HexInto(std::string_view hex, std::uint8_t* out) {
+  for (std::size_t i = 0; i < hex.size(); i += 2) {
+    const int high = kHexDigits[static_cast<unsigned char>(hex[i])], low = kHexDigits[static_cast<unsigned char>(hex[i + 1])];
+    if (high < 0 || low < 0) return false;
+    *out++ = static_cast<std::uint8_t>(high << 4 | low);
+  }
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::vector<std::uint8_t>> BytesOfHex(std::string_view hex) {
   if (hex.size() % 2 != 0) return std::nullopt;
-  const auto digit = [](char c) -> int {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-  };
-  std::vector<std::uint8_t> bytes;
-  bytes.reserve(hex.size() / 2);
-  for (std::size_t i = 0; i < hex.size(); i += 2) {
-    const int high = digit(hex[i]), low = digit(hex[i + 1]);
-    if (high < 0 || low < 0) return std::nullopt;
-    bytes.push_back(static_cast<std::uint8_t>(high << 4 | low));
-  }
+  std::vector<std::uint8_t> bytes(hex.size() / 2);
+  if (!HexInto(hex, bytes.data())) return std::nullopt;
   return bytes;
+}
+
+bool PutHex(std::string_view hex, std::span<std::uint8_t> out) {
+  return hex.size() == out.size() * 2 && HexInto(hex, out.data());
 }
 
 RecordBytes RecordAt(std::span<const unsigned char> head, std::size_t slot) {

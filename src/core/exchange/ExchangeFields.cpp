@@ -26,7 +26,9 @@ std::string StoredText(const ExchangeField& field, const RecordBytes& record) {
 }
 
 std::string ShownText(const ExchangeField& field, const RecordBytes& record) {
-  const std::string stored = StoredText(field, record);
+  std::string stored = StoredText(field, record);
+  // Bytes up to 7F read as themselves in both code pages (a reading, mostly).
+  if (std::all_of(stored.begin(), stored.end(), [](char c) { return (c & 0x80) == 0; })) return stored;
   return FromGbk(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored)).toStdString();
 }
 
@@ -248,11 +250,13 @@ const OfficerField* FindPreservedRange(std::string_view key) {
 
 NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head) {
   NewOfficerNames names;
-  for (std::size_t s = 0; s < kSlotCount; ++s) {
-    const RecordBytes bytes = RecordAt(head, s);
-    names[s] = SlotNameUtf8(DecodeRecord(bytes.data()), static_cast<int>(s), NameUse::Roster);
-  }
+  for (std::size_t s = 0; s < kSlotCount; ++s) names[s] = NewOfficerNameOf(head, s);
   return names;
+}
+
+std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot) {
+  const RecordBytes bytes = RecordAt(head, slot);
+  return SlotNameUtf8(DecodeRecord(bytes.data()), static_cast<int>(slot), NameUse::Roster);
 }
 
 std::string FieldValueText(const ExchangeField& field, const RecordBytes& record, const NewOfficerNames& names) {

@@ -40,6 +40,7 @@ inline constexpr std::string_view kHeaderKey = "header";
 // them (UTF-8); relationship values show them beside their numbers.
 using NewOfficerNames = std::array<std::string, kSlotCount>;
 NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head);
+std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot);
 
 // The field's value as text.
 std::string FieldValueText(const OfficerField& field, const RecordBytes& record, const NewOfficerNames& names);
@@ -72,6 +73,9 @@ std::string_view TrimBlanks(std::string_view text);
 // Byte helpers shared by the exchange code.
 std::string HexOf(std::span<const std::uint8_t> bytes);
 std::optional<std::vector<std::uint8_t>> BytesOfHex(std::string_view hex);
+// Writes the bytes of `hex` into `out`; false (`out` then undefined) unless
+// `hex` is exactly two hex digits for each byte of `out`.
+bool PutHex(std::string_view hex, std::span<std::uint8_t> out);
 RecordBytes RecordAt(std::span<const unsigned char> head, std::size_t slot);
 void PutRecordAt(std::span<unsigned char> head, std::size_t slot, const RecordBytes& record);
 unsigned NumberAt(const OfficerField& field, const RecordBytes& record);

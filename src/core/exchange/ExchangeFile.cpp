@@ -8,12 +8,27 @@
 #include <algorithm>
 #include <QStringDecoder>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/CodePages.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
+
+// How many bytes from `p` on are below 0x80, eight at a time: an export is
+// mostly ASCII (hex, keys, numbers).
+qsizetype AsciiRun(const unsigned char* p, qsizetype n) {
+  qsizetype i = 0;
+  for (std::uint64_t word = 0; i + 8 <= n; i += 8) {
+    std::memcpy(&word, p + i, 8);
+    if (word & 0x8080808080808080u) break;
+  }
+  while (i < n && p[i] < 0x80) ++i;
+  return i;
+}
 
 // Offset of the first byte that is not part of well-formed UTF-8, or -1.
 qsizetype FirstBadUtf8(const QByteArray& bytes) {
@@ -24,7 +39,7 @@ qsizetype FirstBadUtf8(const QByteArray& bytes) {
     int follow = 0;
     unsigned lowest = 0;
     if (c < 0x80) {
-      ++i;
+      i += AsciiRun(p + i, n - i);
       continue;
     } else if (c >= 0xC2 && c <= 0xDF) {
       follow = 1, lowest = 0x80;
@@ -62,6 +77,8 @@ qsizetype FirstBadDoubleByte(const QByteArray& bytes, TextEncoding encoding) {
   }
   return -1;
 }
+
+std::string_view ViewOf(const QByteArray& bytes) { return {bytes.constData(), static_cast<std::size_t>(bytes.size())}; }
 
 // The file as UTF-8 without a byte order mark, or a refusal.
 struct Decoded {
@@ -109,11 +126,12 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
     return out;
   }
   Decoded utf8 = DecodeAs(bytes, TextEncoding::Utf8);
-  const bool utf8Fits = !utf8.error && LooksLikeOfficerText(QString::fromUtf8(utf8.utf8));
-  const bool ascii = !utf8.error && std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+  const bool utf8Fits = !utf8.error && LooksLikeOfficerText(ViewOf(utf8.utf8));
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+  const bool ascii = !utf8.error && AsciiRun(p, bytes.size()) == bytes.size();
   if (ascii) return utf8;
   Decoded gbk = DecodeAs(bytes, TextEncoding::Gbk);
-  const bool gbkFits = !gbk.error && LooksLikeOfficerText(QString::fromUtf8(gbk.utf8));
+  const bool gbkFits = !gbk.error && LooksLikeOfficerText(ViewOf(gbk.utf8));
   if (utf8Fits) {
     utf8.uncertain = gbkFits;
     if (gbkFits) utf8.notes.push_back("按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）");
@@ -161,14 +179,24 @@ SourcePlace PlaceOfOffset(const QByteArray& bytes, qsizetype offset) {
   return place;
 }
 
-bool LooksLikeOfficerText(const QString& text) {
-  for (const QChar ch : text) {
-    const char16_t c = ch.unicode();
-    const bool fine = (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n' || c == 0xA0 || c == 0xB7 ||
-                      c == 0xD7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x30FF) ||
+bool LooksLikeOfficerText(std::string_view utf8) {
+  const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
+  for (std::size_t i = 0, n = utf8.size(); i < n;) {
+    char32_t c = p[i];
+    if (c < 0x80) {
+      if ((c < 0x20 && c != '\t' && c != '\r' && c != '\n') || c == 0x7F) return false;
+      ++i;
+      continue;
+    }
+    // Well-formed (decoding made sure): the lead byte tells the length.
+    const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+    if (length == 4 || i + length > n) return false;  // nothing beyond U+FFFF is fine
+    c = length == 2 ? (c & 0x1F) << 6 | (p[i + 1] & 0x3F) : (c & 0x0F) << 12 | (p[i + 1] & 0x3F) << 6 | (p[i + 2] & 0x3F);
+    const bool fine = c == 0xA0 || c == 0xB7 || c == 0xD7 || (c >= 0x2000 && c <= 0x206F) || (c >= 0x3000 && c <= 0x30FF) ||
                       (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
                       (c >= 0xFE30 && c <= 0xFE4F) || c == 0xFEFF || (c >= 0xFF00 && c <= 0xFFEF);
     if (!fine) return false;
+    i += length;
   }
   return true;
 }
@@ -221,6 +249,19 @@ std::optional<int> SlotFromTexts(const std::optional<std::string>& slot, const s
     return std::nullopt;
   }
   return fromSlot ? fromSlot : fromNumber;
+}
+
+std::optional<std::string> FormatVersionProblem(std::optional<std::string_view> version) {
+  double value = 0;
+  if (version) {
+    const auto [end, ec] = std::from_chars(version->data(), version->data() + version->size(), value);
+    if (ec != std::errc{} || end != version->data() + version->size()) value = 0;
+  }
+  if (!std::isfinite(value) || value < 1 || std::floor(value) != value) return "version 应为正整数";
+  if (value > kExchangeFormatVersion) {
+    return "文件的版本 " + std::string(*version) + " 比本程序能读的版本 " + std::to_string(kExchangeFormatVersion) + " 新";
+  }
+  return std::nullopt;
 }
 
 ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat format, std::optional<TextEncoding> encoding) {

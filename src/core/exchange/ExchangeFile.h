@@ -1,5 +1,5 @@
 #pragma once
-// Exchange files on disk and in memory: JSON (QJsonDocument) and CSV (UTF-8
+// Exchange files on disk and in memory: JSON (read with RapidJSON) and CSV (UTF-8
 // with a byte order mark, RFC 4180 through libcsv). Files read may also come
 // in GBK or Big5, as Chinese spreadsheets and editors save them.
 #include <QByteArray>
@@ -63,11 +63,15 @@ QByteArray WriteCsvExchange(const ExchangeDocument& document);
 
 // Shared by both readers: an offset as line and character (1-based).
 SourcePlace PlaceOfOffset(const QByteArray& bytes, qsizetype offset);
-// The text as an officer file holds it: ASCII, Chinese, kana and the usual
-// punctuation and spaces; nothing Greek, Cyrillic or private.
-bool LooksLikeOfficerText(const QString& text);
+// The text (well-formed UTF-8) as an officer file holds it: ASCII, Chinese,
+// kana and the usual punctuation and spaces; nothing Greek, Cyrillic or private.
+bool LooksLikeOfficerText(std::string_view utf8);
 // The named value keys every slot may carry besides the fields.
 bool IsSlotKey(std::string_view key);
+// Why a file of this format version cannot be read, nullopt when it can:
+// any whole number from 1 up to kExchangeFormatVersion. `version` is CSV's
+// cell or JSON's number as text; nullopt when JSON's is missing or no number.
+std::optional<std::string> FormatVersionProblem(std::optional<std::string_view> version);
 // Checks a slot given by slot and/or roster number; the slot or an error.
 std::optional<int> SlotFromTexts(const std::optional<std::string>& slot, const std::optional<std::string>& number,
                                  std::string& problem);

@@ -5,57 +5,66 @@
 
 #include "core/check/ConsistencyCheck.h"
 #include "core/exchange/ExchangeFields.h"
-#include "core/list/OfficerRoster.h"
 
 namespace {
 
-std::span<std::uint8_t> FieldSpan(RecordBytes& record, std::size_t offset, std::size_t width) {
-  return std::span<std::uint8_t>(record.data() + offset, width);
-}
+// The fields and preserved ranges of one slot as flags, by their place in the field table.
+class FieldFlags {
+ public:
+  bool Has(const OfficerField& field) const { return flags_[Index(field)]; }
+  void Set(const OfficerField& field) { flags_[Index(field)] = true; }
 
-// The raw entries of one slot checked and turned into bytes.
+ private:
+  static std::size_t Index(const OfficerField& field) { return static_cast<std::size_t>(&field - OfficerFields().data()); }
+  std::vector<bool> flags_ = std::vector<bool>(OfficerFields().size());
+};
+
+// The raw entries of one slot checked: their bytes in place in `bytes`.
 struct SlotRaw {
-  std::vector<std::pair<const ExchangeField*, std::vector<std::uint8_t>>> fields;
-  std::vector<std::pair<const OfficerField*, std::vector<std::uint8_t>>> ranges;
+  RecordBytes bytes{};
+  std::vector<const ExchangeField*> fields;
+  std::vector<const OfficerField*> ranges;
 };
 
 SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& errors) {
   SlotRaw raw;
-  std::vector<std::string_view> seen;
+  FieldFlags seen;
+  std::vector<std::string_view> seenUnknown;
   for (const auto& pair : *entry.raw) {
     const std::string& key = pair.first;
     const std::string& hex = pair.second;
     const auto fail = [&](const std::string& message) {
       errors.push_back({entry.slot, "raw." + key, entry.rawPlace, message});
     };
-    if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+    const ExchangeField* field = FindExchangeField(key);
+    const OfficerField* range = field ? nullptr : FindPreservedRange(key);
+    const OfficerField* known = field ? field : range;
+    if (known ? seen.Has(*known) : std::find(seenUnknown.begin(), seenUnknown.end(), key) != seenUnknown.end()) {
       fail("重复的原始数据");
       continue;
     }
-    seen.push_back(key);
-    std::size_t width = 0;
-    const ExchangeField* field = FindExchangeField(key);
-    const OfficerField* range = field ? nullptr : FindPreservedRange(key);
-    if (field) {
-      width = field->width;
-    } else if (range) {
-      width = range->width;
-    } else {
+    if (!known) {
+      seenUnknown.push_back(key);
       fail("未知的原始数据");
       continue;
     }
-    std::optional<std::vector<std::uint8_t>> bytes = BytesOfHex(hex);
-    if (!bytes) {
-      fail("不是十六进制数据");
-    } else if (bytes->size() != width) {
-      fail("长度不对：" + std::to_string(bytes->size()) + " 字节，应为 " + std::to_string(width) + " 字节");
+    seen.Set(*known);
+    if (!PutHex(hex, std::span(raw.bytes).subspan(known->offset, known->width))) {
+      const std::optional<std::vector<std::uint8_t>> bytes = BytesOfHex(hex);
+      fail(!bytes ? "不是十六进制数据"
+                  : "长度不对：" + std::to_string(bytes->size()) + " 字节，应为 " + std::to_string(known->width) + " 字节");
     } else if (field) {
-      raw.fields.emplace_back(field, std::move(*bytes));
+      raw.fields.push_back(field);
     } else {
-      raw.ranges.emplace_back(range, std::move(*bytes));
+      raw.ranges.push_back(range);
     }
   }
   return raw;
+}
+
+void CopyField(const OfficerField& field, const RecordBytes& from, RecordBytes& to) {
+  const auto begin = from.begin() + static_cast<std::ptrdiff_t>(field.offset);
+  std::copy(begin, begin + static_cast<std::ptrdiff_t>(field.width), to.begin() + static_cast<std::ptrdiff_t>(field.offset));
 }
 
 // A new officer named beside its number in a relationship, to be compared
@@ -70,7 +79,11 @@ struct PendingLink {
 void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& record, std::vector<ExchangeError>& errors,
                std::vector<PendingLink>& links) {
   std::vector<const ExchangeField*> named;
-  for (const ExchangeValue& value : entry.values) named.push_back(FindExchangeField(value.key));
+  FieldFlags isNamed;
+  for (const ExchangeValue& value : entry.values) {
+    named.push_back(FindExchangeField(value.key));
+    if (named.back()) isNamed.Set(*named.back());
+  }
   if (entry.raw) {
     const SlotRaw raw = ReadSlotRaw(entry, errors);
     // The exported bytes are the base of every named field, so that the
@@ -78,14 +91,11 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
     for (const ExchangeField* field : named) {
       if (field) PutFieldDefault(*field, record);
     }
-    for (const auto& [field, bytes] : raw.fields) {
-      if (std::find(named.begin(), named.end(), field) == named.end()) continue;
-      std::copy(bytes.begin(), bytes.end(), FieldSpan(record, field->offset, field->width).begin());
+    for (const ExchangeField* field : raw.fields) {
+      if (isNamed.Has(*field)) CopyField(*field, raw.bytes, record);
     }
     if (!keepPreserved) {
-      for (const auto& [range, bytes] : raw.ranges) {
-        std::copy(bytes.begin(), bytes.end(), FieldSpan(record, range->offset, range->width).begin());
-      }
+      for (const OfficerField* range : raw.ranges) CopyField(*range, raw.bytes, record);
     }
   }
   for (std::size_t i = 0; i < entry.values.size(); ++i) {
@@ -103,82 +113,22 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
   }
 }
 
-// Whether the value alone gives the field's bytes back. The cheap answers
-// first: a field of random bytes is told apart without converting its text.
-bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, const std::string& value) {
-  const std::uint8_t* p = record.data() + field.offset;
-  switch (field.kind) {
-    case FieldKind::Number:
-      return true;
-    case FieldKind::Enumeration:
-      // A value no panel stores travels with its bytes, which an import
-      // takes as already held.
-      return !EnumerationProblem(field, p[0]);
-    case FieldKind::Relationship: {
-      const unsigned v = StoredNumber(record.data(), field);
-      return v < static_cast<unsigned>(kRosterNoneEntry) || v == kNoOfficer;
-    }
-    case FieldKind::Skills:
-      return (p[kSkillBytes - 1] & kHiddenSkillBits) == 0;
-    case FieldKind::Preserved:
-      return true;
-    case FieldKind::Text: {
-      const std::uint8_t* end = p + field.width;
-      const std::uint8_t* zero = std::find(p, end, 0);
-      if (zero == end || std::any_of(zero, end, [](std::uint8_t b) { return b != 0; })) return false;
-      RecordBytes rebuilt = record;
-      PutFieldDefault(field, rebuilt);
-      return !PutFieldValue(field, value, rebuilt) && std::equal(p, end, rebuilt.data() + field.offset);
-    }
-  }
-  return false;
-}
-
 // "652 苏绮" names slot 2, which holds 雷鸣川 before and after the import:
 // refused, as a wrong name beside a number of the game's roster is. Either
 // name is taken, so that an import may rename an officer and link to it.
 void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<unsigned char>& before,
                     const std::vector<unsigned char>& after, std::vector<ExchangeError>& errors) {
-  if (links.empty()) return;
-  const NewOfficerNames namesBefore = NewOfficerNamesOf(before), namesAfter = NewOfficerNamesOf(after);
   for (const PendingLink& pending : links) {
     const std::size_t slot = pending.link.number - kFirstNewOfficer;
-    if (pending.link.name == namesBefore[slot] || pending.link.name == namesAfter[slot]) continue;
+    if (pending.link.name == NewOfficerNameOf(before, slot)) continue;
+    const std::string nameAfter = NewOfficerNameOf(after, slot);
+    if (pending.link.name == nameAfter) continue;
     errors.push_back({pending.slot, pending.key, pending.place,
-                      "人物编号 " + std::to_string(pending.link.number) + " 是" + namesAfter[slot] + "，不是" + pending.link.name});
+                      "人物编号 " + std::to_string(pending.link.number) + " 是" + nameAfter + "，不是" + pending.link.name});
   }
 }
 
 }  // namespace
-
-ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
-  ExchangeDocument document;
-  document.header = HexOf(std::span(head.data(), kHeaderSize));
-  const NewOfficerNames names = NewOfficerNamesOf(head);
-  std::vector<int> chosen = onlySlots;
-  if (chosen.empty()) {
-    for (int s = 0; s < static_cast<int>(kSlotCount); ++s) chosen.push_back(s);
-  }
-  for (const int slot : chosen) {
-    const RecordBytes record = RecordAt(head, static_cast<std::size_t>(slot));
-    ExchangeSlot entry;
-    entry.slot = slot;
-    entry.raw.emplace();
-    for (const OfficerField& range : PreservedRanges()) {
-      entry.raw->emplace_back(std::string(range.key), HexOf(std::span(record.data() + range.offset, range.width)));
-    }
-    for (const ExchangeField& field : ExchangeFields()) {
-      std::string value = FieldValueText(field, record, names);
-      // The raw bytes stand beside a value that does not give them back.
-      if (!ValueGivesBytes(field, record, value)) {
-        entry.raw->emplace_back(std::string(field.key), HexOf(std::span(record.data() + field.offset, field.width)));
-      }
-      entry.values.push_back({std::string(field.key), std::move(value), {}});
-    }
-    document.officers.push_back(std::move(entry));
-  }
-  return document;
-}
 
 ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<unsigned char>& head, bool keepPreserved) {
   ImportDecision decision;
@@ -213,33 +163,4 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   decision.changes = CompareFileHeads(head, after);
   decision.notes = SuspiciousFindings(TableOfHead(after), decision.changes.ChangedSlots());
   return decision;
-}
-
-std::string FormatExchangeError(const ExchangeError& error) {
-  std::string where;
-  const SourcePlace& place = error.place;
-  if (place.line > 0) {
-    where = "第 " + std::to_string(place.line) + " 行";
-    if (place.column > 0) where += "第 " + std::to_string(place.column) + " 列";
-    if (place.character > 0) where += "第 " + std::to_string(place.character) + " 个字符";
-  } else if (place.officer >= 0) {
-    where = "officers[" + std::to_string(place.officer) + "]";
-  }
-  const auto add = [&](const std::string& part) { where += (where.empty() ? "" : "，") + part; };
-  if (error.slot >= 0) add("编号 " + std::to_string(error.slot + kFirstNewOfficer));
-  if (!error.field.empty()) {
-    const std::string_view key = std::string_view(error.field).substr(error.field.starts_with("raw.") ? 4 : 0);
-    const ExchangeField* field = FindExchangeField(key);
-    if (!field) field = FindPreservedRange(key);
-    add(field ? std::string(field->label) + "（" + error.field + "）" : error.field);
-  }
-  return where.empty() ? error.message : where + "：" + error.message;
-}
-
-std::vector<std::string> ExchangeErrorLines(const std::vector<ExchangeError>& errors) {
-  std::vector<std::string> lines;
-  for (std::size_t i = 0; i < errors.size() && i < kErrorsListed; ++i) lines.push_back(FormatExchangeError(errors[i]));
-  if (errors.size() > kErrorsListed) lines.push_back("还有 " + std::to_string(errors.size() - kErrorsListed) + " 处错误");
-  if (errors.size() >= kErrorsListed) lines.push_back("（找到 " + std::to_string(kErrorsListed) + " 处错误后不再往下检查）");
-  return lines;
 }

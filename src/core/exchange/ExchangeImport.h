@@ -1,18 +1,13 @@
 #pragma once
-// From the registration file's bytes to an exchange document (export), and
-// from an exchange document back to the file's bytes (import). Import
-// decides everything before anything changes: either every value fits and
-// the result is a change set, or nothing changes and every error is listed.
+// From an exchange document back to the registration file's bytes. The
+// import decides everything before anything changes: either every value
+// fits and the result is a change set, or nothing changes and every error
+// is listed. ExchangeExport.h goes the other way.
 #include <vector>
 
 #include "core/check/ValueRules.h"
 #include "core/exchange/ChangeSet.h"
 #include "core/exchange/ExchangeDocument.h"
-
-// The named values and raw bytes of the given slots (all when empty) of a
-// file's first 28,604 bytes. Importing the document into any file of the
-// game's size gives these slots' bytes and the header exactly.
-ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots = {});
 
 struct ImportDecision {
   std::vector<ExchangeError> errors;

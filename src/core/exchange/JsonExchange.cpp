@@ -23,7 +23,8 @@ namespace {
 
 using Json = rapidjson::Value;
 
-std::string TextOf(const Json& value) { return std::string(value.GetString(), value.GetStringLength()); }
+std::string_view ViewOf(const Json& value) { return {value.GetString(), value.GetStringLength()}; }
+std::string TextOf(const Json& value) { return std::string(ViewOf(value)); }
 
 // An object's members in their order. RapidJSON 1.1's iterator comparisons
 // are ambiguous to C++20, so the members are counted, not compared.
@@ -37,7 +38,7 @@ void ForEachMember(const Json& object, Visit visit) {
 const Json* Member(const Json& object, std::string_view key) {
   const Json* found = nullptr;
   ForEachMember(object, [&](const auto& member) {
-    if (!found && TextOf(member.name) == key) found = &member.value;
+    if (!found && ViewOf(member.name) == key) found = &member.value;
   });
   return found;
 }
@@ -132,7 +133,7 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
     result.errors.push_back({entry.slot, key, place, std::move(message)});
   };
   ForEachMember(value, [&](const auto& member) {
-    const std::string key = TextOf(member.name);
+    std::string key = TextOf(member.name);
     if (IsSlotKey(key)) return;
     if (key == "raw") {
       if (member.value.IsObject()) {
@@ -149,7 +150,7 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
     }
     problem.clear();
     if (std::optional<std::string> fieldText = FromJson(*field, member.value, problem)) {
-      entry.values.push_back({key, std::move(*fieldText), place});
+      entry.values.push_back({std::move(key), std::move(*fieldText), place});
     } else {
       fail(key, problem);
     }
@@ -185,8 +186,36 @@ std::string JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes
   return "格式错误";
 }
 
-// The place of the first key repeated inside one object of a well-formed
-// JSON text, and the key; nullopt when every key is used once.
+// Whether an object of the document (at any depth) holds a key twice, the
+// keys compared as read. Without recursion: no nesting is too deep.
+bool HasRepeatedKey(const Json& root) {
+  std::vector<const Json*> pending{&root};
+  std::vector<std::pair<std::size_t, std::string_view>> keys;  // by hash: sorting numbers is cheap
+  const auto nested = [&](const Json& value) {
+    if (value.IsObject() || value.IsArray()) pending.push_back(&value);
+  };
+  while (!pending.empty()) {
+    const Json& value = *pending.back();
+    pending.pop_back();
+    if (value.IsArray()) {
+      for (const Json& item : value.GetArray()) nested(item);
+      continue;
+    }
+    keys.clear();
+    ForEachMember(value, [&](const auto& member) {
+      keys.emplace_back(std::hash<std::string_view>{}(ViewOf(member.name)), ViewOf(member.name));
+      nested(member.value);
+    });
+    std::sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < keys.size(); ++i) {
+      for (std::size_t j = i; j-- > 0 && keys[j].first == keys[i].first;) {
+        if (keys[j].second == keys[i].second) return true;
+      }
+    }
+  }
+  return false;
+}
+
 // The closing quote of the string that opens at `open` (or `end`): the next
 // quote that does not follow an odd number of backslashes.
 const char* StringEnd(const char* open, const char* end) {
@@ -200,6 +229,8 @@ const char* StringEnd(const char* open, const char* end) {
   }
 }
 
+// The place of the first key repeated inside one object of a well-formed
+// JSON text, and the key; nullopt when every key is used once.
 std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& json) {
   struct Open {
     bool object;
@@ -256,15 +287,18 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   };
   rapidjson::Document json;
   // The bytes are valid UTF-8 by now (decoding made sure), so RapidJSON need
-  // not check them again.
-  constexpr unsigned kFlags = rapidjson::kParseIterativeFlag;
-  json.Parse<kFlags>(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  // not check them again. Parsed in place, in a copy: the texts are not
+  // copied once more. A zero byte ends the text either way.
+  std::string text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  json.ParseInsitu<rapidjson::kParseIterativeFlag>(text.data());
   if (json.HasParseError()) {
     const std::size_t offset = json.GetErrorOffset();
     return refuse(PlaceOfOffset(bytes, static_cast<qsizetype>(offset)),
                   "JSON 格式错误：" + JsonProblem(json.GetParseError(), bytes, offset));
   }
-  if (const auto repeated = RepeatedKey(bytes)) {
+  // Keys read alike may still be written differently ("\u0061" and "a"):
+  // the text, looked at only then, decides.
+  if (const auto repeated = HasRepeatedKey(json) ? RepeatedKey(bytes) : std::nullopt) {
     return refuse(PlaceOfOffset(bytes, repeated->first), "同一个对象中键 “" + repeated->second + "” 出现了不止一次");
   }
   if (!json.IsObject()) return refuse({}, "JSON 文件应为一个对象");
@@ -273,13 +307,9 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
     return refuse({}, "不是 velmedit 的武将交换文件（format 应为 “" + std::string(kExchangeFormatName) + "”）");
   }
   const Json* version = Member(json, "version");
-  if (!version || !version->IsNumber() || version->GetDouble() < 1 || std::floor(version->GetDouble()) != version->GetDouble()) {
-    return refuse({}, "version 应为正整数");
-  }
-  if (version->GetDouble() > kExchangeFormatVersion) {
-    return refuse({}, "文件的版本 " + NumberText(version->GetDouble()) + " 比本程序能读的版本 " +
-                          std::to_string(kExchangeFormatVersion) + " 新");
-  }
+  const std::optional<std::string> versionText =
+      version && version->IsNumber() ? std::optional(NumberText(version->GetDouble())) : std::nullopt;
+  if (auto problem = FormatVersionProblem(versionText)) return refuse({}, *problem);
   ForEachMember(json, [&](const auto& member) {
     const std::string key = TextOf(member.name);
     if (key != "format" && key != "version" && key != "officers" && key != "raw") {

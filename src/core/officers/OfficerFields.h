@@ -20,7 +20,7 @@ enum class FieldKind {
   Enumeration,   // u8 index into `items`
   Relationship,  // u16 roster number 0-831, 0xFFFF for none
   Text,          // zero-terminated text in a fixed-width field
-  Skills,        // 48 bits, most significant bit first
+  Skills,        // 48 bits, least significant bit first (SkillLayout)
   Preserved,     // bytes the editor carries through untouched
 };
 

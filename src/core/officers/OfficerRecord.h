@@ -52,7 +52,7 @@ struct OfficerRecord {
   std::uint8_t Han = 0;                  // han_court · 拥汉
   std::uint8_t Stratagem = 0;            // strategy · 战略
   std::uint8_t Task = 0;                 // diligence · 任务
-  std::array<std::uint8_t, 6> Skills{};  // 47-52: skills · 特技 (SkillLayout)
+  std::array<std::uint8_t, 6> Skills{};  // 47-52, least significant bit first; skills · 特技
   std::uint16_t SameOfficer = 0;         // 64; same_officer · 相同武将
   std::uint8_t Belief = 0;               // 70; belief · 信念
   std::uint8_t Type = 0;                 // 71; type · 类型

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/convert/Jislib.h"
+#include "core/exchange/ExchangeExport.h"
 #include "core/exchange/ExchangeFile.h"
 #include "core/exchange/ExchangeImport.h"
 #include "support/DemoOfficerFile.h"
