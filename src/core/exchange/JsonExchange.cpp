@@ -277,6 +277,29 @@ std::optional<std::pair<qsizetype, std::string>> RepeatedKey(const QByteArray& j
   return std::nullopt;
 }
 
+// The file's members besides format, version and officers: the raw header
+// is taken, anything else is named.
+void ReadOtherMembers(const rapidjson::Document& json, ExchangeReadResult& result) {
+  ForEachMember(json, [&](const auto& member) {
+    const std::string key = TextOf(member.name);
+    if (key != "format" && key != "version" && key != "officers" && key != "raw") {
+      result.errors.push_back({-1, key, {}, "未知的字段"});
+    }
+  });
+  if (const Json* raw = Member(json, "raw"); raw && raw->IsObject()) {
+    ForEachMember(*raw, [&](const auto& member) {
+      const std::string key = TextOf(member.name);
+      if (key == kHeaderKey && member.value.IsString()) {
+        result.document.header = TextOf(member.value);
+      } else {
+        result.errors.push_back({-1, "raw." + key, {}, "未知的原始数据"});
+      }
+    });
+  } else if (raw) {
+    result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
+  }
+}
+
 }  // namespace
 
 ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
@@ -310,24 +333,7 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   const std::optional<std::string> versionText =
       version && version->IsNumber() ? std::optional(NumberText(version->GetDouble())) : std::nullopt;
   if (auto problem = FormatVersionProblem(versionText)) return refuse({}, *problem);
-  ForEachMember(json, [&](const auto& member) {
-    const std::string key = TextOf(member.name);
-    if (key != "format" && key != "version" && key != "officers" && key != "raw") {
-      result.errors.push_back({-1, key, {}, "未知的字段"});
-    }
-  });
-  if (const Json* raw = Member(json, "raw"); raw && raw->IsObject()) {
-    ForEachMember(*raw, [&](const auto& member) {
-      const std::string key = TextOf(member.name);
-      if (key == kHeaderKey && member.value.IsString()) {
-        result.document.header = TextOf(member.value);
-      } else {
-        result.errors.push_back({-1, "raw." + key, {}, "未知的原始数据"});
-      }
-    });
-  } else if (raw) {
-    result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
-  }
+  ReadOtherMembers(json, result);
   const Json* officers = Member(json, "officers");
   if (!officers || !officers->IsArray()) return refuse({}, "缺少武将列表 officers");
   const auto list = officers->GetArray();
