@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "support/TempDir.h"
@@ -19,4 +20,19 @@ inline std::vector<unsigned char> DemoOfficerFile() {
   }();
   return bytes;
 }
+
+// A scratch folder holding the demo file as TPERSON.VMR, and other files
+// written beside it by name.
+struct DemoFileFolder {
+  DemoFileFolder() { WriteBytes(vmr, demo); }
+  QString Path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
+  void WriteText(const std::string& name, const std::string& text) const {
+    WriteBytes(dir / name, std::vector<unsigned char>(text.begin(), text.end()));
+  }
+
+  TempDir dir;
+  std::filesystem::path vmr = dir / "TPERSON.VMR";
+  QString vmrPath = QString::fromStdString(vmr.string());
+  std::vector<unsigned char> demo = DemoOfficerFile();
+};
 #endif

@@ -43,10 +43,8 @@ struct Refusal {
   std::string accepted;  // the file just inside the bound; empty: no bound
 };
 
-class ExchangeRefusalTest : public ::testing::Test {
+class ExchangeRefusalTest : public ::testing::Test, public DemoFileFolder {
  protected:
-  void SetUp() override { WriteBytes(vmr, demo); }
-
   void Check(const std::vector<Refusal>& refusals) {
     for (const Refusal& r : refusals) {
       std::ostringstream out, err;
@@ -61,15 +59,6 @@ class ExchangeRefusalTest : public ::testing::Test {
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "TPERSON.VMR.bak"));
   }
-  QString Path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
-  void WriteText(const std::string& name, const std::string& text) const {
-    WriteBytes(dir / name, std::vector<unsigned char>(text.begin(), text.end()));
-  }
-
-  TempDir dir;
-  std::filesystem::path vmr = dir / "TPERSON.VMR";
-  QString vmrPath = QString::fromStdString(vmr.string());
-  std::vector<unsigned char> demo = DemoOfficerFile();
 };
 
 TEST_F(ExchangeRefusalTest, CsvFilesAreRefusedForTheirFormVersionColumnsAndRows) {
