@@ -37,8 +37,7 @@ void CharacterTable::BuildIndex(Direction d) {
 void CharacterTable::Convert(Direction d, std::uint8_t* text, std::size_t width) const {
   if (text == nullptr) return;
   const auto& index = index_[d];
-  std::size_t length = 0;
-  while (length < width && text[length] != 0) ++length;
+  std::size_t length = UpToZero({reinterpret_cast<const char*>(text), width}).size();
 
   std::size_t i = 0;
   while (i < length) {
