@@ -74,7 +74,8 @@ TEST_F(ConsistencyCheckTest, YearsAbilitiesEnumerationsAndTexts) {
   PutBytes(file, 3, 37, "\xFE");          // drinking: not a choice, not "none"
   PutBytes(file, 3, 86, "\x82\xA0\x82\xA2");  // Shift-JIS given name, not of Big5's form
   PutBytes(file, 1, 91, "\x93\xFA\x96\x7B");  // Shift-JIS 日本: Big5's form, codes Big5 leaves undefined
-  PutU16(file, 3, 18, 200);               // death in the year of first appearance: fine
+  PutU16(file, 3, 14, 200);               // born, appearing and dying in one year: fine
+  PutU16(file, 3, 18, 200);
   const std::vector<Finding> findings = CheckOfficerFile(file, nullptr);
   EXPECT_EQ(Described(findings),
             (std::vector<std::string>{"0 death_year years 提醒", "1 courtesy_name text", "1 death_year years 提醒", "2 personality enumeration",
