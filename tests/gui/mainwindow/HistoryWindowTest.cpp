@@ -24,14 +24,6 @@ class HistoryWindowTest : public ListWindowFixture {
     table[1] = Officer("\xC3\xF6", "\xA6\xD0", "", 70, 71, 72, 73, 74);  // 關羽
     Load(table);
   }
-  QTreeWidgetItem* Row(int slot) {
-    QTreeWidget* list = OfficerList(Window());
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-      if (list->topLevelItem(i)->text(0) == QString::number(slot + kFirstNewOfficer)) return list->topLevelItem(i);
-    }
-    return nullptr;
-  }
-  void Choose(int slot) { OfficerList(Window())->setCurrentItem(Row(slot)); }
   QLineEdit* Wuli() { return Find<QLineEdit>(Window(), "Edit_Wuli"); }
   void Confirm() { Find<QPushButton>(Window(), "Btn_MConfirm")->click(); }
 };

@@ -26,8 +26,6 @@ class OfficerToolsMenuTest : public ListWindowFixture {
     Window().show();
     QApplication::setActiveWindow(&Window());
   }
-  QTreeWidgetItem* Row(int slot) { return Window().ListPanel().RowOfSlot(slot); }
-  void Choose(int slot) { OfficerList(Window())->setCurrentItem(Row(slot)); }
   // Right click on the row of a slot, then the command of that name.
   void RowCommand(int slot, const char* name) {
     QTreeWidget* list = OfficerList(Window());
