@@ -131,8 +131,9 @@ TEST_F(WorkSafetyTest, CtrlSWithAnUnconfirmedEditAsksAndTheTitleShowsIt) {
   EXPECT_TRUE(w.isWindowModified());
 }
 
-TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewOnlyWhenThePlayerSaysSo) {
+TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewFromWhatWasReadOnlyWhenThePlayerSaysSo) {
   TForm_Main& w = OpenAndShowSlot0();
+  std::vector<unsigned char> expected = ReadBytes(file);
   ConfirmWuli(w, "12");
   std::filesystem::remove(file);
   w.CheckFileOnDisk();
@@ -143,7 +144,11 @@ TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewOnlyWhenThePlayerSaysSo) {
   EXPECT_FALSE(std::filesystem::exists(file));
   Answer("重新写出");
   Action(w, "Menu_Save")->trigger();
-  EXPECT_EQ(WuliIn(ReadBytes(file), 0), 12);
+  PutU16(expected, 0, kWuli, 12);
+  for (std::size_t slot = 0; slot < kSlotCount; ++slot) expected[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
+  EXPECT_EQ(ReadBytes(file), expected);
+  EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
+  EXPECT_FALSE(w.isWindowModified());
 }
 
 TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
