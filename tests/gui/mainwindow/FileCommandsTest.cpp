@@ -9,26 +9,11 @@
 
 #include "core/editor/PanelSession.h"
 #include "core/officers/OfficerFile.h"
-#include "support/MainWindowHarness.h"
-#include "support/MainWindowControls.h"
-#include "support/PathText.h"
-#include "support/OfficerBytes.h"
+#include "support/WindowWithFile.h"
 
 namespace {
 
-class FileCommandsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto bytes = EmptyOfficerFile();
-    PutU16(bytes, 0, 24, 77);  // Wuli of slot 0
-    PutBytes(bytes, 0, 96, "abc");
-    WriteBytes(file, bytes);
-  }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  MainWindowHarness harness;
-};
+using FileCommandsTest = WindowWithFile;
 
 TEST_F(FileCommandsTest, OpenLoadsTheChosenFile) {
   harness.openAnswers.push_back(Q(file));

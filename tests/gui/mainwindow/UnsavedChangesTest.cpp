@@ -6,31 +6,13 @@
 #include <QTest>
 
 #include "core/officers/OfficerFile.h"
-#include "support/MainWindowControls.h"
-#include "support/PathText.h"
-#include "support/MainWindowHarness.h"
-#include "support/OfficerBytes.h"
+#include "support/WindowWithFile.h"
 
 namespace {
 
 constexpr int kSave = 0, kDontSave = 1, kCancel = 2;
 
-class UnsavedChangesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto bytes = EmptyOfficerFile();
-    PutU16(bytes, 0, 24, 77);  // Wuli of slot 0
-    WriteBytes(file, bytes);
-    original = bytes;
-  }
-  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  std::vector<unsigned char> original;
-  MainWindowHarness harness;
-};
+using UnsavedChangesTest = WindowWithFile;
 
 TEST_F(UnsavedChangesTest, TheTitleNamesTheFileAndMarksChanges) {
   TForm_Main& w = harness.Window();

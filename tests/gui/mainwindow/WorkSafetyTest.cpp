@@ -14,10 +14,7 @@
 #include "core/officers/OfficerFile.h"
 #include "gui/widgets/GbkTextControls.h"
 #include "gui/widgets/NoteBalloon.h"
-#include "support/MainWindowControls.h"
-#include "support/MainWindowHarness.h"
-#include "support/OfficerBytes.h"
-#include "support/PathText.h"
+#include "support/WindowWithFile.h"
 
 namespace {
 
@@ -27,16 +24,12 @@ std::uint16_t WuliIn(const std::vector<unsigned char>& file, std::size_t slot) {
   return static_cast<std::uint16_t>(file[RecordOffset(slot) + kWuli] | file[RecordOffset(slot) + kWuli + 1] << 8);
 }
 
-class WorkSafetyTest : public ::testing::Test {
+class WorkSafetyTest : public WindowWithFile {
  protected:
   void SetUp() override {
-    auto bytes = EmptyOfficerFile();
-    PutU16(bytes, 0, kWuli, 77);
-    PutBytes(bytes, 0, 81, "\xB1\x69");  // 張
-    WriteBytes(file, bytes);
+    PutBytes(original, 0, 81, "\xB1\x69");  // 張
+    WindowWithFile::SetUp();
   }
-  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
   // Another program sets 665 武力 (slot 15) to 66 while the window holds the file.
   void ChangeOnDiskByTheCommandLine() {
     const std::filesystem::path csv = dir / "war.csv";
@@ -45,15 +38,6 @@ class WorkSafetyTest : public ::testing::Test {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommand({QStringLiteral("import"), Q(file), Q(csv)}, out, err), kExitOk) << err.str();
   }
-  void Answer(const char* button) {
-    harness.questionAnswer = [button](const QStringList& buttons) {
-      return static_cast<int>(buttons.indexOf(QString::fromUtf8(button)));
-    };
-  }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  MainWindowHarness harness;
 };
 
 TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
@@ -152,13 +136,13 @@ TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewFromWhatWasReadOnlyWhenThePlayer
 }
 
 TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
-  std::vector<unsigned char> original = ReadBytes(file);
-  original[3] = 0x5A;  // a header byte only the copy holds
+  std::vector<unsigned char> copied = ReadBytes(file);
+  copied[3] = 0x5A;  // a header byte only the copy holds
   TForm_Main& w = OpenAndShowSlot0();
   ConfirmWuli(w, "12");
   Action(w, "Menu_Save")->trigger();
   const std::filesystem::path copy = dir / "TPERSON.VMR.backups" / "TPERSON-20260101-000000.VMR";
-  WriteBytes(copy, original);
+  WriteBytes(copy, copied);
 
   harness.modalAnswer = [](QDialog* dialog) {
     auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List_Copies"));
@@ -174,8 +158,8 @@ TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
   Action(w, "Menu_Save")->trigger();
   const std::vector<unsigned char> saved = ReadBytes(file);
   EXPECT_EQ(saved[3], 0x5A);
-  for (std::size_t slot = 0; slot < kSlotCount; ++slot) original[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
-  EXPECT_EQ(saved, original);
+  for (std::size_t slot = 0; slot < kSlotCount; ++slot) copied[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
+  EXPECT_EQ(saved, copied);
 }
 
 TEST_F(WorkSafetyTest, RemindersShowBesideConfirmWithoutBlockingAndGoAtTheNextKey) {
