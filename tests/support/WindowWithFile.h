@@ -16,12 +16,6 @@ class WindowWithFile : public ::testing::Test {
   }
   TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
   void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
-  // Answers the questions from now on with the button of that caption.
-  void Answer(const char* button) {
-    harness.questionAnswer = [button](const QStringList& buttons) {
-      return static_cast<int>(buttons.indexOf(QString::fromUtf8(button)));
-    };
-  }
 
   TempDir dir;
   std::filesystem::path file = dir / "TPERSON.VMR";

@@ -225,14 +225,8 @@ TEST_F(EditorPanelTest, QuickActionsFillOnlyThePanelUntilConfirmed) {
   EXPECT_EQ(w.Document().Table()[3].Tongshuai, 0);
 }
 
-TEST_F(EditorPanelTest, NothingIsConfirmedBeforeAnOfficerIsShown) {
+TEST_F(EditorPanelTest, AReloadEmptiesThePanel) {
   TForm_Main& w = Open();
-  Find<QComboBox>(w, "ComboBox_Type")->setCurrentIndex(2);
-  Find<QPushButton>(w, "Btn_MConfirm")->click();
-  EXPECT_EQ(w.Document().Table(), LoadOfficerFile(file));
-  EXPECT_TRUE(harness.messages.empty());
-
-  // A reload empties the panel: boxes, pickers and portrait.
   SelectSlot(2);
   Action(w, "R1")->trigger();
   EXPECT_EQ(w.Session().CurrentSlot(), 0);

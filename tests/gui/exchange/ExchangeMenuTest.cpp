@@ -13,10 +13,9 @@
 #include "support/MainWindowControls.h"
 #include "support/MainWindowHarness.h"
 #include "support/OfficerBytes.h"
+#include "support/PathText.h"
 
 namespace {
-
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
 
 class ExchangeMenuTest : public ::testing::Test {
  protected:

@@ -66,8 +66,7 @@ TEST(HelpMenu, EachShowingIsAFreshWindowWithRestingLinks) {
     EXPECT_NE(help, nullptr);
     if (!help) return static_cast<int>(QDialog::Rejected);
     EXPECT_EQ(help->parentWidget(), &main);
-    ExpectRestingLink(Named(*help, "Label22"));
-    ExpectRestingLink(Named(*help, "Label13"));
+    ExpectRestingLink(Named(*help, "Label22"));  // not left hovered by the showing before
     help->show();
     MoveTo(help, Named(*help, "Label22")->geometry().center());  // leave a link hovered
     ExpectHoveredLink(Named(*help, "Label22"));

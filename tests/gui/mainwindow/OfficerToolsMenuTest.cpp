@@ -90,11 +90,11 @@ TEST_F(OfficerToolsMenuTest, RowMenuCopiesPastesAndClears) {
 
   // 清空 asks first; 取消 keeps the officer.
   Choose(1);
-  harness.questionAnswer = [](const QStringList& buttons) { return static_cast<int>(buttons.indexOf(QStringLiteral("取消"))); };
+  harness.AnswerWith("取消");
   Action(w, "Menu_ClearOfficer")->trigger();
   EXPECT_EQ(harness.questions, (std::vector<QString>{QStringLiteral("清空 651 关羽 吗？")}));
   EXPECT_EQ(w.Document().CurrentHead(), before);
-  harness.questionAnswer = [](const QStringList& buttons) { return static_cast<int>(buttons.indexOf(QStringLiteral("清空"))); };
+  harness.AnswerWith("清空");
   Action(w, "Menu_ClearOfficer")->trigger();
   EXPECT_EQ(w.Document().Record(1), EmptySlotRecord());
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Xing")->text(), QString());
@@ -135,9 +135,7 @@ TEST_F(OfficerToolsMenuTest, ExportTakesOnlyTheListedOfficersWhenAsked) {
     return QString::fromStdString(out.string());
   });
   const auto exportAnswering = [&](const char* button) {
-    harness.questionAnswer = [button](const QStringList& buttons) {
-      return static_cast<int>(buttons.indexOf(QString::fromUtf8(button)));
-    };
+    harness.AnswerWith(button);
     Action(w, "Menu_Export")->trigger();
     std::vector<int> exported;
     if (!std::filesystem::exists(out)) return exported;

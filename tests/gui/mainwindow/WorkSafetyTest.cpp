@@ -45,7 +45,7 @@ TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
   ConfirmWuli(w, "12");
   ChangeOnDiskByTheCommandLine();
 
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   ASSERT_EQ(harness.questions.size(), 1u);
   EXPECT_TRUE(harness.questions[0].contains(QStringLiteral("被其他程序改变"))) << harness.questions[0].toStdString();
@@ -55,7 +55,7 @@ TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
 
   // 覆盖: the window's table goes over it, and the other program's file is
   // the newest copy in the backups folder.
-  Answer("覆盖");
+  harness.AnswerWith("覆盖");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(WuliIn(ReadBytes(file), 0), 12);
   EXPECT_EQ(WuliIn(ReadBytes(file), 15), 0);
@@ -70,7 +70,7 @@ TEST_F(WorkSafetyTest, ReloadTakesTheChangeOnDiskAndAnUntouchedWindowJustReloads
   TForm_Main& w = OpenAndShowSlot0();
   ConfirmWuli(w, "12");
   ChangeOnDiskByTheCommandLine();
-  Answer("重新载入");
+  harness.AnswerWith("重新载入");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(w.Document().Table()[15].Wuli, 66);
   EXPECT_EQ(w.Document().Table()[0].Wuli, 77);
@@ -94,12 +94,12 @@ TEST_F(WorkSafetyTest, CtrlSWithAnUnconfirmedEditAsksAndTheTitleShowsIt) {
   EXPECT_TRUE(w.isWindowModified());
   EXPECT_FALSE(w.Document().IsModified());
 
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   ASSERT_EQ(harness.questions.size(), 1u);
   EXPECT_EQ(ReadBytes(file), before);
 
-  Answer("确认修改后保存");
+  harness.AnswerWith("确认修改后保存");
   Action(w, "Menu_Save")->trigger();
   const std::vector<unsigned char> saved = ReadBytes(file);
   EXPECT_EQ(saved[RecordOffset(0) + kMing], 0xA4);  // 乙 in Big5
@@ -109,7 +109,7 @@ TEST_F(WorkSafetyTest, CtrlSWithAnUnconfirmedEditAsksAndTheTitleShowsIt) {
 
   // 只保存已确认的: the typed 丙 stays in the box, not in the file.
   Find<GbkLineEdit>(w, "Edit_Ming")->setText(QStringLiteral("丙"));
-  Answer("只保存已确认的");
+  harness.AnswerWith("只保存已确认的");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(ReadBytes(file)[RecordOffset(0) + kMing + 1], 0x41);
   EXPECT_TRUE(w.isWindowModified());
@@ -123,10 +123,10 @@ TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewFromWhatWasReadOnlyWhenThePlayer
   w.CheckFileOnDisk();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("已不在原处")));
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   EXPECT_FALSE(std::filesystem::exists(file));
-  Answer("重新写出");
+  harness.AnswerWith("重新写出");
   Action(w, "Menu_Save")->trigger();
   PutU16(expected, 0, kWuli, 12);
   for (std::size_t slot = 0; slot < kSlotCount; ++slot) expected[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
