@@ -2,6 +2,8 @@
 // The main window's controls and panels as tests reach them: by object name,
 // the way a script drives the real window.
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <array>
+#include <vector>
 
 #include "core/document/OfficerDocument.h"
 #include "core/officers/OfficerFields.h"
@@ -37,6 +40,24 @@ inline std::array<QCheckBox*, kSkillBoxCount> SkillBoxes(QWidget& window) {
     boxes[i] = window.findChild<QCheckBox*>(QString::fromStdString(SkillLayout()[i].objectName));
   }
   return boxes;
+}
+
+// Types text into a widget key by key, as a keyboard or input method sends it.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(widget, &press);
+  }
+}
+
+// The seven relationship pickers.
+inline std::vector<QComboBox*> RelationshipPickers(QWidget& window) {
+  std::vector<QComboBox*> pickers;
+  for (const char* name : {"ComboBox_Father", "ComboBox_Mother", "ComboBox_Another", "ComboBox_Family", "ComboBox_Brother",
+                           "ComboBox_Enemy", "ComboBox_Xiangxing"}) {
+    pickers.push_back(Find<QComboBox>(window, name));
+  }
+  return pickers;
 }
 
 // Shows the window, opens `file` and picks the list's first row.

@@ -57,6 +57,11 @@ class MainWindowHarness {
     return *window_;
   }
 
+  // Answers the questions from now on with the button of that caption.
+  void AnswerWith(const char* button) {
+    questionAnswer = [button](const QStringList& buttons) { return static_cast<int>(buttons.indexOf(QString::fromUtf8(button))); };
+  }
+
   std::filesystem::path WinePrefix() const { return prefix_.Path() / "wine"; }
   std::filesystem::path ProgramFolder() const { return prefix_.Path() / "program"; }
   std::filesystem::path SettingsFile() const { return ProgramFolder() / "velmedit.ini"; }

@@ -12,7 +12,7 @@ namespace {
 
 using OfficerDocumentTest = DocumentFixture;
 
-TEST_F(OfficerDocumentTest, ReloadAndSaveClearTheModifiedFlag) {
+TEST_F(OfficerDocumentTest, ReloadClearsTheModifiedFlag) {
   QSignalSpy replaced(&doc, &OfficerDocument::tableReplaced);
   doc.Open(Q(file));
   EXPECT_FALSE(doc.IsModified());
@@ -24,14 +24,7 @@ TEST_F(OfficerDocumentTest, ReloadAndSaveClearTheModifiedFlag) {
   EXPECT_EQ(doc.Record(0).Wuli, 77);
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(replaced.count(), 2);
-
-  doc.ReplaceRecord(0, r);
-  doc.Save();
-  EXPECT_FALSE(doc.IsModified());
-  EXPECT_EQ(LoadOfficerFile(file)[0].Wuli, 12);
-  EXPECT_EQ(LoadOfficerFile(BackupPathFor(file))[0].Wuli, 77);
 }
-
 
 TEST_F(OfficerDocumentTest, ExportAndSaveWorkAfterTheFileWasMovedAway) {
   doc.Open(Q(file));
@@ -56,11 +49,6 @@ TEST_F(OfficerDocumentTest, ExportAndSaveWorkAfterTheFileWasMovedAway) {
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
   EXPECT_FALSE(doc.IsModified());
 }
-
-
-
-
-
 
 TEST_F(OfficerDocumentTest, TheBackupKeepsTheFileAsOpenedOverSeveralSaves) {
   const std::vector<unsigned char> opened = ReadBytes(file);
@@ -134,30 +122,22 @@ TEST_F(OfficerDocumentTest, AFileOfRandomBytesOpensOnlyWhenThePlayerSaysSo) {
   EXPECT_EQ(asked, 1);
 }
 
-TEST_F(OfficerDocumentTest, TheHistoryKeepsAHundredStepsAndForgetsAnUnreachableSavedState) {
+TEST_F(OfficerDocumentTest, EachReplacedRecordIsAStepNamedForItsOfficer) {
   doc.Open(Q(file));
-  for (int i = 1; i <= 101; ++i) {
+  for (const std::uint16_t war : {1, 2}) {
     OfficerRecord r = doc.Record(1);
-    r.Wuli = static_cast<std::uint16_t>(i);
+    r.Wuli = war;
     doc.ReplaceRecord(1, r);
   }
-  int undone = 0;
-  while (doc.CanUndo()) {
-    doc.Undo();
-    ++undone;
-  }
-  EXPECT_EQ(undone, 100);
-  EXPECT_EQ(doc.Record(1).Wuli, 1);  // the first step fell out of the history
-  EXPECT_TRUE(doc.IsModified());     // the file as opened can no longer be reached
+  doc.Undo();
+  EXPECT_EQ(doc.Record(1).Wuli, 1);
   EXPECT_EQ(doc.RedoName(), "修改 651 Z");
+  EXPECT_TRUE(doc.IsModified());
+  doc.Undo();
+  EXPECT_FALSE(doc.IsModified());  // back at the file as opened
+  EXPECT_FALSE(doc.CanUndo());
   doc.Redo();
-  EXPECT_EQ(doc.Record(1).Wuli, 2);
-
-  // A new step after an undo drops the steps that were undone.
-  OfficerRecord r = doc.Record(1);
-  r.Wuli = 500;
-  doc.ReplaceRecord(1, r);
-  EXPECT_FALSE(doc.CanRedo());
+  EXPECT_EQ(doc.Record(1).Wuli, 1);
 }
 
 }  // namespace

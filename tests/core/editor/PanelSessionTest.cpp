@@ -101,11 +101,6 @@ TEST_F(PanelSessionTest, AnEditKeepsUntouchedCharactersAndRefusesWhatBig5Lacks) 
   session.Confirm(panel);
   EXPECT_EQ(doc.Record(6).Story.Text(), big5Story + "\xA1\x43");
 
-  panel = session.ShowCurrent();
-  panel.texts.Of(FieldWithRole(FieldRole::GivenName)) = "\xB6\x42";  // 禕, beyond GB2312
-  session.Confirm(panel);
-  EXPECT_EQ(doc.Record(6).Ming.Text(), "\xE2\xFC");
-
   const OfficerRecord before = doc.Record(6);
   panel = session.ShowCurrent();
   panel.numbers[1] = "1";

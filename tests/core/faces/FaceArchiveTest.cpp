@@ -213,25 +213,6 @@ TEST(DamagedFaceArchives, NothingIsReadPastTheEndOfTheFile) {
   EXPECT_FALSE(SeekFace(2000, nullptr));
 }
 
-TEST(FaceImageDecoding, PaletteOrderAndRowOrder) {
-  FaceImage image;
-  image.palette[4 * 7 + 0] = 0x10;
-  image.palette[4 * 7 + 1] = 0x20;
-  image.palette[4 * 7 + 2] = 0x30;
-  image.palette[4 * 7 + 3] = 0x00;
-  EXPECT_EQ(image.Colour(7), 0xFF302010u);  // red 30, green 20, blue 10
-  image.palette[4 * 7 + 3] = 0xFF;
-  EXPECT_EQ(image.Colour(7), 0xFF302010u);  // the fourth byte is no part of the colour
-
-  for (int i = 0; i < kFacePixelBytes; ++i) image.pixels[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i / 64);
-  image.pixels[63] = 0xAA;
-  image.pixels[64] = 0xBB;
-  EXPECT_EQ(image.PixelIndex(0, 0), 0);
-  EXPECT_EQ(image.PixelIndex(63, 0), 0xAA);  // the first 64 bytes are the top row
-  EXPECT_EQ(image.PixelIndex(0, 1), 0xBB);
-  EXPECT_EQ(image.PixelIndex(5, 79), 79);
-}
-
 TEST(FaceArchiveLocation, SeparatorAppendedOnlyWhenMissing) {
   const QString sep = QDir::separator();
   EXPECT_EQ(WithTrailingSeparator(QString()), sep);

@@ -27,45 +27,6 @@ class OfficerFileTest : public ::testing::Test {
   std::filesystem::path file = dir / "TPERSON.VMR";
 };
 
-TEST_F(OfficerFileTest, DecodesEveryFieldAtItsOffset) {
-  auto bytes = EmptyOfficerFile();
-  PutU16(bytes, 3, 0, 2005);     // Face
-  PutU16(bytes, 3, 2, 831);      // Father
-  PutU16(bytes, 3, 12, 65535);   // Enemy
-  PutU16(bytes, 3, 22, 87);      // Tongshuai
-  PutU16(bytes, 3, 30, 66);      // Meili
-  PutBytes(bytes, 3, 35, "\x01\x02\x03");  // Gender, Character, Drink
-  PutBytes(bytes, 3, 46, "\x02\x80\x00\x00\x00\x00\xff"sv);  // Task, Skills
-  PutU16(bytes, 3, 64, 652);     // SameOfficer
-  PutBytes(bytes, 3, 70, "\x04\xff");  // Belief, Type
-  PutBytes(bytes, 3, 81, "\xb1\x69\x00\x41\x42"sv);  // Xing with bytes after the terminator
-  PutBytes(bytes, 3, 96, "Zhang Fei");
-  PutBytes(bytes, 3, 107, "line1\r\nline2");
-  WriteBytes(file, bytes);
-
-  const OfficerTable table = LoadOfficerFile(file);
-  const OfficerRecord& r = table[3];
-  EXPECT_EQ(r.Face, 2005);
-  EXPECT_EQ(r.Father, 831);
-  EXPECT_EQ(r.Enemy, 65535);
-  EXPECT_EQ(r.Tongshuai, 87);
-  EXPECT_EQ(r.Meili, 66);
-  EXPECT_EQ(r.Gender, 1);
-  EXPECT_EQ(r.Character, 2);
-  EXPECT_EQ(r.Drink, 3);
-  EXPECT_EQ(r.Task, 2);
-  EXPECT_EQ(r.Skills[0], 0x80);
-  EXPECT_EQ(r.Skills[5], 0xFF);
-  EXPECT_EQ(r.SameOfficer, 652);
-  EXPECT_EQ(r.Belief, 4);
-  EXPECT_EQ(r.Type, 0xFF);
-  EXPECT_EQ(r.Xing.Text(), "\xb1\x69");
-  EXPECT_EQ(r.Xing.bytes[3], 'A');  // kept for the save
-  EXPECT_EQ(r.Yin.Text(), "Zhang Fei");
-  EXPECT_EQ(r.Story.Text(), "line1\r\nline2");
-  EXPECT_EQ(table[2], OfficerRecord{});
-}
-
 TEST_F(OfficerFileTest, TextWithoutTerminatorStopsAtTheFieldEnd) {
   auto bytes = EmptyOfficerFile();
   PutBytes(bytes, 0, 81, "ABCDEFGH");  // Xing and the start of Ming, no zero in Xing
@@ -144,17 +105,6 @@ TEST_F(OfficerFileTest, TextFieldsAreWrittenWholeWithTheirTrailingBytes) {
   const auto saved = ReadBytes(file);
   const std::vector<unsigned char> expected = {0xb1, 0x69, 0x00, 0xb8, 0x00};
   EXPECT_EQ(std::vector<unsigned char>(saved.begin() + RecordOffset(4) + 81, saved.begin() + RecordOffset(4) + 86), expected);
-}
-
-TEST_F(OfficerFileTest, BackupHoldsTheStateBeforeTheLastSave) {
-  WriteBytes(file, RandomOfficerFile(11));
-  OfficerTable table = LoadOfficerFile(file);
-  table[0].Face = 1;
-  SaveOfficerFile(file, table);
-  const auto afterFirst = ReadBytes(file);
-  table[0].Face = 2;
-  SaveOfficerFile(file, table);
-  EXPECT_EQ(ReadBytes(BackupPathFor(file)), afterFirst);
 }
 
 TEST_F(OfficerFileTest, BytesBeyondTheGameSizeAreKept) {

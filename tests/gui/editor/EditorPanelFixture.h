@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -45,14 +44,6 @@ enum : std::size_t {
   kSkills = 47, kSaveMark = 62, kSameOfficer = 64, kType = 71, kXing = 81, kMing = 86, kZi = 91, kYin = 96,
   kStory = 107
 };
-
-// Types text into a widget key by key, as a keyboard or input method would.
-inline void Type(QWidget* widget, const QString& text) {
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(widget, &press);
-  }
-}
 
 class EditorPanelTest : public ::testing::Test {
  protected:

@@ -23,9 +23,9 @@ TEST_F(EditorPanelTest, TextsTheGbkBoxesCannotHoldSurviveAConfirmation) {
 TEST_F(EditorPanelTest, NameAndReadingBoxesRefuseTooManyBytes) {
   TForm_Main& w = Open();
   SelectSlot(3);
-  Type(Find<GbkLineEdit>(w, "Edit_Xing"), U("张飞关"));
+  TypeText(Find<GbkLineEdit>(w, "Edit_Xing"), U("张飞关"));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("张飞"));
-  Type(Find<GbkLineEdit>(w, "Edit_Ming"), U("a张bc"));
+  TypeText(Find<GbkLineEdit>(w, "Edit_Ming"), U("a张bc"));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), U("a张b"));
 
   QApplication::clipboard()->setText("abcdefghijk");
@@ -45,7 +45,7 @@ TEST_F(EditorPanelTest, NameAndReadingBoxesRefuseTooManyBytes) {
   SelectSlot(5);
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
   Find<GbkLineEdit>(w, "Edit_Xing")->end(false);
-  Type(Find<GbkLineEdit>(w, "Edit_Xing"), "f");
+  TypeText(Find<GbkLineEdit>(w, "Edit_Xing"), "f");
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcde");
   QTest::keyClick(Find<GbkLineEdit>(w, "Edit_Xing"), Qt::Key_Backspace);
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), "abcd");
@@ -61,12 +61,12 @@ TEST_F(EditorPanelTest, TheBiographyCountsLineBreaksAsTwoBytes) {
   QApplication::clipboard()->setText(QString(147, 'a') + "\r\nb");  // 150 bytes
   memo->paste();
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
-  Type(memo, "c");
+  TypeText(memo, "c");
   QTest::keyClick(memo, Qt::Key_Return);
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\r\nb");
   QTest::keyClick(memo, Qt::Key_Backspace);
   QTest::keyClick(memo, Qt::Key_Backspace);
-  Type(memo, U("张"));
+  TypeText(memo, U("张"));
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(147, 'a') + "\xD5\xC5");
 
   // A stored biography longer than the limit may be shortened but not lengthened.
@@ -75,10 +75,10 @@ TEST_F(EditorPanelTest, TheBiographyCountsLineBreaksAsTwoBytes) {
   memo->moveCursor(QTextCursor::End);
   QTest::keyClick(memo, Qt::Key_Backspace);
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes().size(), 151u);
-  Type(memo, "z");
+  TypeText(memo, "z");
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(151, 'n'));
   QTest::keyClick(memo, Qt::Key_Left, Qt::ShiftModifier);
-  Type(memo, "m");  // a replacement of the same length
+  TypeText(memo, "m");  // a replacement of the same length
   EXPECT_EQ(Find<GbkMemo>(w, "Memo_Story")->Bytes(), std::string(150, 'n') + "m");
   Find<QPushButton>(w, "Btn_MConfirm")->click();
   EXPECT_EQ(w.Document().Table()[3].Story.Text(), std::string(150, 'n') + "m");

@@ -1,12 +1,14 @@
 // Each field's caption on the panel is the one the field table gives it,
 // and its box and caption tell in their tooltip what the field means; the
-// name boxes keep the text as the game shows it on top.
+// text boxes keep the text as the game will show it on top.
 #include "gui/editor/EditorPanelFixture.h"
 #include "core/officers/OfficerFields.h"
 
 namespace {
 
 const QString kSurname = U("武将的姓\n最多 4 字节（2 个汉字）；显示为简体，以繁体（Big5）保存");
+const QString kGivenName = U("武将的名\n最多 4 字节（2 个汉字）；显示为简体，以繁体（Big5）保存");
+const QString kStoryMeaning = U("武将的列传，生平的介绍\n最多 150 字节（75 个汉字），换行占 2 字节；显示为简体，以繁体（Big5）保存");
 
 // The caption of a control: its label, or the labels it is split over
 // (列 and 传 beside the biography), read left to right.
@@ -52,20 +54,40 @@ TEST_F(EditorPanelTest, BoxesAndCaptionsTellWhatTheFieldMeans) {
   EXPECT_EQ(Find<QComboBox>(w, "ComboBox_Xiangxing")->toolTip(), same);
   EXPECT_EQ(Find<QLabel>(w, "Label_ComboBox_Xiangxing")->toolTip(), same);
   // Both halves of the caption 列传.
-  const QString story = U("武将的列传，生平的介绍\n最多 150 字节（75 个汉字），换行占 2 字节；显示为简体，以繁体（Big5）保存");
-  EXPECT_EQ(Find<QLabel>(w, "Label_Memo_Story1")->toolTip(), story);
-  EXPECT_EQ(Find<QLabel>(w, "Label_Memo_Story2")->toolTip(), story);
+  EXPECT_EQ(Find<QLabel>(w, "Label_Memo_Story1")->toolTip(), kStoryMeaning);
+  EXPECT_EQ(Find<QLabel>(w, "Label_Memo_Story2")->toolTip(), kStoryMeaning);
   EXPECT_EQ(Box("CB_S56")->toolTip(), U("特技：仙人\n勾选则此武将拥有这项特技"));
   EXPECT_EQ(Find<QLabel>(w, "Label24")->toolTip(), QString());  // no field's caption
 }
 
-TEST_F(EditorPanelTest, TheNameBoxKeepsTheGamesFormOnTop) {
-  Open();
-  auto* surname = Find<QLineEdit>(Window(), "Edit_Xing");
+// While the player types, the tooltip shows the text as the game will:
+// traditional, chosen by the words around, what Big5 lacks marked.
+TEST_F(EditorPanelTest, TheTextBoxesShowTheGamesFormOnTopWhileTyping) {
+  TForm_Main& w = Open();
+  auto* surname = Find<GbkLineEdit>(w, "Edit_Xing");
   EXPECT_EQ(surname->toolTip(), kSurname);  // nothing shown yet
   SelectSlot(2);
   EXPECT_EQ(surname->toolTip(), U("游戏中显示为：張飛\n") + kSurname);
   surname->clear();
   EXPECT_EQ(surname->toolTip(), kSurname);
-  EXPECT_EQ(Find<QLabel>(Window(), "Label_Edit_Xing")->toolTip(), kSurname);
+  EXPECT_EQ(Find<QLabel>(w, "Label_Edit_Xing")->toolTip(), kSurname);
+
+  SelectSlot(3);
+  GbkMemo* story = Find<GbkMemo>(w, "Memo_Story");
+  EXPECT_EQ(story->toolTip(), kStoryMeaning);
+  TypeText(story, U("何太后。皇后。头发干"));
+  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮幹\n") + kStoryMeaning);
+  TypeText(story, U("净。"));
+  EXPECT_EQ(story->toolTip(), U("游戏中显示为：何太后。皇后。頭髮乾淨。\n") + kStoryMeaning);
+  GbkLineEdit* given = Find<GbkLineEdit>(w, "Edit_Ming");
+  TypeText(given, U("晗"));
+  EXPECT_EQ(given->toolTip(), U("游戏中显示为：【晗】\n名：无法以繁体中文(Big5)保存的字：晗\n") + kGivenName);
+
+  // Confirmed, the biography is stored as the tooltip said.
+  given->clear();
+  Find<QPushButton>(w, "Btn_MConfirm")->click();
+  EXPECT_EQ(w.Document().Table()[3].Story.Text(),
+            "\xA6\xF3\xA4\xD3\xA6\x5A\xA1\x43\xAC\xD3\xA6\x5A\xA1\x43\xC0\x59\xBE\x76\xB0\xAE\xB2\x62\xA1\x43");
+  EXPECT_TRUE(harness.messages.empty());
+  EXPECT_EQ(given->toolTip(), kGivenName);
 }

@@ -37,7 +37,6 @@ class FaceMenuTest : public ListWindowFixture {
     Load(table);
     Window().show();
   }
-  void Choose(int slot) { OfficerList(Window())->setCurrentItem(Window().ListPanel().RowOfSlot(slot)); }
   // Opens the 头像 menu (which settles what it offers) and runs a command.
   QAction* MenuCommand(const char* name) {
     emit Find<QMenu>(Window(), "Menu_Faces")->aboutToShow();

@@ -135,20 +135,6 @@ TEST_F(InstallDirDialog, RightClickSelectsToo) {
   EXPECT_EQ(ShownPath(dialog), Q(temp / "games"));
 }
 
-TEST_F(InstallDirDialog, OkStoresTheSelectedFolder) {
-  std::filesystem::create_directories(temp / "Velmora TC");
-  WriteBytes(ini, Bytes("/an/older/and/longer/path\n"));
-  TForm_InstallDir dialog;
-  EXPECT_EQ(dialog.InstallPath(), QStringLiteral("/an/older/and/longer/path\n"));
-  dialog.SelectFolder(Q(temp / "Velmora TC"));
-  ClickOk(dialog);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.InstallPath(), Q(temp / "Velmora TC"));
-  // Exactly the path: no trailing separator, no line break.
-  EXPECT_EQ(ReadBytes(ini), Bytes((temp / "Velmora TC").string()));
-  EXPECT_TRUE(messages.isEmpty());
-}
-
 TEST_F(InstallDirDialog, AFolderWithoutFacesIsTakenOnlyAfterAQuestion) {
   std::filesystem::create_directories(temp / "empty");
   std::filesystem::create_directories(temp / "game" / "GRP");
@@ -178,16 +164,6 @@ TEST_F(InstallDirDialog, AFolderWithoutFacesIsTakenOnlyAfterAQuestion) {
   ClickOk(withFaces);
   EXPECT_EQ(questions.size(), 2);  // no question for a game folder
   EXPECT_EQ(withFaces.result(), QDialog::Accepted);
-}
-
-TEST_F(InstallDirDialog, OkWithNothingSelectedEmptiesTheSettingsFile) {
-  WriteBytes(ini, Bytes("/games/velmora"));
-  TForm_InstallDir dialog;
-  ClickOk(dialog);
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(dialog.InstallPath(), QString());
-  EXPECT_TRUE(std::filesystem::exists(ini));
-  EXPECT_EQ(std::filesystem::file_size(ini), 0u);
 }
 
 TEST_F(InstallDirDialog, UnwritableSettingsFileIsReportedAndThePathStillUsed) {
@@ -226,20 +202,4 @@ TEST_F(InstallDirDialog, CancelEscapeAndTitleBar) {
   }
   EXPECT_EQ(ReadBytes(ini), Bytes("/games/velmora\n"));
   EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(InstallDirDialog, WorksFromAnotherWorkingDirectory) {
-  std::filesystem::create_directories(temp / "cwd");
-  std::filesystem::create_directories(temp / "games");
-  WriteBytes(temp / "cwd" / "velmedit.ini", Bytes("/from/the/working/dir"));
-  {
-    ScopedWorkingDir cwd(temp / "cwd");
-    TForm_InstallDir dialog;
-    EXPECT_EQ(dialog.InstallPath(), QString());
-    dialog.SelectFolder(Q(temp / "games"));
-    ClickOk(dialog);
-  }
-  EXPECT_EQ(ReadBytes(ini), Bytes((temp / "games").string()));
-  EXPECT_EQ(ReadBytes(temp / "cwd" / "velmedit.ini"), Bytes("/from/the/working/dir"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp / "cwd"), {}), 1);
 }

@@ -175,12 +175,6 @@ TEST_F(HelpWindowTest, ClickOnEveryPictureAndPlainLabelClosesTheWindow) {
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(HelpWindowTest, ClickOnUsageNoteFourDoesNothing) {
-  ClickOn(help.get(), Label("Label12"));
-  EXPECT_TRUE(help->isVisible());
-  EXPECT_TRUE(messages.empty());
-}
-
 TEST_F(HelpWindowTest, CharacterKeysCloseTheWindowOthersDoNot) {
   const std::vector<std::pair<int, QString>> silent{
       {Qt::Key_Shift, QString()}, {Qt::Key_Left, QString()}, {Qt::Key_Down, QString()}, {Qt::Key_F1, QString()},

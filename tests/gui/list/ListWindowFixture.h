@@ -45,6 +45,10 @@ class ListWindowFixture : public ::testing::Test {
   }
   std::vector<int> ListedNumbers() { return ListedColumn(0); }
 
+  // The list's row of a slot (none while a search hides it), and a click on it.
+  QTreeWidgetItem* Row(int slot) { return Window().ListPanel().RowOfSlot(slot); }
+  void Choose(int slot) { OfficerList(Window())->setCurrentItem(Row(slot)); }
+
   MainWindowHarness harness;
   TempDir dir_;
   std::filesystem::path path_ = dir_ / "TPERSON.VMR";

@@ -26,8 +26,6 @@ class OfficerToolsMenuTest : public ListWindowFixture {
     Window().show();
     QApplication::setActiveWindow(&Window());
   }
-  QTreeWidgetItem* Row(int slot) { return Window().ListPanel().RowOfSlot(slot); }
-  void Choose(int slot) { OfficerList(Window())->setCurrentItem(Row(slot)); }
   // Right click on the row of a slot, then the command of that name.
   void RowCommand(int slot, const char* name) {
     QTreeWidget* list = OfficerList(Window());
@@ -92,11 +90,11 @@ TEST_F(OfficerToolsMenuTest, RowMenuCopiesPastesAndClears) {
 
   // 清空 asks first; 取消 keeps the officer.
   Choose(1);
-  harness.questionAnswer = [](const QStringList& buttons) { return static_cast<int>(buttons.indexOf(QStringLiteral("取消"))); };
+  harness.AnswerWith("取消");
   Action(w, "Menu_ClearOfficer")->trigger();
   EXPECT_EQ(harness.questions, (std::vector<QString>{QStringLiteral("清空 651 关羽 吗？")}));
   EXPECT_EQ(w.Document().CurrentHead(), before);
-  harness.questionAnswer = [](const QStringList& buttons) { return static_cast<int>(buttons.indexOf(QStringLiteral("清空"))); };
+  harness.AnswerWith("清空");
   Action(w, "Menu_ClearOfficer")->trigger();
   EXPECT_EQ(w.Document().Record(1), EmptySlotRecord());
   EXPECT_EQ(Find<QLineEdit>(w, "Edit_Xing")->text(), QString());
@@ -137,9 +135,7 @@ TEST_F(OfficerToolsMenuTest, ExportTakesOnlyTheListedOfficersWhenAsked) {
     return QString::fromStdString(out.string());
   });
   const auto exportAnswering = [&](const char* button) {
-    harness.questionAnswer = [button](const QStringList& buttons) {
-      return static_cast<int>(buttons.indexOf(QString::fromUtf8(button)));
-    };
+    harness.AnswerWith(button);
     Action(w, "Menu_Export")->trigger();
     std::vector<int> exported;
     if (!std::filesystem::exists(out)) return exported;

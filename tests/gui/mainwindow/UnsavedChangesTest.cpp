@@ -6,31 +6,13 @@
 #include <QTest>
 
 #include "core/officers/OfficerFile.h"
-#include "support/MainWindowControls.h"
-#include "support/PathText.h"
-#include "support/MainWindowHarness.h"
-#include "support/OfficerBytes.h"
+#include "support/WindowWithFile.h"
 
 namespace {
 
 constexpr int kSave = 0, kDontSave = 1, kCancel = 2;
 
-class UnsavedChangesTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    auto bytes = EmptyOfficerFile();
-    PutU16(bytes, 0, 24, 77);  // Wuli of slot 0
-    WriteBytes(file, bytes);
-    original = bytes;
-  }
-  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  std::vector<unsigned char> original;
-  MainWindowHarness harness;
-};
+using UnsavedChangesTest = WindowWithFile;
 
 TEST_F(UnsavedChangesTest, TheTitleNamesTheFileAndMarksChanges) {
   TForm_Main& w = harness.Window();
@@ -51,7 +33,7 @@ TEST_F(UnsavedChangesTest, WithoutChangesExitAsksNothing) {
   EXPECT_FALSE(w.isVisible());
 }
 
-TEST_F(UnsavedChangesTest, ExitAfterAConfirmationAsks) {
+TEST_F(UnsavedChangesTest, ExitAfterAConfirmationAsksAndDontSaveLeavesTheFile) {
   TForm_Main& w = OpenAndShowSlot0();
   ConfirmWuli(w, "12");
 
@@ -62,16 +44,8 @@ TEST_F(UnsavedChangesTest, ExitAfterAConfirmationAsks) {
   EXPECT_TRUE(w.isVisible());
 
   harness.questionAnswer = [](const QStringList&) { return kDontSave; };
-  EXPECT_TRUE(w.close());  // the question again, and closing
+  EXPECT_TRUE(w.close());  // the title bar asks too
   EXPECT_EQ(harness.questions.size(), 2u);
-}
-
-TEST_F(UnsavedChangesTest, DontSaveExitsWithTheFileUnchanged) {
-  TForm_Main& w = OpenAndShowSlot0();
-  ConfirmWuli(w, "12");
-  harness.questionAnswer = [](const QStringList&) { return kDontSave; };
-  Action(w, "Menu_Exit")->trigger();
-  EXPECT_FALSE(w.isVisible());
   EXPECT_EQ(ReadBytes(file), original);
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
 }
@@ -111,46 +85,26 @@ TEST_F(UnsavedChangesTest, ReloadAndOpenAskAboutUnconfirmedEdits) {
   EXPECT_EQ(harness.questions.size(), 2u);
 }
 
-TEST_F(UnsavedChangesTest, ALongerFileOpensOnlyAfterAQuestion) {
-  auto longer = original;
-  longer.resize(longer.size() + 10, 0xEE);
-  const std::filesystem::path odd = dir / "odd" / "TPERSON.VMR";
-  std::filesystem::create_directories(odd.parent_path());
-  WriteBytes(odd, longer);
-  TForm_Main& w = harness.Window();
-
-  harness.questionAnswer = [](const QStringList&) { return 1; };  // 取消
-  w.OpenOfficerFile(Q(odd));
-  ASSERT_EQ(harness.questions.size(), 1u);
-  EXPECT_TRUE(harness.questions[0].contains(QStringLiteral("28614 字节，不是 28604 字节，仍然打开吗？")));
-  EXPECT_FALSE(w.Document().HasFile());
-
-  harness.questionAnswer = [](const QStringList&) { return 0; };  // 打开
-  w.OpenOfficerFile(Q(odd));
-  EXPECT_EQ(w.Document().FilePath(), Q(odd));
-  w.OpenOfficerFile(Q(file));  // the game's own size: no question
-  EXPECT_EQ(harness.questions.size(), 2u);
-}
-
-TEST_F(UnsavedChangesTest, ALongerFileOfImpossibleValuesAsksBothQuestionsInTurn) {
+TEST_F(UnsavedChangesTest, ALongerFileOfImpossibleValuesOpensOnlyAfterBothQuestions) {
   const std::filesystem::path odd = dir / "odd" / "TPERSON.VMR";
   std::filesystem::create_directories(odd.parent_path());
   WriteBytes(odd, std::vector<unsigned char>(28614, 0xFF));
   TForm_Main& w = harness.Window();
 
-  harness.questionAnswer = [](const QStringList&) { return 0; };  // 打开
-  w.OpenOfficerFile(Q(odd));
-  ASSERT_EQ(harness.questions.size(), 2u);
-  EXPECT_TRUE(harness.questions[0].endsWith(QStringLiteral(" 的大小为 28614 字节，不是 28604 字节，仍然打开吗？")));
-  EXPECT_TRUE(harness.questions[1].startsWith(QStringLiteral("文件看起来不是武将登录档（")));
-  EXPECT_TRUE(harness.questions[1].endsWith(QStringLiteral(" 处不可能的值），仍然打开吗？")));
-  EXPECT_EQ(w.Document().FilePath(), Q(odd));
-
-  w.OpenOfficerFile(Q(file));
   harness.questionAnswer = [](const QStringList&) { return 1; };  // 取消: the second question is not asked
   w.OpenOfficerFile(Q(odd));
+  ASSERT_EQ(harness.questions.size(), 1u);
+  EXPECT_TRUE(harness.questions[0].endsWith(QStringLiteral(" 的大小为 28614 字节，不是 28604 字节，仍然打开吗？")));
+  EXPECT_FALSE(w.Document().HasFile());
+
+  harness.questionAnswer = [](const QStringList&) { return 0; };  // 打开
+  w.OpenOfficerFile(Q(odd));
+  ASSERT_EQ(harness.questions.size(), 3u);
+  EXPECT_TRUE(harness.questions[2].startsWith(QStringLiteral("文件看起来不是武将登录档（")));
+  EXPECT_TRUE(harness.questions[2].endsWith(QStringLiteral(" 处不可能的值），仍然打开吗？")));
+  EXPECT_EQ(w.Document().FilePath(), Q(odd));
+  w.OpenOfficerFile(Q(file));  // the game's own size: no question
   EXPECT_EQ(harness.questions.size(), 3u);
-  EXPECT_EQ(w.Document().FilePath(), Q(file));
 }
 
 TEST_F(UnsavedChangesTest, EnterInASearchBoxSearches) {

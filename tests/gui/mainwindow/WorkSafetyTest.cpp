@@ -14,10 +14,7 @@
 #include "core/officers/OfficerFile.h"
 #include "gui/widgets/GbkTextControls.h"
 #include "gui/widgets/NoteBalloon.h"
-#include "support/MainWindowControls.h"
-#include "support/MainWindowHarness.h"
-#include "support/OfficerBytes.h"
-#include "support/PathText.h"
+#include "support/WindowWithFile.h"
 
 namespace {
 
@@ -27,16 +24,12 @@ std::uint16_t WuliIn(const std::vector<unsigned char>& file, std::size_t slot) {
   return static_cast<std::uint16_t>(file[RecordOffset(slot) + kWuli] | file[RecordOffset(slot) + kWuli + 1] << 8);
 }
 
-class WorkSafetyTest : public ::testing::Test {
+class WorkSafetyTest : public WindowWithFile {
  protected:
   void SetUp() override {
-    auto bytes = EmptyOfficerFile();
-    PutU16(bytes, 0, kWuli, 77);
-    PutBytes(bytes, 0, 81, "\xB1\x69");  // 張
-    WriteBytes(file, bytes);
+    PutBytes(original, 0, 81, "\xB1\x69");  // 張
+    WindowWithFile::SetUp();
   }
-  TForm_Main& OpenAndShowSlot0() { return ShowFirstOfficerOf(harness.Window(), Q(file)); }
-  void ConfirmWuli(TForm_Main& w, const char* wuli) { ConfirmNumber(w, "Edit_Wuli", wuli); }
   // Another program sets 665 武力 (slot 15) to 66 while the window holds the file.
   void ChangeOnDiskByTheCommandLine() {
     const std::filesystem::path csv = dir / "war.csv";
@@ -45,15 +38,6 @@ class WorkSafetyTest : public ::testing::Test {
     std::ostringstream out, err;
     ASSERT_EQ(RunCommand({QStringLiteral("import"), Q(file), Q(csv)}, out, err), kExitOk) << err.str();
   }
-  void Answer(const char* button) {
-    harness.questionAnswer = [button](const QStringList& buttons) {
-      return static_cast<int>(buttons.indexOf(QString::fromUtf8(button)));
-    };
-  }
-
-  TempDir dir;
-  std::filesystem::path file = dir / "TPERSON.VMR";
-  MainWindowHarness harness;
 };
 
 TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
@@ -61,7 +45,7 @@ TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
   ConfirmWuli(w, "12");
   ChangeOnDiskByTheCommandLine();
 
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   ASSERT_EQ(harness.questions.size(), 1u);
   EXPECT_TRUE(harness.questions[0].contains(QStringLiteral("被其他程序改变"))) << harness.questions[0].toStdString();
@@ -71,7 +55,7 @@ TEST_F(WorkSafetyTest, ASaveNeverOverwritesAChangeMadeOnDiskWithoutAsking) {
 
   // 覆盖: the window's table goes over it, and the other program's file is
   // the newest copy in the backups folder.
-  Answer("覆盖");
+  harness.AnswerWith("覆盖");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(WuliIn(ReadBytes(file), 0), 12);
   EXPECT_EQ(WuliIn(ReadBytes(file), 15), 0);
@@ -86,7 +70,7 @@ TEST_F(WorkSafetyTest, ReloadTakesTheChangeOnDiskAndAnUntouchedWindowJustReloads
   TForm_Main& w = OpenAndShowSlot0();
   ConfirmWuli(w, "12");
   ChangeOnDiskByTheCommandLine();
-  Answer("重新载入");
+  harness.AnswerWith("重新载入");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(w.Document().Table()[15].Wuli, 66);
   EXPECT_EQ(w.Document().Table()[0].Wuli, 77);
@@ -110,12 +94,12 @@ TEST_F(WorkSafetyTest, CtrlSWithAnUnconfirmedEditAsksAndTheTitleShowsIt) {
   EXPECT_TRUE(w.isWindowModified());
   EXPECT_FALSE(w.Document().IsModified());
 
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   ASSERT_EQ(harness.questions.size(), 1u);
   EXPECT_EQ(ReadBytes(file), before);
 
-  Answer("确认修改后保存");
+  harness.AnswerWith("确认修改后保存");
   Action(w, "Menu_Save")->trigger();
   const std::vector<unsigned char> saved = ReadBytes(file);
   EXPECT_EQ(saved[RecordOffset(0) + kMing], 0xA4);  // 乙 in Big5
@@ -125,35 +109,40 @@ TEST_F(WorkSafetyTest, CtrlSWithAnUnconfirmedEditAsksAndTheTitleShowsIt) {
 
   // 只保存已确认的: the typed 丙 stays in the box, not in the file.
   Find<GbkLineEdit>(w, "Edit_Ming")->setText(QStringLiteral("丙"));
-  Answer("只保存已确认的");
+  harness.AnswerWith("只保存已确认的");
   Action(w, "Menu_Save")->trigger();
   EXPECT_EQ(ReadBytes(file)[RecordOffset(0) + kMing + 1], 0x41);
   EXPECT_TRUE(w.isWindowModified());
 }
 
-TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewOnlyWhenThePlayerSaysSo) {
+TEST_F(WorkSafetyTest, ADeletedFileIsWrittenAnewFromWhatWasReadOnlyWhenThePlayerSaysSo) {
   TForm_Main& w = OpenAndShowSlot0();
+  std::vector<unsigned char> expected = ReadBytes(file);
   ConfirmWuli(w, "12");
   std::filesystem::remove(file);
   w.CheckFileOnDisk();
   ASSERT_EQ(harness.messages.size(), 1u);
   EXPECT_TRUE(harness.messages[0].text.contains(QStringLiteral("已不在原处")));
-  Answer("取消");
+  harness.AnswerWith("取消");
   Action(w, "Menu_Save")->trigger();
   EXPECT_FALSE(std::filesystem::exists(file));
-  Answer("重新写出");
+  harness.AnswerWith("重新写出");
   Action(w, "Menu_Save")->trigger();
-  EXPECT_EQ(WuliIn(ReadBytes(file), 0), 12);
+  PutU16(expected, 0, kWuli, 12);
+  for (std::size_t slot = 0; slot < kSlotCount; ++slot) expected[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
+  EXPECT_EQ(ReadBytes(file), expected);
+  EXPECT_FALSE(std::filesystem::exists(BackupPathFor(file)));
+  EXPECT_FALSE(w.isWindowModified());
 }
 
 TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
-  std::vector<unsigned char> original = ReadBytes(file);
-  original[3] = 0x5A;  // a header byte only the copy holds
+  std::vector<unsigned char> copied = ReadBytes(file);
+  copied[3] = 0x5A;  // a header byte only the copy holds
   TForm_Main& w = OpenAndShowSlot0();
   ConfirmWuli(w, "12");
   Action(w, "Menu_Save")->trigger();
   const std::filesystem::path copy = dir / "TPERSON.VMR.backups" / "TPERSON-20260101-000000.VMR";
-  WriteBytes(copy, original);
+  WriteBytes(copy, copied);
 
   harness.modalAnswer = [](QDialog* dialog) {
     auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("List_Copies"));
@@ -169,8 +158,8 @@ TEST_F(WorkSafetyTest, ARestoredCopyIsWhatTheNextSaveWritesAndCanBeUndone) {
   Action(w, "Menu_Save")->trigger();
   const std::vector<unsigned char> saved = ReadBytes(file);
   EXPECT_EQ(saved[3], 0x5A);
-  for (std::size_t slot = 0; slot < kSlotCount; ++slot) original[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
-  EXPECT_EQ(saved, original);
+  for (std::size_t slot = 0; slot < kSlotCount; ++slot) copied[RecordOffset(slot) + 62] = 1;  // type 0: the save mark
+  EXPECT_EQ(saved, copied);
 }
 
 TEST_F(WorkSafetyTest, RemindersShowBesideConfirmWithoutBlockingAndGoAtTheNextKey) {
