@@ -201,6 +201,7 @@ bool HasRepeatedKey(const Json& root) {
       for (const Json& item : value.GetArray()) nested(item);
       continue;
     }
+    if (!value.IsObject()) continue;  // the document itself may be a number or a text
     keys.clear();
     ForEachMember(value, [&](const auto& member) {
       keys.emplace_back(std::hash<std::string_view>{}(ViewOf(member.name)), ViewOf(member.name));

@@ -118,6 +118,7 @@ TEST_F(ExchangeRefusalTest, JsonFilesAreRefusedForTheirFormVersionKeysAndOfficer
       {"key.json", Json(R"({"slot": 0, "war": 1, "war": 2})"), "同一个对象中键 “war” 出现了不止一次", Json(R"({"slot": 0, "war": 1, "charm": 2})")},
       {"inner.json", Json(R"({"slot": 0, "type": {"index": 1, "index": 1}})"), "同一个对象中键 “index” 出现了不止一次", {}},
       {"array.json", "[1]", "JSON 文件应为一个对象", {}},
+      {"number.json", "5", "JSON 文件应为一个对象", {}},
       {"format.json", R"({"format": "x", "version": 1, "officers": []})", "不是 velmedit 的武将交换文件（format 应为 “velmedit-officers”）", {}},
       {"v0.json", JsonVersion("0"), "version 应为正整数", JsonVersion("1")},
       {"v2.json", JsonVersion("2"), "文件的版本 2 比本程序能读的版本 1 新", {}},
