@@ -37,11 +37,12 @@ class FaceCommandsTest : public ::testing::Test {
  protected:
   void SetUp() override { WriteGameFaces(dir.Path(), kMainFaceCount, 3); }
 
-  int Run(QStringList arguments) {
+  // velmedit faces `command` --game <the scratch game> `more`.
+  int Run(const char* command, const QStringList& more) {
     out.str({});
     err.str({});
-    arguments.prepend(QStringLiteral("faces"));
-    return RunCommand(arguments, out, err);
+    const QStringList head{QStringLiteral("faces"), QString::fromLatin1(command), QStringLiteral("--game"), Game()};
+    return RunCommand(head + more, out, err);
   }
   QString Path(const std::string& name) const { return QString::fromStdString((dir / name).string()); }
   QString Game() const { return QString::fromStdString(dir.Path().string()); }
@@ -50,8 +51,7 @@ class FaceCommandsTest : public ::testing::Test {
   std::filesystem::path Backup(const std::filesystem::path& archive) const { return archive.string() + ".bak"; }
 
   int Import(int face, const std::string& picture) {
-    return Run({QStringLiteral("import"), QStringLiteral("--game"), Game(), QStringLiteral("--face"), QString::number(face),
-                Path(picture)});
+    return Run("import", {QStringLiteral("--face"), QString::number(face), Path(picture)});
   }
 
   TempDir dir;
@@ -94,8 +94,7 @@ TEST_F(FaceCommandsTest, APictureOfTwoColoursBecomesExactlyTheseBytesAndTheBacku
   EXPECT_EQ(out.str().find(".bak"), std::string::npos) << out.str();
 
   // Restoring takes face 131 back; face 129 stays replaced.
-  ASSERT_EQ(Run({QStringLiteral("restore"), QStringLiteral("--game"), Game(), QStringLiteral("--face"), QStringLiteral("131")}), 0)
-      << err.str();
+  ASSERT_EQ(Run("restore", {QStringLiteral("--face"), QStringLiteral("131")}), 0) << err.str();
   const FaceBytes restored = ReadBytes(MainArchive());
   EXPECT_TRUE(std::equal(restored.begin() + kFace131, restored.begin() + kFace131 + 6144, original.begin() + kFace131));
   EXPECT_NE(restored, original);
@@ -112,7 +111,7 @@ TEST_F(FaceCommandsTest, ExportedFacesImportedAgainGiveBothArchivesBackByteForBy
   PutArchiveBytes(added, added.size() - 6144, VariedImage(9001));  // the image of face 2000, stored last
   WriteBytes(AddedArchive(), added);
 
-  ASSERT_EQ(Run({QStringLiteral("export"), QStringLiteral("--game"), Game(), QStringLiteral("--out"), Path("faces")}), 0) << err.str();
+  ASSERT_EQ(Run("export", {QStringLiteral("--out"), Path("faces")}), 0) << err.str();
   EXPECT_EQ(out.str(), "已导出 1544 个头像到 “" + Path("faces").toStdString() + "”\n");
   const QImage face2000(Path("faces/2000.png"));
   ASSERT_EQ(face2000.format(), QImage::Format_Indexed8);
@@ -134,14 +133,13 @@ TEST_F(FaceCommandsTest, ExportedFacesImportedAgainGiveBothArchivesBackByteForBy
   };
   WriteBytes(MainArchive(), scrambled(main, kMainImagesOffset));
   WriteBytes(AddedArchive(), scrambled(added, added.size() - 3 * 6144));
-  ASSERT_EQ(Run({QStringLiteral("import"), QStringLiteral("--game"), Game(), QStringLiteral("--from"), Path("faces")}), 0)
-      << err.str();
+  ASSERT_EQ(Run("import", {QStringLiteral("--from"), Path("faces")}), 0) << err.str();
   EXPECT_EQ(ReadBytes(MainArchive()), main);
   EXPECT_EQ(ReadBytes(AddedArchive()), added);
   EXPECT_NE(out.str().find("已替换 1544 个头像"), std::string::npos) << out.str();
   // Once more: nothing changes, nothing is written.
   std::filesystem::remove(Backup(MainArchive()));
-  ASSERT_EQ(Run({QStringLiteral("import"), QStringLiteral("--game"), Game(), QStringLiteral("--from"), Path("faces")}), 0);
+  ASSERT_EQ(Run("import", {QStringLiteral("--from"), Path("faces")}), 0);
   EXPECT_EQ(out.str(), "头像与头像档中的相同，头像档未改变\n");
   EXPECT_FALSE(std::filesystem::exists(Backup(MainArchive())));
 }
@@ -196,7 +194,7 @@ TEST_F(FaceCommandsTest, EveryRefusalLeavesTheArchivesAndTheirBackupsAsTheyWere)
   EXPECT_EQ(ReadBytes(Backup(AddedArchive())), added);
 
   // Nothing to restore from, and a missing archive.
-  EXPECT_EQ(Run({QStringLiteral("restore"), QStringLiteral("--game"), Game(), QStringLiteral("--face"), QStringLiteral("131")}), 2);
+  EXPECT_EQ(Run("restore", {QStringLiteral("--face"), QStringLiteral("131")}), 2);
   EXPECT_NE(err.str().find("没有头像 131 的备份"), std::string::npos) << err.str();
   std::filesystem::remove(AddedArchive());
   EXPECT_EQ(Import(2000, "smallest.png"), 2);
@@ -208,13 +206,9 @@ TEST_F(FaceCommandsTest, EveryRefusalLeavesTheArchivesAndTheirBackupsAsTheyWere)
 }
 
 TEST_F(FaceCommandsTest, ExportRefusesNumbersThatNameNoFaceAndSkipsThemInRanges) {
-  EXPECT_EQ(Run({QStringLiteral("export"), QStringLiteral("--game"), Game(), QStringLiteral("--out"), Path("x"),
-                 QStringLiteral("--faces"), QStringLiteral("130")}),
-            2);
+  EXPECT_EQ(Run("export", {QStringLiteral("--out"), Path("x"), QStringLiteral("--faces"), QStringLiteral("130")}), 2);
   EXPECT_EQ(err.str(), "头像 130 不存在：游戏没有这个编号的头像\n");
-  ASSERT_EQ(Run({QStringLiteral("export"), QStringLiteral("--game"), Game(), QStringLiteral("--out"), Path("x"),
-                 QStringLiteral("--faces"), QStringLiteral("129-133,1590-2001")}),
-            0)
+  ASSERT_EQ(Run("export", {QStringLiteral("--out"), Path("x"), QStringLiteral("--faces"), QStringLiteral("129-133,1590-2001")}), 0)
       << err.str();
   QStringList written = QDir(Path("x")).entryList(QDir::Files, QDir::Name);
   EXPECT_EQ(written.join(u' '), QStringLiteral("0129.png 0131.png 0132.png 1590.png 1591.png 1592.png 1593.png 2000.png 2001.png"));

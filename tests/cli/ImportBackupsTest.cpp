@@ -11,41 +11,34 @@
 #include "core/officers/BackupFolder.h"
 #include "support/DemoOfficerFile.h"
 #include "support/OfficerBytes.h"
-#include "support/TempDir.h"
 
 namespace {
 
 constexpr std::size_t kWuli = 24;
 
-QString Q(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
-
 std::uint16_t WuliIn(const std::vector<unsigned char>& file, std::size_t slot) {
   return static_cast<std::uint16_t>(file[RecordOffset(slot) + kWuli] | file[RecordOffset(slot) + kWuli + 1] << 8);
 }
 
-class ImportBackupsTest : public ::testing::Test {
+class ImportBackupsTest : public ::testing::Test, public DemoFileFolder {
  protected:
-  void SetUp() override { WriteBytes(vmr, demo); }
-  std::string Import(int war) {
-    const std::filesystem::path csv = dir / "war.csv";
-    const std::string text = "format,version,slot,war\nvelmedit-officers,1,0," + std::to_string(war) + "\n";
-    WriteBytes(csv, std::vector<unsigned char>(text.begin(), text.end()));
+  // Imports war `war` for slot 0; the exit code, and what was printed.
+  int Import(int war, std::string* printed = nullptr) {
+    WriteText("war.csv", "format,version,slot,war\nvelmedit-officers,1,0," + std::to_string(war) + "\n");
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommand({QStringLiteral("import"), Q(vmr), Q(csv)}, out, err), kExitOk) << err.str();
-    return out.str();
+    const int exitCode = RunCommand({QStringLiteral("import"), vmrPath, Path("war.csv")}, out, err);
+    if (printed) *printed = out.str() + err.str();
+    return exitCode;
   }
-
-  TempDir dir;
-  std::filesystem::path vmr = dir / "TPERSON.VMR";
-  std::vector<unsigned char> demo = DemoOfficerFile();
 };
 
 TEST_F(ImportBackupsTest, TwoImportsAndASaveKeepTheOriginalAndEachStep) {
-  const std::string first = Import(1);
+  std::string first;
+  ASSERT_EQ(Import(1, &first), kExitOk) << first;
   EXPECT_NE(first.find("保存前的文件复制为 TPERSON.VMR.backups/TPERSON-"), std::string::npos) << first;
-  Import(2);  // within the same second: a name of its own
+  ASSERT_EQ(Import(2), kExitOk);  // within the same second: a name of its own
   OfficerDocument doc;
-  doc.Open(Q(vmr));
+  doc.Open(vmrPath);
   OfficerRecord r = doc.Record(0);
   r.Wuli = 3;
   doc.ReplaceRecord(0, r);
@@ -91,7 +84,7 @@ TEST_F(ImportBackupsTest, TheFolderKeepsTheNewestThirtyAndTheOldest) {
 
 TEST_F(ImportBackupsTest, AFileChangedAfterItWasReadIsNotSavedOver) {
   OfficerDocument doc;
-  doc.Open(Q(vmr));
+  doc.Open(vmrPath);
   OfficerRecord r = doc.Record(0);
   r.Wuli = 3;
   doc.ReplaceRecord(0, r);
@@ -107,12 +100,9 @@ TEST_F(ImportBackupsTest, AFileChangedAfterItWasReadIsNotSavedOver) {
 
 TEST_F(ImportBackupsTest, AnUnwritableBackupsFolderStopsTheImportBeforeItWrites) {
   WriteBytes(BackupFolderFor(vmr), {1, 2, 3});  // a file where the folder should be
-  const std::filesystem::path csv = dir / "war.csv";
-  const std::string text = "format,version,slot,war\nvelmedit-officers,1,0,9\n";
-  WriteBytes(csv, std::vector<unsigned char>(text.begin(), text.end()));
-  std::ostringstream out, err;
-  EXPECT_EQ(RunCommand({QStringLiteral("import"), Q(vmr), Q(csv)}, out, err), kExitError);
-  EXPECT_NE(err.str().find("文件未改变"), std::string::npos) << err.str();
+  std::string printed;
+  EXPECT_EQ(Import(9, &printed), kExitError);
+  EXPECT_NE(printed.find("文件未改变"), std::string::npos) << printed;
   EXPECT_EQ(ReadBytes(vmr), demo);
   EXPECT_FALSE(std::filesystem::exists(BackupPathFor(vmr)));
 }
