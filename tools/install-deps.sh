@@ -11,6 +11,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libgtest-dev googletest libgmock-dev libbenchmark-dev
   unicode-data libbz2-dev fonts-arphic-uming
   clang ccache libfuzzer-14-dev
