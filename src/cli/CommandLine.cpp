@@ -2,12 +2,17 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include "cli/CommandOptions.h"
 #include "cli/FaceCommands.h"
 
 namespace {
+
+// The texts are written in simplified Chinese; QT_TRANSLATE_NOOP shows them
+// to lupdate, under the context the translations know them by.
+QString Translated(const char* text) { return QCoreApplication::translate("CommandLine", text); }
 
 StartRequest Finish(int exitCode) {
   StartRequest request;
@@ -27,24 +32,27 @@ StartRequest FinishWithUsage(const QString& message, QTextStream& err) {
 QString VersionText() { return QStringLiteral("velmedit ") + QStringLiteral(VELM_VERSION); }
 
 QString UsageText() {
-  return QStringLiteral(
+  return Translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
              "用法：velmedit [选项] [FILE]\n"
              "Velmora 武将登录器：编辑新武将登录档 TPERSON.VMR。\n"
-             "不开窗口的命令（各命令的说明：velmedit <命令> --help）：\n") +
+             "不开窗口的命令（各命令的说明：velmedit <命令> --help）：\n")) +
          SubcommandSynopses() +
-         QStringLiteral(
+         Translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
              "  --force 也处理不像新武将档的文件（大于 28604 字节，或很多槽有不可能的值）；\n"
              "          不加时这样的文件被拒绝，什么也不写。\n"
-             "头像（各命令的说明：velmedit faces <命令> --help）：\n") +
+             "头像（各命令的说明：velmedit faces <命令> --help）：\n")) +
          FaceCommandSynopses() +
-         QStringLiteral(
+         Translated(QT_TRANSLATE_NOOP(
+             "CommandLine",
              "\n"
              "选项：\n"
              "  -h, --help     显示本说明后退出。\n"
              "  -v, --version  显示版本号后退出。\n"
              "\n"
              "参数：\n"
-             "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n");
+             "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n"));
 }
 
 StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -70,11 +78,11 @@ StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTe
   // The commands without a window never come here: RunSubcommand takes them first.
   const QStringList positional = parser.positionalArguments();
   if (positional.size() > 1) {
-    return FinishWithUsage(QStringLiteral("只能打开一个文件，却给了 %1 个。").arg(positional.size()), err);
+    return FinishWithUsage(Translated(QT_TRANSLATE_NOOP("CommandLine", "只能打开一个文件，却给了 %1 个。")).arg(positional.size()), err);
   }
   StartRequest request;
   if (!positional.isEmpty()) {
-    if (positional.first().isEmpty()) return FinishWithUsage(QStringLiteral("文件名是空的。"), err);
+    if (positional.first().isEmpty()) return FinishWithUsage(Translated(QT_TRANSLATE_NOOP("CommandLine", "文件名是空的。")), err);
     request.file = positional.first();
   }
   return request;
