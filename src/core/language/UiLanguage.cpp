@@ -29,3 +29,7 @@ UiLanguage DefaultUiLanguage(const QLocale& locale) {
   }
   return UiLanguage::SimplifiedChinese;
 }
+
+OfficerTextScript TextScriptFor(UiLanguage language) {
+  return language == UiLanguage::SimplifiedChinese ? OfficerTextScript::Simplified : OfficerTextScript::Traditional;
+}

@@ -23,3 +23,10 @@ QString UiLanguageCode(UiLanguage language);
 // everywhere else. English is never guessed, since the program's every word
 // started out Chinese and its users read Chinese.
 UiLanguage DefaultUiLanguage(const QLocale& locale);
+
+// How the officers' stored texts are shown: converted to simplified
+// characters (GBK) for readers of simplified Chinese, or exactly as the game
+// stores and shows them (Big5, traditional) in the other two languages.
+enum class OfficerTextScript { Simplified, Traditional };
+
+OfficerTextScript TextScriptFor(UiLanguage language);
