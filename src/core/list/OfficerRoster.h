@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/language/UiLanguage.h"
 #include "core/officers/OfficerRecord.h"
 
 constexpr int kRosterSize = 833;
@@ -14,8 +15,10 @@ constexpr int kRosterNewOfficerCount = static_cast<int>(kSlotCount);
 constexpr std::uint16_t kNoOfficer = 0xFFFF;  // stored for "无" or no choice
 
 // The entries as the pickers start with them, UTF-8: "0.阿会喃" ...
-// "650.新1" ... "759.新110" ... "831.异民族", "无".
-const std::array<std::string, kRosterSize>& OfficerRosterEntries();
+// "650.新1" ... "759.新110" ... "831.异民族", "无"; in traditional script
+// "0.阿會喃" ... "831.異民族", "無", the new officers' entries the same.
+const std::array<std::string, kRosterSize>& OfficerRosterEntries(
+    OfficerTextScript script = OfficerTextScript::Simplified);
 
 // Stored value -> picker entry: 0-831 select themselves, anything above "无".
 int RosterEntryForValue(std::uint16_t value);

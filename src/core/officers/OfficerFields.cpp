@@ -5,23 +5,20 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/officers/GameWordTables.h"
+
 namespace {
 
 using K = FieldKind;
 using Items = std::span<const std::string_view>;
 
-constexpr std::string_view kTypes[] = {"平凡", "猛将", "识者", "策士", "将军", "万能"};
-constexpr std::string_view kBeliefs[] = {"大志", "忠义", "临机", "功名", "我道"};
-constexpr std::string_view kCharacters[] = {"小心 ", "冷静", "刚胆", "猪突"};
-constexpr std::string_view kDrinks[] = {"苦手", "普通", "得意"};
-constexpr std::string_view kCares[] = {"武艺", "收集", "读书"};
-constexpr std::string_view kDesires[] = {"无欲", "普通", "强欲"};
-constexpr std::string_view kGenders[] = {"男", "女"};
-constexpr std::string_view kYilis[] = {"很低", "低", "中", "高", "很高"};
-constexpr std::string_view kQiyongs[] = {"能力", "实绩", "名声", "义理", "随意"};
-constexpr std::string_view kHans[] = {"无视", "普通", "重视"};
-constexpr std::string_view kStratagems[] = {"全国", "地方", "州", "现状"};
-constexpr std::string_view kTasks[] = {"认真", "普通", "适当", "无视"};
+// An enumeration's items: the simplified forms of its words.
+template <const auto& Words>
+constexpr auto kItems = [] {
+  std::array<std::string_view, std::size(Words)> items{};
+  for (std::size_t i = 0; i < items.size(); ++i) items[i] = Words[i].simplified;
+  return items;
+}();
 
 template <auto Member>
 FieldMember BytesMember() {
@@ -65,10 +62,11 @@ OfficerField U8(std::string_view key, std::string_view label, std::string_view c
   return Numeric(key, label, control, offset, K::Number, member, meaning);
 }
 
+template <const auto& Words>
 OfficerField Enumeration(std::string_view key, std::string_view label, std::string_view control, std::size_t offset,
-                         std::uint8_t OfficerRecord::*member, Items items, std::string_view meaning,
-                         FieldRole role = FieldRole::Other) {
-  OfficerField f = Numeric(key, label, control, offset, K::Enumeration, member, meaning, items);
+                         std::uint8_t OfficerRecord::*member, std::string_view meaning, FieldRole role = FieldRole::Other) {
+  OfficerField f = Numeric(key, label, control, offset, K::Enumeration, member, meaning, Items(kItems<Words>));
+  f.words = Words;
   f.role = role;
   return f;
 }
@@ -125,18 +123,18 @@ std::vector<OfficerField> MakeFields() {
           "死亡的年份；早于诞生年或登场年时，检查会提醒", FieldRole::DeathYear),
       U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing, "与君主的相性，数值越接近越亲近"),
       U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan, "与其他武将个人之间的相性（投缘）"),
-      Enumeration("type", "类型", "ComboBox_Type", 71, &R::Type, kTypes, "武将的类型", FieldRole::Type),
-      Enumeration("belief", "信念", "ComboBox_Belief", 70, &R::Belief, kBeliefs, "武将行事所本的信念"),
-      Enumeration("personality", "性格", "ComboBox_Character", 36, &R::Character, kCharacters, "武将的性格"),
-      Enumeration("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, kDrinks, "对饮酒的喜好"),
-      Enumeration("interest", "关心", "ComboBox_Care", 38, &R::Care, kCares, "平时关心、喜好的事"),
-      Enumeration("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, kDesires, "对财物的欲望"),
-      Enumeration("gender", "性别", "ComboBox_Gender", 35, &R::Gender, kGenders, "武将的性别"),
-      Enumeration("duty", "义理", "ComboBox_Yili", 43, &R::Yili, kYilis, "重视义理的程度"),
-      Enumeration("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, kQiyongs, "录用人才时看重的方面"),
-      Enumeration("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, kHans, "对汉室的态度"),
-      Enumeration("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, kStratagems, "谋划战略时着眼的范围"),
-      Enumeration("diligence", "任务", "ComboBox_Task", 46, &R::Task, kTasks, "执行任务的态度"),
+      Enumeration<game_words::kTypes>("type", "类型", "ComboBox_Type", 71, &R::Type, "武将的类型", FieldRole::Type),
+      Enumeration<game_words::kBeliefs>("belief", "信念", "ComboBox_Belief", 70, &R::Belief, "武将行事所本的信念"),
+      Enumeration<game_words::kCharacters>("personality", "性格", "ComboBox_Character", 36, &R::Character, "武将的性格"),
+      Enumeration<game_words::kDrinks>("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, "对饮酒的喜好"),
+      Enumeration<game_words::kCares>("interest", "关心", "ComboBox_Care", 38, &R::Care, "平时关心、喜好的事"),
+      Enumeration<game_words::kDesires>("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, "对财物的欲望"),
+      Enumeration<game_words::kGenders>("gender", "性别", "ComboBox_Gender", 35, &R::Gender, "武将的性别"),
+      Enumeration<game_words::kYilis>("duty", "义理", "ComboBox_Yili", 43, &R::Yili, "重视义理的程度"),
+      Enumeration<game_words::kQiyongs>("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, "录用人才时看重的方面"),
+      Enumeration<game_words::kHans>("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, "对汉室的态度"),
+      Enumeration<game_words::kStratagems>("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, "谋划战略时着眼的范围"),
+      Enumeration<game_words::kTasks>("diligence", "任务", "ComboBox_Task", 46, &R::Task, "执行任务的态度"),
       Link("father", "父亲", "ComboBox_Father", 2, &R::Father, "此人的父亲", FieldRole::Parent),
       Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother, "此人的母亲", FieldRole::Parent),
       Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another, "此人的配偶"),
@@ -153,25 +151,15 @@ std::vector<OfficerField> MakeFields() {
   };
 }
 
-// Skill names by byte and bit (bit counted from the top bit); empty where
-// the game has no box.
-constexpr std::string_view kSkillNames[kSkillBytes][8] = {
-    {"突击", "训练", "征兵", "治安", "修改", "技术", "商业", "农业"},
-    {"足止", "同讨", "隐密", "奇袭", "鼓舞", "镇静", "一齐", "火矢"},
-    {"气炎", "气合", "回复", "石阵", "地理", "天文", "混乱", "引诱"},
-    {"扬足", "反论", "抗弁", "威压", "螺旋", "三段", "弹返", "受返"},
-    {"酒豪", "间谍", "提督", "名士", "军师", "面骂", "挑拨", "论破"},
-    {"", "", "", "", "", "", "仙人", "医者"},
-};
-
 std::array<SkillBox, kSkillBoxCount> MakeSkillLayout() {
   std::array<SkillBox, kSkillBoxCount> boxes{};
   std::size_t n = 0;
   for (int byte = 0; byte < static_cast<int>(kSkillBytes); ++byte) {
     for (int bit = 7; bit >= 0; --bit) {  // little-endian bit order: the mask 0x01 first
-      if (kSkillNames[byte][bit].empty()) continue;
+      const GameWord& word = game_words::kSkills[byte][bit];
+      if (word.simplified.empty()) continue;
       const std::string name = "CB_S" + std::to_string(byte) + std::to_string(bit);
-      boxes[n++] = SkillBox{name, kSkillNames[byte][bit], byte, static_cast<std::uint8_t>(0x80 >> bit)};
+      boxes[n++] = SkillBox{name, word.simplified, byte, static_cast<std::uint8_t>(0x80 >> bit), &word};
     }
   }
   return boxes;

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/officers/GameWord.h"
 #include "core/officers/OfficerRecord.h"
 
 enum class FieldKind {
@@ -63,6 +64,7 @@ struct OfficerField {
   std::size_t width = 0;     // bytes
   FieldKind kind = FieldKind::Number;
   std::span<const std::string_view> items{};  // enumerations: index = stored value
+  std::span<const GameWord> words{};          // enumerations: the items' words (GameVocabulary.h)
   std::size_t textLimit = 0;                  // texts: bytes typed text may take, terminator not counted
   TextCoding coding = TextCoding::Big5;
   FieldRole role = FieldRole::Other;
@@ -140,6 +142,7 @@ struct SkillBox {
   std::string_view caption;
   int byte;
   std::uint8_t mask;
+  const GameWord* word = nullptr;  // the caption's word (GameVocabulary.h)
 };
 
 // The skill grid read row by row from the top left, 7 boxes a row: the bits

@@ -12,6 +12,7 @@
 #include "core/document/OfficerDocument.h"
 #include "core/editor/PanelSession.h"
 #include "gui/editor/FieldTooltips.h"
+#include "gui/editor/VocabularyTexts.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/list/RosterPickers.h"
 #include "gui/widgets/DialogSeam.h"
@@ -131,6 +132,11 @@ void EditorPanel::ShowReminders() {
 }
 
 EditorPanel::~EditorPanel() = default;
+
+void EditorPanel::ShowVocabularyIn(UiLanguage language) {
+  ShowGameVocabulary(client_, language);
+  roster_->ShowRosterIn(TextScriptFor(language));
+}
 
 void EditorPanel::ClearEditorPanel() {
   for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) SetBoxBytes(client_, *field, std::string());

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/editor/PanelValues.h"
+#include "core/language/UiLanguage.h"
 
 class FaceArchivePair;
 struct FacePickerRunState;
@@ -46,6 +47,11 @@ class EditorPanel : public QObject {
   void RaiseAbilitiesToUsualMaximum();  // 能力全满
   void ConvertShownOfficer();           // 此人日文-->中文
   void ConvertAllOfficers();            // 所有武将日文-->中文
+
+  // The game's words (enumeration items, skills, roster entries) in the
+  // language, for a live switch too: selections and check states stay and
+  // nothing counts as edited.
+  void ShowVocabularyIn(UiLanguage language);
 
   // Empties every control (also after a load).
   void ClearEditorPanel();

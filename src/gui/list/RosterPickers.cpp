@@ -54,6 +54,15 @@ void RosterPickers::RenameRosterEntry(int slot, const QString& name) {
   for (QComboBox* picker : pickers_) picker->setItemText(slot + kFirstNewOfficer, name);
 }
 
+void RosterPickers::ShowRosterIn(OfficerTextScript script) {
+  const auto& entries = OfficerRosterEntries(script);
+  for (int entry = 0; entry < kRosterSize; ++entry) {
+    if (entry >= kFirstNewOfficer && entry < kFirstNewOfficer + kRosterNewOfficerCount) continue;
+    const QString text = QString::fromStdString(entries[static_cast<std::size_t>(entry)]);
+    for (QComboBox* picker : pickers_) picker->setItemText(entry, text);
+  }
+}
+
 void RosterPickers::Select(const std::array<std::uint16_t, kRelationshipCount>& values) {
   for (std::size_t i = 0; i < kRelationshipCount; ++i) pickers_[i]->setCurrentIndex(RosterEntryForValue(values[i]));
 }

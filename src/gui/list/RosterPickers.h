@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/language/UiLanguage.h"
 #include "core/officers/OfficerFields.h"
 
 class OfficerDocument;
@@ -24,6 +25,10 @@ class RosterPickers : public QObject {
   void RenameRosterEntries();
   // Replaces entry slot + 650 of all seven pickers, keeping their selections.
   void RenameRosterEntry(int slot, const QString& name);
+
+  // The game's entries (all but 650-759) in the script, in place: the
+  // selections and the new officers' names stay.
+  void ShowRosterIn(OfficerTextScript script);
 
   // Stored roster numbers (Relationships() order) -> pickers: 832 and above
   // show "无"; and back: "无" or no choice give 0xFFFF.

@@ -25,3 +25,20 @@ TEST(OfficerRoster, StoredValueAndEntryMapping) {
   EXPECT_EQ(StoredValueForEntry(kRosterNoneEntry), 0xFFFF);
   EXPECT_EQ(StoredValueForEntry(-1), 0xFFFF);  // nothing selected
 }
+
+TEST(OfficerRoster, TraditionalEntriesAreTheGamesForms) {
+  const auto& entries = OfficerRosterEntries(OfficerTextScript::Traditional);
+  for (int i = 0; i < kRosterNoneEntry; ++i) {
+    const std::string prefix = std::to_string(i) + ".";
+    ASSERT_EQ(entries[i].rfind(prefix, 0), 0u) << entries[i];
+    ASSERT_GT(entries[i].size(), prefix.size()) << i;
+  }
+  for (const auto& [number, text] : std::initializer_list<std::pair<int, const char*>>{
+           {0, "0.阿會喃"},     {6, "6.于禁"},       {7, "7.于詮"},       {49, "49.於夫羅"},   {84, "84.夏侯惇"},
+           {96, "96.關羽"},     {161, "161.高幹"},   {261, "261.鍾會"},   {262, "262.蔣幹"},   {285, "285.諸葛亮"},
+           {335, "335.曹操"},   {337, "337.曹沖"},   {357, "357.孫乾"},   {415, "415.趙范"},   {416, "416.張飛"},
+           {459, "459.田豐"},   {649, "649.廬植"},   {650, "650.新1"},    {759, "759.新110"},  {763, "763.于吉"},
+           {787, "787.南斗"},   {788, "788.赤ん坊"}, {793, "793.皇后"},   {831, "831.異民族"}, {832, "無"}}) {
+    EXPECT_EQ(entries[static_cast<std::size_t>(number)], text);
+  }
+}
