@@ -31,9 +31,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("FaceCommands", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("FaceCommands", text, pieces); }
 
 QCommandLineOption ValueOption(const char* name, const char* valueName) {
   return QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(valueName));
@@ -47,7 +45,8 @@ QString GameFolder(const QCommandLineParser& parser) {
   QString game = parser.value(QStringLiteral("game"));
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(ReadSettingsFile());
   if (game.isEmpty()) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "没有给出 --game，也找不到游戏的安装目录"))};
-  if (!QFileInfo(game).isDir()) throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "安装目录 %1 不是一个文件夹"), {Native(game)}));
+  if (!QFileInfo(game).isDir())
+    throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "安装目录 %1 不是一个文件夹"), {Native(game)}));
   return game;
 }
 
@@ -98,7 +97,8 @@ class BackupReport {
   void Print(std::ostream& out) const {
     const std::filesystem::path paths[] = {game_.MainPath(), game_.AddedPath()};
     for (std::size_t i = 0; i < 2; ++i) {
-      if (!existed_[i] && Exists(paths[i])) out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像档原样备份为 %1"), {QuotedPath(GameFaces::BackupPathFor(paths[i]))}) << "\n";
+      if (!existed_[i] && Exists(paths[i]))
+        out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像档原样备份为 %1"), {QuotedPath(GameFaces::BackupPathFor(paths[i]))}) << "\n";
     }
   }
 
@@ -159,10 +159,12 @@ FaceConversion ConversionOf(const QCommandLineParser& parser) {
   FaceConversion conversion;
   const QString fit = parser.value(QStringLiteral("fit"));
   if (fit == QLatin1String("pad")) conversion.fit = PictureFit::Pad;
-  else if (!fit.isEmpty() && fit != QLatin1String("crop")) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--fit 只能是 crop 或 pad"))};
+  else if (!fit.isEmpty() && fit != QLatin1String("crop"))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--fit 只能是 crop 或 pad"))};
   const QString palette = parser.value(QStringLiteral("palette"));
   if (palette == QLatin1String("keep")) conversion.palette = PaletteChoice::Keep;
-  else if (!palette.isEmpty() && palette != QLatin1String("new")) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--palette 只能是 new 或 keep"))};
+  else if (!palette.isEmpty() && palette != QLatin1String("new"))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--palette 只能是 new 或 keep"))};
   return conversion;
 }
 
@@ -184,7 +186,8 @@ std::vector<FaceReplacement> FolderFaces(const QString& folder, const GameFaces&
     }
     faces.push_back({face, PictureToFace(LoadPicture(dir.filePath(entry)), conversion, game.Read(face))});
   }
-  if (faces.empty()) throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "文件夹 %1 中没有 NNNN.png 头像图片"), {Native(folder)}));
+  if (faces.empty())
+    throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "文件夹 %1 中没有 NNNN.png 头像图片"), {Native(folder)}));
   return faces;
 }
 
@@ -197,11 +200,14 @@ int Import(const QStringList& arguments, std::ostream& out) {
        ValueOption("preview", "file")},
       arguments, -1);
   const bool fromFolder = parser.isSet(QStringLiteral("from"));
-  if (fromFolder == parser.isSet(QStringLiteral("face"))) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "请给出 --face 编号 和图片，或 --from 文件夹"))};
+  if (fromFolder == parser.isSet(QStringLiteral("face")))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "请给出 --face 编号 和图片，或 --from 文件夹"))};
   if (pictures.size() != (fromFolder ? 0 : 1)) {
-    throw UsageError{fromFolder ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "用 --from 时不再给图片文件")) : Tr(QT_TRANSLATE_NOOP("FaceCommands", "需要 1 个图片文件"))};
+    throw UsageError{fromFolder ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "用 --from 时不再给图片文件"))
+                                : Tr(QT_TRANSLATE_NOOP("FaceCommands", "需要 1 个图片文件"))};
   }
-  if (fromFolder && parser.isSet(QStringLiteral("preview"))) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--preview 只能与 --face 一起用"))};
+  if (fromFolder && parser.isSet(QStringLiteral("preview")))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--preview 只能与 --face 一起用"))};
   const FaceConversion conversion = ConversionOf(parser);
   const GameFaces game(GameFolder(parser));
 
@@ -225,9 +231,14 @@ int Import(const QStringList& arguments, std::ostream& out) {
   const BackupReport backups(game);
   const int changed = game.Replace(faces);
   backups.Print(out);
-  if (changed == 0) out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像与头像档中的相同，头像档未改变")) << "\n";
-  else if (faces.size() == 1) out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像 %1 已替换"), {std::to_string(faces.front().face)}) << "\n";
-  else out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "已替换 %1 个头像（共 %2 个图片）"), {std::to_string(changed), std::to_string(faces.size())}) << "\n";
+  if (changed == 0)
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像与头像档中的相同，头像档未改变")) << "\n";
+  else if (faces.size() == 1)
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像 %1 已替换"), {std::to_string(faces.front().face)}) << "\n";
+  else
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "已替换 %1 个头像（共 %2 个图片）"),
+              {std::to_string(changed), std::to_string(faces.size())})
+        << "\n";
   return 0;
 }
 
@@ -237,8 +248,9 @@ int Restore(const QStringList& arguments, std::ostream& out) {
   const GameFaces game(GameFolder(parser));
   const std::vector<int> faces = ParseFaceSelection(Required(parser, "face"), game.AddedFaceCount());
   const int changed = game.Restore(faces);
-  out << (changed < static_cast<int>(faces.size()) ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像（其余的与备份相同）"), {std::to_string(changed)})
-                                                   : Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像"), {std::to_string(changed)}))
+  out << (changed < static_cast<int>(faces.size())
+              ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像（其余的与备份相同）"), {std::to_string(changed)})
+              : Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像"), {std::to_string(changed)}))
       << "\n";
   return 0;
 }
@@ -270,7 +282,9 @@ int RunFaceCommand(const QStringList& arguments, std::ostream& out, std::ostream
       out << FaceCommandUsage(QStringLiteral("faces"));
       return 0;
     }
-    err << (command.isEmpty() ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "缺少命令")) : Tr(QT_TRANSLATE_NOOP("FaceCommands", "未知命令 %1"), {command.toStdString()})) << "\n\n"
+    err << (command.isEmpty() ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "缺少命令"))
+                              : Tr(QT_TRANSLATE_NOOP("FaceCommands", "未知命令 %1"), {command.toStdString()}))
+        << "\n\n"
         << FaceCommandUsage(QStringLiteral("faces"));
   } catch (const HelpRequested&) {
     out << FaceCommandUsage(usageName);

@@ -27,9 +27,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("Subcommands", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("Subcommands", text, pieces); }
 
 std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
 
@@ -47,7 +45,8 @@ void RefuseDoubtful(const QString& path, const std::vector<FileDoubt>& doubts, b
   // The size's explanation names the file; the others do not (the window
   // asks about the file just chosen), but diff has two.
   std::string explanation;
-  if (doubts.front().kind != FileDoubt::Kind::Size) explanation = Tr(QT_TRANSLATE_NOOP("Subcommands", "%1："), {ShownFileName(path).toStdString()});
+  if (doubts.front().kind != FileDoubt::Kind::Size)
+    explanation = Tr(QT_TRANSLATE_NOOP("Subcommands", "%1："), {ShownFileName(path).toStdString()});
   for (const FileDoubt& doubt : doubts) explanation += Tr(QT_TRANSLATE_NOOP("Subcommands", "%1；"), {doubt.explanation});
   throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("Subcommands", "%1未处理（确是新武将档时加 --force）"), {explanation}));
 }
@@ -76,7 +75,8 @@ std::vector<int> ParseSlotList(const QString& text) {
     const int last = ends.size() == 2 ? ends.back().toInt(&okLast) : first;
     const int lastNumber = kFirstNewOfficer + static_cast<int>(kSlotCount) - 1;
     if (!okFirst || !okLast || ends.size() > 2 || first < kFirstNewOfficer || last > lastNumber || first > last) {
-      throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--slots 应为 650–759 之间的编号或范围，例如 650-659,700：%1"), {part.toStdString()})};
+      throw UsageError{
+          Tr(QT_TRANSLATE_NOOP("Subcommands", "--slots 应为 650–759 之间的编号或范围，例如 650-659,700：%1"), {part.toStdString()})};
     }
     for (int n = first; n <= last; ++n) {
       if (std::find(chosen.begin(), chosen.end(), n - kFirstNewOfficer) == chosen.end()) chosen.push_back(n - kFirstNewOfficer);
@@ -103,7 +103,8 @@ int Export(const QStringList& arguments, std::ostream& out) {
   OpenDocument(officers, files[0], parser.isSet(kForce));
   const ExchangeDocument document = ExportTable(officers, chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
-  out << Tr(QT_TRANSLATE_NOOP("Subcommands", "已导出 %1 位武将到 %2"), {std::to_string(document.officers.size()), files[1].toStdString()}) << "\n";
+  out << Tr(QT_TRANSLATE_NOOP("Subcommands", "已导出 %1 位武将到 %2"), {std::to_string(document.officers.size()), files[1].toStdString()})
+      << "\n";
   return kExitOk;
 }
 
@@ -116,7 +117,9 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   std::optional<TextEncoding> encoding;
   if (parser.isSet(QStringLiteral("encoding"))) {
     encoding = TextEncodingNamed(parser.value(QStringLiteral("encoding")));
-    if (!encoding) throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--encoding 应为 utf-8、gbk 或 big5：%1"), {parser.value(QStringLiteral("encoding")).toStdString()})};
+    if (!encoding)
+      throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--encoding 应为 utf-8、gbk 或 big5：%1"),
+                          {parser.value(QStringLiteral("encoding")).toStdString()})};
   }
   OfficerDocument officers;
   OpenDocument(officers, files[0], parser.isSet(kForce));
@@ -136,7 +139,8 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   if (decision.changes.Empty()) {
     out << Tr(QT_TRANSLATE_NOOP("Subcommands", "没有要改变的内容")) << "\n";
   } else if (parser.isSet(QStringLiteral("dry-run"))) {
-    out << Tr(QT_TRANSLATE_NOOP("Subcommands", "试运行：%1 处改变，文件没有改变"), {std::to_string(decision.changes.changes.size())}) << "\n";
+    out << Tr(QT_TRANSLATE_NOOP("Subcommands", "试运行：%1 处改变，文件没有改变"), {std::to_string(decision.changes.changes.size())})
+        << "\n";
   } else {
     // Saved as the window saves: the file's header and preserved bytes
     // stay, every slot with a type gets its save mark.
@@ -148,7 +152,9 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
         << "\n";
     if (const auto& copy = officers.LastDatedCopy()) {
       const std::string name = BackupCopyShownName(copy->copy);
-      out << (copy->made ? Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件复制为 %1"), {name}) : Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件与已有副本相同：%1"), {name})) << "\n";
+      out << (copy->made ? Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件复制为 %1"), {name})
+                         : Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件与已有副本相同：%1"), {name}))
+          << "\n";
     }
   }
   return kExitOk;
@@ -161,7 +167,8 @@ int Check(const QStringList& arguments, std::ostream& out) {
       arguments, 1);
   const std::vector<unsigned char> head = LoadHead(files[0], parser.isSet(kForce));
   QString game = parser.value(QStringLiteral("game"));
-  if (!game.isEmpty() && !QFileInfo(game).isDir()) throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--game 不是一个文件夹：%1"), {game.toStdString()})};
+  if (!game.isEmpty() && !QFileInfo(game).isDir())
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--game 不是一个文件夹：%1"), {game.toStdString()})};
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
   FaceArchivePair archives;
   if (!game.isEmpty()) archives.Open(game);
@@ -180,7 +187,9 @@ int Check(const QStringList& arguments, std::ostream& out) {
     out << QJsonDocument(QJsonObject{{QStringLiteral("findings"), list}}).toJson().toStdString();
   } else {
     for (const Finding& f : findings) out << FormatFinding(f, table) << "\n";
-    out << (findings.empty() ? Tr(QT_TRANSLATE_NOOP("Subcommands", "没有发现问题")) : Tr(QT_TRANSLATE_NOOP("Subcommands", "发现 %1 处问题"), {std::to_string(findings.size())})) << "\n";
+    out << (findings.empty() ? Tr(QT_TRANSLATE_NOOP("Subcommands", "没有发现问题"))
+                             : Tr(QT_TRANSLATE_NOOP("Subcommands", "发现 %1 处问题"), {std::to_string(findings.size())}))
+        << "\n";
   }
   return findings.empty() ? kExitOk : kExitFindings;
 }

@@ -16,9 +16,9 @@ class CommandTranslations : public ::testing::Test {
  protected:
   CommandTranslations() {
     auto file = EmptyOfficerFile();
-    PutBytes(file, 0, 81, "Li");    // surname
-    PutBytes(file, 0, 86, "Wu");    // given name
-    PutU16(file, 0, 24, 120);       // war above the usual 99
+    PutBytes(file, 0, 81, "Li");  // surname
+    PutBytes(file, 0, 86, "Wu");  // given name
+    PutU16(file, 0, 24, 120);     // war above the usual 99
     WriteBytes(vmr, file);
     original = file;
     const std::string csv = "format,version,slot,war\nvelmedit-officers,1,0,70000\n";

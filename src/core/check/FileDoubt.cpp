@@ -8,9 +8,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces) {
-  return CoreText("FileDoubt", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces) { return CoreText("FileDoubt", text, pieces); }
 
 }  // namespace
 
@@ -18,15 +16,17 @@ std::vector<FileDoubt> DoubtsAbout(const QString& shownPath, long long fileSize,
   std::vector<FileDoubt> doubts;
   // Only the first 28,604 bytes are the game's; a longer file may be something else.
   if (fileSize > static_cast<long long>(kOfficerFileSize)) {
-    doubts.push_back({FileDoubt::Kind::Size, fileSize,
-                      Tr(QT_TRANSLATE_NOOP("FileDoubt", "%1 的大小为 %2 字节，不是 28604 字节"), {shownPath.toStdString(), std::to_string(fileSize)})});
+    doubts.push_back(
+        {FileDoubt::Kind::Size, fileSize,
+         Tr(QT_TRANSLATE_NOOP("FileDoubt", "%1 的大小为 %2 字节，不是 28604 字节"), {shownPath.toStdString(), std::to_string(fileSize)})});
   }
   // Random bytes hold several impossible values in most slots; a real file
   // holds them in a few slots at most (a slot the game left half written).
   const ImplausibleCount count = CountImpossibleValues(table);
   if (count.slotCount * 4 > static_cast<int>(kSlotCount)) {
-    doubts.push_back({FileDoubt::Kind::ImpossibleValues, count.valueCount,
-                      Tr(QT_TRANSLATE_NOOP("FileDoubt", "文件看起来不是武将登录档（%1 处不可能的值）"), {std::to_string(count.valueCount)})});
+    doubts.push_back(
+        {FileDoubt::Kind::ImpossibleValues, count.valueCount,
+         Tr(QT_TRANSLATE_NOOP("FileDoubt", "文件看起来不是武将登录档（%1 处不可能的值）"), {std::to_string(count.valueCount)})});
   }
   return doubts;
 }

@@ -10,9 +10,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ValueRules", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ValueRules", text, pieces); }
 
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);

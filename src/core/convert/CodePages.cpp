@@ -52,7 +52,8 @@ class AssetReader {
     for (auto& [code, character] : pairs) {
       code = Next();
       character = Next();
-      if (!IsCodeOf(page, code) || character < 0x80 || QChar::isSurrogate(character)) Fail(QT_TRANSLATE_NOOP("CodePages", "含有无效的编码对"));
+      if (!IsCodeOf(page, code) || character < 0x80 || QChar::isSurrogate(character))
+        Fail(QT_TRANSLATE_NOOP("CodePages", "含有无效的编码对"));
     }
     std::bitset<0x10000> notOwn;
     for (unsigned i = 0; i < otherCount; ++i) notOwn.set(Next());
@@ -67,8 +68,9 @@ class AssetReader {
   }
 
   [[noreturn]] static void Fail(const char* why) {
-    throw CharacterTableError(CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "编码表 :/convert/CodePages.bin %1；没有它无法转换文字，程序停止运行"),
-                                       {CoreText("CodePages", why, {})}));
+    throw CharacterTableError(
+        CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "编码表 :/convert/CodePages.bin %1；没有它无法转换文字，程序停止运行"),
+                 {CoreText("CodePages", why, {})}));
   }
 
  private:
@@ -83,11 +85,13 @@ class AssetReader {
 Tables ReadTables() {
   QFile asset(QStringLiteral(":/convert/CodePages.bin"));
   if (!asset.open(QIODevice::ReadOnly)) {
-    throw CharacterTableError(CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "找不到编码表 :/convert/CodePages.bin：%1；没有它无法转换文字，程序停止运行"),
-                                       {SystemErrorText(asset.errorString())}));
+    throw CharacterTableError(
+        CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "找不到编码表 :/convert/CodePages.bin：%1；没有它无法转换文字，程序停止运行"),
+                 {SystemErrorText(asset.errorString())}));
   }
   AssetReader reader(asset.readAll());
-  if (reader.Next() != ('V' | 'C' << 8) || reader.Next() != ('P' | '1' << 8)) AssetReader::Fail(QT_TRANSLATE_NOOP("CodePages", "不是本程序的编码表"));
+  if (reader.Next() != ('V' | 'C' << 8) || reader.Next() != ('P' | '1' << 8))
+    AssetReader::Fail(QT_TRANSLATE_NOOP("CodePages", "不是本程序的编码表"));
   Tables tables;
   reader.ReadPage(CodePage::Gbk, tables.gbk);
   reader.ReadPage(CodePage::Big5, tables.big5);

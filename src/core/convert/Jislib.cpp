@@ -13,9 +13,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("Jislib", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("Jislib", text, pieces); }
 
 constinit CharacterTable gTable;
 std::once_flag gLoadOnce;
@@ -37,8 +35,9 @@ std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
   }
   const QByteArray bytes = asset.readAll();
   if (static_cast<std::size_t>(bytes.size()) != CharacterTable::kAssetSize) {
-    throw CharacterTableError(Tr(QT_TRANSLATE_NOOP("Jislib", "字符对照表 %1 有 %2 字节，应为 %3 字节；没有完整的对照表无法转换文字，程序停止运行"),
-                                 {path.toStdString(), std::to_string(bytes.size()), std::to_string(CharacterTable::kAssetSize)}));
+    throw CharacterTableError(
+        Tr(QT_TRANSLATE_NOOP("Jislib", "字符对照表 %1 有 %2 字节，应为 %3 字节；没有完整的对照表无法转换文字，程序停止运行"),
+           {path.toStdString(), std::to_string(bytes.size()), std::to_string(CharacterTable::kAssetSize)}));
   }
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }

@@ -74,7 +74,8 @@ std::vector<QString> ConfigPlaces(const std::string& chosen) {
 std::unique_ptr<const opencc::SimpleConverter> OpenConverter(const QString& place) {
   const QFileInfo config(place);
   const QString previous = QDir::currentPath();
-  if (!QDir::setCurrent(config.absolutePath())) throw std::runtime_error(CoreText("PhraseConversion", QT_TRANSLATE_NOOP("PhraseConversion", "无法进入文件夹")));
+  if (!QDir::setCurrent(config.absolutePath()))
+    throw std::runtime_error(CoreText("PhraseConversion", QT_TRANSLATE_NOOP("PhraseConversion", "无法进入文件夹")));
   try {
     auto converter = std::make_unique<const opencc::SimpleConverter>(config.fileName().toStdString());
     QDir::setCurrent(previous);
@@ -102,9 +103,7 @@ struct PhraseConverter::State {
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("PhraseConversion", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("PhraseConversion", text, pieces); }
 
 // Loads the converter, or says in `state.off` why not (the lock is held).
 void Load(PhraseConverter::State& state) {
@@ -112,7 +111,8 @@ void Load(PhraseConverter::State& state) {
   std::string tried;
   for (const QString& place : ConfigPlaces(state.configFile)) {
     if (!QFileInfo(place).isFile()) {
-      tried += (tried.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("PhraseConversion", "、"))) + QDir::toNativeSeparators(place).toStdString();
+      tried +=
+          (tried.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("PhraseConversion", "、"))) + QDir::toNativeSeparators(place).toStdString();
       continue;
     }
     std::string problem;
@@ -124,7 +124,8 @@ void Load(PhraseConverter::State& state) {
     } catch (const std::exception& e) {
       problem = e.what();
     }
-    state.off = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "无法读取 OpenCC 的数据 %1：%2"), {QDir::toNativeSeparators(place).toStdString(), problem});
+    state.off = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "无法读取 OpenCC 的数据 %1：%2"),
+                   {QDir::toNativeSeparators(place).toStdString(), problem});
     return;
   }
   state.off = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "找不到 OpenCC 的数据 %1（%2）"), {kConfigName, tried});

@@ -10,9 +10,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("TypedText", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("TypedText", text, pieces); }
 
 std::string CodePoint(char32_t c) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -93,7 +91,8 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   const std::string shownGbk = big5 ? Big5ToGbk(storedBytes) : storedBytes;
   if (auto problem = BrokenOrControl(field, typed)) return {{}, problem, {}};
   if (auto problem = LostCharacters(field, typed, FromGbk(shownGbk))) return {{}, problem, {}};
-  const char* unstorable = big5 ? QT_TRANSLATE_NOOP("TypedText", "无法以繁体中文(Big5)保存的字：%1") : QT_TRANSLATE_NOOP("TypedText", "无法保存的字：%1");
+  const char* unstorable =
+      big5 ? QT_TRANSLATE_NOOP("TypedText", "无法以繁体中文(Big5)保存的字：%1") : QT_TRANSLATE_NOOP("TypedText", "无法保存的字：%1");
   if (!GbkCanEncode(typed)) return {{}, Tr(unstorable, {UnencodableCharacters(typed)}), {}};
   TextDecision decision{ToGbk(typed), std::nullopt, typed};
   if (big5) {
@@ -109,7 +108,8 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   }
   const std::size_t limit = EditedTextByteLimit(field, storedBytes.size());
   if (!decision.problem && decision.bytes.size() > limit) {
-    decision.problem = Tr(QT_TRANSLATE_NOOP("TypedText", "太长：%1 字节，最多 %2 字节"), {std::to_string(decision.bytes.size()), std::to_string(limit)});
+    decision.problem =
+        Tr(QT_TRANSLATE_NOOP("TypedText", "太长：%1 字节，最多 %2 字节"), {std::to_string(decision.bytes.size()), std::to_string(limit)});
     decision.bytes.clear();
   }
   return decision;

@@ -5,9 +5,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("OfficerDocument", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("OfficerDocument", text, pieces); }
 
 std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
 
@@ -59,9 +57,10 @@ void OfficerDocument::Save(const SaveChoice& choice) {
   const std::filesystem::path path = PathOf(filePath_);
   const DiskState disk = CheckDisk();
   if (disk != DiskState::Same && !choice.overwriteChanged) {
-    throw FileChangedError(disk == DiskState::Missing
-                               ? Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 已不在原处（被删除或移走）；未保存"), {Quoted(filePath_)})
-                               : Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 在读入后被其他程序改变；未保存，以免覆盖那些改变"), {Quoted(filePath_)}));
+    throw FileChangedError(
+        disk == DiskState::Missing
+            ? Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 已不在原处（被删除或移走）；未保存"), {Quoted(filePath_)})
+            : Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 在读入后被其他程序改变；未保存，以免覆盖那些改变"), {Quoted(filePath_)}));
   }
   lastDatedCopy_.reset();
   if (disk != DiskState::Missing && !choice.withoutDatedCopy) lastDatedCopy_ = CopyIntoBackupFolder(path);

@@ -34,14 +34,17 @@ void PanelSession::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !OfficerDocument::IsSlot(currentSlot_)) return;
   OfficerRecord record = document_.Record(currentSlot_);
   ConfirmIntoRecord(panel, shownTexts_, record);  // throws before anything changes
-  document_.ReplaceRecord(currentSlot_, record, CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "确认修改 %1"), {document_.NameOf(currentSlot_)}));
+  document_.ReplaceRecord(currentSlot_, record,
+                          CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "确认修改 %1"), {document_.NameOf(currentSlot_)}));
 }
 
 void PanelSession::ConvertCurrent() {
   if (!OfficerDocument::IsSlot(currentSlot_)) return;
   OfficerRecord record = document_.Record(currentSlot_);
   if (!ConvertOfficerTexts(record)) return;
-  document_.ReplaceRecord(currentSlot_, record, CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "此人日文-->中文 %1"), {document_.NameOf(currentSlot_)}));
+  document_.ReplaceRecord(
+      currentSlot_, record,
+      CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "此人日文-->中文 %1"), {document_.NameOf(currentSlot_)}));
 }
 
 PanelSession::ConversionCount PanelSession::ConvertAll() {
@@ -57,7 +60,8 @@ PanelSession::ConversionCount PanelSession::ConvertAll() {
       ++count.alreadyChinese;
     }
   }
-  document_.ChangeRecords(changes, CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "所有武将日文-->中文（%1 名）"), {std::to_string(count.converted)}));
+  document_.ChangeRecords(changes, CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "所有武将日文-->中文（%1 名）"),
+                                            {std::to_string(count.converted)}));
   return count;
 }
 

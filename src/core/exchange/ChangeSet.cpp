@@ -11,9 +11,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ChangeSet", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ChangeSet", text, pieces); }
 
 bool SameBytes(const RecordBytes& a, const RecordBytes& b, std::size_t offset, std::size_t width) {
   return std::equal(a.begin() + static_cast<std::ptrdiff_t>(offset), a.begin() + static_cast<std::ptrdiff_t>(offset + width),
@@ -117,7 +115,8 @@ std::string ChangedFieldLabel(const FieldChange& change) {
   if (change.slot < 0) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   const bool bytes = change.field.starts_with("raw.");
   const std::string_view key = std::string_view(change.field).substr(bytes ? 4 : 0);
-  if (const ExchangeField* field = FindExchangeField(key)) return bytes ? Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1（字节）"), {FieldLabel(*field)}) : FieldLabel(*field);
+  if (const ExchangeField* field = FindExchangeField(key))
+    return bytes ? Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1（字节）"), {FieldLabel(*field)}) : FieldLabel(*field);
   if (const OfficerField* range = FindPreservedRange(key)) return FieldLabel(*range) + " " + std::string(key);
   return change.field;
 }
@@ -142,7 +141,8 @@ std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
     }
     return text + "\"";
   };
-  if (change.slot < 0) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1：%2 → %3"), {ChangedFieldLabel(change), show(change.before), show(change.after)});
+  if (change.slot < 0)
+    return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1：%2 → %3"), {ChangedFieldLabel(change), show(change.before), show(change.after)});
   return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1，%2：%3 → %4"),
             {ChangedOfficerName(change, table), ChangedFieldLabel(change), show(change.before), show(change.after)});
 }

@@ -5,9 +5,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ExchangeDocument", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeDocument", text, pieces); }
 
 }  // namespace
 
@@ -21,7 +19,9 @@ std::string FormatExchangeError(const ExchangeError& error) {
   } else if (place.officer >= 0) {
     where = "officers[" + std::to_string(place.officer) + "]";
   }
-  const auto add = [&](const std::string& part) { where += (where.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "，"))) + part; };
+  const auto add = [&](const std::string& part) {
+    where += (where.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "，"))) + part;
+  };
   if (error.slot >= 0) add(Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "编号 %1"), {std::to_string(error.slot + kFirstNewOfficer)}));
   if (!error.field.empty()) {
     const std::string_view key = std::string_view(error.field).substr(error.field.starts_with("raw.") ? 4 : 0);
@@ -35,7 +35,9 @@ std::string FormatExchangeError(const ExchangeError& error) {
 std::vector<std::string> ExchangeErrorLines(const std::vector<ExchangeError>& errors) {
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < errors.size() && i < kErrorsListed; ++i) lines.push_back(FormatExchangeError(errors[i]));
-  if (errors.size() > kErrorsListed) lines.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "还有 %1 处错误"), {std::to_string(errors.size() - kErrorsListed)}));
-  if (errors.size() >= kErrorsListed) lines.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "（找到 %1 处错误后不再往下检查）"), {std::to_string(kErrorsListed)}));
+  if (errors.size() > kErrorsListed)
+    lines.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "还有 %1 处错误"), {std::to_string(errors.size() - kErrorsListed)}));
+  if (errors.size() >= kErrorsListed)
+    lines.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeDocument", "（找到 %1 处错误后不再往下检查）"), {std::to_string(kErrorsListed)}));
   return lines;
 }

@@ -18,9 +18,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ExchangeFields", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeFields", text, pieces); }
 
 void PutNumber(const OfficerField& field, unsigned value, RecordBytes& record) { StoreNumber(record.data(), field, value); }
 
@@ -133,7 +131,8 @@ std::optional<std::string> ReadRelationship(std::string_view value, std::optiona
     if (!name.empty() && IsNewOfficerNumber(static_cast<unsigned long>(n))) {
       if (link) *link = NamedLink{static_cast<unsigned>(n), name};
     } else if (!name.empty() && name != RosterNameOf(static_cast<int>(n))) {
-      return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "人物编号 %1 是%2，不是%3"), {std::to_string(n), RosterNameOf(static_cast<int>(n)), name});
+      return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "人物编号 %1 是%2，不是%3"),
+                {std::to_string(n), RosterNameOf(static_cast<int>(n)), name});
     }
     wanted = n;
   } else if (!text.empty() && text != "无") {

@@ -19,9 +19,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ExchangeFile", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeFile", text, pieces); }
 
 // How many bytes from `p` on are below 0x80, eight at a time: an export is
 // mostly ASCII (hex, keys, numbers).
@@ -99,8 +97,11 @@ Decoded DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
   out.encoding = encoding;
   const qsizetype bad = encoding == TextEncoding::Utf8 ? FirstBadUtf8(bytes) : FirstBadDoubleByte(bytes, encoding);
   if (bad >= 0) {
-    out.error = ExchangeError{-1, {}, PlaceOfOffset(bytes, bad),
-                              Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件不是 %1 文本（请以 UTF-8 保存，或用 --encoding 指定编码）"), {TextEncodingName(encoding)})};
+    out.error = ExchangeError{-1,
+                              {},
+                              PlaceOfOffset(bytes, bad),
+                              Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件不是 %1 文本（请以 UTF-8 保存，或用 --encoding 指定编码）"),
+                                 {TextEncodingName(encoding)})};
     return out;
   }
   if (encoding == TextEncoding::Utf8) {
@@ -121,13 +122,15 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
     Decoded out;
     const QString text = decoder(QByteArrayView(bytes).sliced(2));
     out.utf8 = text.toUtf8();
-    if (decoder.hasError() || !text.isValidUtf16()) out.error = ExchangeError{-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"))};
+    if (decoder.hasError() || !text.isValidUtf16())
+      out.error = ExchangeError{-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"))};
     out.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 UTF-16 编码读取")));
     return out;
   }
   if (chosen) {
     Decoded out = DecodeAs(bytes, *chosen);
-    if (*chosen != TextEncoding::Utf8 && !out.error) out.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 %1 编码读取"), {TextEncodingName(*chosen)}));
+    if (*chosen != TextEncoding::Utf8 && !out.error)
+      out.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 %1 编码读取"), {TextEncodingName(*chosen)}));
     return out;
   }
   Decoded utf8 = DecodeAs(bytes, TextEncoding::Utf8);
@@ -139,7 +142,9 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
   const bool gbkFits = !gbk.error && LooksLikeOfficerText(ViewOf(gbk.utf8));
   if (utf8Fits) {
     utf8.uncertain = gbkFits;
-    if (gbkFits) utf8.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）")));
+    if (gbkFits)
+      utf8.notes.push_back(
+          Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）")));
     return utf8;
   }
   if (gbkFits) {
@@ -157,7 +162,8 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
 }
 
 std::string TooLarge(qint64 size) {
-  return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "太大（%1 字节）；导出的文件不超过 %2 MB"), {std::to_string(size), std::to_string(kExchangeFileLimit / (1024 * 1024))});
+  return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "太大（%1 字节）；导出的文件不超过 %2 MB"),
+            {std::to_string(size), std::to_string(kExchangeFileLimit / (1024 * 1024))});
 }
 
 }  // namespace
@@ -263,7 +269,8 @@ std::optional<std::string> FormatVersionProblem(std::optional<std::string_view> 
   }
   if (!std::isfinite(value) || value < 1 || std::floor(value) != value) return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "version 应为正整数"));
   if (value > kExchangeFormatVersion) {
-    return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件的版本 %1 比本程序能读的版本 %2 新"), {*version, std::to_string(kExchangeFormatVersion)});
+    return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件的版本 %1 比本程序能读的版本 %2 新"),
+              {*version, std::to_string(kExchangeFormatVersion)});
   }
   return std::nullopt;
 }
@@ -300,7 +307,8 @@ ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format, 
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.errors.push_back({-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法打开文件 %1：%2"), {name, SystemErrorText(file.errorString())})});
+    result.errors.push_back(
+        {-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法打开文件 %1：%2"), {name, SystemErrorText(file.errorString())})});
     return result;
   }
   // The size may have grown since it was checked; read no more than allowed.
@@ -314,7 +322,8 @@ QByteArray WriteExchangeBytes(const ExchangeDocument& document, ExchangeFormat f
 void WriteExchangeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile out(path);
   const auto fail = [&] {
-    throw ExchangeFileError(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法写入文件 “%1”：%2"), {path.toStdString(), SystemErrorText(out.errorString())}));
+    throw ExchangeFileError(
+        Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法写入文件 “%1”：%2"), {path.toStdString(), SystemErrorText(out.errorString())}));
   };
   if (!OpenForWholeWrites(out)) fail();
   if (!WriteAll(out, bytes.constData(), bytes.size())) fail();

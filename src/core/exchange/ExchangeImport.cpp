@@ -9,9 +9,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("ExchangeImport", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeImport", text, pieces); }
 
 // The fields and preserved ranges of one slot as flags, by their place in the field table.
 class FieldFlags {
@@ -57,7 +55,8 @@ SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& error
     if (!PutHex(hex, std::span(raw.bytes).subspan(known->offset, known->width))) {
       const std::optional<std::vector<std::uint8_t>> bytes = BytesOfHex(hex);
       fail(!bytes ? Tr(QT_TRANSLATE_NOOP("ExchangeImport", "不是十六进制数据"))
-                  : Tr(QT_TRANSLATE_NOOP("ExchangeImport", "长度不对：%1 字节，应为 %2 字节"), {std::to_string(bytes->size()), std::to_string(known->width)}));
+                  : Tr(QT_TRANSLATE_NOOP("ExchangeImport", "长度不对：%1 字节，应为 %2 字节"),
+                       {std::to_string(bytes->size()), std::to_string(known->width)}));
     } else if (field) {
       raw.fields.push_back(field);
     } else {
@@ -129,7 +128,8 @@ void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<uns
     const std::string nameAfter = NewOfficerNameOf(after, slot);
     if (pending.link.name == nameAfter) continue;
     errors.push_back({pending.slot, pending.key, pending.place,
-                      Tr(QT_TRANSLATE_NOOP("ExchangeImport", "人物编号 %1 是%2，不是%3"), {std::to_string(pending.link.number), nameAfter, pending.link.name})});
+                      Tr(QT_TRANSLATE_NOOP("ExchangeImport", "人物编号 %1 是%2，不是%3"),
+                         {std::to_string(pending.link.number), nameAfter, pending.link.name})});
   }
 }
 
@@ -142,7 +142,8 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   if (document.header && !keepPreserved) {
     const auto bytes = BytesOfHex(*document.header);
     if (!bytes || bytes->size() != kHeaderSize) {
-      decision.errors.push_back({-1, "raw.header", document.headerPlace, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "文件头应为 4 字节的十六进制数据"))});
+      decision.errors.push_back(
+          {-1, "raw.header", document.headerPlace, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "文件头应为 4 字节的十六进制数据"))});
     } else {
       std::copy(bytes->begin(), bytes->end(), after.begin());
     }
@@ -156,7 +157,8 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
       continue;
     }
     if (!seen.insert(entry.slot).second) {
-      decision.errors.push_back({entry.slot, "slot", entry.place, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "这位武将在文件中出现了不止一次"))});
+      decision.errors.push_back(
+          {entry.slot, "slot", entry.place, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "这位武将在文件中出现了不止一次"))});
       continue;
     }
     RecordBytes record = RecordAt(after, static_cast<std::size_t>(entry.slot));

@@ -17,6 +17,7 @@
 
 #include "core/exchange/ExchangeFields.h"
 #include "core/exchange/ExchangeFile.h"
+#include "core/exchange/JsonParseProblem.h"
 #include "core/language/CoreText.h"
 #include "core/officers/OfficerRecord.h"
 
@@ -160,34 +161,6 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
   result.document.officers.push_back(std::move(entry));
 }
 
-// What a parse error means for a person, and where it is (untranslated).
-const char* JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes, std::size_t offset) {
-  switch (error) {
-    case rapidjson::kParseErrorDocumentEmpty: return QT_TRANSLATE_NOOP("JsonExchange", "文件是空的");
-    case rapidjson::kParseErrorDocumentRootNotSingular: return QT_TRANSLATE_NOOP("JsonExchange", "文件结束后还有多余的内容");
-    case rapidjson::kParseErrorValueInvalid: return QT_TRANSLATE_NOOP("JsonExchange", "这里应为一个值（文字要加双引号，最后一项后面不能有逗号）");
-    case rapidjson::kParseErrorObjectMissName: {
-      const QByteArray before = bytes.left(static_cast<qsizetype>(offset)).trimmed();
-      if (before.endsWith(',')) return QT_TRANSLATE_NOOP("JsonExchange", "逗号后面缺少一项（最后一项后面不能有逗号）");
-      return QT_TRANSLATE_NOOP("JsonExchange", "这里应为带双引号的键");
-    }
-    case rapidjson::kParseErrorObjectMissColon: return QT_TRANSLATE_NOOP("JsonExchange", "键后面缺少冒号");
-    case rapidjson::kParseErrorObjectMissCommaOrCurlyBracket: return QT_TRANSLATE_NOOP("JsonExchange", "对象没有结束：缺少 } 或两项之间的逗号");
-    case rapidjson::kParseErrorArrayMissCommaOrSquareBracket: return QT_TRANSLATE_NOOP("JsonExchange", "列表没有结束：缺少 ] 或两项之间的逗号");
-    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
-    case rapidjson::kParseErrorStringEscapeInvalid: return QT_TRANSLATE_NOOP("JsonExchange", "文字中有不合法的转义（反斜杠要写成 \\\\）");
-    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid: return QT_TRANSLATE_NOOP("JsonExchange", "文字中有无法识别的字符（不成对的 \\u 代理项）");
-    case rapidjson::kParseErrorStringMissQuotationMark: return QT_TRANSLATE_NOOP("JsonExchange", "文字没有结束：缺少结束的双引号");
-    case rapidjson::kParseErrorStringInvalidEncoding: return QT_TRANSLATE_NOOP("JsonExchange", "文字中有不合法的 UTF-8 字节");
-    case rapidjson::kParseErrorNumberTooBig:
-    case rapidjson::kParseErrorNumberMissFraction:
-    case rapidjson::kParseErrorNumberMissExponent: return QT_TRANSLATE_NOOP("JsonExchange", "不是合法的数字");
-    case rapidjson::kParseErrorTermination: return QT_TRANSLATE_NOOP("JsonExchange", "文件中途结束");
-    default: break;
-  }
-  return QT_TRANSLATE_NOOP("JsonExchange", "格式错误");
-}
-
 // Whether an object of the document (at any depth) holds a key twice, the
 // keys compared as read. Without recursion: no nesting is too deep.
 bool HasRepeatedKey(const Json& root) {
@@ -325,7 +298,8 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   // Keys read alike may still be written differently ("\u0061" and "a"):
   // the text, looked at only then, decides.
   if (const auto repeated = HasRepeatedKey(json) ? RepeatedKey(bytes) : std::nullopt) {
-    return refuse(PlaceOfOffset(bytes, repeated->first), Tr(QT_TRANSLATE_NOOP("JsonExchange", "同一个对象中键 “%1” 出现了不止一次"), {repeated->second}));
+    return refuse(PlaceOfOffset(bytes, repeated->first),
+                  Tr(QT_TRANSLATE_NOOP("JsonExchange", "同一个对象中键 “%1” 出现了不止一次"), {repeated->second}));
   }
   if (!json.IsObject()) return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "JSON 文件应为一个对象")));
   const Json* format = Member(json, "format");

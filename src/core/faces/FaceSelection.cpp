@@ -58,7 +58,9 @@ std::vector<int> ParseFaceSelection(const QString& text, int addedFaces) {
     const qsizetype dash = part.indexOf(u'-');
     if (dash < 0) {
       const std::optional<int> face = Number(part);
-      if (!face) Refuse(QCoreApplication::translate("FaceSelection", "头像编号“%1”看不懂：应为数字或范围，如 0-99,131,2000-2002").arg(part.trimmed()));
+      if (!face)
+        Refuse(
+            QCoreApplication::translate("FaceSelection", "头像编号“%1”看不懂：应为数字或范围，如 0-99,131,2000-2002").arg(part.trimmed()));
       RequireFace(*face, addedFaces);
       faces.push_back(*face);
       continue;

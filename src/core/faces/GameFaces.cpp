@@ -18,9 +18,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("GameFaces", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("GameFaces", text, pieces); }
 
 QString QtPath(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
 
@@ -37,9 +35,7 @@ const char* const kReplaceHint = "";
 #endif
 
 // The archive is as it was; on Windows, with the hint why it may be held.
-std::string Unchanged(bool hint) {
-  return (hint && *kReplaceHint ? Tr(kReplaceHint) : std::string()) + Tr(kArchiveUnchanged);
-}
+std::string Unchanged(bool hint) { return (hint && *kReplaceHint ? Tr(kReplaceHint) : std::string()) + Tr(kArchiveUnchanged); }
 
 #ifdef _WIN32
 // True when another program has the file open: an open that shares nothing
@@ -89,7 +85,8 @@ std::int64_t ImageOffset(const QByteArray& bytes, int face, const std::filesyste
     offset = Int32At(bytes, block);
   }
   if (offset < 0 || offset > length - kFaceImageBytes) {
-    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 只有 %2 字节，放不下头像 %3"), {QuotedPath(path), std::to_string(length), std::to_string(face)}));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 只有 %2 字节，放不下头像 %3"),
+            {QuotedPath(path), std::to_string(length), std::to_string(face)}));
   }
   return offset;
 }
@@ -106,7 +103,9 @@ void Put(QByteArray& bytes, std::int64_t offset, const FaceImage& image, bool ke
 
 void WriteFile(const std::filesystem::path& path, const QByteArray& bytes, const std::string& failure) {
   QSaveFile out(QtPath(path));
-  const auto fail = [&] { Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "%1：%2"), {failure, SystemErrorText(out.errorString())}) + Unchanged(true)); };
+  const auto fail = [&] {
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "%1：%2"), {failure, SystemErrorText(out.errorString())}) + Unchanged(true));
+  };
   if (!OpenForWholeWrites(out) || !WriteAll(out, bytes.constData(), bytes.size())) fail();
   if (!out.commit()) fail();
 }
@@ -154,22 +153,26 @@ void Write(const PatchedArchive& archive, const ReplaceStepObserver& observer) {
     Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 是只读文件，不能替换其中的头像"), {QuotedPath(path)}) + Unchanged(false));
   }
   if (HeldOpenElsewhere(path)) {
-    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 正被其他程序打开（多半是游戏），请先关闭游戏"), {QuotedPath(path)}) + Unchanged(false));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 正被其他程序打开（多半是游戏），请先关闭游戏"), {QuotedPath(path)}) +
+         Unchanged(false));
   }
   const std::filesystem::path backup = GameFaces::BackupPathFor(path);
-  if (!QFile::exists(QtPath(backup))) WriteFile(backup, archive.original, Tr(QT_TRANSLATE_NOOP("GameFaces", "无法建立头像档的备份 %1"), {QuotedPath(backup)}));
+  if (!QFile::exists(QtPath(backup)))
+    WriteFile(backup, archive.original, Tr(QT_TRANSLATE_NOOP("GameFaces", "无法建立头像档的备份 %1"), {QuotedPath(backup)}));
   Notify(observer, ReplaceStep::BackupWritten);
 
   QSaveFile out(QtPath(path));
   const auto fail = [&] {
-    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "无法写入头像档 %1：%2"), {QuotedPath(path), SystemErrorText(out.errorString())}) + Unchanged(true));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "无法写入头像档 %1：%2"), {QuotedPath(path), SystemErrorText(out.errorString())}) +
+         Unchanged(true));
   };
   if (!OpenForWholeWrites(out) || !WriteAll(out, archive.patched.constData(), archive.patched.size())) fail();
   Notify(observer, ReplaceStep::NewArchiveWritten);
   if (!out.commit()) fail();
   Notify(observer, ReplaceStep::Replaced);
   if (ReadWhole(path) != archive.patched) {
-    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "替换后读回头像档 %1 时发现内容不符，请用备份 %2 恢复"), {QuotedPath(path), QuotedPath(backup)}));
+    Fail(
+        Tr(QT_TRANSLATE_NOOP("GameFaces", "替换后读回头像档 %1 时发现内容不符，请用备份 %2 恢复"), {QuotedPath(path), QuotedPath(backup)}));
   }
 }
 
@@ -246,7 +249,8 @@ int GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver&
   for (int face : faces) {
     const std::optional<FaceImage> image = ReadBackup(face);
     if (!image) {
-      Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "没有头像 %1 的备份：%2 不存在或不含这个头像"), {std::to_string(face), QuotedPath(BackupPathFor(PathFor(face)))}));
+      Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "没有头像 %1 的备份：%2 不存在或不含这个头像"),
+              {std::to_string(face), QuotedPath(BackupPathFor(PathFor(face)))}));
     }
     originals.push_back({face, *image});
   }

@@ -11,8 +11,8 @@
 namespace {
 
 constexpr const char* kAbilityLabels[] = {QT_TRANSLATE_NOOP("OfficerFields", "统率"), QT_TRANSLATE_NOOP("OfficerFields", "武力"),
-                                           QT_TRANSLATE_NOOP("OfficerFields", "智力"), QT_TRANSLATE_NOOP("OfficerFields", "政治"),
-                                           QT_TRANSLATE_NOOP("OfficerFields", "魅力")};
+                                          QT_TRANSLATE_NOOP("OfficerFields", "智力"), QT_TRANSLATE_NOOP("OfficerFields", "政治"),
+                                          QT_TRANSLATE_NOOP("OfficerFields", "魅力")};
 constexpr const char* kBoundLabels[] = {"≥", "≤"};
 
 std::optional<std::int32_t> ParseBound(const std::string& text, std::size_t ability, std::size_t bound) {

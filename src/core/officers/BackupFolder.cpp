@@ -11,9 +11,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("BackupFolder", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("BackupFolder", text, pieces); }
 
 QString ToQt(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
 
@@ -35,7 +33,8 @@ bool Older(const BackupCopy& a, const BackupCopy& b) {
 }
 
 [[noreturn]] void FailFolder(const std::filesystem::path& folder, const QString& reason) {
-  throw BackupFolderError(Tr(QT_TRANSLATE_NOOP("BackupFolder", "无法在备份文件夹 “%1” 中留下保存前的副本：%2；文件未改变"), {Utf8(folder), SystemErrorText(reason)}));
+  throw BackupFolderError(Tr(QT_TRANSLATE_NOOP("BackupFolder", "无法在备份文件夹 “%1” 中留下保存前的副本：%2；文件未改变"),
+                             {Utf8(folder), SystemErrorText(reason)}));
 }
 
 void RemoveSurplus(const std::filesystem::path& file) {

@@ -13,9 +13,7 @@
 
 namespace {
 
-std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) {
-  return CoreText("OfficerFile", text, pieces);
-}
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("OfficerFile", text, pieces); }
 
 QString ToQtPath(const std::filesystem::path& path) {
   return QString::fromStdU16String(path.generic_u16string());
@@ -147,7 +145,8 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   // on disk is the old one, whatever fails or stops the program.
   QSaveFile out(ToQtPath(path));
   const auto failWriting = [&] {
-    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法写入文件 %1：%2；文件未改变，仍是保存前的内容"), {Quoted(path), SystemErrorText(out.errorString())}));
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法写入文件 %1：%2；文件未改变，仍是保存前的内容"),
+            {Quoted(path), SystemErrorText(out.errorString())}));
   };
   if (!OpenForWholeWrites(out)) failWriting();
   const auto headSize = static_cast<qint64>(head.size());
@@ -165,9 +164,10 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   reached(SaveStep::Replaced);
 
   const auto mismatch = [&] {
-    throw OfficerFileError(Tr(QT_TRANSLATE_NOOP("OfficerFile", "保存后读回文件 %1 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 %2 恢复"),
-                              {Quoted(path), Quoted(backup)}),
-                           true);
+    throw OfficerFileError(
+        Tr(QT_TRANSLATE_NOOP("OfficerFile", "保存后读回文件 %1 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 %2 恢复"),
+           {Quoted(path), Quoted(backup)}),
+        true);
   };
   QFile written(ToQtPath(path));
   OpenForReading(written, path);

@@ -53,8 +53,7 @@ constexpr std::array<WindowsWords, 16> kWindowsWords{{
 
 // The system's own words follow the Chinese, for whoever searches them.
 std::string WithSystemWords(const char* chinese, const std::string& system) {
-  return CoreText("SystemErrorText", QT_TRANSLATE_NOOP("SystemErrorText", "%1（%2）"),
-                  {CoreText("SystemErrorText", chinese, {}), system});
+  return CoreText("SystemErrorText", QT_TRANSLATE_NOOP("SystemErrorText", "%1（%2）"), {CoreText("SystemErrorText", chinese, {}), system});
 }
 
 }  // namespace
@@ -73,7 +72,8 @@ std::string SystemErrorText(const QString& systemMessage) {
     }
   }
   // QSaveFile: "Existing file <name> is not writable".
-  if (systemMessage.contains(QLatin1String("is not writable"))) return WithSystemWords(QT_TRANSLATE_NOOP("SystemErrorText", "文件不可写"), system);
+  if (systemMessage.contains(QLatin1String("is not writable")))
+    return WithSystemWords(QT_TRANSLATE_NOOP("SystemErrorText", "文件不可写"), system);
   return system;
 }
 
