@@ -70,6 +70,11 @@ TEST_F(CommandTranslations, CheckWarningInEachLanguage) {
   EXPECT_EQ(out.str(), "650 LiWu，武力（提醒）：能力 120 超過 99\n發現 1 處問題\n");
   EXPECT_EQ(Run("", Check()), kExitFindings);
   EXPECT_EQ(out.str(), "650 LiWu，武力（提醒）：能力 120 超过 99\n发现 1 处问题\n");
+
+  // A name holding a placeholder stays as it is.
+  const std::string missing = (dir / "a%2b.VMR").string();
+  EXPECT_EQ(Run(kEnglish, {QStringLiteral("check"), QString::fromStdString(missing)}), kExitError);
+  EXPECT_EQ(err.str(), "Cannot open file “" + missing + "”: No such file or directory\n");
 }
 
 TEST_F(CommandTranslations, CommandHelpInEachLanguage) {
