@@ -15,6 +15,7 @@
 #include "core/faces/GameFaces.h"
 #include "core/faces/InstallRegistry.h"
 #include "core/faces/SettingsFile.h"
+#include "core/language/CoreText.h"
 #include "portraits/ContactSheet.h"
 #include "portraits/FaceExport.h"
 #include "portraits/FacePicture.h"
@@ -30,6 +31,8 @@
 
 namespace {
 
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("FaceCommands", text, pieces); }
+
 QCommandLineOption ValueOption(const char* name, const char* valueName) {
   return QCommandLineOption(QString::fromLatin1(name), QString(), QString::fromLatin1(valueName));
 }
@@ -41,14 +44,15 @@ std::string Native(const QString& path) { return "“" + QDir::toNativeSeparator
 QString GameFolder(const QCommandLineParser& parser) {
   QString game = parser.value(QStringLiteral("game"));
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(ReadSettingsFile());
-  if (game.isEmpty()) throw UsageError{"没有给出 --game，也找不到游戏的安装目录"};
-  if (!QFileInfo(game).isDir()) throw std::runtime_error("安装目录 " + Native(game) + " 不是一个文件夹");
+  if (game.isEmpty()) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "没有给出 --game，也找不到游戏的安装目录"))};
+  if (!QFileInfo(game).isDir())
+    throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "安装目录 %1 不是一个文件夹"), {Native(game)}));
   return game;
 }
 
 QString Required(const QCommandLineParser& parser, const char* name) {
   const QString value = parser.value(QString::fromLatin1(name));
-  if (value.isEmpty()) throw UsageError{std::string("缺少选项 --") + name};
+  if (value.isEmpty()) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "缺少选项 --%1"), {name})};
   return value;
 }
 
@@ -72,7 +76,7 @@ class TerminalProgress {
     return [this](int done, int total) {
       if (!terminal_ || clock_.elapsed() < 300) return;
       shown_ = true;
-      err_ << "\r" << what_ << " " << done << "/" << total << std::flush;
+      err_ << "\r" << Tr(what_) << " " << done << "/" << total << std::flush;
     };
   }
 
@@ -93,7 +97,8 @@ class BackupReport {
   void Print(std::ostream& out) const {
     const std::filesystem::path paths[] = {game_.MainPath(), game_.AddedPath()};
     for (std::size_t i = 0; i < 2; ++i) {
-      if (!existed_[i] && Exists(paths[i])) out << "头像档原样备份为 " << QuotedPath(GameFaces::BackupPathFor(paths[i])) << "\n";
+      if (!existed_[i] && Exists(paths[i]))
+        out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像档原样备份为 %1"), {QuotedPath(GameFaces::BackupPathFor(paths[i]))}) << "\n";
     }
   }
 
@@ -113,9 +118,9 @@ int Export(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   const QString folder = Required(parser, "out");
   const GameFaces game(GameFolder(parser));
   const std::vector<int> faces = ChosenFaces(parser, game);
-  TerminalProgress progress(err, "导出头像");
+  TerminalProgress progress(err, QT_TRANSLATE_NOOP("FaceCommands", "导出头像"));
   ExportFaces(game, faces, folder, progress.Callback());
-  out << "已导出 " << faces.size() << " 个头像到 " << Native(folder) << "\n";
+  out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "已导出 %1 个头像到 %2"), {std::to_string(faces.size()), Native(folder)}) << "\n";
   return 0;
 }
 
@@ -130,21 +135,23 @@ int Sheet(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   if (parser.isSet(QStringLiteral("columns"))) {
     bool number = false;
     columns = parser.value(QStringLiteral("columns")).toInt(&number);
-    if (!number || columns < 1 || columns > 200) throw UsageError{"--columns 应为 1 至 200 的整数"};
+    if (!number || columns < 1 || columns > 200) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--columns 应为 1 至 200 的整数"))};
   }
   const GameFaces game(GameFolder(parser));
   const std::vector<int> faces = ChosenFaces(parser, game);
-  TerminalProgress progress(err, "排列头像");
+  TerminalProgress progress(err, QT_TRANSLATE_NOOP("FaceCommands", "排列头像"));
   const QImage sheet = DrawContactSheet(game, faces, columns, progress.Callback());
   WritePng(sheet, file);
-  out << "头像总览图 " << Native(file) << "：" << faces.size() << " 个头像，每行 " << columns << " 个，" << sheet.width()
-      << " × " << sheet.height() << " 像素\n";
+  out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像总览图 %1：%2 个头像，每行 %3 个，%4 × %5 像素"),
+            {Native(file), std::to_string(faces.size()), std::to_string(columns), std::to_string(sheet.width()),
+             std::to_string(sheet.height())})
+      << "\n";
   return 0;
 }
 
 int OneFace(const QCommandLineParser& parser, const GameFaces& game) {
   const std::vector<int> faces = ParseFaceSelection(Required(parser, "face"), game.AddedFaceCount());
-  if (faces.size() != 1) throw UsageError{"--face 只能给一个头像编号"};
+  if (faces.size() != 1) throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--face 只能给一个头像编号"))};
   return faces.front();
 }
 
@@ -152,17 +159,19 @@ FaceConversion ConversionOf(const QCommandLineParser& parser) {
   FaceConversion conversion;
   const QString fit = parser.value(QStringLiteral("fit"));
   if (fit == QLatin1String("pad")) conversion.fit = PictureFit::Pad;
-  else if (!fit.isEmpty() && fit != QLatin1String("crop")) throw UsageError{"--fit 只能是 crop 或 pad"};
+  else if (!fit.isEmpty() && fit != QLatin1String("crop"))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--fit 只能是 crop 或 pad"))};
   const QString palette = parser.value(QStringLiteral("palette"));
   if (palette == QLatin1String("keep")) conversion.palette = PaletteChoice::Keep;
-  else if (!palette.isEmpty() && palette != QLatin1String("new")) throw UsageError{"--palette 只能是 new 或 keep"};
+  else if (!palette.isEmpty() && palette != QLatin1String("new"))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--palette 只能是 new 或 keep"))};
   return conversion;
 }
 
 // Every NNNN.png of the folder as a face, refused by name when the number names no face.
 std::vector<FaceReplacement> FolderFaces(const QString& folder, const GameFaces& game, const FaceConversion& conversion) {
   const QDir dir(folder);
-  if (!dir.exists()) throw std::runtime_error("找不到文件夹 " + Native(folder));
+  if (!dir.exists()) throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "找不到文件夹 %1"), {Native(folder)}));
   const int added = game.AddedFaceCount();
   static const QRegularExpression name(QStringLiteral("^(\\d{4})\\.png$"), QRegularExpression::CaseInsensitiveOption);
   std::vector<FaceReplacement> faces;
@@ -177,7 +186,8 @@ std::vector<FaceReplacement> FolderFaces(const QString& folder, const GameFaces&
     }
     faces.push_back({face, PictureToFace(LoadPicture(dir.filePath(entry)), conversion, game.Read(face))});
   }
-  if (faces.empty()) throw std::runtime_error("文件夹 " + Native(folder) + " 中没有 NNNN.png 头像图片");
+  if (faces.empty())
+    throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("FaceCommands", "文件夹 %1 中没有 NNNN.png 头像图片"), {Native(folder)}));
   return faces;
 }
 
@@ -190,11 +200,14 @@ int Import(const QStringList& arguments, std::ostream& out) {
        ValueOption("preview", "file")},
       arguments, -1);
   const bool fromFolder = parser.isSet(QStringLiteral("from"));
-  if (fromFolder == parser.isSet(QStringLiteral("face"))) throw UsageError{"请给出 --face 编号 和图片，或 --from 文件夹"};
+  if (fromFolder == parser.isSet(QStringLiteral("face")))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "请给出 --face 编号 和图片，或 --from 文件夹"))};
   if (pictures.size() != (fromFolder ? 0 : 1)) {
-    throw UsageError{fromFolder ? "用 --from 时不再给图片文件" : "需要 1 个图片文件"};
+    throw UsageError{fromFolder ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "用 --from 时不再给图片文件"))
+                                : Tr(QT_TRANSLATE_NOOP("FaceCommands", "需要 1 个图片文件"))};
   }
-  if (fromFolder && parser.isSet(QStringLiteral("preview"))) throw UsageError{"--preview 只能与 --face 一起用"};
+  if (fromFolder && parser.isSet(QStringLiteral("preview")))
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("FaceCommands", "--preview 只能与 --face 一起用"))};
   const FaceConversion conversion = ConversionOf(parser);
   const GameFaces game(GameFolder(parser));
 
@@ -208,19 +221,24 @@ int Import(const QStringList& arguments, std::ostream& out) {
     if (parser.isSet(QStringLiteral("preview"))) {
       const QString preview = parser.value(QStringLiteral("preview"));
       WritePng(FacePicture(faces.front().image), preview);
-      out << "预览写入 " << Native(preview) << "\n";
+      out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "预览写入 %1"), {Native(preview)}) << "\n";
     }
   }
   if (parser.isSet(QStringLiteral("dry-run"))) {
-    out << "试运行：" << faces.size() << " 个头像可以替换，未写入任何文件\n";
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "试运行：%1 个头像可以替换，未写入任何文件"), {std::to_string(faces.size())}) << "\n";
     return 0;
   }
   const BackupReport backups(game);
   const int changed = game.Replace(faces);
   backups.Print(out);
-  if (changed == 0) out << "头像与头像档中的相同，头像档未改变\n";
-  else if (faces.size() == 1) out << "头像 " << faces.front().face << " 已替换\n";
-  else out << "已替换 " << changed << " 个头像（共 " << faces.size() << " 个图片）\n";
+  if (changed == 0)
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像与头像档中的相同，头像档未改变")) << "\n";
+  else if (faces.size() == 1)
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "头像 %1 已替换"), {std::to_string(faces.front().face)}) << "\n";
+  else
+    out << Tr(QT_TRANSLATE_NOOP("FaceCommands", "已替换 %1 个头像（共 %2 个图片）"),
+              {std::to_string(changed), std::to_string(faces.size())})
+        << "\n";
   return 0;
 }
 
@@ -230,7 +248,10 @@ int Restore(const QStringList& arguments, std::ostream& out) {
   const GameFaces game(GameFolder(parser));
   const std::vector<int> faces = ParseFaceSelection(Required(parser, "face"), game.AddedFaceCount());
   const int changed = game.Restore(faces);
-  out << "已从备份取回 " << changed << " 个头像" << (changed < static_cast<int>(faces.size()) ? "（其余的与备份相同）" : "") << "\n";
+  out << (changed < static_cast<int>(faces.size())
+              ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像（其余的与备份相同）"), {std::to_string(changed)})
+              : Tr(QT_TRANSLATE_NOOP("FaceCommands", "已从备份取回 %1 个头像"), {std::to_string(changed)}))
+      << "\n";
   return 0;
 }
 
@@ -261,7 +282,9 @@ int RunFaceCommand(const QStringList& arguments, std::ostream& out, std::ostream
       out << FaceCommandUsage(QStringLiteral("faces"));
       return 0;
     }
-    err << (command.isEmpty() ? std::string("缺少命令") : "未知命令 " + command.toStdString()) << "\n\n"
+    err << (command.isEmpty() ? Tr(QT_TRANSLATE_NOOP("FaceCommands", "缺少命令"))
+                              : Tr(QT_TRANSLATE_NOOP("FaceCommands", "未知命令 %1"), {command.toStdString()}))
+        << "\n\n"
         << FaceCommandUsage(QStringLiteral("faces"));
   } catch (const HelpRequested&) {
     out << FaceCommandUsage(usageName);

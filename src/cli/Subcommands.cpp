@@ -21,10 +21,13 @@
 #include "core/exchange/ExchangeImport.h"
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/InstallRegistry.h"
+#include "core/language/CoreText.h"
 #include "core/officers/BackupFolder.h"
 #include "core/officers/OfficerFile.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("Subcommands", text, pieces); }
 
 std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
 
@@ -42,9 +45,10 @@ void RefuseDoubtful(const QString& path, const std::vector<FileDoubt>& doubts, b
   // The size's explanation names the file; the others do not (the window
   // asks about the file just chosen), but diff has two.
   std::string explanation;
-  if (doubts.front().kind != FileDoubt::Kind::Size) explanation = ShownFileName(path).toStdString() + "：";
-  for (const FileDoubt& doubt : doubts) explanation += doubt.explanation + "；";
-  throw std::runtime_error(explanation + "未处理（确是新武将档时加 --force）");
+  if (doubts.front().kind != FileDoubt::Kind::Size)
+    explanation = Tr(QT_TRANSLATE_NOOP("Subcommands", "%1："), {ShownFileName(path).toStdString()});
+  for (const FileDoubt& doubt : doubts) explanation += Tr(QT_TRANSLATE_NOOP("Subcommands", "%1；"), {doubt.explanation});
+  throw std::runtime_error(Tr(QT_TRANSLATE_NOOP("Subcommands", "%1未处理（确是新武将档时加 --force）"), {explanation}));
 }
 
 std::vector<unsigned char> LoadHead(const QString& path, bool force) {
@@ -71,19 +75,20 @@ std::vector<int> ParseSlotList(const QString& text) {
     const int last = ends.size() == 2 ? ends.back().toInt(&okLast) : first;
     const int lastNumber = kFirstNewOfficer + static_cast<int>(kSlotCount) - 1;
     if (!okFirst || !okLast || ends.size() > 2 || first < kFirstNewOfficer || last > lastNumber || first > last) {
-      throw UsageError{"--slots 应为 650–759 之间的编号或范围，例如 650-659,700：" + part.toStdString()};
+      throw UsageError{
+          Tr(QT_TRANSLATE_NOOP("Subcommands", "--slots 应为 650–759 之间的编号或范围，例如 650-659,700：%1"), {part.toStdString()})};
     }
     for (int n = first; n <= last; ++n) {
       if (std::find(chosen.begin(), chosen.end(), n - kFirstNewOfficer) == chosen.end()) chosen.push_back(n - kFirstNewOfficer);
     }
   }
-  if (chosen.empty()) throw UsageError{"--slots 没有给出编号"};
+  if (chosen.empty()) throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--slots 没有给出编号"))};
   return chosen;
 }
 
 ExchangeFormat FormatOf(const QString& path) {
   const std::optional<ExchangeFormat> format = ExchangeFormatForPath(path);
-  if (!format) throw UsageError{"交换文件名应以 .json 或 .csv 结尾：" + path.toStdString()};
+  if (!format) throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "交换文件名应以 .json 或 .csv 结尾：%1"), {path.toStdString()})};
   return *format;
 }
 
@@ -98,7 +103,8 @@ int Export(const QStringList& arguments, std::ostream& out) {
   OpenDocument(officers, files[0], parser.isSet(kForce));
   const ExchangeDocument document = ExportTable(officers, chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
-  out << "已导出 " << document.officers.size() << " 位武将到 " << files[1].toStdString() << "\n";
+  out << Tr(QT_TRANSLATE_NOOP("Subcommands", "已导出 %1 位武将到 %2"), {std::to_string(document.officers.size()), files[1].toStdString()})
+      << "\n";
   return kExitOk;
 }
 
@@ -111,7 +117,9 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   std::optional<TextEncoding> encoding;
   if (parser.isSet(QStringLiteral("encoding"))) {
     encoding = TextEncodingNamed(parser.value(QStringLiteral("encoding")));
-    if (!encoding) throw UsageError{"--encoding 应为 utf-8、gbk 或 big5：" + parser.value(QStringLiteral("encoding")).toStdString()};
+    if (!encoding)
+      throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--encoding 应为 utf-8、gbk 或 big5：%1"),
+                          {parser.value(QStringLiteral("encoding")).toStdString()})};
   }
   OfficerDocument officers;
   OpenDocument(officers, files[0], parser.isSet(kForce));
@@ -122,26 +130,30 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   for (const std::string& note : read.notes) (errors.empty() ? out : err) << note << "\n";
   if (!errors.empty()) {
     for (const std::string& line : ExchangeErrorLines(errors)) err << line << "\n";
-    err << "未导入：有 " << errors.size() << " 处错误，文件没有改变\n";
+    err << Tr(QT_TRANSLATE_NOOP("Subcommands", "未导入：有 %1 处错误，文件没有改变"), {std::to_string(errors.size())}) << "\n";
     return kExitFindings;
   }
   const OfficerTable after = TableOfHead(decision.changes.after);
   for (const FieldChange& change : decision.changes.changes) out << FormatChange(change, after) << "\n";
   for (const Finding& note : decision.notes) out << FormatFinding(note, after) << "\n";
   if (decision.changes.Empty()) {
-    out << "没有要改变的内容\n";
+    out << Tr(QT_TRANSLATE_NOOP("Subcommands", "没有要改变的内容")) << "\n";
   } else if (parser.isSet(QStringLiteral("dry-run"))) {
-    out << "试运行：" << decision.changes.changes.size() << " 处改变，文件没有改变\n";
+    out << Tr(QT_TRANSLATE_NOOP("Subcommands", "试运行：%1 处改变，文件没有改变"), {std::to_string(decision.changes.changes.size())})
+        << "\n";
   } else {
     // Saved as the window saves: the file's header and preserved bytes
     // stay, every slot with a type gets its save mark.
     ApplyImport(officers, decision, files[1].toStdString());
     // A file changed since it was read above is refused, not overwritten.
     officers.Save();
-    out << "已保存 " << decision.changes.changes.size() << " 处改变；原文件备份为 "
-        << Utf8Of(BackupPathFor(PathOf(files[0]))) << "\n";
+    out << Tr(QT_TRANSLATE_NOOP("Subcommands", "已保存 %1 处改变；原文件备份为 %2"),
+              {std::to_string(decision.changes.changes.size()), Utf8Of(BackupPathFor(PathOf(files[0])))})
+        << "\n";
     if (const auto& copy = officers.LastDatedCopy()) {
-      out << (copy->made ? "保存前的文件复制为 " : "保存前的文件与已有副本相同：") << BackupCopyShownName(copy->copy)
+      const std::string name = BackupCopyShownName(copy->copy);
+      out << (copy->made ? Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件复制为 %1"), {name})
+                         : Tr(QT_TRANSLATE_NOOP("Subcommands", "保存前的文件与已有副本相同：%1"), {name}))
           << "\n";
     }
   }
@@ -155,7 +167,8 @@ int Check(const QStringList& arguments, std::ostream& out) {
       arguments, 1);
   const std::vector<unsigned char> head = LoadHead(files[0], parser.isSet(kForce));
   QString game = parser.value(QStringLiteral("game"));
-  if (!game.isEmpty() && !QFileInfo(game).isDir()) throw UsageError{"--game 不是一个文件夹：" + game.toStdString()};
+  if (!game.isEmpty() && !QFileInfo(game).isDir())
+    throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--game 不是一个文件夹：%1"), {game.toStdString()})};
   if (game.isEmpty()) game = ReadRegistryInstallDir().value_or(QString());
   FaceArchivePair archives;
   if (!game.isEmpty()) archives.Open(game);
@@ -174,7 +187,9 @@ int Check(const QStringList& arguments, std::ostream& out) {
     out << QJsonDocument(QJsonObject{{QStringLiteral("findings"), list}}).toJson().toStdString();
   } else {
     for (const Finding& f : findings) out << FormatFinding(f, table) << "\n";
-    out << (findings.empty() ? std::string("没有发现问题") : "发现 " + std::to_string(findings.size()) + " 处问题") << "\n";
+    out << (findings.empty() ? Tr(QT_TRANSLATE_NOOP("Subcommands", "没有发现问题"))
+                             : Tr(QT_TRANSLATE_NOOP("Subcommands", "发现 %1 处问题"), {std::to_string(findings.size())}))
+        << "\n";
   }
   return findings.empty() ? kExitOk : kExitFindings;
 }
@@ -187,7 +202,7 @@ int Diff(const QStringList& arguments, std::ostream& out) {
   const ChangeSet changes = CompareFileHeads(before, LoadHead(files[1], force));
   const OfficerTable after = TableOfHead(changes.after);
   for (const FieldChange& change : changes.changes) out << FormatChange(change, after) << "\n";
-  if (changes.Empty()) out << "两个文件的武将数据相同\n";
+  if (changes.Empty()) out << Tr(QT_TRANSLATE_NOOP("Subcommands", "两个文件的武将数据相同")) << "\n";
   return changes.Empty() ? kExitOk : kExitFindings;
 }
 

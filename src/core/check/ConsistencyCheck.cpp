@@ -1,5 +1,6 @@
 #include "core/check/ConsistencyCheck.h"
 
+#include "core/language/CoreText.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/OfficerFile.h"
 
@@ -30,7 +31,9 @@ std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, co
 
 std::string FormatFinding(const Finding& finding, const OfficerTable& table) {
   const OfficerRecord& record = table[static_cast<std::size_t>(finding.slot)];
-  std::string text = SlotNameUtf8(record, finding.slot, NameUse::Message) + "，";
-  if (finding.field) text += finding.field->label;
-  return text + (finding.suspicious ? "（提醒）：" : "：") + finding.message;
+  const std::string who = SlotNameUtf8(record, finding.slot, NameUse::Message);
+  const std::string label = finding.field ? FieldLabel(*finding.field) : std::string();
+  return finding.suspicious
+             ? CoreText("ConsistencyCheck", QT_TRANSLATE_NOOP("ConsistencyCheck", "%1，%2（提醒）：%3"), {who, label, finding.message})
+             : CoreText("ConsistencyCheck", QT_TRANSLATE_NOOP("ConsistencyCheck", "%1，%2：%3"), {who, label, finding.message});
 }

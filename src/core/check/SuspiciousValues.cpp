@@ -2,9 +2,11 @@
 // are most likely a slip.
 #include "core/check/ValueRules.h"
 #include "core/faces/FaceArchivePair.h"
+#include "core/language/CoreText.h"
 
 namespace {
 
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("SuspiciousValues", text, pieces); }
 
 class SlotCheck {
  public:
@@ -15,9 +17,11 @@ class SlotCheck {
     for (const OfficerField& field : OfficerFields()) {
       const unsigned value = FieldValue(record_, field);
       if (field.role == FieldRole::Ability && value > kUsualAbilityMaximum) {
-        Add(field, "ability", "能力 " + std::to_string(value) + " 超过 " + std::to_string(kUsualAbilityMaximum));
+        Add(field, "ability",
+            Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "能力 %1 超过 %2"), {std::to_string(value), std::to_string(kUsualAbilityMaximum)}));
       }
-      if (field.kind == FieldKind::Enumeration && value == kNoSelection && field.role != FieldRole::Type) Add(field, "enumeration", "没有选择");
+      if (field.kind == FieldKind::Enumeration && value == kNoSelection && field.role != FieldRole::Type)
+        Add(field, "enumeration", Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "没有选择")));
       if (field.kind == FieldKind::Relationship) Link(field, value);
     }
     Parents();
@@ -38,9 +42,11 @@ class SlotCheck {
 
   void Link(const OfficerField& field, unsigned value) {
     if (value == static_cast<unsigned>(slot_ + kFirstNewOfficer)) {
-      Add(field, "relationship", "指向这位武将自己（" + std::to_string(value) + "）");
+      Add(field, "relationship", Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "指向这位武将自己（%1）"), {std::to_string(value)}));
     } else if (const OfficerRecord* other = InFile(value); other && !IsRegistered(*other)) {
-      Add(field, "relationship", "指向空的槽 " + std::to_string(value - kFirstNewOfficer) + "（" + std::to_string(value) + "）");
+      Add(field, "relationship",
+          Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "指向空的槽 %1（%2）"),
+             {std::to_string(value - kFirstNewOfficer), std::to_string(value)}));
     }
   }
 
@@ -49,8 +55,9 @@ class SlotCheck {
       const unsigned number = FieldValue(record_, *parentField);
       const OfficerRecord* parent = InFile(number);
       if (parent && IsRegistered(*parent) && parent->BornYear > record_.BornYear) {
-        Add(*parentField, "years", "父母 " + std::to_string(number) + " 生于 " + std::to_string(parent->BornYear) + " 年，晚于本人的 " +
-                          std::to_string(record_.BornYear) + " 年");
+        Add(*parentField, "years",
+            Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "父母 %1 生于 %2 年，晚于本人的 %3 年"),
+               {std::to_string(number), std::to_string(parent->BornYear), std::to_string(record_.BornYear)}));
       }
     }
   }
@@ -58,16 +65,19 @@ class SlotCheck {
   void Years() {
     const OfficerRecord& r = record_;
     if (r.DeadYear < r.BornYear) {
-      Add(FieldWithRole(FieldRole::DeathYear), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于诞生年 " + std::to_string(r.BornYear));
+      Add(FieldWithRole(FieldRole::DeathYear), "years",
+          Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "死亡年 %1 早于诞生年 %2"), {std::to_string(r.DeadYear), std::to_string(r.BornYear)}));
     } else if (r.DeadYear < r.EnterYear) {
-      Add(FieldWithRole(FieldRole::DeathYear), "years", "死亡年 " + std::to_string(r.DeadYear) + " 早于登场年 " + std::to_string(r.EnterYear));
+      Add(FieldWithRole(FieldRole::DeathYear), "years",
+          Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "死亡年 %1 早于登场年 %2"), {std::to_string(r.DeadYear), std::to_string(r.EnterYear)}));
     }
   }
 
   void Face() {
     if (!archives_ || (!archives_->Main() && !archives_->Added())) return;
     if (!SeekFace(record_.Face, archives_->For(record_.Face))) {
-      Add(FieldWithRole(FieldRole::Face), "face", "头像 " + std::to_string(record_.Face) + " 不在头像档中");
+      Add(FieldWithRole(FieldRole::Face), "face",
+          Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "头像 %1 不在头像档中"), {std::to_string(record_.Face)}));
     }
   }
 
@@ -92,8 +102,9 @@ std::optional<Finding> SameNameAsEarlier(const OfficerTable& table, int slot) {
   for (int s = 0; s < slot; ++s) {
     const OfficerRecord& other = table[static_cast<std::size_t>(s)];
     if (other.Xing.Text() != surname || other.Ming.Text() != givenName) continue;
-    earlier += (earlier.empty() ? "" : "、") + std::to_string(s + kFirstNewOfficer);
+    earlier += (earlier.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "、"))) + std::to_string(s + kFirstNewOfficer);
   }
   if (earlier.empty()) return std::nullopt;
-  return Finding{slot, &FieldWithRole(FieldRole::GivenName), "name", true, "与 " + earlier + " 同名"};
+  return Finding{slot, &FieldWithRole(FieldRole::GivenName), "name", true,
+                 Tr(QT_TRANSLATE_NOOP("SuspiciousValues", "与 %1 同名"), {earlier})};
 }

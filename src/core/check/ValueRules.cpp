@@ -5,9 +5,12 @@
 #include "core/convert/Big5Rule.h"
 #include "core/convert/StoredEncoding.h"
 #include "core/faces/FaceArchivePair.h"
+#include "core/language/CoreText.h"
 #include "core/list/OfficerRoster.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ValueRules", text, pieces); }
 
 std::string_view Trimmed(std::string_view s) {
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
@@ -15,7 +18,7 @@ std::string_view Trimmed(std::string_view s) {
 }
 
 std::string RangeProblem(long long value, unsigned max) {
-  return std::to_string(value) + " 超出范围 0–" + std::to_string(max);
+  return Tr(QT_TRANSLATE_NOOP("ValueRules", "%1 超出范围 0–%2"), {std::to_string(value), std::to_string(max)});
 }
 
 std::string ChoicesOf(const OfficerField& field) {
@@ -35,7 +38,7 @@ ImpossibleValue::ImpossibleValue(const OfficerField& field, const Unlabelled& me
     : std::runtime_error(message.message), field_(&field) {}
 
 std::string Labelled(const OfficerField& field, const std::string& message) {
-  return std::string(field.label) + "：" + message;
+  return Tr(QT_TRANSLATE_NOOP("ValueRules", "%1：%2"), {FieldLabel(field), message});
 }
 
 std::optional<std::string> NumberProblem(const OfficerField& field, long long value) {
@@ -58,14 +61,14 @@ std::string EnumerationChoices(const OfficerField& field) {
 
 std::optional<std::string> EnumerationProblem(const OfficerField& field, long long value) {
   if (value >= 0 && (value < static_cast<long long>(field.items.size()) || value == kNoSelection)) return std::nullopt;
-  return std::to_string(value) + " 不是可选的项目；可选：" + EnumerationChoices(field);
+  return Tr(QT_TRANSLATE_NOOP("ValueRules", "%1 不是可选的项目；可选：%2"), {std::to_string(value), EnumerationChoices(field)});
 }
 
 bool IsRelationshipValue(long long value) { return (value >= 0 && value < kRosterNoneEntry) || value == kNoOfficer; }
 
 std::optional<std::string> RelationshipProblem(long long value) {
   if (IsRelationshipValue(value)) return std::nullopt;
-  return "人物编号 " + RangeProblem(value, kRosterNoneEntry - 1);
+  return Tr(QT_TRANSLATE_NOOP("ValueRules", "人物编号 %1"), {RangeProblem(value, kRosterNoneEntry - 1)});
 }
 
 std::vector<Finding> ImpossibleStoredValues(const OfficerRecord& record, int slot) {
@@ -83,10 +86,10 @@ std::vector<Finding> ImpossibleStoredValues(const OfficerRecord& record, int slo
       const bool japanese = StoredEncodingOf(text) == StoredEncoding::ShiftJis;
       kind = "text";
       if (!IsBig5Text(text)) {
-        problem = japanese ? "不是繁体中文(Big5)文字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换"
-                           : "不是繁体中文(Big5)文字";
+        problem = japanese ? Tr(QT_TRANSLATE_NOOP("ValueRules", "不是繁体中文(Big5)文字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换"))
+                           : Tr(QT_TRANSLATE_NOOP("ValueRules", "不是繁体中文(Big5)文字"));
       } else if (japanese) {
-        problem = "含有 Big5 未定义的字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换";
+        problem = Tr(QT_TRANSLATE_NOOP("ValueRules", "含有 Big5 未定义的字，像是日文(Shift-JIS)：请用 此人日文-->中文 转换"));
       }
     }
     if (problem) found.push_back({slot, &field, kind, false, std::move(*problem)});

@@ -10,6 +10,7 @@
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/Jislib.h"
+#include "core/language/CoreText.h"
 #include "core/officers/SystemErrorText.h"
 
 namespace {
@@ -39,7 +40,7 @@ class AssetReader {
   explicit AssetReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
   std::uint16_t Next() {
-    if (at_ + 2 > bytes_.size()) Fail("比应有的短");
+    if (at_ + 2 > bytes_.size()) Fail(QT_TRANSLATE_NOOP("CodePages", "比应有的短"));
     const auto* p = reinterpret_cast<const unsigned char*>(bytes_.constData()) + at_;
     at_ += 2;
     return qFromLittleEndian<quint16>(p);
@@ -51,7 +52,8 @@ class AssetReader {
     for (auto& [code, character] : pairs) {
       code = Next();
       character = Next();
-      if (!IsCodeOf(page, code) || character < 0x80 || QChar::isSurrogate(character)) Fail("含有无效的编码对");
+      if (!IsCodeOf(page, code) || character < 0x80 || QChar::isSurrogate(character))
+        Fail(QT_TRANSLATE_NOOP("CodePages", "含有无效的编码对"));
     }
     std::bitset<0x10000> notOwn;
     for (unsigned i = 0; i < otherCount; ++i) notOwn.set(Next());
@@ -62,12 +64,13 @@ class AssetReader {
   }
 
   void Finish() const {
-    if (at_ != bytes_.size()) Fail("比应有的长");
+    if (at_ != bytes_.size()) Fail(QT_TRANSLATE_NOOP("CodePages", "比应有的长"));
   }
 
   [[noreturn]] static void Fail(const char* why) {
-    throw CharacterTableError(std::string("编码表 :/convert/CodePages.bin ") + why +
-                              "；没有它无法转换文字，程序停止运行");
+    throw CharacterTableError(
+        CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "编码表 :/convert/CodePages.bin %1；没有它无法转换文字，程序停止运行"),
+                 {CoreText("CodePages", why, {})}));
   }
 
  private:
@@ -82,11 +85,13 @@ class AssetReader {
 Tables ReadTables() {
   QFile asset(QStringLiteral(":/convert/CodePages.bin"));
   if (!asset.open(QIODevice::ReadOnly)) {
-    throw CharacterTableError("找不到编码表 :/convert/CodePages.bin：" + SystemErrorText(asset.errorString()) +
-                              "；没有它无法转换文字，程序停止运行");
+    throw CharacterTableError(
+        CoreText("CodePages", QT_TRANSLATE_NOOP("CodePages", "找不到编码表 :/convert/CodePages.bin：%1；没有它无法转换文字，程序停止运行"),
+                 {SystemErrorText(asset.errorString())}));
   }
   AssetReader reader(asset.readAll());
-  if (reader.Next() != ('V' | 'C' << 8) || reader.Next() != ('P' | '1' << 8)) AssetReader::Fail("不是本程序的编码表");
+  if (reader.Next() != ('V' | 'C' << 8) || reader.Next() != ('P' | '1' << 8))
+    AssetReader::Fail(QT_TRANSLATE_NOOP("CodePages", "不是本程序的编码表"));
   Tables tables;
   reader.ReadPage(CodePage::Gbk, tables.gbk);
   reader.ReadPage(CodePage::Big5, tables.big5);

@@ -1,4 +1,5 @@
 #include "core/convert/Jislib.h"
+#include "core/language/CoreText.h"
 #include "core/officers/SystemErrorText.h"
 
 #include <QByteArray>
@@ -11,6 +12,8 @@
 #include "core/convert/CodePages.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("Jislib", text, pieces); }
 
 constinit CharacterTable gTable;
 std::once_flag gLoadOnce;
@@ -27,13 +30,14 @@ const CharacterTable& Table() {
 std::vector<std::uint8_t> ReadCharacterTableAsset(const QString& path) {
   QFile asset(path);
   if (!asset.open(QIODevice::ReadOnly)) {
-    throw CharacterTableError("找不到字符对照表 " + path.toStdString() + "：" + SystemErrorText(asset.errorString()) +
-                              "；没有它无法转换文字，程序停止运行");
+    throw CharacterTableError(Tr(QT_TRANSLATE_NOOP("Jislib", "找不到字符对照表 %1：%2；没有它无法转换文字，程序停止运行"),
+                                 {path.toStdString(), SystemErrorText(asset.errorString())}));
   }
   const QByteArray bytes = asset.readAll();
   if (static_cast<std::size_t>(bytes.size()) != CharacterTable::kAssetSize) {
-    throw CharacterTableError("字符对照表 " + path.toStdString() + " 有 " + std::to_string(bytes.size()) + " 字节，应为 " +
-                              std::to_string(CharacterTable::kAssetSize) + " 字节；没有完整的对照表无法转换文字，程序停止运行");
+    throw CharacterTableError(
+        Tr(QT_TRANSLATE_NOOP("Jislib", "字符对照表 %1 有 %2 字节，应为 %3 字节；没有完整的对照表无法转换文字，程序停止运行"),
+           {path.toStdString(), std::to_string(bytes.size()), std::to_string(CharacterTable::kAssetSize)}));
   }
   return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
 }

@@ -20,6 +20,7 @@
 #include "core/convert/Big5Rule.h"
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
+#include "core/language/CoreText.h"
 
 #ifdef _WIN32
 #include <windows.h>  // after our headers: it declares a global `byte`
@@ -73,7 +74,8 @@ std::vector<QString> ConfigPlaces(const std::string& chosen) {
 std::unique_ptr<const opencc::SimpleConverter> OpenConverter(const QString& place) {
   const QFileInfo config(place);
   const QString previous = QDir::currentPath();
-  if (!QDir::setCurrent(config.absolutePath())) throw std::runtime_error("无法进入文件夹");
+  if (!QDir::setCurrent(config.absolutePath()))
+    throw std::runtime_error(CoreText("PhraseConversion", QT_TRANSLATE_NOOP("PhraseConversion", "无法进入文件夹")));
   try {
     auto converter = std::make_unique<const opencc::SimpleConverter>(config.fileName().toStdString());
     QDir::setCurrent(previous);
@@ -101,13 +103,16 @@ struct PhraseConverter::State {
 
 namespace {
 
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("PhraseConversion", text, pieces); }
+
 // Loads the converter, or says in `state.off` why not (the lock is held).
 void Load(PhraseConverter::State& state) {
   state.loaded = true;
   std::string tried;
   for (const QString& place : ConfigPlaces(state.configFile)) {
     if (!QFileInfo(place).isFile()) {
-      tried += (tried.empty() ? "" : "、") + QDir::toNativeSeparators(place).toStdString();
+      tried +=
+          (tried.empty() ? std::string() : Tr(QT_TRANSLATE_NOOP("PhraseConversion", "、"))) + QDir::toNativeSeparators(place).toStdString();
       continue;
     }
     std::string problem;
@@ -119,10 +124,11 @@ void Load(PhraseConverter::State& state) {
     } catch (const std::exception& e) {
       problem = e.what();
     }
-    state.off = "无法读取 OpenCC 的数据 " + QDir::toNativeSeparators(place).toStdString() + "：" + problem;
+    state.off = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "无法读取 OpenCC 的数据 %1：%2"),
+                   {QDir::toNativeSeparators(place).toStdString(), problem});
     return;
   }
-  state.off = std::string("找不到 OpenCC 的数据 ") + kConfigName + "（" + tried + "）";
+  state.off = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "找不到 OpenCC 的数据 %1（%2）"), {kConfigName, tried});
 }
 
 // The converter, loaded on first use; nullptr while conversion is off. A
@@ -134,7 +140,7 @@ const opencc::SimpleConverter* Converter(PhraseConverter::State& state) {
     if (state.loaded) return state.converter.get();
     Load(state);
     if (state.converter) return state.converter.get();
-    message = "词组转换已关闭：" + *state.off + "；输入的字逐字按字表转为繁体。";
+    message = Tr(QT_TRANSLATE_NOOP("PhraseConversion", "词组转换已关闭：%1；输入的字逐字按字表转为繁体。"), {*state.off});
   }
   std::function<void(const std::string&)> listener;
   {

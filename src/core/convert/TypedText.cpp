@@ -6,8 +6,11 @@
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
+#include "core/language/CoreText.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("TypedText", text, pieces); }
 
 std::string CodePoint(char32_t c) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -29,7 +32,7 @@ std::optional<std::string> BrokenCharacterProblem(const QString& text) {
     if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
       ++i;
     } else if (c.isSurrogate() || c.unicode() == 0xFFFD) {
-      return std::string("含有无法识别的字符（文件中的字已损坏）");
+      return Tr(QT_TRANSLATE_NOOP("TypedText", "含有无法识别的字符（文件中的字已损坏）"));
     }
   }
   return std::nullopt;
@@ -45,7 +48,7 @@ std::optional<std::string> BrokenOrControl(const OfficerField& field, const QStr
       ++i;
       continue;
     }
-    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return "含有控制字符 " + CodePoint(c.unicode());
+    if (c.unicode() < 0x20 || c.unicode() == 0x7F) return Tr(QT_TRANSLATE_NOOP("TypedText", "含有控制字符 %1"), {CodePoint(c.unicode())});
   }
   return std::nullopt;
 }
@@ -58,7 +61,7 @@ std::optional<std::string> LostCharacters(const OfficerField& field, const QStri
   const bool lost = name ? typed.count(u'?') > shown.count(u'?')
                          : typed.contains(QStringLiteral("??")) && !shown.contains(QStringLiteral("??"));
   if (!lost) return std::nullopt;
-  return std::string("“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）");
+  return Tr(QT_TRANSLATE_NOOP("TypedText", "“?”像是丢失的字（表格程序保存时可能没有选择 UTF-8）"));
 }
 
 // What the game will show of the pieces; those Big5 lacks as typed, in 【】.
@@ -88,8 +91,9 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
   const std::string shownGbk = big5 ? Big5ToGbk(storedBytes) : storedBytes;
   if (auto problem = BrokenOrControl(field, typed)) return {{}, problem, {}};
   if (auto problem = LostCharacters(field, typed, FromGbk(shownGbk))) return {{}, problem, {}};
-  const char* unstorable = big5 ? "无法以繁体中文(Big5)保存的字：" : "无法保存的字：";
-  if (!GbkCanEncode(typed)) return {{}, unstorable + UnencodableCharacters(typed), {}};
+  const char* unstorable =
+      big5 ? QT_TRANSLATE_NOOP("TypedText", "无法以繁体中文(Big5)保存的字：%1") : QT_TRANSLATE_NOOP("TypedText", "无法保存的字：%1");
+  if (!GbkCanEncode(typed)) return {{}, Tr(unstorable, {UnencodableCharacters(typed)}), {}};
   TextDecision decision{ToGbk(typed), std::nullopt, typed};
   if (big5) {
     // Typed characters take OpenCC's choice in context; in a surname only a
@@ -98,13 +102,14 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
     EditedTextResult result = StoreEditedText(shownGbk, storedBytes, decision.bytes, chosen);
     decision.stored = StoredForm(result.pieces);
     if (!result.unstorable.empty()) {
-      decision.problem = unstorable + FromGbk(JoinCharacters(result.unstorable)).toStdString();
+      decision.problem = Tr(unstorable, {FromGbk(JoinCharacters(result.unstorable)).toStdString()});
     }
     decision.bytes = std::move(result.big5);
   }
   const std::size_t limit = EditedTextByteLimit(field, storedBytes.size());
   if (!decision.problem && decision.bytes.size() > limit) {
-    decision.problem = "太长：" + std::to_string(decision.bytes.size()) + " 字节，最多 " + std::to_string(limit) + " 字节";
+    decision.problem =
+        Tr(QT_TRANSLATE_NOOP("TypedText", "太长：%1 字节，最多 %2 字节"), {std::to_string(decision.bytes.size()), std::to_string(limit)});
     decision.bytes.clear();
   }
   return decision;

@@ -2,6 +2,7 @@
 
 #include "core/document/OfficerDocument.h"
 #include "core/exchange/ExchangeExport.h"
+#include "core/language/CoreText.h"
 
 ExchangeDocument ExportTable(const OfficerDocument& document, const std::vector<int>& onlySlots) {
   return ExportDocument(document.CurrentHead(), onlySlots);
@@ -17,5 +18,6 @@ void ApplyImport(OfficerDocument& document, const ImportDecision& decision, cons
   std::vector<OfficerDocument::SlotChange> changes;
   for (const int slot : decision.changes.ChangedSlots()) changes.push_back({slot, after[static_cast<std::size_t>(slot)]});
   const std::string count = std::to_string(decision.changes.changes.size());
-  document.ChangeRecords(changes, "导入 " + sourceName + "（" + count + " 处）");
+  document.ChangeRecords(changes,
+                         CoreText("DocumentExchange", QT_TRANSLATE_NOOP("DocumentExchange", "导入 %1（%2 处）"), {sourceName, count}));
 }

@@ -1,6 +1,7 @@
 #include "core/document/OfficerDocument.h"
 
 #include "core/document/SlotTools.h"
+#include "core/language/CoreText.h"
 #include "core/list/OfficerList.h"
 
 OfficerDocument::OfficerDocument(QObject* parent) : QObject(parent) {}
@@ -58,7 +59,8 @@ void OfficerDocument::ChangeRecords(const std::vector<SlotChange>& changes, std:
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record) {
-  if (IsSlot(slot)) ReplaceRecord(slot, record, "修改 " + NameOf(slot));
+  if (IsSlot(slot))
+    ReplaceRecord(slot, record, CoreText("OfficerDocument", QT_TRANSLATE_NOOP("OfficerDocument", "修改 %1"), {NameOf(slot)}));
 }
 
 void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record, std::string stepName) {
@@ -67,11 +69,13 @@ void OfficerDocument::ReplaceRecord(int slot, const OfficerRecord& record, std::
 
 void OfficerDocument::PasteRecord(int targetSlot, const OfficerRecord& copied, int sourceSlot) {
   if (!IsSlot(targetSlot) || !IsSlot(sourceSlot)) return;
-  ReplaceRecord(targetSlot, PastedRecord(copied, sourceSlot, targetSlot), "粘贴到 " + NameOf(targetSlot));
+  ReplaceRecord(targetSlot, PastedRecord(copied, sourceSlot, targetSlot),
+                CoreText("OfficerDocument", QT_TRANSLATE_NOOP("OfficerDocument", "粘贴到 %1"), {NameOf(targetSlot)}));
 }
 
 void OfficerDocument::ClearSlot(int slot) {
-  if (IsSlot(slot)) ReplaceRecord(slot, EmptySlotRecord(), "清空 " + NameOf(slot));
+  if (IsSlot(slot))
+    ReplaceRecord(slot, EmptySlotRecord(), CoreText("OfficerDocument", QT_TRANSLATE_NOOP("OfficerDocument", "清空 %1"), {NameOf(slot)}));
 }
 
 void OfficerDocument::SetModified(bool modified) {

@@ -1,8 +1,11 @@
 // The document's file flows: open, reload, save, save as, the file on disk
 // compared with what was read, and the copies that can be brought back.
 #include "core/document/OfficerDocument.h"
+#include "core/language/CoreText.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("OfficerDocument", text, pieces); }
 
 std::filesystem::path PathOf(const QString& path) { return path.toStdU16String(); }
 
@@ -54,9 +57,10 @@ void OfficerDocument::Save(const SaveChoice& choice) {
   const std::filesystem::path path = PathOf(filePath_);
   const DiskState disk = CheckDisk();
   if (disk != DiskState::Same && !choice.overwriteChanged) {
-    throw FileChangedError(disk == DiskState::Missing
-                               ? "文件 " + Quoted(filePath_) + " 已不在原处（被删除或移走）；未保存"
-                               : "文件 " + Quoted(filePath_) + " 在读入后被其他程序改变；未保存，以免覆盖那些改变");
+    throw FileChangedError(
+        disk == DiskState::Missing
+            ? Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 已不在原处（被删除或移走）；未保存"), {Quoted(filePath_)})
+            : Tr(QT_TRANSLATE_NOOP("OfficerDocument", "文件 %1 在读入后被其他程序改变；未保存，以免覆盖那些改变"), {Quoted(filePath_)}));
   }
   lastDatedCopy_.reset();
   if (disk != DiskState::Missing && !choice.withoutDatedCopy) lastDatedCopy_ = CopyIntoBackupFolder(path);
@@ -121,7 +125,7 @@ void OfficerDocument::RestoreCopy(const std::filesystem::path& copy) {
   const OfficerTable restored = TableOfHead(head);
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) Change(slot, restored[static_cast<std::size_t>(slot)]);
   const std::u8string name = copy.filename().u8string();
-  Finish("恢复备份 " + std::string(name.begin(), name.end()), before);
+  Finish(Tr(QT_TRANSLATE_NOOP("OfficerDocument", "恢复备份 %1"), {std::string(name.begin(), name.end())}), before);
   restored_ = RestoredCopy{std::move(head), history_.Position()};
   // The header may differ even when every officer is the same.
   SetModified(true);

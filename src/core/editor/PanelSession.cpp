@@ -6,6 +6,7 @@
 
 #include "core/convert/OfficerTextConversion.h"
 #include "core/document/OfficerDocument.h"
+#include "core/language/CoreText.h"
 
 PanelSession::PanelSession(OfficerDocument& document, QObject* parent) : QObject(parent), document_(document) {
   connect(&document_, &OfficerDocument::tableReplaced, this, [this] {
@@ -33,14 +34,17 @@ void PanelSession::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !OfficerDocument::IsSlot(currentSlot_)) return;
   OfficerRecord record = document_.Record(currentSlot_);
   ConfirmIntoRecord(panel, shownTexts_, record);  // throws before anything changes
-  document_.ReplaceRecord(currentSlot_, record, "确认修改 " + document_.NameOf(currentSlot_));
+  document_.ReplaceRecord(currentSlot_, record,
+                          CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "确认修改 %1"), {document_.NameOf(currentSlot_)}));
 }
 
 void PanelSession::ConvertCurrent() {
   if (!OfficerDocument::IsSlot(currentSlot_)) return;
   OfficerRecord record = document_.Record(currentSlot_);
   if (!ConvertOfficerTexts(record)) return;
-  document_.ReplaceRecord(currentSlot_, record, "此人日文-->中文 " + document_.NameOf(currentSlot_));
+  document_.ReplaceRecord(
+      currentSlot_, record,
+      CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "此人日文-->中文 %1"), {document_.NameOf(currentSlot_)}));
 }
 
 PanelSession::ConversionCount PanelSession::ConvertAll() {
@@ -56,7 +60,8 @@ PanelSession::ConversionCount PanelSession::ConvertAll() {
       ++count.alreadyChinese;
     }
   }
-  document_.ChangeRecords(changes, "所有武将日文-->中文（" + std::to_string(count.converted) + " 名）");
+  document_.ChangeRecords(changes, CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "所有武将日文-->中文（%1 名）"),
+                                            {std::to_string(count.converted)}));
   return count;
 }
 

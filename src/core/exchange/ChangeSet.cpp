@@ -6,9 +6,12 @@
 #include <span>
 
 #include "core/exchange/ExchangeFields.h"
+#include "core/language/CoreText.h"
 #include "core/list/OfficerList.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ChangeSet", text, pieces); }
 
 bool SameBytes(const RecordBytes& a, const RecordBytes& b, std::size_t offset, std::size_t width) {
   return std::equal(a.begin() + static_cast<std::ptrdiff_t>(offset), a.begin() + static_cast<std::ptrdiff_t>(offset + width),
@@ -104,16 +107,17 @@ ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::
 }
 
 std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table) {
-  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return "文件头";
+  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message);
 }
 
 std::string ChangedFieldLabel(const FieldChange& change) {
-  if (change.slot < 0) return "文件头";
+  if (change.slot < 0) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   const bool bytes = change.field.starts_with("raw.");
   const std::string_view key = std::string_view(change.field).substr(bytes ? 4 : 0);
-  if (const ExchangeField* field = FindExchangeField(key)) return std::string(field->label) + (bytes ? "（字节）" : "");
-  if (const OfficerField* range = FindPreservedRange(key)) return std::string(range->label) + " " + std::string(key);
+  if (const ExchangeField* field = FindExchangeField(key))
+    return bytes ? Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1（字节）"), {FieldLabel(*field)}) : FieldLabel(*field);
+  if (const OfficerField* range = FindPreservedRange(key)) return FieldLabel(*range) + " " + std::string(key);
   return change.field;
 }
 
@@ -121,7 +125,7 @@ std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
   const ExchangeField* field = FindExchangeField(change.field);
   const bool quoted = field && field->IsText();
   const auto show = [&](const std::string& value) {
-    if (!quoted) return value.empty() ? std::string("无") : value;
+    if (!quoted) return value.empty() ? Tr(QT_TRANSLATE_NOOP("ChangeSet", "无")) : value;
     std::string text = "\"";
     for (const char c : value) {
       if (c == '\r') {
@@ -137,6 +141,8 @@ std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
     }
     return text + "\"";
   };
-  const std::string who = change.slot < 0 ? std::string() : ChangedOfficerName(change, table) + "，";
-  return who + ChangedFieldLabel(change) + "：" + show(change.before) + " → " + show(change.after);
+  if (change.slot < 0)
+    return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1：%2 → %3"), {ChangedFieldLabel(change), show(change.before), show(change.after)});
+  return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1，%2：%3 → %4"),
+            {ChangedOfficerName(change, table), ChangedFieldLabel(change), show(change.before), show(change.after)});
 }

@@ -23,9 +23,12 @@
 #include "core/exchange/CsvColumns.h"
 #include "core/exchange/ExchangeFields.h"
 #include "core/exchange/ExchangeFile.h"
+#include "core/language/CoreText.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("CsvExchange", text, pieces); }
 
 // Cells kept of one row: far more than the columns there are. A wider row
 // is refused without keeping its cells.
@@ -138,9 +141,9 @@ QByteArray WithLfLineEnds(QByteArrayView text) {
 
 std::string CsvProblem(int code) {
   if (code == CSV_EPARSE) {
-    return "引号用法不对：格中的引号应写成两个（\"\"），带引号的格在结束的引号后应紧跟分隔符或换行";
+    return Tr(QT_TRANSLATE_NOOP("CsvExchange", "引号用法不对：格中的引号应写成两个（\"\"），带引号的格在结束的引号后应紧跟分隔符或换行"));
   }
-  return "格太大，无法读取";
+  return Tr(QT_TRANSLATE_NOOP("CsvExchange", "格太大，无法读取"));
 }
 
 // The rows of the text (UTF-8, LF line ends), or a refusal in `result`.
@@ -150,7 +153,8 @@ std::optional<Rows> ParseRows(const QByteArray& text, char separator, ExchangeRe
     return std::nullopt;
   };
   csv_parser parser;
-  if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) != 0) return refuse({}, "内存不足");
+  if (csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL) != 0)
+    return refuse({}, Tr(QT_TRANSLATE_NOOP("CsvExchange", "内存不足")));
   const std::unique_ptr<csv_parser, void (*)(csv_parser*)> freeParser(&parser, csv_free);
   csv_set_space_func(&parser, NoBlanks);
   csv_set_delim(&parser, static_cast<unsigned char>(separator));
@@ -166,12 +170,13 @@ std::optional<Rows> ParseRows(const QByteArray& text, char separator, ExchangeRe
     start = end;
   }
   if (rows.tooWide) {
-    return refuse({rows.tooWide->line, 0, -1}, "这一行有 " + std::to_string(rows.tooWideCells) + " 格，武将交换文件最多 " +
-                                                   std::to_string(CsvColumnNames().size()) + " 列");
+    return refuse({rows.tooWide->line, 0, -1}, Tr(QT_TRANSLATE_NOOP("CsvExchange", "这一行有 %1 格，武将交换文件最多 %2 列"),
+                                                  {std::to_string(rows.tooWideCells), std::to_string(CsvColumnNames().size())}));
   }
-  if (rows.tooMany) return refuse({}, "行太多：新武将档只有 110 个槽，文件却超过 110 行武将");
+  if (rows.tooMany) return refuse({}, Tr(QT_TRANSLATE_NOOP("CsvExchange", "行太多：新武将档只有 110 个槽，文件却超过 110 行武将")));
   if (csv_fini(&parser, Rows::OnField, Rows::OnRowEnd, &rows) != 0) {
-    return refuse({rows.rowLine, static_cast<int>(rows.cellsInRow) + 1, -1}, "引号没有结束：带引号的格到文件末尾还没有结束的引号");
+    return refuse({rows.rowLine, static_cast<int>(rows.cellsInRow) + 1, -1},
+                  Tr(QT_TRANSLATE_NOOP("CsvExchange", "引号没有结束：带引号的格到文件末尾还没有结束的引号")));
   }
   return rows;
 }
@@ -193,12 +198,14 @@ std::map<std::string, int> ReadHeader(std::vector<Rows::Row>& rows, ExchangeRead
     const SourcePlace place{header.line, static_cast<int>(c) + 1, -1};
     if (name.empty()) {
       if (ColumnHasValues(rows, c)) {
-        result.errors.push_back({-1, {}, place, "第 " + std::to_string(c + 1) + " 列没有列名（可能是表格程序加的行号列）"});
+        result.errors.push_back(
+            {-1, {}, place, Tr(QT_TRANSLATE_NOOP("CsvExchange", "第 %1 列没有列名（可能是表格程序加的行号列）"), {std::to_string(c + 1)})});
       }
     } else if (!IsColumnName(name)) {
-      result.errors.push_back({-1, {}, place, "未知的列名“" + name + "”（列名是导出的文件第一行的英文名）"});
+      result.errors.push_back(
+          {-1, {}, place, Tr(QT_TRANSLATE_NOOP("CsvExchange", "未知的列名“%1”（列名是导出的文件第一行的英文名）"), {name})});
     } else if (!columns.emplace(name, static_cast<int>(c)).second) {
-      result.errors.push_back({-1, name, place, "这一列出现了不止一次"});
+      result.errors.push_back({-1, name, place, Tr(QT_TRANSLATE_NOOP("CsvExchange", "这一列出现了不止一次"))});
     }
   }
   return columns;
@@ -210,7 +217,8 @@ std::map<std::string, int> ReadHeader(std::vector<Rows::Row>& rows, ExchangeRead
 bool ReadRawCell(const std::string& cell, ExchangeSlot& entry, ExchangeReadResult& result) {
   auto pairs = SplitRaw(cell);
   if (!pairs) {
-    result.errors.push_back({entry.slot, "raw", entry.rawPlace, "原始数据应为以空格分开的 键=十六进制"});
+    result.errors.push_back(
+        {entry.slot, "raw", entry.rawPlace, Tr(QT_TRANSLATE_NOOP("CsvExchange", "原始数据应为以空格分开的 键=十六进制"))});
     return false;
   }
   entry.raw.emplace();
@@ -218,7 +226,7 @@ bool ReadRawCell(const std::string& cell, ExchangeSlot& entry, ExchangeReadResul
     if (key != kHeaderKey) {
       entry.raw->emplace_back(std::move(key), std::move(hex));
     } else if (result.document.header && *result.document.header != hex) {
-      result.errors.push_back({entry.slot, "raw.header", entry.rawPlace, "文件头与前面的行不同"});
+      result.errors.push_back({entry.slot, "raw.header", entry.rawPlace, Tr(QT_TRANSLATE_NOOP("CsvExchange", "文件头与前面的行不同"))});
     } else {
       result.document.header = hex;
       result.document.headerPlace = entry.rawPlace;
@@ -248,7 +256,9 @@ void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string
   const bool extraBlank = std::all_of(row.cells.begin() + static_cast<std::ptrdiff_t>(std::min(width, row.cells.size())),
                                       row.cells.end(), [](const std::string& c) { return TrimBlanks(c).empty(); });
   if (row.cells.size() < width || !extraBlank) {
-    return fail(-1, {}, {row.line, 0, -1}, "这一行有 " + std::to_string(row.cells.size()) + " 列，表头有 " + std::to_string(width) + " 列");
+    return fail(
+        -1, {}, {row.line, 0, -1},
+        Tr(QT_TRANSLATE_NOOP("CsvExchange", "这一行有 %1 列，表头有 %2 列"), {std::to_string(row.cells.size()), std::to_string(width)}));
   }
   const auto cell = [&](const std::string& column) -> std::optional<std::string> {
     const auto it = columns.find(column);
@@ -260,7 +270,8 @@ void ReadRow(const Rows::Row& row, std::size_t width, const std::map<std::string
     return std::nullopt;
   };
   if (*trimmed("format") != kExchangeFormatName) {
-    return fail(-1, "format", place("format"), "format 应为 “" + std::string(kExchangeFormatName) + "”：“" + *cell("format") + "”");
+    return fail(-1, "format", place("format"),
+                Tr(QT_TRANSLATE_NOOP("CsvExchange", "format 应为 “%1”：“%2”"), {kExchangeFormatName, *cell("format")}));
   }
   if (auto problem = FormatVersionProblem(*trimmed("version"))) return fail(-1, "version", place("version"), *problem);
   std::string problem;
@@ -293,16 +304,19 @@ ExchangeReadResult ReadCsvExchange(const QByteArray& bytes) {
   if (view.startsWith(kCsvByteOrderMark)) view = view.sliced(3);
   const QByteArray text = WithLfLineEnds(view);
   const char separator = DetectSeparator(text);
-  if (separator != ',') result.notes.push_back(separator == ';' ? "以分号分隔" : "以制表符分隔");
+  if (separator != ',')
+    result.notes.push_back(separator == ';' ? Tr(QT_TRANSLATE_NOOP("CsvExchange", "以分号分隔"))
+                                            : Tr(QT_TRANSLATE_NOOP("CsvExchange", "以制表符分隔")));
   std::optional<Rows> parsed = ParseRows(text, separator, result);
   if (!parsed) return result;
   std::vector<Rows::Row>& rows = parsed->rows;
-  if (rows.empty()) return refuse({}, "文件是空的");
+  if (rows.empty()) return refuse({}, Tr(QT_TRANSLATE_NOOP("CsvExchange", "文件是空的")));
   const std::map<std::string, int> columns = ReadHeader(rows, result);
   if (!columns.contains("format") || !columns.contains("version")) {
-    return refuse({rows.front().line, 0, -1}, "不是 velmedit 的武将交换文件：第一行应为列名，其中有 format 和 version");
+    return refuse({rows.front().line, 0, -1},
+                  Tr(QT_TRANSLATE_NOOP("CsvExchange", "不是 velmedit 的武将交换文件：第一行应为列名，其中有 format 和 version")));
   }
-  if (rows.size() == 1) return refuse({}, "文件中没有武将");
+  if (rows.size() == 1) return refuse({}, Tr(QT_TRANSLATE_NOOP("CsvExchange", "文件中没有武将")));
   if (!result.errors.empty()) return result;
   const std::size_t width = rows.front().cells.size();
   const FieldColumns fieldColumns = FieldColumnsOf(columns);

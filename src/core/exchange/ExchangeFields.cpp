@@ -10,6 +10,7 @@
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/convert/TypedText.h"
+#include "core/language/CoreText.h"
 #include "core/check/ValueRules.h"
 #include "core/list/OfficerList.h"
 #include "core/list/OfficerRoster.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeFields", text, pieces); }
 
 void PutNumber(const OfficerField& field, unsigned value, RecordBytes& record) { StoreNumber(record.data(), field, value); }
 
@@ -72,7 +74,7 @@ std::optional<std::string> PutHeldOrAllowed(const ExchangeField& field, long lon
 std::optional<std::string> PutText(const ExchangeField& field, std::string_view value, RecordBytes& record) {
   std::string wanted(value);
   if (wanted == ShownText(field, record)) return std::nullopt;
-  if (wanted.find('\0') != std::string::npos) return "文字中不能有零字符";
+  if (wanted.find('\0') != std::string::npos) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "文字中不能有零字符"));
   const TextDecision decision = DecideText(field, QString::fromUtf8(wanted), StoredText(field, record));
   if (decision.problem) return decision.problem;
   if (decision.bytes == StoredText(field, record)) return std::nullopt;  // the same text, line breaks aside
@@ -85,7 +87,7 @@ std::optional<std::string> PutNumberText(const ExchangeField& field, std::string
   const std::string_view text = Trimmed(value);
   const bool negative = text.starts_with('-');
   const auto number = ReadLeadingNumber(negative ? text.substr(1) : text);
-  if (!number || !number->rest.empty()) return "不是一个整数：“" + std::string(value) + "”";
+  if (!number || !number->rest.empty()) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "不是一个整数：“%1”"), {value});
   const long long wanted = number->tooLarge ? 1LL << 40 : static_cast<long long>(number->value);
   return PutHeldOrAllowed(field, negative ? -wanted : wanted, record,
                           [&](long long v) { return NumberProblem(field, v); });
@@ -102,11 +104,11 @@ std::optional<std::string> PutEnumeration(const ExchangeField& field, std::strin
   if (const auto number = ReadLeadingNumber(text)) {
     index = number->tooLarge ? 1LL << 40 : static_cast<long long>(number->value);
     if (!number->rest.empty() && itemIndex(number->rest) != index) {
-      return "编号与项目不符：“" + std::string(value) + "”；可选：" + EnumerationChoices(field);
+      return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "编号与项目不符：“%1”；可选：%2"), {value, EnumerationChoices(field)});
     }
   } else {
     index = itemIndex(text);
-    if (index < 0) return "不是可选的项目：“" + std::string(value) + "”；可选：" + EnumerationChoices(field);
+    if (index < 0) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "不是可选的项目：“%1”；可选：%2"), {value, EnumerationChoices(field)});
   }
   return PutHeldOrAllowed(field, index, record, [&](long long v) { return EnumerationProblem(field, v); });
 }
@@ -129,17 +131,18 @@ std::optional<std::string> ReadRelationship(std::string_view value, std::optiona
     if (!name.empty() && IsNewOfficerNumber(static_cast<unsigned long>(n))) {
       if (link) *link = NamedLink{static_cast<unsigned>(n), name};
     } else if (!name.empty() && name != RosterNameOf(static_cast<int>(n))) {
-      return "人物编号 " + std::to_string(n) + " 是" + RosterNameOf(static_cast<int>(n)) + "，不是" + name;
+      return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "人物编号 %1 是%2，不是%3"),
+                {std::to_string(n), RosterNameOf(static_cast<int>(n)), name});
     }
     wanted = n;
   } else if (!text.empty() && text != "无") {
     int found = -1;
     for (int n = 0; n < kRosterNoneEntry; ++n) {
       if (IsNewOfficerNumber(static_cast<unsigned long>(n)) || RosterNameOf(n) != text) continue;
-      if (found >= 0) return "名叫" + std::string(text) + "的人物不止一位，请写编号";
+      if (found >= 0) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "名叫%1的人物不止一位，请写编号"), {text});
       found = n;
     }
-    if (found < 0) return "人物表中没有" + std::string(text) + "（新武将请写编号 650–759）";
+    if (found < 0) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "人物表中没有%1（新武将请写编号 650–759）"), {text});
     wanted = found;
   }
   return std::nullopt;
@@ -189,7 +192,7 @@ std::optional<std::string> PutSkills(const ExchangeField& field, std::string_vie
   std::array<bool, kSkillBoxCount> boxes{};
   for (const std::string_view name : SkillNames(value)) {
     const auto it = std::find_if(layout.begin(), layout.end(), [&](const SkillBox& box) { return box.caption == name; });
-    if (it == layout.end()) return "没有这个特技：" + std::string(name);
+    if (it == layout.end()) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "没有这个特技：%1"), {name});
     boxes[static_cast<std::size_t>(it - layout.begin())] = true;
   }
   std::array<std::uint8_t, kSkillBytes> skills{};

@@ -14,9 +14,12 @@
 
 #include "core/convert/Big5Rule.h"
 #include "core/convert/CodePages.h"
+#include "core/language/CoreText.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeFile", text, pieces); }
 
 // How many bytes from `p` on are below 0x80, eight at a time: an export is
 // mostly ASCII (hex, keys, numbers).
@@ -94,8 +97,11 @@ Decoded DecodeAs(const QByteArray& bytes, TextEncoding encoding) {
   out.encoding = encoding;
   const qsizetype bad = encoding == TextEncoding::Utf8 ? FirstBadUtf8(bytes) : FirstBadDoubleByte(bytes, encoding);
   if (bad >= 0) {
-    out.error = ExchangeError{-1, {}, PlaceOfOffset(bytes, bad),
-                              "文件不是 " + TextEncodingName(encoding) + " 文本（请以 UTF-8 保存，或用 --encoding 指定编码）"};
+    out.error = ExchangeError{-1,
+                              {},
+                              PlaceOfOffset(bytes, bad),
+                              Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件不是 %1 文本（请以 UTF-8 保存，或用 --encoding 指定编码）"),
+                                 {TextEncodingName(encoding)})};
     return out;
   }
   if (encoding == TextEncoding::Utf8) {
@@ -116,13 +122,15 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
     Decoded out;
     const QString text = decoder(QByteArrayView(bytes).sliced(2));
     out.utf8 = text.toUtf8();
-    if (decoder.hasError() || !text.isValidUtf16()) out.error = ExchangeError{-1, {}, {}, "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"};
-    out.notes.push_back("按 UTF-16 编码读取");
+    if (decoder.hasError() || !text.isValidUtf16())
+      out.error = ExchangeError{-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件以 UTF-16 的字节顺序标记开头，内容却不是 UTF-16"))};
+    out.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 UTF-16 编码读取")));
     return out;
   }
   if (chosen) {
     Decoded out = DecodeAs(bytes, *chosen);
-    if (*chosen != TextEncoding::Utf8 && !out.error) out.notes.push_back("按 " + TextEncodingName(*chosen) + " 编码读取");
+    if (*chosen != TextEncoding::Utf8 && !out.error)
+      out.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 %1 编码读取"), {TextEncodingName(*chosen)}));
     return out;
   }
   Decoded utf8 = DecodeAs(bytes, TextEncoding::Utf8);
@@ -134,26 +142,28 @@ Decoded Decode(const QByteArray& bytes, std::optional<TextEncoding> chosen) {
   const bool gbkFits = !gbk.error && LooksLikeOfficerText(ViewOf(gbk.utf8));
   if (utf8Fits) {
     utf8.uncertain = gbkFits;
-    if (gbkFits) utf8.notes.push_back("按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）");
+    if (gbkFits)
+      utf8.notes.push_back(
+          Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 UTF-8 编码读取；按 GBK 读取也像武将的文字（--encoding gbk 可改为 GBK）")));
     return utf8;
   }
   if (gbkFits) {
-    gbk.notes.push_back("按 GBK 编码读取");
+    gbk.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 GBK 编码读取")));
     return gbk;
   }
   // Neither reads as officer texts: the valid one, and the rule of values judges the texts.
   if (!utf8.error) return utf8;
   if (!gbk.error) {
-    gbk.notes.push_back("按 GBK 编码读取");
+    gbk.notes.push_back(Tr(QT_TRANSLATE_NOOP("ExchangeFile", "按 GBK 编码读取")));
     return gbk;
   }
-  utf8.error->message = "文件既不是 UTF-8 也不是 GBK 文本（请以 UTF-8 保存）";
+  utf8.error->message = Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件既不是 UTF-8 也不是 GBK 文本（请以 UTF-8 保存）"));
   return utf8;
 }
 
 std::string TooLarge(qint64 size) {
-  return "太大（" + std::to_string(size) + " 字节）；导出的文件不超过 " + std::to_string(kExchangeFileLimit / (1024 * 1024)) +
-         " MB";
+  return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "太大（%1 字节）；导出的文件不超过 %2 MB"),
+            {std::to_string(size), std::to_string(kExchangeFileLimit / (1024 * 1024))});
 }
 
 }  // namespace
@@ -228,24 +238,24 @@ std::optional<int> SlotFromTexts(const std::optional<std::string>& slot, const s
   if (slot) {
     fromSlot = read(*slot);
     if (!fromSlot || *fromSlot < 0 || *fromSlot > last) {
-      problem = "slot 应为 0–109 的整数：“" + *slot + "”";
+      problem = Tr(QT_TRANSLATE_NOOP("ExchangeFile", "slot 应为 0–109 的整数：“%1”"), {*slot});
       return std::nullopt;
     }
   }
   if (number) {
     fromNumber = read(*number);
     if (!fromNumber || *fromNumber < kFirstNewOfficer || *fromNumber > kFirstNewOfficer + last) {
-      problem = "number 应为 650–759 的整数：“" + *number + "”";
+      problem = Tr(QT_TRANSLATE_NOOP("ExchangeFile", "number 应为 650–759 的整数：“%1”"), {*number});
       return std::nullopt;
     }
     *fromNumber -= kFirstNewOfficer;
   }
   if (fromSlot && fromNumber && *fromSlot != *fromNumber) {
-    problem = "slot " + *slot + " 与 number " + *number + " 不是同一位武将";
+    problem = Tr(QT_TRANSLATE_NOOP("ExchangeFile", "slot %1 与 number %2 不是同一位武将"), {*slot, *number});
     return std::nullopt;
   }
   if (!fromSlot && !fromNumber) {
-    problem = "缺少 slot 或 number";
+    problem = Tr(QT_TRANSLATE_NOOP("ExchangeFile", "缺少 slot 或 number"));
     return std::nullopt;
   }
   return fromSlot ? fromSlot : fromNumber;
@@ -257,9 +267,10 @@ std::optional<std::string> FormatVersionProblem(std::optional<std::string_view> 
     const auto [end, ec] = std::from_chars(version->data(), version->data() + version->size(), value);
     if (ec != std::errc{} || end != version->data() + version->size()) value = 0;
   }
-  if (!std::isfinite(value) || value < 1 || std::floor(value) != value) return "version 应为正整数";
+  if (!std::isfinite(value) || value < 1 || std::floor(value) != value) return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "version 应为正整数"));
   if (value > kExchangeFormatVersion) {
-    return "文件的版本 " + std::string(*version) + " 比本程序能读的版本 " + std::to_string(kExchangeFormatVersion) + " 新";
+    return Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件的版本 %1 比本程序能读的版本 %2 新"),
+              {*version, std::to_string(kExchangeFormatVersion)});
   }
   return std::nullopt;
 }
@@ -271,14 +282,14 @@ ExchangeReadResult ReadExchangeBytes(const QByteArray& bytes, ExchangeFormat for
     return result;
   };
   if (bytes.size() > kExchangeFileLimit) {
-    return refuse({}, "文件" + TooLarge(bytes.size()));
+    return refuse({}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件%1"), {TooLarge(bytes.size())}));
   }
   Decoded decoded = Decode(bytes, encoding);
   if (decoded.error) {
     result.errors.push_back(std::move(*decoded.error));
     return result;
   }
-  if (decoded.utf8.trimmed().isEmpty()) return refuse({}, "文件是空的");
+  if (decoded.utf8.trimmed().isEmpty()) return refuse({}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件是空的")));
   result = format == ExchangeFormat::Json ? ReadJsonExchange(decoded.utf8) : ReadCsvExchange(decoded.utf8);
   result.encoding = decoded.encoding;
   result.encodingUncertain = decoded.uncertain;
@@ -291,12 +302,13 @@ ExchangeReadResult ReadExchangeFile(const QString& path, ExchangeFormat format, 
   const QFileInfo info(path);
   const std::string name = "“" + path.toStdString() + "”";
   if (info.exists() && info.size() > kExchangeFileLimit) {
-    result.errors.push_back({-1, {}, {}, "文件 " + name + " " + TooLarge(info.size())});
+    result.errors.push_back({-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "文件 %1 %2"), {name, TooLarge(info.size())})});
     return result;
   }
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    result.errors.push_back({-1, {}, {}, "无法打开文件 " + name + "：" + SystemErrorText(file.errorString())});
+    result.errors.push_back(
+        {-1, {}, {}, Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法打开文件 %1：%2"), {name, SystemErrorText(file.errorString())})});
     return result;
   }
   // The size may have grown since it was checked; read no more than allowed.
@@ -310,7 +322,8 @@ QByteArray WriteExchangeBytes(const ExchangeDocument& document, ExchangeFormat f
 void WriteExchangeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile out(path);
   const auto fail = [&] {
-    throw ExchangeFileError("无法写入文件 “" + path.toStdString() + "”：" + SystemErrorText(out.errorString()));
+    throw ExchangeFileError(
+        Tr(QT_TRANSLATE_NOOP("ExchangeFile", "无法写入文件 “%1”：%2"), {path.toStdString(), SystemErrorText(out.errorString())}));
   };
   if (!OpenForWholeWrites(out)) fail();
   if (!WriteAll(out, bytes.constData(), bytes.size())) fail();

@@ -5,8 +5,11 @@
 
 #include "core/check/ConsistencyCheck.h"
 #include "core/exchange/ExchangeFields.h"
+#include "core/language/CoreText.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("ExchangeImport", text, pieces); }
 
 // The fields and preserved ranges of one slot as flags, by their place in the field table.
 class FieldFlags {
@@ -40,19 +43,20 @@ SlotRaw ReadSlotRaw(const ExchangeSlot& entry, std::vector<ExchangeError>& error
     const OfficerField* range = field ? nullptr : FindPreservedRange(key);
     const OfficerField* known = field ? field : range;
     if (known ? seen.Has(*known) : std::find(seenUnknown.begin(), seenUnknown.end(), key) != seenUnknown.end()) {
-      fail("重复的原始数据");
+      fail(Tr(QT_TRANSLATE_NOOP("ExchangeImport", "重复的原始数据")));
       continue;
     }
     if (!known) {
       seenUnknown.push_back(key);
-      fail("未知的原始数据");
+      fail(Tr(QT_TRANSLATE_NOOP("ExchangeImport", "未知的原始数据")));
       continue;
     }
     seen.Set(*known);
     if (!PutHex(hex, std::span(raw.bytes).subspan(known->offset, known->width))) {
       const std::optional<std::vector<std::uint8_t>> bytes = BytesOfHex(hex);
-      fail(!bytes ? "不是十六进制数据"
-                  : "长度不对：" + std::to_string(bytes->size()) + " 字节，应为 " + std::to_string(known->width) + " 字节");
+      fail(!bytes ? Tr(QT_TRANSLATE_NOOP("ExchangeImport", "不是十六进制数据"))
+                  : Tr(QT_TRANSLATE_NOOP("ExchangeImport", "长度不对：%1 字节，应为 %2 字节"),
+                       {std::to_string(bytes->size()), std::to_string(known->width)}));
     } else if (field) {
       raw.fields.push_back(field);
     } else {
@@ -101,7 +105,7 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
   for (std::size_t i = 0; i < entry.values.size(); ++i) {
     const ExchangeValue& value = entry.values[i];
     if (!named[i]) {
-      errors.push_back({entry.slot, value.key, value.place, "未知的字段"});
+      errors.push_back({entry.slot, value.key, value.place, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "未知的字段"))});
       continue;
     }
     std::optional<NamedLink> link;
@@ -124,7 +128,8 @@ void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<uns
     const std::string nameAfter = NewOfficerNameOf(after, slot);
     if (pending.link.name == nameAfter) continue;
     errors.push_back({pending.slot, pending.key, pending.place,
-                      "人物编号 " + std::to_string(pending.link.number) + " 是" + nameAfter + "，不是" + pending.link.name});
+                      Tr(QT_TRANSLATE_NOOP("ExchangeImport", "人物编号 %1 是%2，不是%3"),
+                         {std::to_string(pending.link.number), nameAfter, pending.link.name})});
   }
 }
 
@@ -137,7 +142,8 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   if (document.header && !keepPreserved) {
     const auto bytes = BytesOfHex(*document.header);
     if (!bytes || bytes->size() != kHeaderSize) {
-      decision.errors.push_back({-1, "raw.header", document.headerPlace, "文件头应为 4 字节的十六进制数据"});
+      decision.errors.push_back(
+          {-1, "raw.header", document.headerPlace, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "文件头应为 4 字节的十六进制数据"))});
     } else {
       std::copy(bytes->begin(), bytes->end(), after.begin());
     }
@@ -147,11 +153,12 @@ ImportDecision DecideImport(const ExchangeDocument& document, const std::vector<
   for (const ExchangeSlot& entry : document.officers) {
     if (decision.errors.size() >= kErrorsListed) break;
     if (entry.slot < 0 || entry.slot >= static_cast<int>(kSlotCount)) {
-      decision.errors.push_back({entry.slot, "slot", entry.place, "槽号应在 0–109 之间"});
+      decision.errors.push_back({entry.slot, "slot", entry.place, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "槽号应在 0–109 之间"))});
       continue;
     }
     if (!seen.insert(entry.slot).second) {
-      decision.errors.push_back({entry.slot, "slot", entry.place, "这位武将在文件中出现了不止一次"});
+      decision.errors.push_back(
+          {entry.slot, "slot", entry.place, Tr(QT_TRANSLATE_NOOP("ExchangeImport", "这位武将在文件中出现了不止一次"))});
       continue;
     }
     RecordBytes record = RecordAt(after, static_cast<std::size_t>(entry.slot));

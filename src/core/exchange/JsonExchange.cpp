@@ -17,11 +17,14 @@
 
 #include "core/exchange/ExchangeFields.h"
 #include "core/exchange/ExchangeFile.h"
+#include "core/exchange/JsonParseProblem.h"
+#include "core/language/CoreText.h"
 #include "core/officers/OfficerRecord.h"
 
 namespace {
 
 using Json = rapidjson::Value;
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("JsonExchange", text, pieces); }
 
 std::string_view ViewOf(const Json& value) { return {value.GetString(), value.GetStringLength()}; }
 std::string TextOf(const Json& value) { return std::string(ViewOf(value)); }
@@ -81,7 +84,7 @@ std::optional<std::string> FromJson(const ExchangeField& field, const Json& valu
         std::string names;
         for (const Json& name : value.GetArray()) {
           if (!name.IsString()) {
-            problem = "特技应为文字";
+            problem = Tr(QT_TRANSLATE_NOOP("JsonExchange", "特技应为文字"));
             return std::nullopt;
           }
           if (!names.empty()) names += ' ';
@@ -93,7 +96,7 @@ std::optional<std::string> FromJson(const ExchangeField& field, const Json& valu
     default:
       break;
   }
-  problem = "这个值的类型不对";
+  problem = Tr(QT_TRANSLATE_NOOP("JsonExchange", "这个值的类型不对"));
   return std::nullopt;
 }
 
@@ -109,7 +112,7 @@ void ReadRaw(const Json& raw, ExchangeSlot& entry, const std::function<void(cons
   entry.raw.emplace();
   ForEachMember(raw, [&](const auto& member) {
     const std::string key = TextOf(member.name);
-    if (!member.value.IsString()) fail("raw." + key, "原始数据应为十六进制文字");
+    if (!member.value.IsString()) fail("raw." + key, Tr(QT_TRANSLATE_NOOP("JsonExchange", "原始数据应为十六进制文字")));
     entry.raw->emplace_back(key, member.value.IsString() ? TextOf(member.value) : std::string());
   });
 }
@@ -117,7 +120,7 @@ void ReadRaw(const Json& raw, ExchangeSlot& entry, const std::function<void(cons
 void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
   const SourcePlace place{0, 0, index};
   if (!value.IsObject()) {
-    result.errors.push_back({-1, {}, place, "每位武将应为一个对象"});
+    result.errors.push_back({-1, {}, place, Tr(QT_TRANSLATE_NOOP("JsonExchange", "每位武将应为一个对象"))});
     return;
   }
   ExchangeSlot entry;
@@ -139,13 +142,13 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
       if (member.value.IsObject()) {
         ReadRaw(member.value, entry, fail);
       } else {
-        fail(key, "raw 应为一个对象");
+        fail(key, Tr(QT_TRANSLATE_NOOP("JsonExchange", "raw 应为一个对象")));
       }
       return;
     }
     const ExchangeField* field = FindExchangeField(key);
     if (!field) {
-      fail(key, "未知的字段");
+      fail(key, Tr(QT_TRANSLATE_NOOP("JsonExchange", "未知的字段")));
       return;
     }
     problem.clear();
@@ -156,34 +159,6 @@ void ReadOfficer(const Json& value, int index, ExchangeReadResult& result) {
     }
   });
   result.document.officers.push_back(std::move(entry));
-}
-
-// What a parse error means for a person, and where it is.
-std::string JsonProblem(rapidjson::ParseErrorCode error, const QByteArray& bytes, std::size_t offset) {
-  switch (error) {
-    case rapidjson::kParseErrorDocumentEmpty: return "文件是空的";
-    case rapidjson::kParseErrorDocumentRootNotSingular: return "文件结束后还有多余的内容";
-    case rapidjson::kParseErrorValueInvalid: return "这里应为一个值（文字要加双引号，最后一项后面不能有逗号）";
-    case rapidjson::kParseErrorObjectMissName: {
-      const QByteArray before = bytes.left(static_cast<qsizetype>(offset)).trimmed();
-      if (before.endsWith(',')) return "逗号后面缺少一项（最后一项后面不能有逗号）";
-      return "这里应为带双引号的键";
-    }
-    case rapidjson::kParseErrorObjectMissColon: return "键后面缺少冒号";
-    case rapidjson::kParseErrorObjectMissCommaOrCurlyBracket: return "对象没有结束：缺少 } 或两项之间的逗号";
-    case rapidjson::kParseErrorArrayMissCommaOrSquareBracket: return "列表没有结束：缺少 ] 或两项之间的逗号";
-    case rapidjson::kParseErrorStringUnicodeEscapeInvalidHex:
-    case rapidjson::kParseErrorStringEscapeInvalid: return "文字中有不合法的转义（反斜杠要写成 \\\\）";
-    case rapidjson::kParseErrorStringUnicodeSurrogateInvalid: return "文字中有无法识别的字符（不成对的 \\u 代理项）";
-    case rapidjson::kParseErrorStringMissQuotationMark: return "文字没有结束：缺少结束的双引号";
-    case rapidjson::kParseErrorStringInvalidEncoding: return "文字中有不合法的 UTF-8 字节";
-    case rapidjson::kParseErrorNumberTooBig:
-    case rapidjson::kParseErrorNumberMissFraction:
-    case rapidjson::kParseErrorNumberMissExponent: return "不是合法的数字";
-    case rapidjson::kParseErrorTermination: return "文件中途结束";
-    default: break;
-  }
-  return "格式错误";
 }
 
 // Whether an object of the document (at any depth) holds a key twice, the
@@ -284,7 +259,7 @@ void ReadOtherMembers(const rapidjson::Document& json, ExchangeReadResult& resul
   ForEachMember(json, [&](const auto& member) {
     const std::string key = TextOf(member.name);
     if (key != "format" && key != "version" && key != "officers" && key != "raw") {
-      result.errors.push_back({-1, key, {}, "未知的字段"});
+      result.errors.push_back({-1, key, {}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "未知的字段"))});
     }
   });
   if (const Json* raw = Member(json, "raw"); raw && raw->IsObject()) {
@@ -293,11 +268,11 @@ void ReadOtherMembers(const rapidjson::Document& json, ExchangeReadResult& resul
       if (key == kHeaderKey && member.value.IsString()) {
         result.document.header = TextOf(member.value);
       } else {
-        result.errors.push_back({-1, "raw." + key, {}, "未知的原始数据"});
+        result.errors.push_back({-1, "raw." + key, {}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "未知的原始数据"))});
       }
     });
   } else if (raw) {
-    result.errors.push_back({-1, "raw", {}, "raw 应为一个对象"});
+    result.errors.push_back({-1, "raw", {}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "raw 应为一个对象"))});
   }
 }
 
@@ -318,17 +293,18 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   if (json.HasParseError()) {
     const std::size_t offset = json.GetErrorOffset();
     return refuse(PlaceOfOffset(bytes, static_cast<qsizetype>(offset)),
-                  "JSON 格式错误：" + JsonProblem(json.GetParseError(), bytes, offset));
+                  Tr(QT_TRANSLATE_NOOP("JsonExchange", "JSON 格式错误：%1"), {Tr(JsonProblem(json.GetParseError(), bytes, offset))}));
   }
   // Keys read alike may still be written differently ("\u0061" and "a"):
   // the text, looked at only then, decides.
   if (const auto repeated = HasRepeatedKey(json) ? RepeatedKey(bytes) : std::nullopt) {
-    return refuse(PlaceOfOffset(bytes, repeated->first), "同一个对象中键 “" + repeated->second + "” 出现了不止一次");
+    return refuse(PlaceOfOffset(bytes, repeated->first),
+                  Tr(QT_TRANSLATE_NOOP("JsonExchange", "同一个对象中键 “%1” 出现了不止一次"), {repeated->second}));
   }
-  if (!json.IsObject()) return refuse({}, "JSON 文件应为一个对象");
+  if (!json.IsObject()) return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "JSON 文件应为一个对象")));
   const Json* format = Member(json, "format");
   if (!format || !format->IsString() || TextOf(*format) != kExchangeFormatName) {
-    return refuse({}, "不是 velmedit 的武将交换文件（format 应为 “" + std::string(kExchangeFormatName) + "”）");
+    return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "不是 velmedit 的武将交换文件（format 应为 “%1”）"), {kExchangeFormatName}));
   }
   const Json* version = Member(json, "version");
   const std::optional<std::string> versionText =
@@ -336,12 +312,11 @@ ExchangeReadResult ReadJsonExchange(const QByteArray& bytes) {
   if (auto problem = FormatVersionProblem(versionText)) return refuse({}, *problem);
   ReadOtherMembers(json, result);
   const Json* officers = Member(json, "officers");
-  if (!officers || !officers->IsArray()) return refuse({}, "缺少武将列表 officers");
+  if (!officers || !officers->IsArray()) return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "缺少武将列表 officers")));
   const auto list = officers->GetArray();
-  if (list.Size() > kSlotCount) {
-    return refuse({}, "武将太多：" + std::to_string(list.Size()) + " 位，新武将档只有 110 个槽");
-  }
-  if (list.Empty()) return refuse({}, "文件中没有武将");
+  const std::string count = std::to_string(list.Size());
+  if (list.Size() > kSlotCount) return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "武将太多：%1 位，新武将档只有 110 个槽"), {count}));
+  if (list.Empty()) return refuse({}, Tr(QT_TRANSLATE_NOOP("JsonExchange", "文件中没有武将")));
   for (rapidjson::SizeType i = 0; i < list.Size() && result.errors.size() < kErrorsListed; ++i) {
     ReadOfficer(list[i], static_cast<int>(i), result);
   }

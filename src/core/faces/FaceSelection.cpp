@@ -1,5 +1,6 @@
 #include "core/faces/FaceSelection.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -20,14 +21,14 @@ std::optional<int> Number(const QString& text) {
 
 QString NoFaceReason(int face, int addedFaces) {
   if (face >= kFirstAddedFace) {
-    return QStringLiteral("头像 %1 不存在：追加头像档只有 %2 个头像（%3–%4）")
+    return QCoreApplication::translate("FaceSelection", "头像 %1 不存在：追加头像档只有 %2 个头像（%3–%4）")
         .arg(face)
         .arg(addedFaces)
         .arg(kFirstAddedFace)
         .arg(kFirstAddedFace + addedFaces - 1);
   }
-  if (face > kLastMainFace) return QStringLiteral("头像 %1 不存在：1594 至 1999 号不是头像").arg(face);
-  return QStringLiteral("头像 %1 不存在：游戏没有这个编号的头像").arg(face);
+  if (face > kLastMainFace) return QCoreApplication::translate("FaceSelection", "头像 %1 不存在：1594 至 1999 号不是头像").arg(face);
+  return QCoreApplication::translate("FaceSelection", "头像 %1 不存在：游戏没有这个编号的头像").arg(face);
 }
 
 }  // namespace
@@ -57,7 +58,9 @@ std::vector<int> ParseFaceSelection(const QString& text, int addedFaces) {
     const qsizetype dash = part.indexOf(u'-');
     if (dash < 0) {
       const std::optional<int> face = Number(part);
-      if (!face) Refuse(QStringLiteral("头像编号“%1”看不懂：应为数字或范围，如 0-99,131,2000-2002").arg(part.trimmed()));
+      if (!face)
+        Refuse(
+            QCoreApplication::translate("FaceSelection", "头像编号“%1”看不懂：应为数字或范围，如 0-99,131,2000-2002").arg(part.trimmed()));
       RequireFace(*face, addedFaces);
       faces.push_back(*face);
       continue;
@@ -65,7 +68,7 @@ std::vector<int> ParseFaceSelection(const QString& text, int addedFaces) {
     const std::optional<int> first = Number(part.left(dash));
     const std::optional<int> last = Number(part.mid(dash + 1));
     if (!first || !last || *first > *last) {
-      Refuse(QStringLiteral("头像范围“%1”看不懂：应为 起-止，如 2000-2002").arg(part.trimmed()));
+      Refuse(QCoreApplication::translate("FaceSelection", "头像范围“%1”看不懂：应为 起-止，如 2000-2002").arg(part.trimmed()));
     }
     const std::size_t before = faces.size();
     for (int face = *first; face <= *last && face >= 0; ++face) {
@@ -73,7 +76,7 @@ std::vector<int> ParseFaceSelection(const QString& text, int addedFaces) {
       if (face > *last || face - kFirstAddedFace >= addedFaces) break;
       if (FaceExists(face, addedFaces)) faces.push_back(face);
     }
-    if (faces.size() == before) Refuse(QStringLiteral("头像范围“%1”中没有头像").arg(part.trimmed()));
+    if (faces.size() == before) Refuse(QCoreApplication::translate("FaceSelection", "头像范围“%1”中没有头像").arg(part.trimmed()));
   }
   std::sort(faces.begin(), faces.end());
   faces.erase(std::unique(faces.begin(), faces.end()), faces.end());

@@ -12,24 +12,30 @@
 #endif
 
 #include "core/faces/FaceSelection.h"
+#include "core/language/CoreText.h"
 #include "core/officers/SystemErrorText.h"
 #include "core/officers/WriteAll.h"
 
 namespace {
 
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("GameFaces", text, pieces); }
+
 QString QtPath(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
 
 [[noreturn]] void Fail(const std::string& message) { throw FaceArchiveError(message); }
 
-const char* const kArchiveUnchanged = "；头像档未改变";
+const char* const kArchiveUnchanged = QT_TRANSLATE_NOOP("GameFaces", "；头像档未改变");
 
 #ifdef _WIN32
 // Windows refuses to replace a file another program holds open, which is
 // what the running game does with its archives.
-const char* const kReplaceHint = "（游戏正在运行时头像档被占用，请先关闭游戏）";
+const char* const kReplaceHint = QT_TRANSLATE_NOOP("GameFaces", "（游戏正在运行时头像档被占用，请先关闭游戏）");
 #else
 const char* const kReplaceHint = "";
 #endif
+
+// The archive is as it was; on Windows, with the hint why it may be held.
+std::string Unchanged(bool hint) { return (hint && *kReplaceHint ? Tr(kReplaceHint) : std::string()) + Tr(kArchiveUnchanged); }
 
 #ifdef _WIN32
 // True when another program has the file open: an open that shares nothing
@@ -46,13 +52,13 @@ bool HeldOpenElsewhere(const std::filesystem::path&) { return false; }
 
 QByteArray ReadWhole(const std::filesystem::path& path) {
   QFile file(QtPath(path));
-  if (!file.exists()) Fail("找不到头像档 " + QuotedPath(path));
+  if (!file.exists()) Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "找不到头像档 %1"), {QuotedPath(path)}));
   if (!file.open(QIODevice::ReadOnly)) {
-    Fail("无法打开头像档 " + QuotedPath(path) + "：" + SystemErrorText(file.errorString()));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "无法打开头像档 %1：%2"), {QuotedPath(path), SystemErrorText(file.errorString())}));
   }
   QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    Fail("无法读取头像档 " + QuotedPath(path) + "：" + SystemErrorText(file.errorString()));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "无法读取头像档 %1：%2"), {QuotedPath(path), SystemErrorText(file.errorString())}));
   }
   return bytes;
 }
@@ -73,13 +79,14 @@ std::int64_t ImageOffset(const QByteArray& bytes, int face, const std::filesyste
     const std::int64_t listed = length >= kAddedCountOffset + 4 ? Int32At(bytes, kAddedCountOffset) / kAddedCountPerFace : 0;
     const std::int64_t block = kAddedDirectoryOffset + kAddedDirectoryBlock * k;
     if (k >= listed || block + 4 > length) {
-      Fail("头像档 " + QuotedPath(path) + " 不含头像 " + std::to_string(face) + "（目录只列出 " +
-           std::to_string(std::max<std::int64_t>(listed, 0)) + " 个头像）");
+      Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 不含头像 %2（目录只列出 %3 个头像）"),
+              {QuotedPath(path), std::to_string(face), std::to_string(std::max<std::int64_t>(listed, 0))}));
     }
     offset = Int32At(bytes, block);
   }
   if (offset < 0 || offset > length - kFaceImageBytes) {
-    Fail("头像档 " + QuotedPath(path) + " 只有 " + std::to_string(length) + " 字节，放不下头像 " + std::to_string(face));
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 只有 %2 字节，放不下头像 %3"),
+            {QuotedPath(path), std::to_string(length), std::to_string(face)}));
   }
   return offset;
 }
@@ -96,7 +103,9 @@ void Put(QByteArray& bytes, std::int64_t offset, const FaceImage& image, bool ke
 
 void WriteFile(const std::filesystem::path& path, const QByteArray& bytes, const std::string& failure) {
   QSaveFile out(QtPath(path));
-  const auto fail = [&] { Fail(failure + "：" + SystemErrorText(out.errorString()) + kReplaceHint + kArchiveUnchanged); };
+  const auto fail = [&] {
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "%1：%2"), {failure, SystemErrorText(out.errorString())}) + Unchanged(true));
+  };
   if (!OpenForWholeWrites(out) || !WriteAll(out, bytes.constData(), bytes.size())) fail();
   if (!out.commit()) fail();
 }
@@ -105,7 +114,7 @@ void WriteFile(const std::filesystem::path& path, const QByteArray& bytes, const
 // the added archive's directory.
 void RefuseSkippedNumber(int face) {
   if (face < 0 || (face < kFirstAddedFace && !FaceExists(face, 0))) {
-    Fail("头像 " + std::to_string(face) + " 不存在：游戏没有这个编号的头像");
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像 %1 不存在：游戏没有这个编号的头像"), {std::to_string(face)}));
   }
 }
 
@@ -141,25 +150,29 @@ PatchedArchive Patch(const std::filesystem::path& path, const std::vector<FaceRe
 void Write(const PatchedArchive& archive, const ReplaceStepObserver& observer) {
   const std::filesystem::path& path = archive.path;
   if (!QFileInfo(QtPath(path)).isWritable()) {
-    Fail("头像档 " + QuotedPath(path) + " 是只读文件，不能替换其中的头像" + kArchiveUnchanged);
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 是只读文件，不能替换其中的头像"), {QuotedPath(path)}) + Unchanged(false));
   }
   if (HeldOpenElsewhere(path)) {
-    Fail("头像档 " + QuotedPath(path) + " 正被其他程序打开（多半是游戏），请先关闭游戏" + kArchiveUnchanged);
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 正被其他程序打开（多半是游戏），请先关闭游戏"), {QuotedPath(path)}) +
+         Unchanged(false));
   }
   const std::filesystem::path backup = GameFaces::BackupPathFor(path);
-  if (!QFile::exists(QtPath(backup))) WriteFile(backup, archive.original, "无法建立头像档的备份 " + QuotedPath(backup));
+  if (!QFile::exists(QtPath(backup)))
+    WriteFile(backup, archive.original, Tr(QT_TRANSLATE_NOOP("GameFaces", "无法建立头像档的备份 %1"), {QuotedPath(backup)}));
   Notify(observer, ReplaceStep::BackupWritten);
 
   QSaveFile out(QtPath(path));
   const auto fail = [&] {
-    Fail("无法写入头像档 " + QuotedPath(path) + "：" + SystemErrorText(out.errorString()) + kReplaceHint + kArchiveUnchanged);
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "无法写入头像档 %1：%2"), {QuotedPath(path), SystemErrorText(out.errorString())}) +
+         Unchanged(true));
   };
   if (!OpenForWholeWrites(out) || !WriteAll(out, archive.patched.constData(), archive.patched.size())) fail();
   Notify(observer, ReplaceStep::NewArchiveWritten);
   if (!out.commit()) fail();
   Notify(observer, ReplaceStep::Replaced);
   if (ReadWhole(path) != archive.patched) {
-    Fail("替换后读回头像档 " + QuotedPath(path) + " 时发现内容不符，请用备份 " + QuotedPath(backup) + " 恢复");
+    Fail(
+        Tr(QT_TRANSLATE_NOOP("GameFaces", "替换后读回头像档 %1 时发现内容不符，请用备份 %2 恢复"), {QuotedPath(path), QuotedPath(backup)}));
   }
 }
 
@@ -200,7 +213,7 @@ std::filesystem::path GameFaces::BackupPathFor(const std::filesystem::path& arch
 }
 
 int GameFaces::AddedFaceCount() const {
-  if (!QFile::exists(QtPath(mainPath_))) Fail("找不到头像档 " + QuotedPath(mainPath_));
+  if (!QFile::exists(QtPath(mainPath_))) Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "找不到头像档 %1"), {QuotedPath(mainPath_)}));
   const std::unique_ptr<FaceArchive> added = FaceArchive::Open(addedPath_);
   return added ? added->AddedFaceCount() : 0;
 }
@@ -211,12 +224,12 @@ FaceImage GameFaces::Read(int face) const {
   const std::filesystem::path& path = PathFor(face);
   RefuseSkippedNumber(face);
   const std::unique_ptr<FaceArchive> archive = FaceArchive::Open(path);
-  if (!archive) Fail("找不到头像档 " + QuotedPath(path));
+  if (!archive) Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "找不到头像档 %1"), {QuotedPath(path)}));
   const std::optional<FaceImage> image = ReadFace(face, archive.get());
   if (!image) {
-    Fail("头像档 " + QuotedPath(path) + " 不含头像 " + std::to_string(face) + "（文件只有 " +
-         std::to_string(archive->Length()) + " 字节，追加头像档列出 " +
-         std::to_string(face >= kFirstAddedFace ? archive->AddedFaceCount() : 0) + " 个）");
+    Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "头像档 %1 不含头像 %2（文件只有 %3 字节，追加头像档列出 %4 个）"),
+            {QuotedPath(path), std::to_string(face), std::to_string(archive->Length()),
+             std::to_string(face >= kFirstAddedFace ? archive->AddedFaceCount() : 0)}));
   }
   return *image;
 }
@@ -236,8 +249,8 @@ int GameFaces::Restore(const std::vector<int>& faces, const ReplaceStepObserver&
   for (int face : faces) {
     const std::optional<FaceImage> image = ReadBackup(face);
     if (!image) {
-      Fail("没有头像 " + std::to_string(face) + " 的备份：" + QuotedPath(BackupPathFor(PathFor(face))) +
-           " 不存在或不含这个头像");
+      Fail(Tr(QT_TRANSLATE_NOOP("GameFaces", "没有头像 %1 的备份：%2 不存在或不含这个头像"),
+              {std::to_string(face), QuotedPath(BackupPathFor(PathFor(face)))}));
     }
     originals.push_back({face, *image});
   }

@@ -6,10 +6,13 @@
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/officers/OfficerFields.h"
+#include "core/language/CoreText.h"
 
 namespace {
 
-constexpr const char* kAbilityLabels[] = {"统率", "武力", "智力", "政治", "魅力"};
+constexpr const char* kAbilityLabels[] = {QT_TRANSLATE_NOOP("OfficerFields", "统率"), QT_TRANSLATE_NOOP("OfficerFields", "武力"),
+                                          QT_TRANSLATE_NOOP("OfficerFields", "智力"), QT_TRANSLATE_NOOP("OfficerFields", "政治"),
+                                          QT_TRANSLATE_NOOP("OfficerFields", "魅力")};
 constexpr const char* kBoundLabels[] = {"≥", "≤"};
 
 std::optional<std::int32_t> ParseBound(const std::string& text, std::size_t ability, std::size_t bound) {
@@ -17,8 +20,8 @@ std::optional<std::int32_t> ParseBound(const std::string& text, std::size_t abil
   if (trimmed.isEmpty()) return std::nullopt;
   if (const std::optional<std::int32_t> value = TryParseInteger(trimmed.toStdString())) return value;
   throw AbilityBoxError(ability, bound,
-                        std::string(kAbilityLabels[ability]) + " " + kBoundLabels[bound] + " 的框中“" + trimmed.toStdString() +
-                            "”不是整数");
+                        CoreText("OfficerFinder", QT_TRANSLATE_NOOP("OfficerFinder", "%1 %2 的框中“%3”不是整数"),
+                                 {CoreText("OfficerFields", kAbilityLabels[ability], {}), kBoundLabels[bound], trimmed.toStdString()}));
 }
 
 // The typed text in the forms a name is compared in, made once for a search.

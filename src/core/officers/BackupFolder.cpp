@@ -7,8 +7,11 @@
 
 #include "core/officers/DiskStamp.h"
 #include "core/officers/SystemErrorText.h"
+#include "core/language/CoreText.h"
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("BackupFolder", text, pieces); }
 
 QString ToQt(const std::filesystem::path& path) { return QString::fromStdU16String(path.generic_u16string()); }
 
@@ -30,8 +33,8 @@ bool Older(const BackupCopy& a, const BackupCopy& b) {
 }
 
 [[noreturn]] void FailFolder(const std::filesystem::path& folder, const QString& reason) {
-  throw BackupFolderError("无法在备份文件夹 “" + Utf8(folder) + "” 中留下保存前的副本：" + SystemErrorText(reason) +
-                          "；文件未改变");
+  throw BackupFolderError(Tr(QT_TRANSLATE_NOOP("BackupFolder", "无法在备份文件夹 “%1” 中留下保存前的副本：%2；文件未改变"),
+                             {Utf8(folder), SystemErrorText(reason)}));
 }
 
 void RemoveSurplus(const std::filesystem::path& file) {
@@ -78,7 +81,7 @@ BackupCopyResult CopyIntoBackupFolder(const std::filesystem::path& file, const Q
   if (!copies.empty() && ReadDiskStamp(copies.back().path).SameContent(ReadDiskStamp(file))) {
     return {copies.back().path, false};
   }
-  if (!QDir().mkpath(ToQt(folder))) FailFolder(folder, QStringLiteral("无法建立文件夹"));
+  if (!QDir().mkpath(ToQt(folder))) FailFolder(folder, QString::fromStdString(Tr(QT_TRANSLATE_NOOP("BackupFolder", "无法建立文件夹"))));
   const QDateTime second = now.addMSecs(-now.time().msec());
   int sequence = 1;
   QString target;

@@ -1,5 +1,6 @@
 #include "core/officers/OfficerFields.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <stdexcept>
 #include <type_traits>
@@ -93,56 +94,88 @@ OfficerField Text(std::string_view key, std::string_view label, std::string_view
 }
 
 OfficerField Preserved(std::string_view key, std::size_t offset, std::size_t width) {
-  return OfficerField{key, "保留字节", {}, offset, width, K::Preserved};
+  return OfficerField{key, QT_TRANSLATE_NOOP("OfficerFields", "保留字节"), {}, offset, width, K::Preserved};
 }
 
 std::vector<OfficerField> MakeFields() {
   using R = OfficerRecord;
-  OfficerField skills{"skills", "特技", {}, 47, kSkillBytes, K::Skills};
+  OfficerField skills{"skills", QT_TRANSLATE_NOOP("OfficerFields", "特技"), {}, 47, kSkillBytes, K::Skills};
   skills.member = BytesMember<&R::Skills>();
-  skills.meaning = "勾选则此武将拥有这项特技";
+  skills.meaning = QT_TRANSLATE_NOOP("OfficerFields", "勾选则此武将拥有这项特技");
   skills.role = FieldRole::Skills;
   return {
-      Text<&R::Xing>("surname", "姓", "Edit_Xing", 81, kNameByteLimit, "武将的姓", FieldRole::Surname),
-      Text<&R::Ming>("given_name", "名", "Edit_Ming", 86, kNameByteLimit, "武将的名", FieldRole::GivenName),
-      Text<&R::Zi>("courtesy_name", "字", "Edit_Zi", 91, kNameByteLimit, "武将的字（表字），可以不填",
-           FieldRole::CourtesyName),
-      Text<&R::Yin>("reading", "读音", "Edit_Yin", 96, kYinByteLimit, "姓名的读音",
-           FieldRole::Reading, TextCoding::Bytes),
-      Text<&R::Story>("biography", "列传", "Memo_Story", 107, kStoryByteLimit, "武将的列传，生平的介绍", FieldRole::Biography),
-      U16("face", "头像", "Edit_Face", 0, &R::Face, "头像编号；点击头像，在头像选择窗口中挑选", FieldRole::Face),
-      U16("leadership", "统率", "Edit_Tongshuai", 22, &R::Tongshuai, "统率能力，带兵作战的指挥力", FieldRole::Ability),
-      U16("war", "武力", "Edit_Wuli", 24, &R::Wuli, "武力，个人的武艺与战斗力", FieldRole::Ability),
-      U16("intelligence", "智力", "Edit_Zhili", 26, &R::Zhili, "智力，谋略与计策的能力", FieldRole::Ability),
-      U16("politics", "政治", "Edit_Zhengzhi", 28, &R::Zhengzhi, "政治能力，内政与治理的才干", FieldRole::Ability),
-      U16("charm", "魅力", "Edit_Meili", 30, &R::Meili, "魅力，吸引人心、招揽人才的能力", FieldRole::Ability),
-      U16("reputation", "声望", "Edit_Shengwang", 20, &R::Shengwang, "声望，在世间的名声"),
-      U16("birth_year", "诞生年", "Edit_BornYear", 14, &R::BornYear, "诞生的年份"),
-      U16("appearance_year", "登场年", "Edit_EnterYear", 16, &R::EnterYear, "在游戏中登场的年份"),
-      U16("death_year", "死亡年", "Edit_DeadYear", 18, &R::DeadYear,
-          "死亡的年份；早于诞生年或登场年时，检查会提醒", FieldRole::DeathYear),
-      U8("force_compatibility", "势力相性", "Edit_Xiangxing", 40, &R::Xiangxing, "与君主的相性，数值越接近越亲近"),
-      U8("personal_compatibility", "个人相性", "Edit_Touyuan", 41, &R::Touyuan, "与其他武将个人之间的相性（投缘）"),
-      Enumeration<game_words::kTypes>("type", "类型", "ComboBox_Type", 71, &R::Type, "武将的类型", FieldRole::Type),
-      Enumeration<game_words::kBeliefs>("belief", "信念", "ComboBox_Belief", 70, &R::Belief, "武将行事所本的信念"),
-      Enumeration<game_words::kCharacters>("personality", "性格", "ComboBox_Character", 36, &R::Character, "武将的性格"),
-      Enumeration<game_words::kDrinks>("drinking", "饮酒", "ComboBox_Drink", 37, &R::Drink, "对饮酒的喜好"),
-      Enumeration<game_words::kCares>("interest", "关心", "ComboBox_Care", 38, &R::Care, "平时关心、喜好的事"),
-      Enumeration<game_words::kDesires>("greed", "物欲", "ComboBox_Desire", 39, &R::Desire, "对财物的欲望"),
-      Enumeration<game_words::kGenders>("gender", "性别", "ComboBox_Gender", 35, &R::Gender, "武将的性别"),
-      Enumeration<game_words::kYilis>("duty", "义理", "ComboBox_Yili", 43, &R::Yili, "重视义理的程度"),
-      Enumeration<game_words::kQiyongs>("employment", "启用", "ComboBox_Qiyong", 42, &R::Qiyong, "录用人才时看重的方面"),
-      Enumeration<game_words::kHans>("han_court", "拥汉", "ComboBox_Han", 44, &R::Han, "对汉室的态度"),
-      Enumeration<game_words::kStratagems>("strategy", "战略", "ComboBox_Stratagem", 45, &R::Stratagem, "谋划战略时着眼的范围"),
-      Enumeration<game_words::kTasks>("diligence", "任务", "ComboBox_Task", 46, &R::Task, "执行任务的态度"),
-      Link("father", "父亲", "ComboBox_Father", 2, &R::Father, "此人的父亲", FieldRole::Parent),
-      Link("mother", "母亲", "ComboBox_Mother", 4, &R::Mother, "此人的母亲", FieldRole::Parent),
-      Link("spouse", "配偶", "ComboBox_Another", 6, &R::Another, "此人的配偶"),
-      Link("family", "家族", "ComboBox_Family", 8, &R::Family, "与此人同一家族的武将"),
-      Link("brother", "兄弟", "ComboBox_Brother", 10, &R::Brother, "此人的兄弟"),
-      Link("enemy", "仇敌", "ComboBox_Enemy", 12, &R::Enemy, "此人的仇敌"),
-      Link("same_officer", "相同武将", "ComboBox_Xiangxing", 64, &R::SameOfficer,
-           "视为同一人物的武将（例如同一人的另一登录），无则选“无”"),
+      Text<&R::Xing>("surname", QT_TRANSLATE_NOOP("OfficerFields", "姓"), "Edit_Xing", 81, kNameByteLimit,
+                     QT_TRANSLATE_NOOP("OfficerFields", "武将的姓"), FieldRole::Surname),
+      Text<&R::Ming>("given_name", QT_TRANSLATE_NOOP("OfficerFields", "名"), "Edit_Ming", 86, kNameByteLimit,
+                     QT_TRANSLATE_NOOP("OfficerFields", "武将的名"), FieldRole::GivenName),
+      Text<&R::Zi>("courtesy_name", QT_TRANSLATE_NOOP("OfficerFields", "字"), "Edit_Zi", 91, kNameByteLimit,
+                   QT_TRANSLATE_NOOP("OfficerFields", "武将的字（表字），可以不填"), FieldRole::CourtesyName),
+      Text<&R::Yin>("reading", QT_TRANSLATE_NOOP("OfficerFields", "读音"), "Edit_Yin", 96, kYinByteLimit,
+                    QT_TRANSLATE_NOOP("OfficerFields", "姓名的读音"), FieldRole::Reading, TextCoding::Bytes),
+      Text<&R::Story>("biography", QT_TRANSLATE_NOOP("OfficerFields", "列传"), "Memo_Story", 107, kStoryByteLimit,
+                      QT_TRANSLATE_NOOP("OfficerFields", "武将的列传，生平的介绍"), FieldRole::Biography),
+      U16("face", QT_TRANSLATE_NOOP("OfficerFields", "头像"), "Edit_Face", 0, &R::Face,
+          QT_TRANSLATE_NOOP("OfficerFields", "头像编号；点击头像，在头像选择窗口中挑选"), FieldRole::Face),
+      U16("leadership", QT_TRANSLATE_NOOP("OfficerFields", "统率"), "Edit_Tongshuai", 22, &R::Tongshuai,
+          QT_TRANSLATE_NOOP("OfficerFields", "统率能力，带兵作战的指挥力"), FieldRole::Ability),
+      U16("war", QT_TRANSLATE_NOOP("OfficerFields", "武力"), "Edit_Wuli", 24, &R::Wuli,
+          QT_TRANSLATE_NOOP("OfficerFields", "武力，个人的武艺与战斗力"), FieldRole::Ability),
+      U16("intelligence", QT_TRANSLATE_NOOP("OfficerFields", "智力"), "Edit_Zhili", 26, &R::Zhili,
+          QT_TRANSLATE_NOOP("OfficerFields", "智力，谋略与计策的能力"), FieldRole::Ability),
+      U16("politics", QT_TRANSLATE_NOOP("OfficerFields", "政治"), "Edit_Zhengzhi", 28, &R::Zhengzhi,
+          QT_TRANSLATE_NOOP("OfficerFields", "政治能力，内政与治理的才干"), FieldRole::Ability),
+      U16("charm", QT_TRANSLATE_NOOP("OfficerFields", "魅力"), "Edit_Meili", 30, &R::Meili,
+          QT_TRANSLATE_NOOP("OfficerFields", "魅力，吸引人心、招揽人才的能力"), FieldRole::Ability),
+      U16("reputation", QT_TRANSLATE_NOOP("OfficerFields", "声望"), "Edit_Shengwang", 20, &R::Shengwang,
+          QT_TRANSLATE_NOOP("OfficerFields", "声望，在世间的名声")),
+      U16("birth_year", QT_TRANSLATE_NOOP("OfficerFields", "诞生年"), "Edit_BornYear", 14, &R::BornYear,
+          QT_TRANSLATE_NOOP("OfficerFields", "诞生的年份")),
+      U16("appearance_year", QT_TRANSLATE_NOOP("OfficerFields", "登场年"), "Edit_EnterYear", 16, &R::EnterYear,
+          QT_TRANSLATE_NOOP("OfficerFields", "在游戏中登场的年份")),
+      U16("death_year", QT_TRANSLATE_NOOP("OfficerFields", "死亡年"), "Edit_DeadYear", 18, &R::DeadYear,
+          QT_TRANSLATE_NOOP("OfficerFields", "死亡的年份；早于诞生年或登场年时，检查会提醒"), FieldRole::DeathYear),
+      U8("force_compatibility", QT_TRANSLATE_NOOP("OfficerFields", "势力相性"), "Edit_Xiangxing", 40, &R::Xiangxing,
+         QT_TRANSLATE_NOOP("OfficerFields", "与君主的相性，数值越接近越亲近")),
+      U8("personal_compatibility", QT_TRANSLATE_NOOP("OfficerFields", "个人相性"), "Edit_Touyuan", 41, &R::Touyuan,
+         QT_TRANSLATE_NOOP("OfficerFields", "与其他武将个人之间的相性（投缘）")),
+      Enumeration<game_words::kTypes>("type", QT_TRANSLATE_NOOP("OfficerFields", "类型"), "ComboBox_Type", 71, &R::Type,
+                  QT_TRANSLATE_NOOP("OfficerFields", "武将的类型"), FieldRole::Type),
+      Enumeration<game_words::kBeliefs>("belief", QT_TRANSLATE_NOOP("OfficerFields", "信念"), "ComboBox_Belief", 70, &R::Belief,
+                  QT_TRANSLATE_NOOP("OfficerFields", "武将行事所本的信念")),
+      Enumeration<game_words::kCharacters>("personality", QT_TRANSLATE_NOOP("OfficerFields", "性格"), "ComboBox_Character", 36, &R::Character,
+                  QT_TRANSLATE_NOOP("OfficerFields", "武将的性格")),
+      Enumeration<game_words::kDrinks>("drinking", QT_TRANSLATE_NOOP("OfficerFields", "饮酒"), "ComboBox_Drink", 37, &R::Drink,
+                  QT_TRANSLATE_NOOP("OfficerFields", "对饮酒的喜好")),
+      Enumeration<game_words::kCares>("interest", QT_TRANSLATE_NOOP("OfficerFields", "关心"), "ComboBox_Care", 38, &R::Care,
+                  QT_TRANSLATE_NOOP("OfficerFields", "平时关心、喜好的事")),
+      Enumeration<game_words::kDesires>("greed", QT_TRANSLATE_NOOP("OfficerFields", "物欲"), "ComboBox_Desire", 39, &R::Desire,
+                  QT_TRANSLATE_NOOP("OfficerFields", "对财物的欲望")),
+      Enumeration<game_words::kGenders>("gender", QT_TRANSLATE_NOOP("OfficerFields", "性别"), "ComboBox_Gender", 35, &R::Gender,
+                  QT_TRANSLATE_NOOP("OfficerFields", "武将的性别")),
+      Enumeration<game_words::kYilis>("duty", QT_TRANSLATE_NOOP("OfficerFields", "义理"), "ComboBox_Yili", 43, &R::Yili,
+                  QT_TRANSLATE_NOOP("OfficerFields", "重视义理的程度")),
+      Enumeration<game_words::kQiyongs>("employment", QT_TRANSLATE_NOOP("OfficerFields", "启用"), "ComboBox_Qiyong", 42, &R::Qiyong,
+                  QT_TRANSLATE_NOOP("OfficerFields", "录用人才时看重的方面")),
+      Enumeration<game_words::kHans>("han_court", QT_TRANSLATE_NOOP("OfficerFields", "拥汉"), "ComboBox_Han", 44, &R::Han,
+                  QT_TRANSLATE_NOOP("OfficerFields", "对汉室的态度")),
+      Enumeration<game_words::kStratagems>("strategy", QT_TRANSLATE_NOOP("OfficerFields", "战略"), "ComboBox_Stratagem", 45, &R::Stratagem,
+                  QT_TRANSLATE_NOOP("OfficerFields", "谋划战略时着眼的范围")),
+      Enumeration<game_words::kTasks>("diligence", QT_TRANSLATE_NOOP("OfficerFields", "任务"), "ComboBox_Task", 46, &R::Task,
+                  QT_TRANSLATE_NOOP("OfficerFields", "执行任务的态度")),
+      Link("father", QT_TRANSLATE_NOOP("OfficerFields", "父亲"), "ComboBox_Father", 2, &R::Father,
+           QT_TRANSLATE_NOOP("OfficerFields", "此人的父亲"), FieldRole::Parent),
+      Link("mother", QT_TRANSLATE_NOOP("OfficerFields", "母亲"), "ComboBox_Mother", 4, &R::Mother,
+           QT_TRANSLATE_NOOP("OfficerFields", "此人的母亲"), FieldRole::Parent),
+      Link("spouse", QT_TRANSLATE_NOOP("OfficerFields", "配偶"), "ComboBox_Another", 6, &R::Another,
+           QT_TRANSLATE_NOOP("OfficerFields", "此人的配偶")),
+      Link("family", QT_TRANSLATE_NOOP("OfficerFields", "家族"), "ComboBox_Family", 8, &R::Family,
+           QT_TRANSLATE_NOOP("OfficerFields", "与此人同一家族的武将")),
+      Link("brother", QT_TRANSLATE_NOOP("OfficerFields", "兄弟"), "ComboBox_Brother", 10, &R::Brother,
+           QT_TRANSLATE_NOOP("OfficerFields", "此人的兄弟")),
+      Link("enemy", QT_TRANSLATE_NOOP("OfficerFields", "仇敌"), "ComboBox_Enemy", 12, &R::Enemy,
+           QT_TRANSLATE_NOOP("OfficerFields", "此人的仇敌")),
+      Link("same_officer", QT_TRANSLATE_NOOP("OfficerFields", "相同武将"), "ComboBox_Xiangxing", 64, &R::SameOfficer,
+           QT_TRANSLATE_NOOP("OfficerFields", "视为同一人物的武将（例如同一人的另一登录），无则选“无”")),
       skills,
       Preserved("bytes32", 32, 3),
       Preserved("bytes53", 53, 11),  // the save mark at 62 among them
@@ -267,31 +300,6 @@ const OfficerField& FieldByControl(std::string_view control) {
   for (const OfficerField& field : OfficerFields())
     if (!control.empty() && field.control == control) return field;
   throw std::logic_error("no field for control " + std::string(control));
-}
-
-unsigned FieldValue(const OfficerRecord& record, const OfficerField& field) {
-  if (field.member.u16) return record.*field.member.u16;
-  if (field.member.u8) return record.*field.member.u8;
-  return 0;
-}
-
-void SetFieldValue(OfficerRecord& record, const OfficerField& field, unsigned value) {
-  if (field.member.u16) record.*field.member.u16 = static_cast<std::uint16_t>(value);
-  if (field.member.u8) record.*field.member.u8 = static_cast<std::uint8_t>(value);
-}
-
-std::span<const std::uint8_t> FieldBytesOf(const OfficerRecord& record, const OfficerField& field) {
-  return field.member.constBytes ? field.member.constBytes(record) : std::span<const std::uint8_t>();
-}
-
-std::span<std::uint8_t> FieldBytesOf(OfficerRecord& record, const OfficerField& field) {
-  return field.member.bytes ? field.member.bytes(record) : std::span<std::uint8_t>();
-}
-
-std::string FieldText(const OfficerRecord& record, const OfficerField& field) {
-  const std::span<const std::uint8_t> bytes = FieldBytesOf(record, field);
-  const auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
-  return std::string(bytes.begin(), end);
 }
 
 const std::array<SkillBox, kSkillBoxCount>& SkillLayout() {

@@ -136,6 +136,11 @@ std::span<std::uint8_t> FieldBytesOf(OfficerRecord& record, const OfficerField& 
 // A text field up to its first zero, or all of it when it holds none.
 std::string FieldText(const OfficerRecord& record, const OfficerField& field);
 
+// The label and the meaning in the program's language (UTF-8), for captions
+// and messages; files keep the key, never the label.
+std::string FieldLabel(const OfficerField& field);
+std::string FieldMeaning(const OfficerField& field);
+
 // One skill box: its position in the skills field and its caption.
 struct SkillBox {
   std::string objectName;  // CB_S + byte digit + bit digit (counted from the top bit)

@@ -1,6 +1,7 @@
 #include "core/officers/OfficerFile.h"
 #include "core/officers/SystemErrorText.h"
 #include "core/officers/WriteAll.h"
+#include "core/language/CoreText.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -11,6 +12,8 @@
 #include <algorithm>
 
 namespace {
+
+std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("OfficerFile", text, pieces); }
 
 QString ToQtPath(const std::filesystem::path& path) {
   return QString::fromStdU16String(path.generic_u16string());
@@ -29,12 +32,12 @@ constexpr qint64 kCopyChunk = 64 * 1024;
 
 void OpenForReading(QFile& file, const std::filesystem::path& path) {
   if (!file.open(QIODevice::ReadOnly)) {
-    Fail("无法打开文件 " + Quoted(path) + "：" + SystemErrorText(file.errorString()));
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法打开文件 %1：%2"), {Quoted(path), SystemErrorText(file.errorString())}));
   }
 }
 
 [[noreturn]] void FailReading(const QFile& file, const std::filesystem::path& path) {
-  Fail("无法读取文件 " + Quoted(path) + "：" + SystemErrorText(file.errorString()));
+  Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法读取文件 %1：%2"), {Quoted(path), SystemErrorText(file.errorString())}));
 }
 
 // Up to `count` bytes from the file's current position; fewer only at its end.
@@ -77,8 +80,8 @@ std::vector<unsigned char> LoadOfficerFileHead(const std::filesystem::path& path
   OpenForReading(file, path);
   const std::vector<unsigned char> data = ReadUpTo(file, path, kOfficerFileSize);
   if (data.size() < kOfficerFileSize) {
-    Fail("文件 " + Quoted(path) + " 只有 " + std::to_string(data.size()) + " 字节，新武将档应为 " +
-         std::to_string(kOfficerFileSize) + " 字节；未载入");
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "文件 %1 只有 %2 字节，新武将档应为 %3 字节；未载入"),
+            {Quoted(path), std::to_string(data.size()), std::to_string(kOfficerFileSize)}));
   }
   return data;
 }
@@ -101,19 +104,17 @@ std::vector<unsigned char> WriteNew(const std::filesystem::path& path, const std
   QSaveFile out(ToQtPath(path));
   const auto size = static_cast<qint64>(head.size());
   if (!OpenForWholeWrites(out) || !WriteAll(out, reinterpret_cast<const char*>(head.data()), size) || !out.commit()) {
-    Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + "；文件未写成");
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法写入文件 %1：%2；文件未写成"), {Quoted(path), SystemErrorText(out.errorString())}));
   }
   return head;
 }
-
-const char* const kFileUnchanged = "；文件未改变，仍是保存前的内容";
 
 // Copies the whole file to its backup through a file beside the backup that
 // takes its place in one rename: a copy that fails half-way (a full disk)
 // leaves an earlier backup as it was.
 void WriteBackup(const std::filesystem::path& path, const std::filesystem::path& backup) {
   const auto fail = [&](const std::string& reason) {
-    Fail("无法建立备份文件 " + Quoted(backup) + "：" + reason + kFileUnchanged);
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法建立备份文件 %1：%2；文件未改变，仍是保存前的内容"), {Quoted(backup), reason}));
   };
   QFile source(ToQtPath(path));
   OpenForReading(source, path);
@@ -144,7 +145,8 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   // on disk is the old one, whatever fails or stops the program.
   QSaveFile out(ToQtPath(path));
   const auto failWriting = [&] {
-    Fail("无法写入文件 " + Quoted(path) + "：" + SystemErrorText(out.errorString()) + kFileUnchanged);
+    Fail(Tr(QT_TRANSLATE_NOOP("OfficerFile", "无法写入文件 %1：%2；文件未改变，仍是保存前的内容"),
+            {Quoted(path), SystemErrorText(out.errorString())}));
   };
   if (!OpenForWholeWrites(out)) failWriting();
   const auto headSize = static_cast<qint64>(head.size());
@@ -162,9 +164,10 @@ std::vector<unsigned char> SaveMerged(const std::filesystem::path& path, Merge m
   reached(SaveStep::Replaced);
 
   const auto mismatch = [&] {
-    throw OfficerFileError("保存后读回文件 " + Quoted(path) + " 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 " +
-                               Quoted(backup) + " 恢复",
-                           true);
+    throw OfficerFileError(
+        Tr(QT_TRANSLATE_NOOP("OfficerFile", "保存后读回文件 %1 时发现内容不符，文件已被新内容替换但可能已损坏，请用备份文件 %2 恢复"),
+           {Quoted(path), Quoted(backup)}),
+        true);
   };
   QFile written(ToQtPath(path));
   OpenForReading(written, path);

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "core/language/CoreText.h"
+
 namespace {
 
 struct Known {
@@ -12,15 +14,15 @@ struct Known {
 };
 
 constexpr std::array<Known, 9> kKnown{{
-    {std::errc::no_such_file_or_directory, "No such file or directory", "文件或文件夹不存在"},
-    {std::errc::permission_denied, "Permission denied", "没有权限"},
-    {std::errc::operation_not_permitted, "Operation not permitted", "不允许这样操作"},
-    {std::errc::read_only_file_system, "Read-only file system", "文件系统是只读的"},
-    {std::errc::no_space_on_device, "No space left on device", "磁盘空间不足"},
-    {std::errc::is_a_directory, "Is a directory", "这是一个文件夹"},
-    {std::errc::file_too_large, "File too large", "文件太大"},
-    {std::errc::io_error, "Input/output error", "读写设备出错"},
-    {std::errc::device_or_resource_busy, "Device or resource busy", "文件正被其他程序使用"},
+    {std::errc::no_such_file_or_directory, "No such file or directory", QT_TRANSLATE_NOOP("SystemErrorText", "文件或文件夹不存在")},
+    {std::errc::permission_denied, "Permission denied", QT_TRANSLATE_NOOP("SystemErrorText", "没有权限")},
+    {std::errc::operation_not_permitted, "Operation not permitted", QT_TRANSLATE_NOOP("SystemErrorText", "不允许这样操作")},
+    {std::errc::read_only_file_system, "Read-only file system", QT_TRANSLATE_NOOP("SystemErrorText", "文件系统是只读的")},
+    {std::errc::no_space_on_device, "No space left on device", QT_TRANSLATE_NOOP("SystemErrorText", "磁盘空间不足")},
+    {std::errc::is_a_directory, "Is a directory", QT_TRANSLATE_NOOP("SystemErrorText", "这是一个文件夹")},
+    {std::errc::file_too_large, "File too large", QT_TRANSLATE_NOOP("SystemErrorText", "文件太大")},
+    {std::errc::io_error, "Input/output error", QT_TRANSLATE_NOOP("SystemErrorText", "读写设备出错")},
+    {std::errc::device_or_resource_busy, "Device or resource busy", QT_TRANSLATE_NOOP("SystemErrorText", "文件正被其他程序使用")},
 }};
 
 // Windows words the same failures otherwise (Windows itself, in English and
@@ -51,7 +53,7 @@ constexpr std::array<WindowsWords, 16> kWindowsWords{{
 
 // The system's own words follow the Chinese, for whoever searches them.
 std::string WithSystemWords(const char* chinese, const std::string& system) {
-  return std::string(chinese) + "（" + system + "）";
+  return CoreText("SystemErrorText", QT_TRANSLATE_NOOP("SystemErrorText", "%1（%2）"), {CoreText("SystemErrorText", chinese, {}), system});
 }
 
 }  // namespace
@@ -70,7 +72,8 @@ std::string SystemErrorText(const QString& systemMessage) {
     }
   }
   // QSaveFile: "Existing file <name> is not writable".
-  if (systemMessage.contains(QLatin1String("is not writable"))) return WithSystemWords("文件不可写", system);
+  if (systemMessage.contains(QLatin1String("is not writable")))
+    return WithSystemWords(QT_TRANSLATE_NOOP("SystemErrorText", "文件不可写"), system);
   return system;
 }
 
