@@ -21,13 +21,13 @@ StartRequest Finish(int exitCode) {
   return request;
 }
 
+}  // namespace
+
 StartRequest FinishWithUsage(const QString& message, QTextStream& err) {
   err << QStringLiteral("velmedit: ") << message << '\n' << '\n' << UsageText();
   err.flush();
   return Finish(kUsageExitCode);
 }
-
-}  // namespace
 
 QString VersionText() { return QStringLiteral("velmedit ") + QStringLiteral(VELM_VERSION); }
 
@@ -50,6 +50,7 @@ QString UsageText() {
              "选项：\n"
              "  -h, --help     显示本说明后退出。\n"
              "  -v, --version  显示版本号后退出。\n"
+             "  --lang 语言    界面和消息的语言：zh_CN（简体中文）、zh_TW（繁體中文）或 en（English）。\n"
              "\n"
              "参数：\n"
              "  FILE           启动后打开的新武将登录档（TPERSON.VMR）。\n"));

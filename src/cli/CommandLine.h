@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/language/UiLanguage.h"
+
 class QTextStream;
 
 // What start-up does after the command line has been read.
@@ -15,6 +17,7 @@ struct StartRequest {
   Kind kind = Kind::OpenEditor;
   QString file;
   int exitCode = 0;
+  UiLanguage language = UiLanguage::SimplifiedChinese;  // what the windows speak
 };
 
 // Exit code of a command line that cannot be understood (the usage follows
@@ -28,6 +31,10 @@ QString VersionText();
 // window. --help prints it; every mistake on the command line is followed by it.
 QString UsageText();
 
-// Reads `arguments` (the program's name first). Help and version go to
-// `out`, mistakes with the usage to `err`.
+// Reads `arguments` (the program's name first, --lang already taken out).
+// Help and version go to `out`, mistakes with the usage to `err`.
 StartRequest ReadCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+
+// A mistake on the command line: "velmedit: <message>", an empty line and
+// the usage to `err`, ending with kUsageExitCode.
+StartRequest FinishWithUsage(const QString& message, QTextStream& err);

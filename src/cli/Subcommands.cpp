@@ -223,11 +223,3 @@ int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& er
   }
   return kExitError;
 }
-
-std::optional<int> RunSubcommand(int argc, char** argv) {
-  const QStringList arguments = ProgramArguments(argc, argv);
-  if (arguments.isEmpty() || !IsSubcommand(arguments.front())) return std::nullopt;
-  const int code = RunCommand(arguments, std::cout, std::cerr);
-  std::cout.flush();
-  return code;
-}

@@ -12,10 +12,6 @@ enum ExitCode : int {
   kExitError = 2,     // usage, unreadable or unwritable files, files unlike officer files, no character table
 };
 
-// The exit code of a subcommand named by argv[1]; nullopt when argv[1] is
-// no subcommand and the editor's window should start.
-std::optional<int> RunSubcommand(int argc, char** argv);
-
 // `arguments` without the program name, starting with the subcommand.
 int RunCommand(const QStringList& arguments, std::ostream& out, std::ostream& err);
 

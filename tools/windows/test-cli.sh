@@ -187,6 +187,11 @@ run_cli_tests() {
   cli_case "--version" --version
   cli_case "--help" --help
   cli_case "an unknown option" --bogus
+  cli_case "--help in English" --lang en --help
+  cli_case "--help in traditional Chinese" --help --lang=zh_TW
+  cli_case "an unknown language" --lang fr --help
+  cli_case "check in English" check random.VMR --force --lang en
+  cli_case "import refused in traditional Chinese" --lang zh_TW import TPERSON.VMR bad.csv
   cli_case "two files" a.VMR b.VMR
   cli_case "export JSON" export TPERSON.VMR all.json
   cli_case "export CSV" export TPERSON.VMR all.csv

@@ -9,7 +9,9 @@
 #include <mutex>
 #include <vector>
 
-#include "gui/mainwindow/QtTranslations.h"
+#include "cli/ProgramConsole.h"
+#include "cli/ProgramLanguage.h"
+#include "cli/Subcommands.h"
 
 namespace {
 
@@ -78,14 +80,31 @@ void NameProgram() {
 }
 
 StartRequest ReadProgramCommandLine(int& argc, char** argv) {
-  if (argc <= 1) return {};  // nothing to read: the usual start saves the window-less application
+  QStringList arguments = ProgramArguments(argc, argv);
+  const LanguageOption option = TakeLanguageOption(arguments);
+  StartRequest request;
+  request.language = StartLanguage(option.language);
+  // Nothing to read: the usual start saves the window-less application.
+  if (arguments.isEmpty() && option.mistake.isEmpty()) return request;
   QCoreApplication app(argc, argv);
-  InstallQtTranslations(app, QLocale::system());
+  UseUiLanguage(request.language);
+  if (!arguments.isEmpty() && IsSubcommand(arguments.front())) {
+    request.kind = StartRequest::Kind::Finish;
+    request.exitCode = RunCommand(arguments, std::cout, std::cerr);
+    std::cout.flush();
+    return request;
+  }
   // Written through the standard C++ streams, which know the Windows console.
   QString outText, errText;
   QTextStream out(&outText);
   QTextStream err(&errText);
-  const StartRequest request = ReadCommandLine(QCoreApplication::arguments(), out, err);
+  if (!option.mistake.isEmpty()) {
+    request = FinishWithUsage(option.mistake, err);
+  } else {
+    const UiLanguage language = request.language;
+    request = ReadCommandLine(QStringList{QCoreApplication::arguments().value(0)} + arguments, out, err);
+    request.language = language;
+  }
   std::cout << outText.toStdString() << std::flush;
   std::cerr << errText.toStdString() << std::flush;
   return request;
@@ -107,6 +126,5 @@ std::unique_ptr<QApplication> StartWindowSystem(int& argc, char** argv) {
   auto app = std::make_unique<QApplication>(argc, argv);
   qInstallMessageHandler(previous);
   PassOnHeldMessages(previous);
-  InstallQtTranslations(*app, QLocale::system());
   return app;
 }

@@ -14,6 +14,8 @@
 #include "gui/faces/FaceMenu.h"
 #include "gui/faces/PortraitPanel.h"
 #include "gui/faces/TForm_InstallDir.h"
+#include "gui/mainwindow/LanguageMenu.h"
+#include "cli/ProgramLanguage.h"
 #include "gui/help/TForm_Help.h"
 #include "gui/list/OfficerListPanel.h"
 #include "gui/mainwindow/MenuShortcutsFirst.h"
@@ -57,6 +59,8 @@ TForm_Main::TForm_Main(QWidget* parent)
   qApp->installEventFilter(new MenuShortcutsFirst(this, {ui_->Menu_Open, ui_->R1, ui_->Menu_Save, ui_->Menu_Exit, ui_->Menu_Help}));
   AddOfficerToolsMenu(*this, ui_->Menu_Edit);
   new FaceMenu(*ui_->Menu_Faces, faceArchives_, *document_, editorPanel_->Portrait(), this);
+  connect(new LanguageMenu(ui_->N1), &LanguageMenu::languageChosen, this, &TForm_Main::ShowDataIn);
+  ShowDataIn(CurrentUiLanguage());
   FixClientSize(this, kClientWidth, kClientHeight);
 
   connect(document_, &OfficerDocument::tableReplaced, this, &TForm_Main::ShowTitle);
@@ -70,6 +74,8 @@ TForm_Main::TForm_Main(QWidget* parent)
   OpenFaceArchives(LocateInstallDir());
   editorPanel_->ClearEditorPanel();
 }
+
+void TForm_Main::ShowDataIn(UiLanguage /*language*/) {}
 
 TForm_Main::~TForm_Main() {
   // The panels refer to the document, the session and the list model,

@@ -13,6 +13,7 @@
 
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/FacePickerRunState.h"
+#include "core/language/UiLanguage.h"
 
 class EditorPanel;
 class OfficerDocument;
@@ -101,6 +102,9 @@ class TForm_Main : public QMainWindow {
   void TakeOpenedFile();
   void ShowRecentFiles();
   void OpenRecentFile(const QString& path);
+  // The officers' texts and the game's vocabulary as the interface
+  // language shows them (captions follow the translations by themselves).
+  void ShowDataIn(UiLanguage language);
 
   // The state of the file on disk that the player chose to leave as it is.
   std::optional<DiskStamp> ignoredDiskState_;

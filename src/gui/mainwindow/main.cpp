@@ -13,12 +13,12 @@
 #include "core/convert/PhraseConversion.h"
 #include "gui/help/TForm_Help.h"
 #include "cli/ProgramConsole.h"
-#include "cli/Subcommands.h"
+#include "cli/ProgramLanguage.h"
 
 int main(int argc, char* argv[]) {
   RouteStandardStreams();
-  if (auto code = RunSubcommand(argc, argv)) return *code;  // export, import, check, diff: no window
-  NameProgram();
+  NameProgram();  // before the language setting is looked for in the user's folder
+  // export, import, check, diff and faces are answered here, without a window
   const StartRequest request = ReadProgramCommandLine(argc, argv);
   if (request.kind == StartRequest::Kind::Finish) return request.exitCode;
   if (!DisplayNamed()) {
@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   const std::unique_ptr<QApplication> app = StartWindowSystem(argc, argv);
+  UseUiLanguage(request.language);
   QApplication::setFont(MainWindowFont());
   int exitCode = 1;
   RunGuarded(nullptr, [&] {

@@ -24,10 +24,19 @@ Portraits (help on each: velmedit faces &lt;command&gt; --help):
 </translation>
     </message>
     <message>
+        <source>只能打开一个文件，却给了 %1 个。</source>
+        <translation>Only one file can be opened, but %1 were given.</translation>
+    </message>
+    <message>
+        <source>文件名是空的。</source>
+        <translation>The file name is empty.</translation>
+    </message>
+    <message>
         <source>
 选项：
   -h, --help     显示本说明后退出。
   -v, --version  显示版本号后退出。
+  --lang 语言    界面和消息的语言：zh_CN（简体中文）、zh_TW（繁體中文）或 en（English）。
 
 参数：
   FILE           启动后打开的新武将登录档（TPERSON.VMR）。
@@ -36,18 +45,11 @@ Portraits (help on each: velmedit faces &lt;command&gt; --help):
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
+  --lang CODE    Language of windows and messages: zh_CN, zh_TW or en.
 
 Arguments:
   FILE           The officer file (TPERSON.VMR) to open at start.
 </translation>
-    </message>
-    <message>
-        <source>只能打开一个文件，却给了 %1 个。</source>
-        <translation>Only one file can be opened, but %1 were given.</translation>
-    </message>
-    <message>
-        <source>文件名是空的。</source>
-        <translation>The file name is empty.</translation>
     </message>
 </context>
 <context>
@@ -430,6 +432,13 @@ Arguments:
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>界面语言(&amp;L)</source>
+        <translation>&amp;Language</translation>
+    </message>
+</context>
+<context>
     <name>OfficerListPanel</name>
     <message>
         <source>新武将</source>
@@ -490,6 +499,17 @@ Arguments:
     <message>
         <source>查找</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>未知的界面语言“%1”：应为 zh_CN、zh_TW 或 en。</source>
+        <translation>Unknown language &quot;%1&quot;: use zh_CN, zh_TW or en.</translation>
+    </message>
+    <message>
+        <source>--lang 后缺少语言：应为 zh_CN、zh_TW 或 en。</source>
+        <translation>--lang needs a language: zh_CN, zh_TW or en.</translation>
     </message>
 </context>
 <context>

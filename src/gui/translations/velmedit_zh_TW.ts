@@ -24,10 +24,19 @@ Velmora 武將登錄器：編輯新武將登錄檔 TPERSON.VMR。
 </translation>
     </message>
     <message>
+        <source>只能打开一个文件，却给了 %1 个。</source>
+        <translation>只能開啟一個檔案，卻給了 %1 個。</translation>
+    </message>
+    <message>
+        <source>文件名是空的。</source>
+        <translation>檔名是空的。</translation>
+    </message>
+    <message>
         <source>
 选项：
   -h, --help     显示本说明后退出。
   -v, --version  显示版本号后退出。
+  --lang 语言    界面和消息的语言：zh_CN（简体中文）、zh_TW（繁體中文）或 en（English）。
 
 参数：
   FILE           启动后打开的新武将登录档（TPERSON.VMR）。
@@ -36,18 +45,11 @@ Velmora 武將登錄器：編輯新武將登錄檔 TPERSON.VMR。
 選項：
   -h, --help     顯示本說明後結束。
   -v, --version  顯示版本號後結束。
+  --lang 語言    介面和訊息的語言：zh_CN（简体中文）、zh_TW（繁體中文）或 en（English）。
 
 引數：
   FILE           啟動後開啟的新武將登錄檔（TPERSON.VMR）。
 </translation>
-    </message>
-    <message>
-        <source>只能打开一个文件，却给了 %1 个。</source>
-        <translation>只能開啟一個檔案，卻給了 %1 個。</translation>
-    </message>
-    <message>
-        <source>文件名是空的。</source>
-        <translation>檔名是空的。</translation>
     </message>
 </context>
 <context>
@@ -430,6 +432,13 @@ Velmora 武將登錄器：編輯新武將登錄檔 TPERSON.VMR。
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>界面语言(&amp;L)</source>
+        <translation>介面語言(&amp;L)</translation>
+    </message>
+</context>
+<context>
     <name>OfficerListPanel</name>
     <message>
         <source>新武将</source>
@@ -490,6 +499,17 @@ Velmora 武將登錄器：編輯新武將登錄檔 TPERSON.VMR。
     <message>
         <source>查找</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLanguage</name>
+    <message>
+        <source>未知的界面语言“%1”：应为 zh_CN、zh_TW 或 en。</source>
+        <translation>未知的介面語言「%1」：應為 zh_CN、zh_TW 或 en。</translation>
+    </message>
+    <message>
+        <source>--lang 后缺少语言：应为 zh_CN、zh_TW 或 en。</source>
+        <translation>--lang 後缺少語言：應為 zh_CN、zh_TW 或 en。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,30 @@
+#pragma once
+// The language the program speaks in: chosen by --lang for one run, else by
+// the player's setting, else by the system's locale; applied by installing
+// the program's and Qt's translations into the running application.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "core/language/UiLanguage.h"
+
+// `--lang CODE` or `--lang=CODE`, taken out of the arguments (the program's
+// name not among them) wherever it stands. A missing or unknown code leaves
+// `mistake` saying so, with the three codes.
+struct LanguageOption {
+  std::optional<UiLanguage> language;
+  QString mistake;
+};
+LanguageOption TakeLanguageOption(QStringList& arguments);
+
+// --lang's language, else the setting's, else the locale's default.
+UiLanguage StartLanguage(std::optional<UiLanguage> fromCommandLine);
+
+// Replaces the translations installed so far with those of `language`: the
+// program's own (none for simplified Chinese, the texts' own language) and
+// Qt's dialog texts. Needs the application object; every window is sent
+// QEvent::LanguageChange and redraws its texts.
+void UseUiLanguage(UiLanguage language);
+
+// The language UseUiLanguage applied last (simplified Chinese before).
+UiLanguage CurrentUiLanguage();

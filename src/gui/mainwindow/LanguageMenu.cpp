@@ -1,0 +1,66 @@
+#include "gui/mainwindow/LanguageMenu.h"
+
+#include <QActionGroup>
+#include <QEvent>
+#include <QMenu>
+
+#include "cli/ProgramLanguage.h"
+#include "core/language/LanguageSetting.h"
+
+namespace {
+
+struct LanguageItem {
+  UiLanguage language;
+  const char* objectName;
+  // Each language is named in itself, the same in every interface language,
+  // so that a player who cannot read the current one still finds his own.
+  const char16_t* name;
+};
+
+constexpr LanguageItem kItems[] = {
+    {UiLanguage::SimplifiedChinese, "Menu_LanguageSimplified", u"简体中文"},
+    {UiLanguage::TraditionalChinese, "Menu_LanguageTraditional", u"繁體中文"},
+    {UiLanguage::English, "Menu_LanguageEnglish", u"English"},
+};
+
+}  // namespace
+
+LanguageMenu::LanguageMenu(QMenu* parent) : QObject(parent), menu_(parent->addMenu(QString())) {
+  setObjectName(QStringLiteral("LanguageMenu"));
+  menu_->setObjectName(QStringLiteral("Menu_Language"));
+  group_ = new QActionGroup(menu_);
+  for (const LanguageItem& item : kItems) {
+    QAction* action = menu_->addAction(QString::fromUtf16(item.name));
+    action->setObjectName(QString::fromLatin1(item.objectName));
+    action->setCheckable(true);
+    action->setActionGroup(group_);
+    connect(action, &QAction::triggered, this, [this, language = item.language] { Choose(language); });
+  }
+  ActionFor(CurrentUiLanguage())->setChecked(true);
+  ShowTitle();
+  menu_->installEventFilter(this);
+}
+
+void LanguageMenu::Choose(UiLanguage language) {
+  WriteLanguageSetting(language);
+  ActionFor(language)->setChecked(true);
+  if (language == CurrentUiLanguage()) return;
+  UseUiLanguage(language);
+  emit languageChosen(language);
+}
+
+bool LanguageMenu::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == menu_ && event->type() == QEvent::LanguageChange) ShowTitle();
+  return QObject::eventFilter(watched, event);
+}
+
+void LanguageMenu::ShowTitle() { menu_->setTitle(tr("界面语言(&L)")); }
+
+QAction* LanguageMenu::ActionFor(UiLanguage language) const {
+  for (QAction* action : group_->actions()) {
+    for (const LanguageItem& item : kItems) {
+      if (item.language == language && action->objectName() == QLatin1String(item.objectName)) return action;
+    }
+  }
+  return group_->actions().front();
+}
