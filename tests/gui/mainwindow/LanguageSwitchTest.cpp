@@ -16,11 +16,15 @@ TEST_F(MainWindowLanguageTest, CaptionsFollowTheLanguageAndTypedTextStays) {
   Choose(1);
   QLineEdit* wuli = Find<QLineEdit>(Window(), "Edit_Wuli");
   wuli->setText(QStringLiteral("99"));
-  // The skill boxes name the game's skills, which stay as the game has them.
+  // The skill boxes name the game's skills, which stay as the game has them;
+  // each language is named in its own script.
   ExpectLiveSwitch(Window(),
                    {QStringLiteral("TForm_Main"), QStringLiteral("EditorPanel"), QStringLiteral("OfficerListPanel"),
-                    QStringLiteral("OfficerToolsMenu"), QStringLiteral("FaceMenu")},
-                   [](const QString& where) { return where.startsWith(QStringLiteral("CB_S")); });
+                    QStringLiteral("OfficerToolsMenu"), QStringLiteral("FaceMenu"), QStringLiteral("LanguageMenu")},
+                   [](const QString& where) {
+                     return where.startsWith(QStringLiteral("CB_S")) || where.startsWith(QStringLiteral("Menu_LanguageSimplified/")) ||
+                            where.startsWith(QStringLiteral("Menu_LanguageTraditional/"));
+                   });
   EXPECT_EQ(Window().windowTitle(), QStringLiteral("Velmora 武将登录器 - TPERSON.VMR[*]"));
 
   LanguageSwitch language;
