@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <algorithm>
 #include <QComboBox>
+#include <QEvent>
 #include <QShortcut>
 #include <utility>
 
@@ -126,7 +127,7 @@ void EditorPanel::ShowReminders() {
   const int slot = session_.CurrentSlot();
   const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
   if (reminders.empty()) return;
-  QString text = QStringLiteral("已确认；请留意：");
+  QString text = tr("已确认；请留意：");
   for (const Finding& finding : reminders) text += u'\n' + QString::fromStdString(FormatFinding(finding, document_.Table()));
   NoteBalloon::ShowBeside(ui_->Btn_MConfirm, text);
 }
@@ -136,6 +137,17 @@ EditorPanel::~EditorPanel() = default;
 void EditorPanel::ShowVocabularyIn(UiLanguage language) {
   ShowGameVocabulary(client_, language);
   roster_->ShowRosterIn(TextScriptFor(language));
+}
+
+bool EditorPanel::event(QEvent* event) {
+  // The form's retranslation sets captions and tooltips only: the boxes keep
+  // the officer and what the player typed.
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(client_);
+    SetFieldTooltips(client_);
+    ShowStoredForms();
+  }
+  return QObject::event(event);
 }
 
 void EditorPanel::ClearEditorPanel() {
@@ -192,7 +204,7 @@ void EditorPanel::ShowStoredForms() {
     }
     // The same decision as a confirmation's, on the bytes stored now.
     const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(session_.CurrentSlot()), field));
-    QString tip = QStringLiteral("游戏中显示为：") + QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QString tip = tr("游戏中显示为：%1").arg(QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
     box->setToolTip(tip + u'\n' + FieldTooltip(field));  // the field's meaning below
   }
@@ -275,7 +287,7 @@ void EditorPanel::ConvertAllOfficers() {
     ShowTexts(session_.ShowCurrentTexts());
     SettleTexts();
   }
-  seam::ShowMessage(ErrorBoxParent(this), QStringLiteral("已将%1名武将的日文转换为中文，%2名武将已是中文。")
+  seam::ShowMessage(ErrorBoxParent(this), tr("已将%1名武将的日文转换为中文，%2名武将已是中文。")
                                               .arg(count.converted)
                                               .arg(count.alreadyChinese));
 }

@@ -71,6 +71,10 @@ class EditorPanel : public QObject {
   // panel holds unconfirmed edits may have changed.
   void editsChanged();
 
+ protected:
+  // The language changed: captions and tooltips anew.
+  bool event(QEvent* event) override;
+
  private:
   // editsChanged() for every control the player edits.
   void WatchEdits();

@@ -25,13 +25,12 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const s
   ui_->setupUi(this);
   const ChangeSet& changes = decision.changes;
   const std::vector<int> changedSlots = changes.ChangedSlots();
-  QString summary = QStringLiteral("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
-                        .arg(changedSlots.size())
-                        .arg(changes.changes.size());
-  for (auto note = readNotes.rbegin(); note != readNotes.rend(); ++note) summary.prepend(QString::fromStdString(*note) + u'\n');
+  changedOfficers_ = static_cast<qsizetype>(changedSlots.size());
+  changedValues_ = static_cast<qsizetype>(changes.changes.size());
+  for (const std::string& note : readNotes) readNotes_ += QString::fromStdString(note) + u'\n';
   const OfficerTable after = TableOfHead(changes.after);
-  for (const Finding& note : decision.notes) summary += u'\n' + QString::fromStdString(FormatFinding(note, after));
-  ui_->Label_Summary->setText(summary);
+  for (const Finding& note : decision.notes) findings_ += u'\n' + QString::fromStdString(FormatFinding(note, after));
+  ShowSummary();
   QTableWidget* table = ui_->Table_Changes;
   table->setRowCount(static_cast<int>(changes.changes.size()));
   int row = 0;
@@ -49,3 +48,19 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const s
 }
 
 ImportPreviewDialog::~ImportPreviewDialog() = default;
+
+void ImportPreviewDialog::ShowSummary() {
+  ui_->Label_Summary->setText(
+      readNotes_ + tr("将改变 %1 位武将的 %2 处内容。应用后请保存新武将档；文件头和保留字节保持文件中的值。")
+                       .arg(changedOfficers_)
+                       .arg(changedValues_) +
+      findings_);
+}
+
+void ImportPreviewDialog::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+    ShowSummary();
+  }
+}

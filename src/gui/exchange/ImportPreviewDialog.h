@@ -21,7 +21,17 @@ class ImportPreviewDialog : public QDialog {
   ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes, QWidget* parent = nullptr);
   ~ImportPreviewDialog() override;
 
+ protected:
+  // The language changed: the form's texts and the summary anew.
+  void changeEvent(QEvent* event) override;
 
  private:
+  // How the file was read, how much changes, the 提醒.
+  void ShowSummary();
+
   std::unique_ptr<Ui::ImportPreviewDialog> ui_;
+  QString readNotes_;  // one line each
+  qsizetype changedOfficers_ = 0;
+  qsizetype changedValues_ = 0;
+  QString findings_;  // each after a line break
 };

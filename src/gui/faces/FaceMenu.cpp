@@ -1,7 +1,9 @@
 #include "gui/faces/FaceMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 #include <QProgressDialog>
 #include <filesystem>
@@ -23,8 +25,8 @@
 
 namespace {
 
-const QString kPngFilter = QStringLiteral("PNG 图片 (*.png)");
-const QString kPictureFilter = QStringLiteral("图片 (*.png *.jpg *.jpeg *.bmp *.gif)");
+QString PngFilter() { return QCoreApplication::translate("FaceMenu", "PNG 图片 (*.png)"); }
+QString PictureFilter() { return QCoreApplication::translate("FaceMenu", "图片 (*.png *.jpg *.jpeg *.bmp *.gif)"); }
 
 QString PathText(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
 
@@ -43,7 +45,7 @@ struct WorkCancelled {};
 // a moment and stops the work (WorkCancelled) when cancelled.
 class WorkProgress {
  public:
-  WorkProgress(const QString& text, QWidget* parent) : dialog_(text, QStringLiteral("取消"), 0, 1, parent) {
+  WorkProgress(const QString& text, QWidget* parent) : dialog_(text, QCoreApplication::translate("FaceMenu", "取消"), 0, 1, parent) {
     dialog_.setObjectName(QStringLiteral("FaceProgress"));
     dialog_.setWindowTitle(seam::ApplicationTitle());
     dialog_.setWindowModality(Qt::WindowModal);
@@ -74,12 +76,13 @@ FaceMenu::FaceMenu(QMenu& menu, FaceArchivePair& archives, const OfficerDocument
                    QWidget* window)
     : QObject(window), archives_(archives), document_(document), portrait_(portrait), window_(window) {
   setObjectName(QStringLiteral("FaceMenu"));
-  exportFace_ = AddAction(menu, "Menu_ExportFace", QStringLiteral("导出此头像…"));
-  replaceFace_ = AddAction(menu, "Menu_ReplaceFace", QStringLiteral("替换此头像…"));
-  restoreFace_ = AddAction(menu, "Menu_RestoreFace", QStringLiteral("恢复原头像"));
+  exportFace_ = AddAction(menu, "Menu_ExportFace", QString());
+  replaceFace_ = AddAction(menu, "Menu_ReplaceFace", QString());
+  restoreFace_ = AddAction(menu, "Menu_RestoreFace", QString());
   menu.addSeparator();
-  exportAll_ = AddAction(menu, "Menu_ExportAllFaces", QStringLiteral("导出全部头像…"));
-  faceSheet_ = AddAction(menu, "Menu_FaceSheet", QStringLiteral("头像总览图…"));
+  exportAll_ = AddAction(menu, "Menu_ExportAllFaces", QString());
+  faceSheet_ = AddAction(menu, "Menu_FaceSheet", QString());
+  ShowTexts();
   const auto onPanelFace = [this](void (FaceMenu::*command)(int, QWidget*)) {
     return [this, command] {
       if (const std::optional<int> face = PanelFace()) (this->*command)(*face, window_);
@@ -97,6 +100,19 @@ FaceMenu::FaceMenu(QMenu& menu, FaceArchivePair& archives, const OfficerDocument
     RunGuarded(over, [&] { ShowContextMenu(face, globalPos, over); });
   });
   connect(this, &FaceMenu::faceChanged, &portrait_, &PortraitPanel::FaceChanged);
+}
+
+void FaceMenu::ShowTexts() {
+  exportFace_->setText(tr("导出此头像…"));
+  replaceFace_->setText(tr("替换此头像…"));
+  restoreFace_->setText(tr("恢复原头像"));
+  exportAll_->setText(tr("导出全部头像…"));
+  faceSheet_->setText(tr("头像总览图…"));
+}
+
+bool FaceMenu::event(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) ShowTexts();
+  return QObject::event(event);
 }
 
 GameFaces FaceMenu::Game() const { return GameFaces(archives_.Directory()); }
@@ -125,9 +141,9 @@ void FaceMenu::ShowContextMenu(int face, const QPoint& globalPos, QWidget* over)
     ConnectGuarded(action, &QAction::triggered, over, [this, command, face, over] { (this->*command)(face, over); });
     return action;
   };
-  add("FaceMenu_Export", QStringLiteral("导出此头像…"), &FaceMenu::ExportFace);
-  add("FaceMenu_Replace", QStringLiteral("替换此头像…"), &FaceMenu::ReplaceFace);
-  add("FaceMenu_Restore", QStringLiteral("恢复原头像"), &FaceMenu::RestoreFace)->setEnabled(CanRestore(face));
+  add("FaceMenu_Export", tr("导出此头像…"), &FaceMenu::ExportFace);
+  add("FaceMenu_Replace", tr("替换此头像…"), &FaceMenu::ReplaceFace);
+  add("FaceMenu_Restore", tr("恢复原头像"), &FaceMenu::RestoreFace)->setEnabled(CanRestore(face));
   menu->popup(globalPos);
 }
 
@@ -155,13 +171,13 @@ QStringList FaceMenu::FaceUsers(int face) const {
 }
 
 void FaceMenu::ExportFace(int face, QWidget* over) {
-  const QString file = seam::AskSaveFileName(over, kPngFilter, FaceFileName(face), QStringLiteral("png"));
+  const QString file = seam::AskSaveFileName(over, PngFilter(), FaceFileName(face), QStringLiteral("png"));
   if (file.isEmpty()) return;
   ::ExportFace(Game(), face, file);
 }
 
 void FaceMenu::ReplaceFace(int face, QWidget* over) {
-  const QString file = seam::AskOpenFileName(over, kPictureFilter);
+  const QString file = seam::AskOpenFileName(over, PictureFilter());
   if (file.isEmpty()) return;
   const QImage picture = LoadPicture(file);
   const GameFaces game = Game();
@@ -171,13 +187,13 @@ void FaceMenu::ReplaceFace(int face, QWidget* over) {
   ChangeArchives(face, [&] { game.Replace({{face, preview.NewFace()}}); });
   if (!hadBackup && BackupExists(game.PathFor(face))) {
     const QString backup = PathText(GameFaces::BackupPathFor(game.PathFor(face)));
-    seam::ShowMessage(over, QStringLiteral("头像档原样备份为 %1").arg(Quoted(backup)));
+    seam::ShowMessage(over, tr("头像档原样备份为 %1").arg(Quoted(backup)));
   }
 }
 
 void FaceMenu::RestoreFace(int face, QWidget* over) {
   if (!CanRestore(face)) {
-    seam::ShowMessage(over, QStringLiteral("头像 %1 与备份中的相同，无需恢复").arg(face));
+    seam::ShowMessage(over, tr("头像 %1 与备份中的相同，无需恢复").arg(face));
     return;
   }
   const GameFaces game = Game();
@@ -199,33 +215,33 @@ void FaceMenu::ChangeArchives(int face, Change change) {
 }
 
 void FaceMenu::ExportAllFaces() {
-  const QString folder = seam::AskFolder(window_, QStringLiteral("导出全部头像到文件夹"));
+  const QString folder = seam::AskFolder(window_, tr("导出全部头像到文件夹"));
   if (folder.isEmpty()) return;
   const GameFaces game = Game();
   const std::vector<int> faces = AllFaces(game.AddedFaceCount());
   try {
-    WorkProgress progress(QStringLiteral("导出头像…"), window_);
+    WorkProgress progress(tr("导出头像…"), window_);
     ExportFaces(game, faces, folder, progress.Callback());
   } catch (const WorkCancelled&) {
     return;
   }
-  seam::ShowMessage(window_, QStringLiteral("已导出 %1 个头像到 %2").arg(faces.size()).arg(Quoted(folder)));
+  seam::ShowMessage(window_, tr("已导出 %1 个头像到 %2").arg(faces.size()).arg(Quoted(folder)));
 }
 
 void FaceMenu::DrawFaceSheet() {
-  const QString file = seam::AskSaveFileName(window_, kPngFilter, QStringLiteral("头像总览.png"), QStringLiteral("png"));
+  const QString file = seam::AskSaveFileName(window_, PngFilter(), tr("头像总览.png"), QStringLiteral("png"));
   if (file.isEmpty()) return;
   const GameFaces game = Game();
   const std::vector<int> faces = AllFaces(game.AddedFaceCount());
   QImage sheet;
   try {
-    WorkProgress progress(QStringLiteral("排列头像…"), window_);
+    WorkProgress progress(tr("排列头像…"), window_);
     sheet = DrawContactSheet(game, faces, kDefaultSheetColumns, progress.Callback());
   } catch (const WorkCancelled&) {
     return;
   }
   WritePng(sheet, file);
-  seam::ShowMessage(window_, QStringLiteral("头像总览图 %1：\n%2 个头像，每行 %3 个，%4 × %5 像素")
+  seam::ShowMessage(window_, tr("头像总览图 %1：\n%2 个头像，每行 %3 个，%4 × %5 像素")
                                  .arg(Quoted(file))
                                  .arg(faces.size())
                                  .arg(kDefaultSheetColumns)

@@ -45,7 +45,12 @@ class FaceMenu : public QObject {
   // A face was replaced or taken back; the archives were opened again.
   void faceChanged(int face);
 
+ protected:
+  // The language changed: the menu's commands are named anew.
+  bool event(QEvent* event) override;
+
  private:
+  void ShowTexts();
   // The face the panel shows, when there is one and archives to read it from.
   std::optional<int> PanelFace() const;
   void EnableMenu();

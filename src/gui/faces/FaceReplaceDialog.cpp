@@ -22,16 +22,16 @@ void ShowFaceIn(const FaceImage& face, QLabel* image, QLabel* large) {
 
 FaceReplaceDialog::FaceReplaceDialog(int face, const FaceImage& current, const QImage& picture, const QStringList& users,
                                      QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::FaceReplaceDialog>()), current_(current), picture_(picture) {
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::FaceReplaceDialog>()),
+      face_(face),
+      current_(current),
+      picture_(picture) {
   ui_->setupUi(this);
-  setWindowTitle(QStringLiteral("替换头像 %1").arg(face));
   ShowFaceIn(current_, ui_->Image_Current, ui_->Image_CurrentLarge);
-  if (users.isEmpty()) {
-    ui_->Label_Users->setText(QStringLiteral("本档中没有武将使用此头像。"));
-    ui_->List_Users->hide();
-  } else {
-    ui_->List_Users->addItems(users);
-  }
+  ui_->List_Users->addItems(users);
+  if (users.isEmpty()) ui_->List_Users->hide();
+  ShowTexts();
   // The game's own officers have faces below the added archive's.
   ui_->Label_GameOfficers->setVisible(face < kFirstAddedFace);
   for (QRadioButton* choice : {ui_->Radio_Crop, ui_->Radio_Pad, ui_->Radio_NewPalette, ui_->Radio_KeepPalette}) {
@@ -46,6 +46,20 @@ FaceReplaceDialog::FaceReplaceDialog(int face, const FaceImage& current, const Q
 }
 
 FaceReplaceDialog::~FaceReplaceDialog() = default;
+
+void FaceReplaceDialog::ShowTexts() {
+  setWindowTitle(tr("替换头像 %1").arg(face_));
+  if (ui_->List_Users->count() == 0) ui_->Label_Users->setText(tr("本档中没有武将使用此头像。"));
+}
+
+void FaceReplaceDialog::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+    ShowTexts();
+  }
+}
+
 
 FaceConversion FaceReplaceDialog::Conversion() const {
   FaceConversion conversion;

@@ -28,10 +28,17 @@ class FaceReplaceDialog : public QDialog {
   const FaceImage& NewFace() const { return newFace_; }
   FaceConversion Conversion() const;
 
+ protected:
+  // The language changed: the form's texts and those set here anew.
+  void changeEvent(QEvent* event) override;
+
  private:
   void ShowNewFace();
+  // The title with the face's number; the users' heading when none uses it.
+  void ShowTexts();
 
   std::unique_ptr<Ui::FaceReplaceDialog> ui_;
+  int face_;
   FaceImage current_;
   QImage picture_;
   FaceImage newFace_;

@@ -151,12 +151,12 @@ void TForm_InstallDir::ShowSelectedPath() {
 void TForm_InstallDir::AcceptFolder() {
   const QString chosen = SelectedFolder();
   if (!chosen.isEmpty() && !std::filesystem::exists(ArchivePath(chosen, kMainArchiveName))) {
-    const QString question = QStringLiteral("此文件夹中没有头像文件 grp\\grpfaces.vmr，仍然使用它吗？");
-    if (seam::Ask(this, question, {QStringLiteral("使用"), QStringLiteral("取消")}) != 0) return;
+    const QString question = tr("此文件夹中没有头像文件 grp\\grpfaces.vmr，仍然使用它吗？");
+    if (seam::Ask(this, question, {tr("使用"), tr("取消")}) != 0) return;
   }
   installPath_ = chosen;
   // The chosen folder serves this run even when it cannot be stored.
-  if (!WriteSettingsFile(installPath_)) seam::ShowMessage(this, QStringLiteral("无法创建配置文件"));
+  if (!WriteSettingsFile(installPath_)) seam::ShowMessage(this, tr("无法创建配置文件"));
   accept();
 }
 
@@ -177,4 +177,11 @@ void TForm_InstallDir::keyPressEvent(QKeyEvent* event) {
 void TForm_InstallDir::showEvent(QShowEvent* event) {
   CentreOnScreen(this);
   QDialog::showEvent(event);
+}
+
+void TForm_InstallDir::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+  }
 }

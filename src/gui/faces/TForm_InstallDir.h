@@ -34,6 +34,8 @@ class TForm_InstallDir : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The language changed: title and buttons anew; the tree and selection stay.
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

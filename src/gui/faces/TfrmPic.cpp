@@ -207,7 +207,7 @@ void TfrmPic::PickCell(int number) {
 }
 
 void TfrmPic::ProtestAtEgg() {
-  seam::ShowMessage(this, seam::Message{QStringLiteral("抗议"), QStringLiteral("不要点了！没看到我没有编号吗？"),
+  seam::ShowMessage(this, seam::Message{tr("抗议"), tr("不要点了！没看到我没有编号吗？"),
                                         seam::MessageKind::Plain});
 }
 
@@ -220,3 +220,10 @@ void TfrmPic::FrameCell(QWidget* control) {
 }
 
 void TfrmPic::HideFrame() { ui_->Label23->hide(); }
+
+void TfrmPic::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+  }
+}

@@ -69,6 +69,8 @@ class TfrmPic : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The language changed: the buttons' and labels' texts anew; the page stays.
+  void changeEvent(QEvent* event) override;
 
  private:
   bool MoveByKey(const QKeyEvent* event);

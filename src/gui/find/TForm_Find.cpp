@@ -41,6 +41,7 @@ void TForm_Find::FindOfficers() {
   try {
     criteria = Criteria();
   } catch (const AbilityBoxError& e) {
+    found_.reset();
     ui_->Label_Result->clear();
     seam::ShowMessage(this, seam::Message{seam::ApplicationTitle(), QString::fromStdString(e.what()), seam::MessageKind::Error});
     QLineEdit* box = AbilityBoxes()[e.Ability()][e.Bound()];
@@ -48,6 +49,18 @@ void TForm_Find::FindOfficers() {
     box->selectAll();
     return;
   }
-  const int found = list_.Find(criteria);
-  ui_->Label_Result->setText(QStringLiteral("找到 %1 位武将").arg(found));
+  found_ = list_.Find(criteria);
+  ShowResult();
+}
+
+void TForm_Find::ShowResult() {
+  if (found_) ui_->Label_Result->setText(tr("找到 %1 位武将").arg(*found_));
+}
+
+void TForm_Find::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+    ShowResult();
+  }
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "core/list/OfficerFinder.h"
 
@@ -28,10 +29,18 @@ class TForm_Find : public QDialog {
   // What the boxes ask for; throws AbilityBoxError for a box without an integer.
   FindCriteria Criteria() const;
 
+ protected:
+  // The language changed: the form's texts and those set here anew.
+  void changeEvent(QEvent* event) override;
+
  private:
   // The ≥ and ≤ boxes of each ability, 统率 … 魅力.
   std::array<std::array<QLineEdit*, 2>, 5> AbilityBoxes() const;
 
+  // 找到 … 位武将 for the last search; nothing after a refused one.
+  void ShowResult();
+
   OfficerListModel& list_;
+  std::optional<int> found_;
   std::unique_ptr<Ui::TForm_Find> ui_;
 };

@@ -139,10 +139,17 @@ void TForm_Help::MarkLink(ClickLabel* link) { SetLinkStyle(link, true); }
 void TForm_Help::OpenForum() { seam::OpenWebAddress(ForumAddress()); }
 
 void TForm_Help::ShowReminderAndClose() {
-  seam::ShowMessage(this, seam::Message{QStringLiteral("提醒"),
-                                        QStringLiteral("台湾是中国不可分割的一部分\n钓鱼岛是中国固有领土\n"),
+  seam::ShowMessage(this, seam::Message{tr("提醒"), tr("台湾是中国不可分割的一部分\n钓鱼岛是中国固有领土\n"),
                                         seam::MessageKind::Plain});
   CloseHelp();
+}
+
+void TForm_Help::changeEvent(QEvent* event) {
+  QDialog::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) {
+    ui_->retranslateUi(this);
+    SizeLabels();
+  }
 }
 
 void TForm_Help::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,8 @@ class TForm_Help : public QDialog {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // The language changed: the texts anew, each label sized to its new text.
+  void changeEvent(QEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
 

@@ -1,5 +1,6 @@
 #include "gui/list/OfficerListPanel.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPalette>
@@ -29,7 +30,8 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, con
       model_(model),
       session_(session),
       document_(model.Document()),
-      ui_(std::make_unique<Ui::OfficerListPanel>()) {
+      ui_(std::make_unique<Ui::OfficerListPanel>()),
+      client_(client) {
   setObjectName(QStringLiteral("OfficerListPanel"));
   ui_->setupUi(client);
   QTreeWidget* list = ui_->ListView_SelPrsn;
@@ -74,6 +76,12 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, con
 }
 
 OfficerListPanel::~OfficerListPanel() = default;
+
+bool OfficerListPanel::event(QEvent* event) {
+  // Captions and column headings only: rows and search boxes stay.
+  if (event->type() == QEvent::LanguageChange) ui_->retranslateUi(client_);
+  return QObject::event(event);
+}
 
 std::array<QLineEdit*, 5> OfficerListPanel::SearchBoxes() const {
   return {ui_->Edit_STongshuai, ui_->Edit_SWuli, ui_->Edit_SZhili, ui_->Edit_SZhengzhi, ui_->Edit_SMeili};

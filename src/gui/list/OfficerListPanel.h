@@ -54,6 +54,10 @@ class OfficerListPanel : public QObject {
   // at `globalPos`.
   void rowMenuRequested(int slot, const QPoint& globalPos);
 
+ protected:
+  // The language changed: the captions anew.
+  bool event(QEvent* event) override;
+
  private:
   // The five search boxes, in the order of the list's ability columns.
   std::array<QLineEdit*, 5> SearchBoxes() const;
@@ -64,6 +68,7 @@ class OfficerListPanel : public QObject {
   const PanelSession& session_;
   const OfficerDocument& document_;
   std::unique_ptr<Ui::OfficerListPanel> ui_;
+  QWidget* client_;
   // True while the program itself selects rows (a new order, a choice taken
   // back): that is not the user choosing an officer.
   bool reorderingRows_ = false;

@@ -1,6 +1,7 @@
 #include "gui/mainwindow/OfficerToolsMenu.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMenu>
 
 #include "core/document/OfficerDocument.h"
@@ -25,25 +26,38 @@ QAction* AddAction(QMenu& menu, const char* objectName, const QString& text) {
 OfficerToolsMenu::OfficerToolsMenu(TForm_Main& window, QMenu& editMenu) : QObject(&window), window_(window) {
   setObjectName(QStringLiteral("OfficerToolsMenu"));
   editMenu.addSeparator();
-  QAction* find = AddAction(editMenu, "Menu_Find", QStringLiteral("查找武将(&F)…"));
-  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+  findAction_ = AddAction(editMenu, "Menu_Find", QString());
+  findAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
   // Window-wide; no edit box of the window claims Ctrl+F for itself.
-  find->setShortcutContext(Qt::WindowShortcut);
-  QAction* copy = AddAction(editMenu, "Menu_CopyOfficer", QStringLiteral("复制武将(&C)"));
-  pasteAction_ = AddAction(editMenu, "Menu_PasteOfficer", QStringLiteral("粘贴到此武将(&P)"));
+  findAction_->setShortcutContext(Qt::WindowShortcut);
+  copyAction_ = AddAction(editMenu, "Menu_CopyOfficer", QString());
+  pasteAction_ = AddAction(editMenu, "Menu_PasteOfficer", QString());
   pasteAction_->setEnabled(false);
-  QAction* clear = AddAction(editMenu, "Menu_ClearOfficer", QStringLiteral("清空此武将(&D)"));
+  clearAction_ = AddAction(editMenu, "Menu_ClearOfficer", QString());
+  ShowTexts();
 
-  ConnectGuarded(find, &QAction::triggered, this, &OfficerToolsMenu::OpenFindDialog);
+  ConnectGuarded(findAction_, &QAction::triggered, this, &OfficerToolsMenu::OpenFindDialog);
   const auto onShown = [this](void (OfficerToolsMenu::*command)(int)) {
     return [this, command] {
       if (const std::optional<int> slot = ShownSlot()) (this->*command)(*slot);
     };
   };
-  ConnectGuarded(copy, &QAction::triggered, this, onShown(&OfficerToolsMenu::CopyOfficer));
+  ConnectGuarded(copyAction_, &QAction::triggered, this, onShown(&OfficerToolsMenu::CopyOfficer));
   ConnectGuarded(pasteAction_, &QAction::triggered, this, onShown(&OfficerToolsMenu::PasteOfficer));
-  ConnectGuarded(clear, &QAction::triggered, this, onShown(&OfficerToolsMenu::ClearOfficer));
+  ConnectGuarded(clearAction_, &QAction::triggered, this, onShown(&OfficerToolsMenu::ClearOfficer));
   ConnectGuarded(&window_.ListPanel(), &OfficerListPanel::rowMenuRequested, this, &OfficerToolsMenu::ShowRowMenu);
+}
+
+void OfficerToolsMenu::ShowTexts() {
+  findAction_->setText(tr("查找武将(&F)…"));
+  copyAction_->setText(tr("复制武将(&C)"));
+  pasteAction_->setText(tr("粘贴到此武将(&P)"));
+  clearAction_->setText(tr("清空此武将(&D)"));
+}
+
+bool OfficerToolsMenu::event(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) ShowTexts();
+  return QObject::event(event);
 }
 
 void OfficerToolsMenu::OpenFindDialog() {
@@ -53,14 +67,14 @@ void OfficerToolsMenu::OpenFindDialog() {
 
 bool OfficerToolsMenu::RequireFile() {
   if (window_.Document().HasFile()) return true;
-  seam::ShowMessage(&window_, QStringLiteral("请先打开新武将登陆文件！"));
+  seam::ShowMessage(&window_, tr("请先打开新武将登陆文件！"));
   return false;
 }
 
 std::optional<int> OfficerToolsMenu::ShownSlot() {
   if (!RequireFile()) return std::nullopt;
   if (!window_.Session().HasShownOfficer()) {
-    seam::ShowMessage(&window_, QStringLiteral("请先在列表中选择一位武将"));
+    seam::ShowMessage(&window_, tr("请先在列表中选择一位武将"));
     return std::nullopt;
   }
   return window_.Session().CurrentSlot();
@@ -81,8 +95,8 @@ void OfficerToolsMenu::ClearOfficer(int slot) {
   OfficerDocument& document = window_.Document();
   if (!RequireFile() || !OfficerDocument::IsSlot(slot) || !MayReplaceShown(slot)) return;
   const QString question =
-      QStringLiteral("清空 %1 吗？").arg(QString::fromStdString(document.NameOf(slot)));
-  if (seam::Ask(&window_, question, {QStringLiteral("清空"), QStringLiteral("取消")}) != 0) return;
+      tr("清空 %1 吗？").arg(QString::fromStdString(document.NameOf(slot)));
+  if (seam::Ask(&window_, question, {tr("清空"), tr("取消")}) != 0) return;
   document.ClearSlot(slot);
 }
 
@@ -90,8 +104,8 @@ bool OfficerToolsMenu::MayReplaceShown(int slot) {
   const PanelSession& session = window_.Session();
   EditorPanel& editor = window_.Editor();
   if (slot != session.CurrentSlot() || !session.HasShownOfficer() || !editor.HasUnconfirmedEdits()) return true;
-  const int answer = seam::Ask(&window_, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
-                               {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
+  const int answer = seam::Ask(&window_, tr("当前武将的修改尚未确认，是否确认修改？"),
+                               {tr("确认修改"), tr("放弃修改"), tr("取消")});
   if (answer == 0) {
     editor.ConfirmEdits();  // refused: nothing is replaced, the error box says why
   } else if (answer == 1) {
@@ -111,9 +125,9 @@ void OfficerToolsMenu::ShowRowMenu(int slot, const QPoint& globalPos) {
     ConnectGuarded(action, &QAction::triggered, this, [this, command, slot] { (this->*command)(slot); });
     return action;
   };
-  add("RowMenu_CopyOfficer", QStringLiteral("复制武将"), &OfficerToolsMenu::CopyOfficer);
-  add("RowMenu_PasteOfficer", QStringLiteral("粘贴到此武将"), &OfficerToolsMenu::PasteOfficer)->setEnabled(copied_.has_value());
-  add("RowMenu_ClearOfficer", QStringLiteral("清空此武将"), &OfficerToolsMenu::ClearOfficer);
+  add("RowMenu_CopyOfficer", tr("复制武将"), &OfficerToolsMenu::CopyOfficer);
+  add("RowMenu_PasteOfficer", tr("粘贴到此武将"), &OfficerToolsMenu::PasteOfficer)->setEnabled(copied_.has_value());
+  add("RowMenu_ClearOfficer", tr("清空此武将"), &OfficerToolsMenu::ClearOfficer);
   menu->popup(globalPos);
 }
 

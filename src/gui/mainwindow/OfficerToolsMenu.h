@@ -27,7 +27,12 @@ class OfficerToolsMenu : public QObject {
   void PasteOfficer(int slot);
   void ClearOfficer(int slot);
 
+ protected:
+  // The language changed: the menu's commands are named anew.
+  bool event(QEvent* event) override;
+
  private:
+  void ShowTexts();
   // The slot the 编辑 menu's commands act on; nullopt (after saying why)
   // without an open file or a shown officer.
   std::optional<int> ShownSlot();
@@ -43,7 +48,10 @@ class OfficerToolsMenu : public QObject {
   };
 
   TForm_Main& window_;
+  QAction* findAction_;
+  QAction* copyAction_;
   QAction* pasteAction_;
+  QAction* clearAction_;
   TForm_Find* findDialog_ = nullptr;  // made on first use, keeps its boxes
   std::optional<Copied> copied_;
 };

@@ -115,9 +115,10 @@ bool DisplayNamed() { return !kNeedsNamedDisplay || !NamedDisplay().isEmpty(); }
 QString NoDisplayMessage() {
   const QString display = NamedDisplay();
   if (display.isEmpty()) {
-    return QStringLiteral("velmedit: 没有图形显示（DISPLAY 和 WAYLAND_DISPLAY 都没有设置），无法打开编辑器窗口。");
+    return QCoreApplication::translate(
+        "StartUp", "velmedit: 没有图形显示（DISPLAY 和 WAYLAND_DISPLAY 都没有设置），无法打开编辑器窗口。");
   }
-  return QStringLiteral("velmedit: 无法连接图形显示（%1），无法打开编辑器窗口。").arg(display);
+  return QCoreApplication::translate("StartUp", "velmedit: 无法连接图形显示（%1），无法打开编辑器窗口。").arg(display);
 }
 
 std::unique_ptr<QApplication> StartWindowSystem(int& argc, char** argv) {

@@ -94,20 +94,20 @@ void TForm_Main::ChooseFileToOpen() {
 void TForm_Main::OpenOfficerFile(const QString& path) {
   document_->Open(path, [this](const std::vector<FileDoubt>& doubts) {
     for (const FileDoubt& doubt : doubts) {
-      const QString question = QString::fromStdString(doubt.explanation) + QStringLiteral("，仍然打开吗？");
-      if (seam::Ask(this, question, {QStringLiteral("打开"), QStringLiteral("取消")}) != 0) return false;
+      const QString question = tr("%1，仍然打开吗？").arg(QString::fromStdString(doubt.explanation));
+      if (seam::Ask(this, question, {tr("打开"), tr("取消")}) != 0) return false;
     }
     return true;
   });
 }
 
 void TForm_Main::ShowHistory() {
-  const auto caption = [](const char* verb, const std::string& step) {
-    return step.empty() ? QString::fromUtf8(verb) : QString::fromUtf8(verb) + u' ' + QString::fromStdString(step);
+  const auto caption = [](const QString& verb, const QString& verbAndStep, const std::string& step) {
+    return step.empty() ? verb : verbAndStep.arg(QString::fromStdString(step));
   };
-  ui_->Menu_Undo->setText(caption("撤销(&U)", document_->UndoName()));
+  ui_->Menu_Undo->setText(caption(tr("撤销(&U)"), tr("撤销(&U) %1"), document_->UndoName()));
   ui_->Menu_Undo->setEnabled(document_->CanUndo());
-  ui_->Menu_Redo->setText(caption("重做(&R)", document_->RedoName()));
+  ui_->Menu_Redo->setText(caption(tr("重做(&R)"), tr("重做(&R) %1"), document_->RedoName()));
   ui_->Menu_Redo->setEnabled(document_->CanRedo());
 }
 
@@ -117,8 +117,8 @@ void TForm_Main::Redo() { document_->Redo(); }
 
 void TForm_Main::SwitchOfficer(int slot) {
   if (editorPanel_->HasUnconfirmedEdits()) {
-    const int answer = seam::Ask(this, QStringLiteral("当前武将的修改尚未确认，是否确认修改？"),
-                                 {QStringLiteral("确认修改"), QStringLiteral("放弃修改"), QStringLiteral("取消")});
+    const int answer = seam::Ask(this, tr("当前武将的修改尚未确认，是否确认修改？"),
+                                 {tr("确认修改"), tr("放弃修改"), tr("取消")});
     if (answer != 0 && answer != 1) return listPanel_->SelectRowOfSlot(session_->CurrentSlot());
     if (answer == 0) {
       try {
@@ -137,6 +137,13 @@ void TForm_Main::ShowTitle() {
   setWindowTitle(document_->HasFile() ? title + QStringLiteral(" - ") + QFileInfo(document_->FilePath()).fileName() +
                                             QStringLiteral("[*]")
                                       : title);
+}
+
+void TForm_Main::ShowTranslatedTexts() {
+  ui_->retranslateUi(this);
+  // The texts the window sets itself over those of the form.
+  ShowTitle();
+  ShowHistory();
 }
 
 void TForm_Main::ExportToFile() { ExportOfficers(this, *listModel_); }
@@ -169,7 +176,7 @@ void TForm_Main::ChooseInstallDir() {
     if (seam::RunModal(&dialog) != QDialog::Accepted) return;
     directory = dialog.InstallPath();
   }
-  if (directory.isEmpty()) seam::ShowMessage(this, QStringLiteral("无法定位安装路径,可能无法显示头像!"));
+  if (directory.isEmpty()) seam::ShowMessage(this, tr("无法定位安装路径,可能无法显示头像!"));
   CloseFaceArchives();
   // Without a directory both archives stay absent until one is chosen.
   if (!directory.isEmpty()) OpenFaceArchives(directory);

@@ -85,6 +85,8 @@ class TForm_Main : public QMainWindow {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The language changed: the form's texts and those the window sets itself.
+  void ShowTranslatedTexts();
   // "Velmora 武将登录器 - <file>[*]" while a file is open.
   void ShowTitle();
   // 撤销 / 重做 name the step they would take, and are off without one.

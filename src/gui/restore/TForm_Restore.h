@@ -21,7 +21,13 @@ class TForm_Restore : public QDialog {
   // The copy chosen with 恢复; empty before.
   const std::filesystem::path& ChosenCopy() const { return chosen_; }
 
+ protected:
+  // The language changed: the form's texts and the rows anew.
+  void changeEvent(QEvent* event) override;
+
  private:
+  // One row for each dated copy, newest first, and one for the .bak.
+  void FillCopies();
   void AddCopy(const std::filesystem::path& copy, const QString& when);
   void ChooseSelectedCopy();
 

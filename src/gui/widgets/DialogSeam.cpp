@@ -1,5 +1,6 @@
 #include "gui/widgets/DialogSeam.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QDialog>
@@ -35,7 +36,7 @@ QString ChosenFile(QFileDialog& dialog, QWidget* parent) {
 }
 }  // namespace
 
-QString ApplicationTitle() { return QStringLiteral("Velmora 武将登录器"); }
+QString ApplicationTitle() { return QCoreApplication::translate("DialogSeam", "Velmora 武将登录器"); }
 
 void ShowMessage(QWidget* parent, const QString& text) {
   ShowMessage(parent, Message{ApplicationTitle(), text, MessageKind::Plain});

@@ -1,5 +1,6 @@
 #include "gui/widgets/MainWindowLook.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -33,5 +34,5 @@ void CentreOnScreen(QWidget* window) {
 }
 
 QString OfficerFileFilter() {
-  return QStringLiteral("Velmora自登陆武将文件 ([Tt][Pp][Ee][Rr][Ss][Oo][Nn].[Vv][Mm][Rr])");
+  return QCoreApplication::translate("MainWindowLook", "Velmora自登陆武将文件 ([Tt][Pp][Ee][Rr][Ss][Oo][Nn].[Vv][Mm][Rr])");
 }

@@ -67,13 +67,23 @@ bool RosterPicker::AddFindBox() {
   if (!layout) return false;
   findBox_ = new QLineEdit(container);
   findBox_->setObjectName(QStringLiteral("RosterFindBox"));
-  findBox_->setPlaceholderText(QStringLiteral("查找…"));
-  findBox_->setToolTip(QStringLiteral("输入编号或名字的一部分（简体、繁体均可）\n↑↓ 移动，Enter 选择，Esc 关闭"));
+  ShowFindBoxTexts();
   layout->insertWidget(0, findBox_);
   connect(findBox_, &QLineEdit::textChanged, this, &RosterPicker::Find);
   findBox_->installEventFilter(this);
   container->installEventFilter(this);
   return true;
+}
+
+void RosterPicker::ShowFindBoxTexts() {
+  if (!findBox_) return;
+  findBox_->setPlaceholderText(tr("查找…"));
+  findBox_->setToolTip(tr("输入编号或名字的一部分（简体、繁体均可）\n↑↓ 移动，Enter 选择，Esc 关闭"));
+}
+
+void RosterPicker::changeEvent(QEvent* event) {
+  QComboBox::changeEvent(event);
+  if (event->type() == QEvent::LanguageChange) ShowFindBoxTexts();
 }
 
 void RosterPicker::MakeRoomForFindBox() {

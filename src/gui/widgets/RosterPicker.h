@@ -20,11 +20,14 @@ class RosterPicker : public QComboBox {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The language changed: the find box's hint and tooltip anew.
+  void changeEvent(QEvent* event) override;
 
  private:
   // Puts the find box above the list, once for each list the box makes;
   // false when the list is not laid out in a box.
   bool AddFindBox();
+  void ShowFindBoxTexts();
   // The list grows by the find box, so that it keeps its 30 rows.
   void MakeRoomForFindBox();
   // Leaves the entries that match, highlighting the typed number, else the
