@@ -1,5 +1,6 @@
 #include "core/check/ConsistencyCheck.h"
 
+#include "core/language/UiLanguage.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/OfficerFile.h"
 
@@ -29,8 +30,12 @@ std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, co
 }
 
 std::string FormatFinding(const Finding& finding, const OfficerTable& table) {
+  return FormatFinding(finding, table, OfficerTextScript::Simplified);
+}
+
+std::string FormatFinding(const Finding& finding, const OfficerTable& table, OfficerTextScript script) {
   const OfficerRecord& record = table[static_cast<std::size_t>(finding.slot)];
-  std::string text = SlotNameUtf8(record, finding.slot, NameUse::Message) + "，";
+  std::string text = SlotNameUtf8(record, finding.slot, NameUse::Message, script) + "，";
   if (finding.field) text += finding.field->label;
   return text + (finding.suspicious ? "（提醒）：" : "：") + finding.message;
 }

@@ -105,6 +105,8 @@ void TForm_Main::ShowHistory() {
   ui_->Menu_Redo->setEnabled(document_->CanRedo());
 }
 
+void TForm_Main::ShowOfficerTextsIn(OfficerTextScript script) { document_->SetTextScript(script); }
+
 void TForm_Main::Undo() { document_->Undo(); }
 
 void TForm_Main::Redo() { document_->Redo(); }

@@ -13,6 +13,7 @@
 
 #include "core/faces/FaceArchivePair.h"
 #include "core/faces/FacePickerRunState.h"
+#include "core/language/UiLanguage.h"
 
 class EditorPanel;
 class OfficerDocument;
@@ -41,6 +42,10 @@ class TForm_Main : public QMainWindow {
   // The open command's steps after the dialog, with a path given from
   // outside (command line).
   void OpenOfficerFile(const QString& path);
+
+  // Shows the officers' texts in `script` everywhere (list, panel, pickers,
+  // messages, exports); edits not yet confirmed stay as typed.
+  void ShowOfficerTextsIn(OfficerTextScript script);
 
   // --- menu commands ------------------------------------------------------------
   void ChooseFileToOpen();
