@@ -76,9 +76,14 @@ TEST_F(TraditionalScriptTest, TypedCharactersBig5HasStayAndOnlyWordsLackingOneAr
   // in 干净 the word decides 乾淨.
   Type(1, "biography", "干部 头发 干净");
   EXPECT_EQ(Stored(1, "biography"), "\xA4\x7A\xB3\xA1 \xC0\x59\xBE\x76 \xB0\xAE\xB2\x62");
-  // The untouched 乾 of slot 0 keeps its bytes beside a new 干.
+  // The untouched 乾 of slot 0 keeps its bytes beside a new 干, and so does
+  // a stored code Big5 leaves undefined (A3F0, shown U+FFFD).
   Type(0, "surname", "乾干");
   EXPECT_EQ(Stored(0, "surname"), "\xB0\xAE\xA4\x7A");
+  EXPECT_THROW(Type(0, "courtesy_name", "\xEF\xBF\xBD"), ImpossibleValue);  // a new one is refused
+  doc.ReplaceRecord(0, [&] { OfficerRecord r = doc.Record(0); r.Zi.Write("\xA3\xF0"); return r; }());
+  Type(0, "courtesy_name", "\xEF\xBF\xBD\xE5\xB9\xB2");  // U+FFFD 干
+  EXPECT_EQ(Stored(0, "courtesy_name"), "\xA3\xF0\xA4\x7A");
 
   // Neither Big5 nor the table stores 晗: refused, nothing changes.
   const OfficerTable table = doc.Table();
@@ -116,11 +121,11 @@ TEST_F(TraditionalScriptTest, ExportsWriteEitherScriptAndImportsReadBoth) {
   EXPECT_EQ(surnameOf(traditional), "乾");
   EXPECT_TRUE(DecideImport(traditional, head, true).changes.Empty());
 
-  // Into 干 of slot 1: 乾 reads as traditional and is stored as written;
-  // a simplified 张 goes through the table as before.
+  // 後干部 reads as traditional (後 shows 后 in simplified) and is stored as
+  // written, not as 後幹部; a simplified 张 goes through the table.
   RecordBytes record = RecordAt(head, 1);
-  EXPECT_FALSE(PutFieldValue(Field("surname"), "乾", record));
-  EXPECT_EQ(FieldText(DecodeRecord(record.data()), Field("surname")), "\xB0\xAE");
+  EXPECT_FALSE(PutFieldValue(Field("biography"), "後干部", record));
+  EXPECT_EQ(FieldText(DecodeRecord(record.data()), Field("biography")), "\xAB\xE1\xA4\x7A\xB3\xA1");
   EXPECT_FALSE(PutFieldValue(Field("surname"), "张", record));
   EXPECT_EQ(FieldText(DecodeRecord(record.data()), Field("surname")), "\xB1\x69");
 }
