@@ -28,13 +28,14 @@ TEST_F(EditorPanelTest, TheTraditionalScriptShowsStoredCharactersEverywhere) {
   EXPECT_EQ(w.Document().CurrentHead(), bytes);
   EXPECT_FALSE(w.Document().IsModified());
 
-  // The tooltip tells what a typed word becomes; a switch keeps the typing.
-  Find<GbkLineEdit>(w, "Edit_Ming")->setText(U("头发"));
-  EXPECT_TRUE(Find<GbkLineEdit>(w, "Edit_Ming")->toolTip().startsWith(U("游戏中显示为：頭髮\n")));
+  // The tooltip tells what typing becomes (干部 stays, not 幹部 as in the
+  // simplified script); a switch keeps the typing.
+  Find<GbkLineEdit>(w, "Edit_Ming")->setText(U("干部"));
+  EXPECT_TRUE(Find<GbkLineEdit>(w, "Edit_Ming")->toolTip().startsWith(U("游戏中显示为：干部\n")));
   w.ShowOfficerTextsIn(OfficerTextScript::Simplified);
   EXPECT_EQ(rowText(4), U("后 "));
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("後"));
-  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), U("头发"));
+  EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Ming")->text(), U("干部"));
   Find<QPushButton>(w, "Btn_MCancel")->click();
   EXPECT_EQ(Find<GbkLineEdit>(w, "Edit_Xing")->text(), U("后"));
   EXPECT_EQ(w.Document().CurrentHead(), bytes);
