@@ -177,12 +177,12 @@ TextDecision DecideTraditionalText(const OfficerField& field, const QString& giv
   const QList<uint> ucs4 = typed.toUcs4();
   const std::vector<char32_t> codes(ucs4.begin(), ucs4.end());
   const std::vector<std::string_view> keptAt = KeptStoredCharacters(stored, codes);
-  // Only new characters are checked: a broken stored one left alone stays.
+  // A broken stored character left alone stays; new ones are refused.
   QString fresh;
   std::vector<bool> kept(codes.size());
   for (std::size_t j = 0; j < codes.size(); ++j) {
     kept[j] = !keptAt[j].empty();
-    fresh += kept[j] ? QStringLiteral("a") : QString::fromUcs4(&codes[j], 1);
+    fresh += kept[j] && codes[j] == 0xFFFD ? QStringLiteral("a") : QString::fromUcs4(&codes[j], 1);
   }
   if (auto problem = BrokenOrControl(field, fresh)) return {{}, problem, {}};
   if (auto problem = LostCharacters(field, typed, FromBig5(UpToZero(storedBytes)))) return {{}, problem, {}};

@@ -81,9 +81,14 @@ TEST_F(TraditionalScriptTest, TypedCharactersBig5HasStayAndOnlyWordsLackingOneAr
   Type(0, "surname", "乾干");
   EXPECT_EQ(Stored(0, "surname"), "\xB0\xAE\xA4\x7A");
   EXPECT_THROW(Type(0, "courtesy_name", "\xEF\xBF\xBD"), ImpossibleValue);  // a new one is refused
-  doc.ReplaceRecord(0, [&] { OfficerRecord r = doc.Record(0); r.Zi.Write("\xA3\xF0"); return r; }());
+  OfficerRecord record = doc.Record(0);
+  record.Zi.Write("\xA3\xF0");
+  record.Story.Write("\xC3\xF6\n\xA6\xD0");  // 關 LF 羽, a line break without CR
+  doc.ReplaceRecord(0, record);
   Type(0, "courtesy_name", "\xEF\xBF\xBD\xE5\xB9\xB2");  // U+FFFD 干
   EXPECT_EQ(Stored(0, "courtesy_name"), "\xA3\xF0\xA4\x7A");
+  Type(0, "biography", "關\n羽干");
+  EXPECT_EQ(Stored(0, "biography"), "\xC3\xF6\r\n\xA6\xD0\xA4\x7A");
 
   // Neither Big5 nor the table stores 晗: refused, nothing changes.
   const OfficerTable table = doc.Table();
