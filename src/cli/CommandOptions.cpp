@@ -22,7 +22,7 @@ constexpr CommandText kCommands[] = {
      "\n选项：\n"
      "  --slots 编号       只导出这些武将：650–759 之间的编号或范围，以逗号分隔，\n"
      "                     例如 650-659,700；不给时导出全部 110 个槽。\n"
-     "  --text 字体        武将的名字和列传写成简体（simplified，默认）或繁体（traditional，\n"
+     "  --text 写法        武将的名字和列传写成简体（simplified，默认）或繁体（traditional，\n"
      "                     与游戏中所存的字完全相同）；import 两种都能读。\n"},
     {"import", "import TPERSON.VMR 输入.json|输入.csv [--dry-run] [--encoding utf-8|gbk|big5] [--force]",
      "把交换文件中的武将写入新武将登录档，并列出每一处改变；有任何错误时什么也不写。\n"
