@@ -19,7 +19,7 @@ constexpr const char* kForceLine =
 constexpr const char* kHelpLine = QT_TRANSLATE_NOOP("CommandOptions", "  -h, --help         显示本说明后退出。\n");
 
 constexpr CommandText kCommands[] = {
-    {"export", QT_TRANSLATE_NOOP("CommandOptions", "export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700] [--force]"),
+    {"export", QT_TRANSLATE_NOOP("CommandOptions", "export TPERSON.VMR 输出.json|输出.csv [--slots 650-659,700] [--text simplified|traditional] [--force]"),
      QT_TRANSLATE_NOOP("CommandOptions",
                        "把新武将登录档中的武将写成交换文件，JSON 或 CSV 由文件名的结尾决定。\n"
                        "\n参数：\n"
@@ -27,7 +27,9 @@ constexpr CommandText kCommands[] = {
                        "  输出.json|输出.csv  要写出的交换文件；已有的同名文件会被替换。\n"
                        "\n选项：\n"
                        "  --slots 编号       只导出这些武将：650–759 之间的编号或范围，以逗号分隔，\n"
-                       "                     例如 650-659,700；不给时导出全部 110 个槽。\n")},
+                       "                     例如 650-659,700；不给时导出全部 110 个槽。\n"
+                       "  --text 写法        武将的名字和列传写成简体（simplified，默认）或繁体（traditional，\n"
+                       "                     与游戏中所存的字完全相同）；import 两种都能读。\n")},
     {"import",
      QT_TRANSLATE_NOOP("CommandOptions", "import TPERSON.VMR 输入.json|输入.csv [--dry-run] [--encoding utf-8|gbk|big5] [--force]"),
      QT_TRANSLATE_NOOP("CommandOptions",

@@ -92,15 +92,28 @@ ExchangeFormat FormatOf(const QString& path) {
   return *format;
 }
 
+// --text: the script officer texts are exported in; simplified when not given.
+OfficerTextScript TextScriptOption(const QCommandLineParser& parser) {
+  const QString text = parser.value(QStringLiteral("text"));
+  if (!parser.isSet(QStringLiteral("text")) || text == QLatin1String("simplified")) return OfficerTextScript::Simplified;
+  if (text == QLatin1String("traditional")) return OfficerTextScript::Traditional;
+  throw UsageError{"--text 应为 simplified 或 traditional：" + text.toStdString()};
+}
+
 int Export(const QStringList& arguments, std::ostream& out) {
   QCommandLineParser parser;
-  const QStringList files = ReadCommandArguments(
-      parser, {{QStringLiteral("slots"), QString(), QStringLiteral("numbers")}, ForceOption()}, arguments, 2);
+  const QStringList files = ReadCommandArguments(parser,
+                                                 {{QStringLiteral("slots"), QString(), QStringLiteral("numbers")},
+                                                  {QStringLiteral("text"), QString(), QStringLiteral("script")},
+                                                  ForceOption()},
+                                                 arguments, 2);
   const ExchangeFormat format = FormatOf(files[1]);
+  const OfficerTextScript script = TextScriptOption(parser);
   const std::vector<int> chosen = parser.isSet(QStringLiteral("slots")) ? ParseSlotList(parser.value(QStringLiteral("slots")))
                                                                         : std::vector<int>{};
   OfficerDocument officers;
   OpenDocument(officers, files[0], parser.isSet(kForce));
+  officers.SetTextScript(script);
   const ExchangeDocument document = ExportTable(officers, chosen);
   WriteExchangeFile(files[1], WriteExchangeBytes(document, format));
   out << Tr(QT_TRANSLATE_NOOP("Subcommands", "已导出 %1 位武将到 %2"), {std::to_string(document.officers.size()), files[1].toStdString()})

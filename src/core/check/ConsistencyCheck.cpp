@@ -1,6 +1,7 @@
 #include "core/check/ConsistencyCheck.h"
 
 #include "core/language/CoreText.h"
+#include "core/language/UiLanguage.h"
 #include "core/list/OfficerList.h"
 #include "core/officers/OfficerFile.h"
 
@@ -30,8 +31,12 @@ std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, co
 }
 
 std::string FormatFinding(const Finding& finding, const OfficerTable& table) {
+  return FormatFinding(finding, table, OfficerTextScript::Simplified);
+}
+
+std::string FormatFinding(const Finding& finding, const OfficerTable& table, OfficerTextScript script) {
   const OfficerRecord& record = table[static_cast<std::size_t>(finding.slot)];
-  const std::string who = SlotNameUtf8(record, finding.slot, NameUse::Message);
+  const std::string who = SlotNameUtf8(record, finding.slot, NameUse::Message, script);
   const std::string label = finding.field ? FieldLabel(*finding.field) : std::string();
   return finding.suspicious
              ? CoreText("ConsistencyCheck", QT_TRANSLATE_NOOP("ConsistencyCheck", "%1，%2（提醒）：%3"), {who, label, finding.message})

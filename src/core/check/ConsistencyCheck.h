@@ -9,6 +9,7 @@
 #include "core/check/ValueRules.h"
 
 class FaceArchivePair;
+enum class OfficerTextScript;  // core/language/UiLanguage.h
 
 // Faces are checked only when `archives` has at least one archive open.
 std::vector<Finding> CheckOfficerTable(const OfficerTable& table, const FaceArchivePair* archives);
@@ -18,5 +19,7 @@ std::vector<Finding> SuspiciousFindings(const OfficerTable& table, const std::ve
 // `head` is the file's first 28,604 bytes.
 std::vector<Finding> CheckOfficerFile(const std::vector<unsigned char>& head, const FaceArchivePair* archives);
 
-// "652 雷鸣川，父亲：……" or "652 雷鸣川，统率（提醒）：……" for the text report.
+// "652 雷鸣川，父亲：……" or "652 雷鸣川，统率（提醒）：……" for the text report;
+// the name in `script` (simplified when not given).
 std::string FormatFinding(const Finding& finding, const OfficerTable& table);
+std::string FormatFinding(const Finding& finding, const OfficerTable& table, OfficerTextScript script);

@@ -31,9 +31,10 @@ struct StoredCharacter {
   std::size_t firstShown, shownCount;
 };
 
-// For every shown character, the edited character it is kept as, or npos:
-// one longest common subsequence of the two.
-std::vector<std::size_t> Align(const std::vector<std::string_view>& shown, const std::vector<std::string_view>& edited) {
+}  // namespace
+
+std::vector<std::size_t> AlignCharacters(const std::vector<std::string_view>& shown,
+                                         const std::vector<std::string_view>& edited) {
   const std::size_t n = shown.size(), m = edited.size();
   std::vector<std::size_t> keptAs(n, std::string_view::npos);
   // Officer texts are short; a text far beyond any field keeps nothing.
@@ -56,8 +57,6 @@ std::vector<std::size_t> Align(const std::vector<std::string_view>& shown, const
   }
   return keptAs;
 }
-
-}  // namespace
 
 std::vector<std::string_view> SplitCharacters(std::string_view text) {
   text = UpToZero(text);
@@ -95,7 +94,7 @@ EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view sto
 
   // A stored character is kept when all its shown characters are kept, next
   // to each other.
-  const std::vector<std::size_t> keptAs = Align(shown, edited);
+  const std::vector<std::size_t> keptAs = AlignCharacters(shown, edited);
   std::vector<const StoredCharacter*> keptAt(edited.size(), nullptr);
   for (const StoredCharacter& s : stored) {
     const std::size_t first = s.shownCount ? keptAs[s.firstShown] : std::string_view::npos;

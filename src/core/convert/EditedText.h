@@ -50,6 +50,11 @@ EditedTextResult StoreEditedText(std::string_view shownGbk, std::string_view sto
 // the byte after it (or alone at the end).
 std::vector<std::string_view> SplitCharacters(std::string_view text);
 
+// For every shown character, the edited character it is kept as, or npos:
+// one longest common subsequence of the two (none beyond 4096 characters).
+std::vector<std::size_t> AlignCharacters(const std::vector<std::string_view>& shown,
+                                         const std::vector<std::string_view>& edited);
+
 // The characters of `unstorable` one after the other, for a message such as
 // 名：无法以繁体中文(Big5)保存的字：晗.
 std::string JoinCharacters(const std::vector<std::string>& characters);

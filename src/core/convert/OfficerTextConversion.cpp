@@ -1,5 +1,6 @@
 #include "core/convert/OfficerTextConversion.h"
 
+#include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/convert/StoredEncoding.h"
 
@@ -21,8 +22,20 @@ bool HasStoredTexts(const OfficerRecord& record) {
   return false;
 }
 
-ShownTextSet ShownTextsOf(const OfficerRecord& record) {
+ShownTextSet ShownTextsOf(const OfficerRecord& record, OfficerTextScript script) {
   ShownTextSet shown;
-  for (const OfficerField* field : StoredTextFields()) shown.Of(*field) = Big5ToGbk(FieldText(record, *field));
+  for (const OfficerField* field : StoredTextFields()) {
+    const std::string stored = FieldText(record, *field);
+    shown.Of(*field) = script == OfficerTextScript::Traditional ? FromBig5(stored).toStdString() : Big5ToGbk(stored);
+  }
   return shown;
+}
+
+QString ShownBytesText(OfficerTextScript script, std::string_view bytes) {
+  if (script == OfficerTextScript::Traditional) return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  return FromGbk(bytes);
+}
+
+std::string ShownTextBytes(OfficerTextScript script, const QString& text) {
+  return script == OfficerTextScript::Traditional ? text.toStdString() : ToGbk(text);
 }

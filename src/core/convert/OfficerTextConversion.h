@@ -2,7 +2,11 @@
 // The Japanese-to-Chinese conversion of one officer's stored texts
 // (StoredTextFields()), and those texts as the editor panel shows them.
 // Texts are converted in place in their fields.
+#include <QString>
+#include <string_view>
+
 #include "core/convert/ShownTextSet.h"
+#include "core/language/UiLanguage.h"
 #include "core/officers/OfficerRecord.h"
 
 // Converts each stored text that was written by the Japanese edition
@@ -16,5 +20,11 @@ bool ConvertOfficerTexts(OfficerRecord& record);
 // True when any stored text holds a byte.
 bool HasStoredTexts(const OfficerRecord& record);
 
-// The stored texts as the editor panel shows them: Big5ToGbk of copies.
-ShownTextSet ShownTextsOf(const OfficerRecord& record);
+// The stored texts as the editor panel shows them: Big5ToGbk of copies, or
+// in the traditional script the stored Big5 decoded exactly, as UTF-8.
+ShownTextSet ShownTextsOf(const OfficerRecord& record, OfficerTextScript script = OfficerTextScript::Simplified);
+
+// A shown text's bytes (ShownTextSet) as Qt text and back: GBK in the
+// simplified script, UTF-8 in the traditional one.
+QString ShownBytesText(OfficerTextScript script, std::string_view bytes);
+std::string ShownTextBytes(OfficerTextScript script, const QString& text);

@@ -1,7 +1,7 @@
 #pragma once
 // The stored texts (StoredTextFields(): surname, given name, courtesy name,
-// biography) as the editor panel shows them: GBK bytes, the biography with
-// CR LF line breaks.
+// biography) as the editor panel shows them: GBK bytes (UTF-8 where they are
+// shown in traditional characters), the biography with CR LF line breaks.
 #include <array>
 #include <string>
 

@@ -1,12 +1,14 @@
 #include "core/convert/TypedText.h"
 
 #include <QList>
+#include <algorithm>
 #include <vector>
 
 #include "core/convert/EditedText.h"
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
 #include "core/language/CoreText.h"
+#include "core/officers/TextField.h"
 
 namespace {
 
@@ -113,4 +115,121 @@ TextDecision DecideText(const OfficerField& field, const QString& given, const s
     decision.bytes.clear();
   }
   return decision;
+}
+
+namespace {
+
+bool IsHan(char32_t c) { return QChar::script(c) == QChar::Script_Han; }
+
+// A new character's Big5 bytes on its own: itself where Big5 has it, else
+// the character table's form; empty when neither stores it.
+std::string OwnBig5(char32_t c) {
+  if (c < 0x80) return std::string(1, static_cast<char>(c));
+  if (std::string own = Big5Of(c); !own.empty()) return own;
+  const QString one = QString::fromUcs4(&c, 1);
+  if (!GbkCanEncode(one)) return {};
+  EditedTextResult table = StoreEditedText({}, {}, ToGbk(one));
+  return table.Storable() ? table.big5 : std::string();
+}
+
+// For each typed character, the Big5 bytes OpenCC writes for it where it is
+// new and in a word that holds a new character Big5 lacks; else empty.
+std::vector<std::string> WordChoices(const std::vector<char32_t>& typed, const std::vector<bool>& kept, bool surname,
+                                     const PhraseConverter& phrases) {
+  std::vector<std::string> chosen(typed.size());
+  for (std::size_t start = 0; start < typed.size();) {
+    std::size_t end = start;
+    bool lacking = false;
+    while (end < typed.size() && IsHan(typed[end])) {
+      lacking = lacking || (!kept[end] && Big5Of(typed[end]).empty());
+      ++end;
+    }
+    const QString word = QString::fromUcs4(typed.data() + start, static_cast<qsizetype>(end - start));
+    if (lacking && GbkCanEncode(word)) {
+      const std::vector<std::string> choices = phrases.Choices(ToGbk(word), surname);
+      for (std::size_t k = 0; k < choices.size() && start + k < end; ++k) {
+        if (!kept[start + k]) chosen[start + k] = choices[k];
+      }
+    }
+    start = std::max(end, start + 1);
+  }
+  return chosen;
+}
+
+// The typed characters each kept as the stored character it was shown from,
+// or as an empty view when new.
+std::vector<std::string_view> KeptStoredCharacters(const std::vector<std::string_view>& stored,
+                                                   const std::vector<char32_t>& typed) {
+  std::vector<std::string> shownUnits, typedUnits;
+  for (std::string_view s : stored) shownUnits.push_back(FromBig5(s).toStdString());
+  for (const char32_t c : typed) typedUnits.push_back(QString::fromUcs4(&c, 1).toStdString());
+  const std::vector<std::string_view> shownViews(shownUnits.begin(), shownUnits.end());
+  const std::vector<std::string_view> typedViews(typedUnits.begin(), typedUnits.end());
+  const std::vector<std::size_t> keptAs = AlignCharacters(shownViews, typedViews);
+  std::vector<std::string_view> keptAt(typed.size());
+  for (std::size_t i = 0; i < keptAs.size(); ++i) {
+    if (keptAs[i] != std::string_view::npos) keptAt[keptAs[i]] = stored[i];
+  }
+  return keptAt;
+}
+
+}  // namespace
+
+TextDecision DecideTraditionalText(const OfficerField& field, const QString& given, const std::string& storedBytes,
+                                   const PhraseConverter& phrases) {
+  const QString typed = field.role == FieldRole::Biography ? WithCrLf(given) : given;
+  const std::vector<std::string_view> stored = SplitCharacters(storedBytes);
+  const QList<uint> ucs4 = typed.toUcs4();
+  const std::vector<char32_t> codes(ucs4.begin(), ucs4.end());
+  const std::vector<std::string_view> keptAt = KeptStoredCharacters(stored, codes);
+  // A broken stored character left alone stays; new ones are refused.
+  QString fresh;
+  std::vector<bool> kept(codes.size());
+  for (std::size_t j = 0; j < codes.size(); ++j) {
+    kept[j] = !keptAt[j].empty();
+    fresh += kept[j] && codes[j] == 0xFFFD ? QStringLiteral("a") : QString::fromUcs4(&codes[j], 1);
+  }
+  if (auto problem = BrokenOrControl(field, fresh)) return {{}, problem, {}};
+  if (auto problem = LostCharacters(field, typed, FromBig5(UpToZero(storedBytes)))) return {{}, problem, {}};
+  const std::vector<std::string> chosen = WordChoices(codes, kept, field.role == FieldRole::Surname, phrases);
+  TextDecision decision;
+  std::string lacking;
+  for (std::size_t j = 0; j < codes.size(); ++j) {
+    const std::string piece = kept[j] ? std::string(keptAt[j]) : !chosen[j].empty() ? chosen[j] : OwnBig5(codes[j]);
+    const QString character = QString::fromUcs4(&codes[j], 1);
+    if (piece.empty()) {
+      if (lacking.find(character.toStdString()) == std::string::npos) lacking += character.toStdString();
+      decision.stored += QStringLiteral("【") + character + QStringLiteral("】");
+      continue;
+    }
+    decision.bytes += piece;
+    decision.stored += FromBig5(piece);
+  }
+  const std::size_t limit = EditedTextByteLimit(field, UpToZero(storedBytes).size());
+  if (!lacking.empty()) {
+    decision.problem = "无法以繁体中文(Big5)保存的字：" + lacking;
+  } else if (decision.bytes.size() > limit) {
+    decision.problem = "太长：" + std::to_string(decision.bytes.size()) + " 字节，最多 " + std::to_string(limit) + " 字节";
+  }
+  if (decision.problem) decision.bytes.clear();
+  return decision;
+}
+
+TextDecision DecideShownText(const OfficerField& field, const QString& typed, const std::string& storedBytes,
+                             OfficerTextScript script, const PhraseConverter& phrases) {
+  if (script == OfficerTextScript::Traditional && field.coding == TextCoding::Big5) {
+    return DecideTraditionalText(field, typed, storedBytes, phrases);
+  }
+  return DecideText(field, typed, storedBytes, phrases);
+}
+
+bool ReadsAsTraditional(const QString& text) {
+  bool traditional = false;
+  for (const char32_t c : text.toUcs4()) {
+    if (c < 0x80) continue;
+    const std::string big5 = Big5Of(c);
+    if (big5.empty()) return false;
+    traditional = traditional || FromGbk(Big5ToGbk(big5)) != QString::fromUcs4(&c, 1);
+  }
+  return traditional;
 }

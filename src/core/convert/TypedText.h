@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/convert/PhraseConversion.h"
+#include "core/language/UiLanguage.h"
 #include "core/officers/OfficerFields.h"
 
 // A stored text may shrink but never grow: an edited text may take the
@@ -44,3 +45,24 @@ struct TextDecision {
 };
 TextDecision DecideText(const OfficerField& field, const QString& typed, const std::string& storedBytes,
                         const PhraseConverter& phrases = ProgramPhrases());
+
+// The same decision for a text typed where the officer's texts are shown as
+// stored (OfficerTextScript::Traditional: the box showed FromBig5 of
+// `storedBytes`). The characters left alone keep their stored bytes; a new
+// character Big5 has is stored as typed (干戈 stays 干戈); a word (a run of
+// Han characters) holding a new character Big5 lacks is converted as a whole
+// by `phrases` (头发 becomes 頭髮, 干净 乾淨), and what the phrases leave
+// open takes the table's form. Refusals and limits as DecideText's.
+TextDecision DecideTraditionalText(const OfficerField& field, const QString& typed, const std::string& storedBytes,
+                                   const PhraseConverter& phrases = ProgramPhrases());
+
+// DecideTraditionalText for a Big5 text typed in the traditional script,
+// else DecideText.
+TextDecision DecideShownText(const OfficerField& field, const QString& typed, const std::string& storedBytes,
+                             OfficerTextScript script, const PhraseConverter& phrases = ProgramPhrases());
+
+// Whether a text given from outside (an exchange file) is written in
+// traditional characters: Big5 has every character of it and at least one
+// is a traditional form that the simplified script shows otherwise (乾,
+// shown 干; 張). Texts that read the same in both scripts are not.
+bool ReadsAsTraditional(const QString& text);

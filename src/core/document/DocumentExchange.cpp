@@ -5,7 +5,7 @@
 #include "core/language/CoreText.h"
 
 ExchangeDocument ExportTable(const OfficerDocument& document, const std::vector<int>& onlySlots) {
-  return ExportDocument(document.CurrentHead(), onlySlots);
+  return ExportDocument(document.CurrentHead(), onlySlots, document.TextScript());
 }
 
 ImportDecision DecideImportInto(const OfficerDocument& document, const ExchangeDocument& imported) {

@@ -10,7 +10,8 @@
 
 class OfficerDocument;
 
-// The current table's officers (all when `onlySlots` is empty).
+// The current table's officers (all when `onlySlots` is empty), their
+// texts in the document's script.
 ExchangeDocument ExportTable(const OfficerDocument& document, const std::vector<int>& onlySlots = {});
 // What an exchange document would change in the current table; nothing
 // changes yet. The header and preserved bytes stay the file's.

@@ -29,7 +29,15 @@ void OfficerDocument::Finish(std::string stepName, const OfficerTable& before) {
   emit historyChanged();
 }
 
-std::string OfficerDocument::NameOf(int slot) const { return SlotNameUtf8(Record(slot), slot, NameUse::Message); }
+std::string OfficerDocument::NameOf(int slot) const {
+  return SlotNameUtf8(Record(slot), slot, NameUse::Message, textScript_);
+}
+
+void OfficerDocument::SetTextScript(OfficerTextScript script) {
+  if (script == textScript_) return;
+  textScript_ = script;
+  emit textScriptChanged();
+}
 
 std::vector<unsigned char> OfficerDocument::CurrentHead() const {
   std::vector<unsigned char> head = head_;

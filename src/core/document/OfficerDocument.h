@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/check/FileDoubt.h"
+#include "core/language/UiLanguage.h"
 #include "core/document/EditHistory.h"
 #include "core/officers/BackupFolder.h"
 #include "core/officers/DiskStamp.h"
@@ -126,6 +127,13 @@ class OfficerDocument : public QObject {
   // The officer's name as steps and questions give it (SlotName, for messages).
   std::string NameOf(int slot) const;
 
+  // --- how officer texts are shown ------------------------------------------
+  // Every view of the table (list, panel, pickers, messages, exports) shows
+  // the stored texts in this script; simplified until set.
+  OfficerTextScript TextScript() const { return textScript_; }
+  // Signals textScriptChanged when the script differs: every view redraws.
+  void SetTextScript(OfficerTextScript script);
+
  signals:
   // Open or reload: every slot may differ.
   void tableReplaced();
@@ -136,6 +144,8 @@ class OfficerDocument : public QObject {
   void modifiedChanged(bool modified);
   // A step was taken, undone or redone, or the history started anew.
   void historyChanged();
+  // SetTextScript chose the other script.
+  void textScriptChanged();
 
  private:
   void SetModified(bool modified);
@@ -165,4 +175,5 @@ class OfficerDocument : public QObject {
     std::size_t position = 0;
   };
   std::optional<RestoredCopy> restored_;
+  OfficerTextScript textScript_ = OfficerTextScript::Simplified;
 };

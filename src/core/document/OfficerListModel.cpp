@@ -39,7 +39,7 @@ std::vector<int> OfficerListModel::SortedSlots(const std::vector<int>& listed) c
   for (int slot : listed) {
     if (!OfficerDocument::IsSlot(slot)) continue;
     const OfficerRecord& r = document_.Record(slot);
-    ListRowKey key{slot + kFirstNewOfficer, SlotName(r, slot, NameUse::ListRow), {}};
+    ListRowKey key{slot + kFirstNewOfficer, SlotName(r, slot, NameUse::ListRow, document_.TextScript()), {}};
     const auto abilities = AbilitiesOf(r);
     std::copy(abilities.begin(), abilities.end(), key.abilities.begin());
     rows.push_back({std::move(key), slot});

@@ -31,7 +31,8 @@ class OfficerListModel : public QObject {
   // A click on a column header: the next sort state.
   SortState SortBy(int column);
   // The listed slots in the order of the sort state (the table's values
-  // decide; equal rows keep the given order).
+  // decide, names by their bytes in the document's script: GBK or Big5
+  // order; equal rows keep the given order).
   std::vector<int> SortedSlots(const std::vector<int>& listed) const;
 
  signals:

@@ -24,7 +24,8 @@ void PanelSession::SelectSlot(int slot) {
 }
 
 PanelValues PanelSession::ShowCurrent() {
-  const PanelValues panel = PanelFromRecord(document_.Record(currentSlot_));
+  shownScript_ = document_.TextScript();
+  const PanelValues panel = PanelFromRecord(document_.Record(currentSlot_), shownScript_);
   shownTexts_ = panel.texts;
   hasShownOfficer_ = true;
   return panel;
@@ -33,7 +34,7 @@ PanelValues PanelSession::ShowCurrent() {
 void PanelSession::Confirm(const PanelValues& panel) {
   if (!hasShownOfficer_ || !OfficerDocument::IsSlot(currentSlot_)) return;
   OfficerRecord record = document_.Record(currentSlot_);
-  ConfirmIntoRecord(panel, shownTexts_, record);  // throws before anything changes
+  ConfirmIntoRecord(panel, shownTexts_, record, shownScript_);  // throws before anything changes
   document_.ReplaceRecord(currentSlot_, record,
                           CoreText("PanelSession", QT_TRANSLATE_NOOP("PanelSession", "确认修改 %1"), {document_.NameOf(currentSlot_)}));
 }
@@ -66,6 +67,6 @@ PanelSession::ConversionCount PanelSession::ConvertAll() {
 }
 
 ShownTextSet PanelSession::ShowCurrentTexts() {
-  shownTexts_ = ShownTextsOf(document_.Record(currentSlot_));
+  shownTexts_ = ShownTextsOf(document_.Record(currentSlot_), shownScript_);
   return shownTexts_;
 }

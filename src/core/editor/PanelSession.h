@@ -22,6 +22,9 @@ class PanelSession : public QObject {
   // a confirmation have a panel to write.
   bool HasShownOfficer() const { return hasShownOfficer_; }
   const ShownTextSet& ShownTexts() const { return shownTexts_; }
+  // The script the panel's texts were last shown in (the document's then):
+  // a confirmation reads them in it, also after the document's changed.
+  OfficerTextScript ShownScript() const { return shownScript_; }
 
   // The list selected the row of `slot`: it becomes the current slot.
   void SelectSlot(int slot);
@@ -42,8 +45,8 @@ class PanelSession : public QObject {
     int alreadyChinese = 0;  // officers with texts, all of them Chinese
   };
   ConversionCount ConvertAll();
-  // The current slot's four texts as the panel shows them; they become the
-  // texts last shown.
+  // The current slot's four texts as the panel shows them (in ShownScript());
+  // they become the texts last shown.
   ShownTextSet ShowCurrentTexts();
 
  signals:
@@ -57,4 +60,5 @@ class PanelSession : public QObject {
   int currentSlot_ = 0;
   bool hasShownOfficer_ = false;
   ShownTextSet shownTexts_;
+  OfficerTextScript shownScript_ = OfficerTextScript::Simplified;
 };

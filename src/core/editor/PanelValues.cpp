@@ -13,7 +13,7 @@ int EnumerationIndex(const OfficerField& field, unsigned value) {
   return value < field.items.size() ? static_cast<int>(value) : -1;
 }
 
-PanelValues PanelFromRecord(const OfficerRecord& record) {
+PanelValues PanelFromRecord(const OfficerRecord& record, OfficerTextScript script) {
   PanelValues panel;
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
     panel.enumerations[i] = EnumerationIndex(*Enumerations()[i], FieldValue(record, *Enumerations()[i]));
@@ -22,7 +22,7 @@ PanelValues PanelFromRecord(const OfficerRecord& record) {
   for (std::size_t i = 0; i < kRelationshipCount; ++i) {
     panel.relationships[i] = static_cast<std::uint16_t>(FieldValue(record, *Relationships()[i]));
   }
-  panel.texts = ShownTextsOf(record);
+  panel.texts = ShownTextsOf(record, script);
   panel.yin = record.Yin.Text();
   panel.skills = BoxesFromSkills(record.Skills);
   return panel;
@@ -42,10 +42,13 @@ unsigned NumberOfBox(const OfficerField& field, const std::string& text) {
 }
 
 // Writes an edited text into the record's field when it differs from what
-// the player was shown (GBK bytes); the rule of values decides its bytes.
-void PutEditedText(OfficerRecord& record, const OfficerField& field, const std::string& typed, const std::string& shown) {
+// the player was shown (bytes of the script's ShownTextSet; the reading GBK);
+// the rule of values decides its bytes.
+void PutEditedText(OfficerRecord& record, const OfficerField& field, const std::string& typed, const std::string& shown,
+                   OfficerTextScript script) {
   if (typed == shown) return;
-  const TextDecision decision = DecideText(field, FromGbk(typed), FieldText(record, field));
+  const QString text = field.coding == TextCoding::Big5 ? ShownBytesText(script, typed) : FromGbk(typed);
+  const TextDecision decision = DecideShownText(field, text, FieldText(record, field), script);
   if (decision.problem) throw ImpossibleValue(field, *decision.problem);
   const std::span<std::uint8_t> bytes = FieldBytesOf(record, field);
   std::copy(decision.bytes.begin(), decision.bytes.end(), bytes.begin());
@@ -54,7 +57,8 @@ void PutEditedText(OfficerRecord& record, const OfficerField& field, const std::
 
 }  // namespace
 
-void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record) {
+void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record,
+                       OfficerTextScript script) {
   OfficerRecord next = record;
   for (std::size_t i = 0; i < kEnumerationCount; ++i) {
     const int index = panel.enumerations[i];
@@ -69,7 +73,7 @@ void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, Offi
     // The reading is compared with what is stored, not with what was shown.
     const bool reading = field->coding != TextCoding::Big5;
     PutEditedText(next, *field, reading ? panel.yin : panel.texts.Of(*field),
-                  reading ? FieldText(record, *field) : shown.Of(*field));
+                  reading ? FieldText(record, *field) : shown.Of(*field), script);
   }
   next.Skills = SkillsFromBoxes(panel.skills);
   record = next;

@@ -8,6 +8,7 @@
 
 #include "core/check/ValueRules.h"
 #include "core/convert/ShownTextSet.h"
+#include "core/language/UiLanguage.h"
 #include "core/officers/OfficerFields.h"
 #include "core/officers/OfficerRecord.h"
 
@@ -18,7 +19,8 @@ struct PanelValues {
   std::array<std::string, kNumberFieldCount> numbers;
   // Roster numbers the relationship pickers stand for (Relationships() order).
   std::array<std::uint16_t, kRelationshipCount> relationships{};
-  // The stored texts as GBK bytes, the biography with CR LF line breaks.
+  // The stored texts as GBK bytes (UTF-8 in the traditional script), the
+  // biography with CR LF line breaks.
   ShownTextSet texts;
   // The reading, shown and stored byte for byte.
   std::string yin;
@@ -34,8 +36,9 @@ int EnumerationIndex(const OfficerField& field, unsigned value);
 
 // What the panel shows for a record: enumeration values outside their list
 // give no selection, numbers are unsigned decimal, names and biography are
-// Big5ToGbk of copies (the record is not touched), the reading as stored.
-PanelValues PanelFromRecord(const OfficerRecord& record);
+// Big5ToGbk of copies (the record is not touched; ShownTextsOf in `script`),
+// the reading as stored.
+PanelValues PanelFromRecord(const OfficerRecord& record, OfficerTextScript script = OfficerTextScript::Simplified);
 
 // Writes the panel into the record, all or nothing. Every value is read and
 // checked first, in the panel's order (enumerations, numbers, relationships,
@@ -50,5 +53,7 @@ PanelValues PanelFromRecord(const OfficerRecord& record);
 // Otherwise: enumerations (no selection stores 0xFF), numbers, relationships,
 // the edited texts (characters left alone keep their stored bytes; one zero
 // byte after the text, the field's later bytes kept), the skills (positions
-// without a box cleared).
-void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record);
+// without a box cleared). Texts are read in the script they were shown in
+// (DecideShownText).
+void ConfirmIntoRecord(const PanelValues& panel, const ShownTextSet& shown, OfficerRecord& record,
+                       OfficerTextScript script = OfficerTextScript::Simplified);

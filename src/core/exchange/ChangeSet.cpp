@@ -111,6 +111,11 @@ std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& ta
   return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message);
 }
 
+std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table, OfficerTextScript script) {
+  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return "文件头";
+  return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message, script);
+}
+
 std::string ChangedFieldLabel(const FieldChange& change) {
   if (change.slot < 0) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   const bool bytes = change.field.starts_with("raw.");

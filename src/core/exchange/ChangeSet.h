@@ -8,6 +8,8 @@
 
 #include "core/officers/OfficerRecord.h"
 
+enum class OfficerTextScript;  // core/language/UiLanguage.h
+
 struct FieldChange {
   int slot = -1;      // -1 for the file's header
   std::string field;  // an exchange field name, or raw.<range> for bytes
@@ -53,8 +55,10 @@ struct ChangeSet {
 ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after);
 
 // The officer as the window names it, "652 雷鸣川" (from `table`), and
-// "文件头" for the file's header.
+// "文件头" for the file's header; the name in `script` (simplified when not
+// given).
 std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table);
+std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table, OfficerTextScript script);
 // The field's label from the field table: "统率", "姓（字节）" for a text's
 // bytes, "保留字节 bytes53" for a preserved range.
 std::string ChangedFieldLabel(const FieldChange& change);

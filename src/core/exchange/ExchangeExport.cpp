@@ -4,6 +4,7 @@
 
 #include "core/check/ValueRules.h"
 #include "core/exchange/ExchangeFields.h"
+#include "core/language/UiLanguage.h"
 
 namespace {
 
@@ -39,9 +40,14 @@ bool ValueGivesBytes(const ExchangeField& field, const RecordBytes& record, cons
 }  // namespace
 
 ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots) {
+  return ExportDocument(head, onlySlots, OfficerTextScript::Simplified);
+}
+
+ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const std::vector<int>& onlySlots,
+                                OfficerTextScript script) {
   ExchangeDocument document;
   document.header = HexOf(std::span(head.data(), kHeaderSize));
-  const NewOfficerNames names = NewOfficerNamesOf(head);
+  const NewOfficerNames names = NewOfficerNamesOf(head, script);
   std::vector<int> chosen = onlySlots;
   if (chosen.empty()) {
     for (int s = 0; s < static_cast<int>(kSlotCount); ++s) chosen.push_back(s);
@@ -55,7 +61,7 @@ ExchangeDocument ExportDocument(const std::vector<unsigned char>& head, const st
       entry.raw->emplace_back(std::string(range.key), HexOf(std::span(record.data() + range.offset, range.width)));
     }
     for (const ExchangeField& field : ExchangeFields()) {
-      std::string value = FieldValueText(field, record, names);
+      std::string value = FieldValueText(field, record, names, script);
       // The raw bytes stand beside a value that does not give them back.
       if (!ValueGivesBytes(field, record, value)) {
         entry.raw->emplace_back(std::string(field.key), HexOf(std::span(record.data() + field.offset, field.width)));

@@ -13,6 +13,7 @@
 #include "core/language/CoreText.h"
 #include "core/check/ValueRules.h"
 #include "core/list/OfficerList.h"
+#include "core/language/UiLanguage.h"
 #include "core/list/OfficerRoster.h"
 #include "core/officers/TextField.h"
 
@@ -27,11 +28,14 @@ std::string StoredText(const ExchangeField& field, const RecordBytes& record) {
   return std::string(UpToZero({reinterpret_cast<const char*>(record.data() + field.offset), field.width}));
 }
 
-std::string ShownText(const ExchangeField& field, const RecordBytes& record) {
+std::string ShownText(const ExchangeField& field, const RecordBytes& record,
+                      OfficerTextScript script = OfficerTextScript::Simplified) {
   std::string stored = StoredText(field, record);
   // Bytes up to 7F read as themselves in both code pages (a reading, mostly).
   if (std::all_of(stored.begin(), stored.end(), [](char c) { return (c & 0x80) == 0; })) return stored;
-  return FromGbk(field.coding == TextCoding::Bytes ? stored : Big5ToGbk(stored)).toStdString();
+  if (field.coding == TextCoding::Bytes) return FromGbk(stored).toStdString();
+  if (script == OfficerTextScript::Traditional) return FromBig5(stored).toStdString();
+  return FromGbk(Big5ToGbk(stored)).toStdString();
 }
 
 std::string_view Trimmed(std::string_view s) { return TrimBlanks(s); }
@@ -74,8 +78,13 @@ std::optional<std::string> PutHeldOrAllowed(const ExchangeField& field, long lon
 std::optional<std::string> PutText(const ExchangeField& field, std::string_view value, RecordBytes& record) {
   std::string wanted(value);
   if (wanted == ShownText(field, record)) return std::nullopt;
+  if (wanted == ShownText(field, record, OfficerTextScript::Traditional)) return std::nullopt;
   if (wanted.find('\0') != std::string::npos) return Tr(QT_TRANSLATE_NOOP("ExchangeFields", "文字中不能有零字符"));
-  const TextDecision decision = DecideText(field, QString::fromUtf8(wanted), StoredText(field, record));
+  // Either script: a text in traditional characters is stored as written.
+  const QString text = QString::fromUtf8(wanted);
+  const TextDecision decision = field.coding == TextCoding::Big5 && ReadsAsTraditional(text)
+                                    ? DecideTraditionalText(field, text, StoredText(field, record))
+                                    : DecideText(field, text, StoredText(field, record));
   if (decision.problem) return decision.problem;
   if (decision.bytes == StoredText(field, record)) return std::nullopt;  // the same text, line breaks aside
   std::copy(decision.bytes.begin(), decision.bytes.end(), record.begin() + static_cast<std::ptrdiff_t>(field.offset));
@@ -252,20 +261,33 @@ const OfficerField* FindPreservedRange(std::string_view key) {
 }
 
 NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head) {
-  NewOfficerNames names;
-  for (std::size_t s = 0; s < kSlotCount; ++s) names[s] = NewOfficerNameOf(head, s);
-  return names;
+  return NewOfficerNamesOf(head, OfficerTextScript::Simplified);
 }
 
 std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot) {
-  const RecordBytes bytes = RecordAt(head, slot);
-  return SlotNameUtf8(DecodeRecord(bytes.data()), static_cast<int>(slot), NameUse::Roster);
+  return NewOfficerNameOf(head, slot, OfficerTextScript::Simplified);
 }
 
 std::string FieldValueText(const ExchangeField& field, const RecordBytes& record, const NewOfficerNames& names) {
+  return FieldValueText(field, record, names, OfficerTextScript::Simplified);
+}
+
+NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head, OfficerTextScript script) {
+  NewOfficerNames names;
+  for (std::size_t s = 0; s < kSlotCount; ++s) names[s] = NewOfficerNameOf(head, s, script);
+  return names;
+}
+
+std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot, OfficerTextScript script) {
+  const RecordBytes bytes = RecordAt(head, slot);
+  return SlotNameUtf8(DecodeRecord(bytes.data()), static_cast<int>(slot), NameUse::Roster, script);
+}
+
+std::string FieldValueText(const ExchangeField& field, const RecordBytes& record, const NewOfficerNames& names,
+                           OfficerTextScript script) {
   switch (field.kind) {
     case FieldKind::Text:
-      return ShownText(field, record);
+      return ShownText(field, record, script);
     case FieldKind::Number:
       return std::to_string(NumberAt(field, record));
     case FieldKind::Enumeration: {

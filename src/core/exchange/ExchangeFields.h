@@ -26,6 +26,7 @@
 #include "core/officers/OfficerRecord.h"
 
 using RecordBytes = std::array<std::uint8_t, kRecordSize>;
+enum class OfficerTextScript;  // core/language/UiLanguage.h
 using ExchangeField = OfficerField;
 
 // Every named field in column order (the field table's order, preserved
@@ -37,13 +38,19 @@ const OfficerField* FindPreservedRange(std::string_view key);
 inline constexpr std::string_view kHeaderKey = "header";
 
 // The names of new officers 650-759 in a file, as the roster pickers show
-// them (UTF-8); relationship values show them beside their numbers.
+// them (UTF-8, in `script`); relationship values show them beside their
+// numbers.
 using NewOfficerNames = std::array<std::string, kSlotCount>;
 NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head);
+NewOfficerNames NewOfficerNamesOf(std::span<const unsigned char> head, OfficerTextScript script);
 std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot);
+std::string NewOfficerNameOf(std::span<const unsigned char> head, std::size_t slot, OfficerTextScript script);
 
-// The field's value as text.
+// The field's value as text; Big5 texts in `script` (the traditional one:
+// the stored characters exactly; simplified when not given).
 std::string FieldValueText(const OfficerField& field, const RecordBytes& record, const NewOfficerNames& names);
+std::string FieldValueText(const OfficerField& field, const RecordBytes& record, const NewOfficerNames& names,
+                           OfficerTextScript script);
 
 // The field's value before exchange values apply when an import carries
 // the exported bytes: zero, and "none" (0xFFFF) for relationships.
@@ -57,8 +64,10 @@ struct NamedLink {
 };
 
 // Puts a value text into the record. A value that means what the record
-// already holds keeps the record's bytes (an unchanged text keeps its
-// bytes, a stored 900 stays for "none"); an edited text keeps the bytes of
+// already holds keeps the record's bytes (an unchanged text, in either
+// script, keeps its bytes, a stored 900 stays for "none"); a text that
+// ReadsAsTraditional is decided by DecideTraditionalText, others as typed in
+// the simplified script; an edited text keeps the bytes of
 // the characters left alone. Returns the reason (UTF-8, without the label)
 // when the value is impossible; the record is then unchanged. `link`, when
 // given, receives a new officer's number and the name beside it.

@@ -6,6 +6,7 @@
 #include "core/check/ConsistencyCheck.h"
 #include "core/exchange/ExchangeFields.h"
 #include "core/language/CoreText.h"
+#include "core/language/UiLanguage.h"
 
 namespace {
 
@@ -119,14 +120,17 @@ void ApplySlot(const ExchangeSlot& entry, bool keepPreserved, RecordBytes& recor
 
 // "652 苏绮" names slot 2, which holds 雷鸣川 before and after the import:
 // refused, as a wrong name beside a number of the game's roster is. Either
-// name is taken, so that an import may rename an officer and link to it.
+// name is taken, in either script, so that an import may rename an officer
+// and link to it.
 void CheckLinkNames(const std::vector<PendingLink>& links, const std::vector<unsigned char>& before,
                     const std::vector<unsigned char>& after, std::vector<ExchangeError>& errors) {
   for (const PendingLink& pending : links) {
     const std::size_t slot = pending.link.number - kFirstNewOfficer;
+    constexpr OfficerTextScript kTraditional = OfficerTextScript::Traditional;
     if (pending.link.name == NewOfficerNameOf(before, slot)) continue;
+    if (pending.link.name == NewOfficerNameOf(before, slot, kTraditional)) continue;
     const std::string nameAfter = NewOfficerNameOf(after, slot);
-    if (pending.link.name == nameAfter) continue;
+    if (pending.link.name == nameAfter || pending.link.name == NewOfficerNameOf(after, slot, kTraditional)) continue;
     errors.push_back({pending.slot, pending.key, pending.place,
                       Tr(QT_TRANSLATE_NOOP("ExchangeImport", "人物编号 %1 是%2，不是%3"),
                          {std::to_string(pending.link.number), nameAfter, pending.link.name})});

@@ -5,36 +5,53 @@
 
 #include "core/convert/GbkText.h"
 #include "core/convert/Jislib.h"
+#include "core/language/UiLanguage.h"
 #include "core/officers/IntegerText.h"
 #include "core/officers/OfficerFields.h"
 
 namespace {
 
-std::string ShownText(const OfficerRecord& record, FieldRole role) {
-  return Big5ToGbk(FieldText(record, FieldWithRole(role)));
+bool Traditional(OfficerTextScript script) { return script == OfficerTextScript::Traditional; }
+
+std::string ShownText(const OfficerRecord& record, FieldRole role, OfficerTextScript script) {
+  const std::string stored = FieldText(record, FieldWithRole(role));
+  return Traditional(script) ? stored : Big5ToGbk(stored);
 }
 
-std::string NewOfficerName(int slot, NameUse use) {
-  // 新 D0C2, 武 CEE4, 将 BDAB: names travel as GBK bytes.
-  const std::string name = use == NameUse::RosterBeforeLoad ? "\xD0\xC2" : "\xD0\xC2\xCE\xE4\xBD\xAB";
+std::string NewOfficerName(int slot, NameUse use, OfficerTextScript script) {
+  // GBK 新 D0C2, 武 CEE4, 将 BDAB; Big5 新 B773, 武 AA5A, 將 B14E.
+  const bool before = use == NameUse::RosterBeforeLoad;
+  const std::string name = Traditional(script) ? (before ? "\xB7\x73" : "\xB7\x73\xAA\x5A\xB1\x4E")
+                                               : (before ? "\xD0\xC2" : "\xD0\xC2\xCE\xE4\xBD\xAB");
   return name + std::to_string(slot + 1);
 }
 
 }  // namespace
 
-std::string SlotName(const OfficerRecord& record, int slot, NameUse use) {
-  if (use == NameUse::RosterBeforeLoad) return NewOfficerName(slot, use);
-  if (use == NameUse::Message) return std::to_string(slot + kFirstNewOfficer) + " " + SlotName(record, slot, NameUse::Roster);
-  std::string name = ShownText(record, FieldRole::Surname) + ShownText(record, FieldRole::GivenName);
-  if (use == NameUse::ListRow) {
-    name += ' ' + ShownText(record, FieldRole::CourtesyName);
-    if (name == " ") return NewOfficerName(slot, use);
+std::string SlotName(const OfficerRecord& record, int slot, NameUse use, OfficerTextScript script) {
+  if (use == NameUse::RosterBeforeLoad) return NewOfficerName(slot, use, script);
+  if (use == NameUse::Message) {
+    return std::to_string(slot + kFirstNewOfficer) + " " + SlotName(record, slot, NameUse::Roster, script);
   }
-  return name.empty() ? NewOfficerName(slot, use) : name;
+  std::string name = ShownText(record, FieldRole::Surname, script) + ShownText(record, FieldRole::GivenName, script);
+  if (use == NameUse::ListRow) {
+    name += ' ' + ShownText(record, FieldRole::CourtesyName, script);
+    if (name == " ") return NewOfficerName(slot, use, script);
+  }
+  return name.empty() ? NewOfficerName(slot, use, script) : name;
+}
+
+std::string SlotName(const OfficerRecord& record, int slot, NameUse use) {
+  return SlotName(record, slot, use, OfficerTextScript::Simplified);
+}
+
+std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use, OfficerTextScript script) {
+  const std::string name = SlotName(record, slot, use, script);
+  return (Traditional(script) ? FromBig5(name) : FromGbk(name)).toStdString();
 }
 
 std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use) {
-  return FromGbk(SlotName(record, slot, use)).toStdString();
+  return SlotNameUtf8(record, slot, use, OfficerTextScript::Simplified);
 }
 
 SearchValues ParseSearchValues(const std::array<std::string, 5>& texts) {

@@ -8,6 +8,8 @@
 
 #include "core/officers/OfficerFields.h"
 
+enum class OfficerTextScript;  // core/language/UiLanguage.h
+
 constexpr int kListColumnCount = 7;  // 编号, 姓名, 统率, 武力, 智力, 政治, 魅力
 
 // Where the program names a slot's officer; each use has its own form.
@@ -20,10 +22,14 @@ enum class NameUse {
 };
 
 // The slot's officer as `use` names it, in GBK. A slot without the names
-// the use shows is 新武将N (N = slot + 1), before a load 新N.
+// the use shows is 新武将N (N = slot + 1), before a load 新N. In the
+// traditional script the names are the stored Big5 bytes themselves and
+// 新武將N is written in Big5. Without a script, simplified.
 std::string SlotName(const OfficerRecord& record, int slot, NameUse use);
-// The same in UTF-8, for messages.
+std::string SlotName(const OfficerRecord& record, int slot, NameUse use, OfficerTextScript script);
+// The same in UTF-8, for messages and windows.
 std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use);
+std::string SlotNameUtf8(const OfficerRecord& record, int slot, NameUse use, OfficerTextScript script);
 
 // The five search values in the order 统, 武, 智, 政, 魅. An empty box gives
 // kNoCondition; so does any value of 0 or below once parsed.
@@ -46,7 +52,7 @@ int CompareNames(std::string_view a, std::string_view b);
 // What a row is sorted by, read from its texts.
 struct ListRowKey {
   std::int64_t number = 0;
-  std::string name;  // GBK
+  std::string name;  // GBK, or Big5 in the traditional script: sorted by its bytes
   std::array<std::int64_t, kAbilityCount> abilities{};
 };
 

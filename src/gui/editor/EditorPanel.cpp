@@ -38,9 +38,16 @@ std::string BoxBytes(QWidget* form, const OfficerField& field) {
   return FormControl<GbkLineEdit>(form, field.control)->Bytes();
 }
 
-void SetBoxBytes(QWidget* form, const OfficerField& field, const std::string& bytes) {
-  if (GbkMemo* memo = MemoOf(form, field)) return memo->SetBytes(bytes);
-  FormControl<GbkLineEdit>(form, field.control)->SetBytes(bytes);
+// `bytes` as ShownTextSet holds them in `script` (the reading always GBK).
+void SetBoxBytes(QWidget* form, const OfficerField& field, const std::string& bytes, OfficerTextScript script) {
+  const bool utf8 = script == OfficerTextScript::Traditional && field.coding == TextCoding::Big5;
+  if (GbkMemo* memo = MemoOf(form, field)) {
+    memo->SetUtf8(utf8);
+    return memo->SetBytes(bytes);
+  }
+  auto* edit = FormControl<GbkLineEdit>(form, field.control);
+  edit->SetUtf8(utf8);
+  edit->SetBytes(bytes);
 }
 
 QString BoxText(QWidget* form, const OfficerField& field) {
@@ -110,6 +117,12 @@ EditorPanel::EditorPanel(QWidget* client, PanelSession& session, const FaceArchi
     if (!ownChange_ && session_.HasShownOfficer() && slot == session_.CurrentSlot()) ShowCurrentOfficer();
   });
   connect(&session_, &PanelSession::currentSlotChanged, this, &EditorPanel::ShowCurrentOfficer);
+  // Another script shows the officer anew, unless the player has edits not
+  // yet confirmed: those stay as typed and are read in the script they were
+  // typed in until the officer is shown again.
+  connect(&document_, &OfficerDocument::textScriptChanged, this, [this] {
+    if (session_.HasShownOfficer() && !HasUnconfirmedEdits()) ShowCurrentOfficer();
+  });
   WatchEdits();
 }
 
@@ -128,7 +141,9 @@ void EditorPanel::ShowReminders() {
   const std::vector<Finding> reminders = SuspiciousFindings(document_.Table(), {slot});
   if (reminders.empty()) return;
   QString text = tr("已确认；请留意：");
-  for (const Finding& finding : reminders) text += u'\n' + QString::fromStdString(FormatFinding(finding, document_.Table()));
+  for (const Finding& finding : reminders) {
+    text += u'\n' + QString::fromStdString(FormatFinding(finding, document_.Table(), document_.TextScript()));
+  }
   NoteBalloon::ShowBeside(ui_->Btn_MConfirm, text);
 }
 
@@ -151,7 +166,9 @@ bool EditorPanel::event(QEvent* event) {
 }
 
 void EditorPanel::ClearEditorPanel() {
-  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) SetBoxBytes(client_, *field, std::string());
+  for (const OfficerField* field : FieldsOfKind(FieldKind::Text)) {
+    SetBoxBytes(client_, *field, std::string(), OfficerTextScript::Simplified);
+  }
   for (QLineEdit* edit : numberEdits_) edit->clear();
   for (QCheckBox* box : skillBoxes_) box->setChecked(false);
   ShowStoredForms();
@@ -189,7 +206,9 @@ void EditorPanel::ShowValues(const PanelValues& panel) {
 }
 
 void EditorPanel::ShowTexts(const ShownTextSet& texts) {
-  for (const OfficerField* field : StoredTextFields()) SetBoxBytes(client_, *field, texts.Of(*field));
+  for (const OfficerField* field : StoredTextFields()) {
+    SetBoxBytes(client_, *field, texts.Of(*field), session_.ShownScript());
+  }
   ShowStoredForms();  // also where a text reads as the one before
 }
 
@@ -203,7 +222,8 @@ void EditorPanel::ShowStoredForms() {
       continue;
     }
     // The same decision as a confirmation's, on the bytes stored now.
-    const TextDecision decision = DecideText(field, typed, FieldText(document_.Record(session_.CurrentSlot()), field));
+    const TextDecision decision = DecideShownText(field, typed, FieldText(document_.Record(session_.CurrentSlot()), field),
+                                                  session_.ShownScript());
     QString tip = tr("游戏中显示为：%1").arg(QString(decision.stored).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     if (decision.problem) tip += u'\n' + QString::fromStdString(Labelled(field, *decision.problem));
     box->setToolTip(tip + u'\n' + FieldTooltip(field));  // the field's meaning below

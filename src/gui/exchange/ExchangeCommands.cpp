@@ -109,7 +109,7 @@ void ImportOfficers(QWidget* parent, OfficerDocument& document) {
     seam::ShowMessage(parent, ExchangeCommands::tr("没有要改变的内容"));
     return;
   }
-  ImportPreviewDialog preview(decision, read->notes, parent);
+  ImportPreviewDialog preview(decision, read->notes, document.TextScript(), parent);
   if (seam::RunModal(&preview) != QDialog::Accepted) return;
   ApplyImport(document, decision, QFileInfo(path).fileName().toStdString());
 }

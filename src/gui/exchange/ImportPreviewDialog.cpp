@@ -9,18 +9,32 @@
 
 namespace {
 
+// The Big5 text field a change is about; nullptr for other changes.
+const OfficerField* Big5TextField(const FieldChange& change) {
+  const OfficerField* field = FindExchangeField(change.field);
+  if (!field || !field->IsText() || field->coding != TextCoding::Big5 || change.slot < 0) return nullptr;
+  return field;
+}
+
 // A changed Big5 text as the game will show it (traditional, from the bytes
 // the import stores); empty for other fields.
 QString StoredForm(const FieldChange& change, const OfficerTable& after) {
-  const OfficerField* field = FindExchangeField(change.field);
-  if (!field || !field->IsText() || field->coding != TextCoding::Big5 || change.slot < 0) return {};
-  return FromBig5(FieldText(after[static_cast<std::size_t>(change.slot)], *field));
+  const OfficerField* field = Big5TextField(change);
+  return field ? FromBig5(FieldText(after[static_cast<std::size_t>(change.slot)], *field)) : QString();
+}
+
+// A changed value as the list of changes gives it (simplified), or a Big5
+// text exactly as stored where texts are shown in the traditional script.
+QString ShownValue(const FieldChange& change, const std::string& listed, const OfficerTable& table,
+                   OfficerTextScript script) {
+  if (script == OfficerTextScript::Traditional && Big5TextField(change)) return StoredForm(change, table);
+  return QString::fromStdString(listed);
 }
 
 }  // namespace
 
 ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes,
-                                         QWidget* parent)
+                                         OfficerTextScript script, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::ImportPreviewDialog>()) {
   ui_->setupUi(this);
   const ChangeSet& changes = decision.changes;
@@ -28,17 +42,18 @@ ImportPreviewDialog::ImportPreviewDialog(const ImportDecision& decision, const s
   changedOfficers_ = static_cast<qsizetype>(changedSlots.size());
   changedValues_ = static_cast<qsizetype>(changes.changes.size());
   for (const std::string& note : readNotes) readNotes_ += QString::fromStdString(note) + u'\n';
+  const OfficerTable before = TableOfHead(changes.before);
   const OfficerTable after = TableOfHead(changes.after);
-  for (const Finding& note : decision.notes) findings_ += u'\n' + QString::fromStdString(FormatFinding(note, after));
+  for (const Finding& note : decision.notes) findings_ += u'\n' + QString::fromStdString(FormatFinding(note, after, script));
   ShowSummary();
   QTableWidget* table = ui_->Table_Changes;
   table->setRowCount(static_cast<int>(changes.changes.size()));
   int row = 0;
   for (const FieldChange& change : changes.changes) {
-    const QString cells[] = {QString::fromStdString(ChangedOfficerName(change, after)),
+    const QString cells[] = {QString::fromStdString(ChangedOfficerName(change, after, script)),
                              QString::fromStdString(ChangedFieldLabel(change)),
-                             QString::fromStdString(change.before), QString::fromStdString(change.after),
-                             StoredForm(change, after)};
+                             ShownValue(change, change.before, before, script),
+                             ShownValue(change, change.after, after, script), StoredForm(change, after)};
     for (int column = 0; column < 5; ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
     ++row;
   }

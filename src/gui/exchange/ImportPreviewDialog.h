@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/exchange/ExchangeImport.h"
+#include "core/language/UiLanguage.h"
 
 namespace Ui {
 class ImportPreviewDialog;
@@ -18,7 +19,9 @@ class ImportPreviewDialog : public QDialog {
   Q_OBJECT
 
  public:
-  ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes, QWidget* parent = nullptr);
+  // Names and officer texts are shown in `script`.
+  ImportPreviewDialog(const ImportDecision& decision, const std::vector<std::string>& readNotes,
+                      OfficerTextScript script, QWidget* parent = nullptr);
   ~ImportPreviewDialog() override;
 
  protected:

@@ -8,7 +8,6 @@
 #include <QProgressDialog>
 #include <filesystem>
 
-#include "core/convert/GbkText.h"
 #include "core/document/OfficerDocument.h"
 #include "core/list/OfficerList.h"
 #include "core/faces/FaceArchivePair.h"
@@ -165,7 +164,8 @@ QStringList FaceMenu::FaceUsers(int face) const {
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
     const OfficerRecord& record = document_.Record(slot);
     if (record.Face != face || IsEmptySlot(record)) continue;
-    users.append(QString::number(slot + kFirstNewOfficer) + u' ' + FromGbk(SlotName(record, slot, NameUse::ListRow)).trimmed());
+    const std::string name = SlotNameUtf8(record, slot, NameUse::ListRow, document_.TextScript());
+    users.append(QString::number(slot + kFirstNewOfficer) + u' ' + QString::fromStdString(name).trimmed());
   }
   return users;
 }

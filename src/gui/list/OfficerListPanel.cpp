@@ -11,14 +11,13 @@
 #include "core/editor/PanelSession.h"
 #include "core/list/OfficerList.h"
 #include "gui/widgets/ErrorGuard.h"
-#include "core/convert/GbkText.h"
 #include "ui_OfficerListPanel.h"
 #include "core/officers/OfficerFields.h"
 
 namespace {
 
-void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot) {
-  row->setText(1, FromGbk(SlotName(record, slot, NameUse::ListRow)));
+void SetRowTexts(QTreeWidgetItem* row, const OfficerRecord& record, int slot, OfficerTextScript script) {
+  row->setText(1, QString::fromStdString(SlotNameUtf8(record, slot, NameUse::ListRow, script)));
   const auto abilities = AbilitiesOf(record);
   for (std::size_t i = 0; i < abilities.size(); ++i) row->setText(2 + static_cast<int>(i), QString::number(abilities[i]));
 }
@@ -73,6 +72,13 @@ OfficerListPanel::OfficerListPanel(QWidget* client, OfficerListModel& model, con
   });
   connect(&model_, &OfficerListModel::visibleSlotsChanged, this, &OfficerListPanel::FillOfficerList);
   connect(&document_, &OfficerDocument::recordChanged, this, &OfficerListPanel::ShowSlot);
+  connect(&document_, &OfficerDocument::textScriptChanged, this, &OfficerListPanel::ShowNamesAgain);
+}
+
+void OfficerListPanel::ShowNamesAgain() {
+  QTreeWidget* list = ui_->ListView_SelPrsn;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) ShowSlot(SlotOf(list->topLevelItem(i)));
+  if (model_.Sort().column == 1) SortRows();  // names sort by the script's bytes
 }
 
 OfficerListPanel::~OfficerListPanel() = default;
@@ -104,7 +110,7 @@ void OfficerListPanel::FillOfficerList() {
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemNeverHasChildren);
     row->setData(0, Qt::UserRole, slot);
     row->setText(0, QString::number(slot + kFirstNewOfficer));
-    SetRowTexts(row, document_.Record(slot), slot);
+    SetRowTexts(row, document_.Record(slot), slot, document_.TextScript());
     rows.append(row);
   }
   list->addTopLevelItems(rows);
@@ -112,7 +118,7 @@ void OfficerListPanel::FillOfficerList() {
 
 void OfficerListPanel::ShowSlot(int slot) {
   // A slot that a search has hidden has no row; the list is not re-sorted.
-  if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, document_.Record(slot), slot);
+  if (QTreeWidgetItem* row = RowOfSlot(slot)) SetRowTexts(row, document_.Record(slot), slot, document_.TextScript());
 }
 
 void OfficerListPanel::SearchByBoxes() {

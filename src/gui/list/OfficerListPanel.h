@@ -62,6 +62,8 @@ class OfficerListPanel : public QObject {
   // The five search boxes, in the order of the list's ability columns.
   std::array<QLineEdit*, 5> SearchBoxes() const;
   void ClearSearchBoxes();
+  // The names in the document's script, re-sorted when sorted by name.
+  void ShowNamesAgain();
   void SortRows();
 
   OfficerListModel& model_;

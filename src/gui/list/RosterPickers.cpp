@@ -8,7 +8,6 @@
 #include "core/list/OfficerList.h"
 #include "core/list/OfficerRoster.h"
 #include "gui/widgets/FormControls.h"
-#include "core/convert/GbkText.h"
 
 namespace {
 
@@ -24,6 +23,11 @@ const QStringList& InitialRosterTexts() {
   return texts;
 }
 
+// A new officer's entry: the slot's name in the document's script.
+QString RosterNameOf(const OfficerDocument& document, int slot) {
+  return QString::fromStdString(SlotNameUtf8(document.Record(slot), slot, NameUse::Roster, document.TextScript()));
+}
+
 }  // namespace
 
 RosterPickers::RosterPickers(QWidget* form, const OfficerDocument& document, QObject* parent)
@@ -37,13 +41,16 @@ RosterPickers::RosterPickers(QWidget* form, const OfficerDocument& document, QOb
   }
   connect(&document_, &OfficerDocument::tableReplaced, this, &RosterPickers::RenameRosterEntries);
   connect(&document_, &OfficerDocument::recordChanged, this, [this](int slot) {
-    RenameRosterEntry(slot, FromGbk(SlotName(document_.Record(slot), slot, NameUse::Roster)));
+    RenameRosterEntry(slot, RosterNameOf(document_, slot));
+  });
+  connect(&document_, &OfficerDocument::textScriptChanged, this, [this] {
+    if (document_.HasFile()) RenameRosterEntries();  // before a load they stay 新N
   });
 }
 
 void RosterPickers::RenameRosterEntries() {
   for (int slot = 0; slot < static_cast<int>(kSlotCount); ++slot) {
-    RenameRosterEntry(slot, FromGbk(SlotName(document_.Record(slot), slot, NameUse::Roster)));
+    RenameRosterEntry(slot, RosterNameOf(document_, slot));
   }
 }
 

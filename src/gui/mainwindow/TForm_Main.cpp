@@ -75,7 +75,10 @@ TForm_Main::TForm_Main(QWidget* parent)
   editorPanel_->ClearEditorPanel();
 }
 
-void TForm_Main::ShowDataIn(UiLanguage /*language*/) {}
+void TForm_Main::ShowDataIn(UiLanguage language) {
+  ShowOfficerTextsIn(TextScriptFor(language));
+  editorPanel_->ShowVocabularyIn(language);
+}
 
 TForm_Main::~TForm_Main() {
   // The panels refer to the document, the session and the list model,
@@ -110,6 +113,8 @@ void TForm_Main::ShowHistory() {
   ui_->Menu_Redo->setText(caption(tr("重做(&R)"), tr("重做(&R) %1"), document_->RedoName()));
   ui_->Menu_Redo->setEnabled(document_->CanRedo());
 }
+
+void TForm_Main::ShowOfficerTextsIn(OfficerTextScript script) { document_->SetTextScript(script); }
 
 void TForm_Main::Undo() { document_->Undo(); }
 

@@ -43,6 +43,10 @@ class TForm_Main : public QMainWindow {
   // outside (command line).
   void OpenOfficerFile(const QString& path);
 
+  // Shows the officers' texts in `script` everywhere (list, panel, pickers,
+  // messages, exports); edits not yet confirmed stay as typed.
+  void ShowOfficerTextsIn(OfficerTextScript script);
+
   // --- menu commands ------------------------------------------------------------
   void ChooseFileToOpen();
   // 重新载入: the open file read again once nothing unsaved stands in the way.

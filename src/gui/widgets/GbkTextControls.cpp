@@ -30,6 +30,12 @@ std::string WithCrLf(const std::string& text) {
   return out;
 }
 
+QString Decoded(bool utf8, const std::string& bytes) {
+  return utf8 ? QString::fromStdString(bytes) : FromGbk(bytes);
+}
+
+std::string Encoded(bool utf8, const QString& text) { return utf8 ? text.toStdString() : ToGbk(text); }
+
 }  // namespace
 
 QValidator::State GbkByteLimitValidator::validate(QString& input, int&) const {
@@ -44,7 +50,7 @@ GbkLineEdit::GbkLineEdit(QWidget* parent, int byteLimit)
 
 void GbkLineEdit::SetBytes(const std::string& gbk) {
   storedBytes_ = gbk;
-  validator_->SetStoredText(FromGbk(gbk));
+  validator_->SetStoredText(Decoded(utf8_, gbk));
   setText(validator_->StoredText());
   setCursorPosition(0);  // show a long reading from its start
 }
@@ -52,7 +58,7 @@ void GbkLineEdit::SetBytes(const std::string& gbk) {
 std::string GbkLineEdit::Bytes() const {
   const QString shown = text();
   if (shown == validator_->StoredText()) return storedBytes_;
-  return ToGbk(shown);
+  return Encoded(utf8_, shown);
 }
 
 GbkMemo::GbkMemo(QWidget* parent, int byteLimit) : QPlainTextEdit(parent), limit_(byteLimit) {
@@ -61,14 +67,14 @@ GbkMemo::GbkMemo(QWidget* parent, int byteLimit) : QPlainTextEdit(parent), limit
 
 void GbkMemo::SetBytes(const std::string& gbk) {
   storedBytes_ = gbk;
-  setPlainText(WithNewlines(FromGbk(gbk)));
+  setPlainText(WithNewlines(Decoded(utf8_, gbk)));
   storedText_ = toPlainText();
 }
 
 std::string GbkMemo::Bytes() const {
   const QString shown = toPlainText();
   if (shown == storedText_) return storedBytes_;
-  return WithCrLf(ToGbk(shown));
+  return WithCrLf(Encoded(utf8_, shown));
 }
 
 int GbkMemo::StoredLength(const QString& plainText) {

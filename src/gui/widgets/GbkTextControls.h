@@ -2,7 +2,9 @@
 // Edit boxes for officer texts. They take and give GBK bytes, limit input
 // by its length in GBK bytes (what the game's fields count), and give back
 // exactly the bytes they were given as long as the user leaves the text
-// alone, also where those bytes do not decode cleanly.
+// alone, also where those bytes do not decode cleanly. SetUtf8 makes a box
+// take and give UTF-8 instead (officer texts shown in traditional
+// characters, which GBK may lack).
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -33,10 +35,13 @@ class GbkLineEdit : public QLineEdit {
   void SetByteLimit(int byteLimit) { validator_->SetLimit(byteLimit); }
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
+  // Takes effect from the next SetBytes.
+  void SetUtf8(bool utf8) { utf8_ = utf8; }
 
  private:
   GbkByteLimitValidator* validator_;  // also keeps the text the stored bytes show as
   std::string storedBytes_;
+  bool utf8_ = false;
 };
 
 // A multi-line memo whose text is read and set as a whole, as GBK bytes with
@@ -50,6 +55,8 @@ class GbkMemo : public QPlainTextEdit {
   void SetByteLimit(int byteLimit) { limit_ = byteLimit; }
   void SetBytes(const std::string& gbk);
   std::string Bytes() const;
+  // Takes effect from the next SetBytes.
+  void SetUtf8(bool utf8) { utf8_ = utf8; }
 
   // Length of a memo text in stored bytes: GBK, line breaks as CR LF.
   static int StoredLength(const QString& plainText);
@@ -66,4 +73,5 @@ class GbkMemo : public QPlainTextEdit {
   int limit_;
   std::string storedBytes_;
   QString storedText_;
+  bool utf8_ = false;
 };
