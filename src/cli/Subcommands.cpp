@@ -97,7 +97,7 @@ OfficerTextScript TextScriptOption(const QCommandLineParser& parser) {
   const QString text = parser.value(QStringLiteral("text"));
   if (!parser.isSet(QStringLiteral("text")) || text == QLatin1String("simplified")) return OfficerTextScript::Simplified;
   if (text == QLatin1String("traditional")) return OfficerTextScript::Traditional;
-  throw UsageError{"--text 应为 simplified 或 traditional：" + text.toStdString()};
+  throw UsageError{Tr(QT_TRANSLATE_NOOP("Subcommands", "--text 应为 simplified 或 traditional：%1"), {text.toStdString()})};
 }
 
 int Export(const QStringList& arguments, std::ostream& out) {

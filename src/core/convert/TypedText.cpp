@@ -207,9 +207,10 @@ TextDecision DecideTraditionalText(const OfficerField& field, const QString& giv
   }
   const std::size_t limit = EditedTextByteLimit(field, UpToZero(storedBytes).size());
   if (!lacking.empty()) {
-    decision.problem = "无法以繁体中文(Big5)保存的字：" + lacking;
+    decision.problem = Tr(QT_TRANSLATE_NOOP("TypedText", "无法以繁体中文(Big5)保存的字：%1"), {lacking});
   } else if (decision.bytes.size() > limit) {
-    decision.problem = "太长：" + std::to_string(decision.bytes.size()) + " 字节，最多 " + std::to_string(limit) + " 字节";
+    decision.problem =
+        Tr(QT_TRANSLATE_NOOP("TypedText", "太长：%1 字节，最多 %2 字节"), {std::to_string(decision.bytes.size()), std::to_string(limit)});
   }
   if (decision.problem) decision.bytes.clear();
   return decision;

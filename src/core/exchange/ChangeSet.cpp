@@ -112,7 +112,7 @@ std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& ta
 }
 
 std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& table, OfficerTextScript script) {
-  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return "文件头";
+  if (change.slot < 0 || change.slot >= static_cast<int>(kSlotCount)) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message, script);
 }
 

@@ -7,7 +7,7 @@
 #include "gui/widgets/LanguageSwitch.h"
 
 TEST(ImportPreviewLanguage, CaptionsAndSummaryFollow) {
-  ImportPreviewDialog preview(ImportDecision{}, {"UTF-8"});
+  ImportPreviewDialog preview(ImportDecision{}, {"UTF-8"}, OfficerTextScript::Simplified);
   ExpectLiveSwitch(preview, {QStringLiteral("ImportPreviewDialog")});
   LanguageSwitch language;
   language.To("en");
