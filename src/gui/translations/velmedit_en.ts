@@ -2285,7 +2285,7 @@ Check warns when it points to the officer itself or to an empty slot</translatio
     </message>
     <message>
         <source>%1（%2）</source>
-        <translation>%1 (%2)</translation>
+        <translation>%2</translation>
     </message>
     <message>
         <source>文件不可写</source>
