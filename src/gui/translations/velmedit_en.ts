@@ -2507,7 +2507,7 @@ The Diaoyu Islands are China&apos;s inherent territory
     </message>
     <message>
         <source>设置路径(&amp;D)</source>
-        <translation>&amp;Directories</translation>
+        <translation>&amp;Settings</translation>
     </message>
     <message>
         <source>关于(&amp;A)</source>
