@@ -12,6 +12,7 @@
 #include "cli/CommandOptions.h"
 #include "cli/FaceCommands.h"
 #include "cli/ProgramConsole.h"
+#include "cli/ProgramLanguage.h"
 #include "core/check/ConsistencyCheck.h"
 #include "core/check/FileDoubt.h"
 #include "core/document/DocumentExchange.h"
@@ -26,6 +27,10 @@
 #include "core/officers/OfficerFile.h"
 
 namespace {
+
+// Officers named in findings as the interface language shows them: stored
+// Big5 as it is in traditional Chinese and English.
+OfficerTextScript ShownScript() { return TextScriptFor(CurrentUiLanguage()); }
 
 std::string Tr(const char* text, std::initializer_list<std::string_view> pieces = {}) { return CoreText("Subcommands", text, pieces); }
 
@@ -148,7 +153,7 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
   }
   const OfficerTable after = TableOfHead(decision.changes.after);
   for (const FieldChange& change : decision.changes.changes) out << FormatChange(change, after) << "\n";
-  for (const Finding& note : decision.notes) out << FormatFinding(note, after) << "\n";
+  for (const Finding& note : decision.notes) out << FormatFinding(note, after, ShownScript()) << "\n";
   if (decision.changes.Empty()) {
     out << Tr(QT_TRANSLATE_NOOP("Subcommands", "没有要改变的内容")) << "\n";
   } else if (parser.isSet(QStringLiteral("dry-run"))) {
@@ -199,7 +204,7 @@ int Check(const QStringList& arguments, std::ostream& out) {
     }
     out << QJsonDocument(QJsonObject{{QStringLiteral("findings"), list}}).toJson().toStdString();
   } else {
-    for (const Finding& f : findings) out << FormatFinding(f, table) << "\n";
+    for (const Finding& f : findings) out << FormatFinding(f, table, ShownScript()) << "\n";
     out << (findings.empty() ? Tr(QT_TRANSLATE_NOOP("Subcommands", "没有发现问题"))
                              : Tr(QT_TRANSLATE_NOOP("Subcommands", "发现 %1 处问题"), {std::to_string(findings.size())}))
         << "\n";

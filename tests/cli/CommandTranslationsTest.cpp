@@ -1,11 +1,11 @@
-// The commands without a window speak the language of the installed
-// translation, placeholders filled, and simplified Chinese without one.
+// The commands without a window speak the language --lang chose,
+// placeholders filled, Qt's own words (file errors) included.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTranslator>
 #include <sstream>
 
+#include "cli/ProgramLanguage.h"
 #include "cli/Subcommands.h"
 #include "support/OfficerBytes.h"
 #include "support/TempDir.h"
@@ -25,18 +25,14 @@ class CommandTranslations : public ::testing::Test {
     WriteBytes(dir / "over.csv", std::vector<unsigned char>(csv.begin(), csv.end()));
   }
 
-  // Runs the command with the translation `qm` installed ("" for none).
-  int Run(const char* qm, const QStringList& arguments) {
-    QTranslator translator;
-    if (*qm) {
-      EXPECT_TRUE(translator.load(QString::fromLatin1(qm)));
-      QCoreApplication::installTranslator(&translator);
-    }
+  ~CommandTranslations() override { UseUiLanguage(UiLanguage::SimplifiedChinese); }
+
+  // Runs the command as `velmedit --lang <language>` does.
+  int Run(UiLanguage language, const QStringList& arguments) {
+    UseUiLanguage(language);
     out.str({});
     err.str({});
-    const int code = RunCommand(arguments, out, err);
-    QCoreApplication::removeTranslator(&translator);
-    return code;
+    return RunCommand(arguments, out, err);
   }
   QStringList Import() const { return {QStringLiteral("import"), Path(vmr), Path(dir / "over.csv")}; }
   QStringList Check() const { return {QStringLiteral("check"), Path(vmr)}; }
@@ -48,8 +44,9 @@ class CommandTranslations : public ::testing::Test {
   std::ostringstream out, err;
 };
 
-const char* const kEnglish = ":/i18n/velmedit_en.qm";
-const char* const kTraditional = ":/i18n/velmedit_zh_TW.qm";
+constexpr UiLanguage kEnglish = UiLanguage::English;
+constexpr UiLanguage kTraditional = UiLanguage::TraditionalChinese;
+constexpr UiLanguage kSimplified = UiLanguage::SimplifiedChinese;
 
 TEST_F(CommandTranslations, ImportRefusalInEachLanguageLeavesTheFileAlone) {
   EXPECT_EQ(Run(kEnglish, Import()), kExitFindings);
@@ -58,7 +55,7 @@ TEST_F(CommandTranslations, ImportRefusalInEachLanguageLeavesTheFileAlone) {
             "Not imported: 1 error(s); the file is unchanged\n");
   EXPECT_EQ(Run(kTraditional, Import()), kExitFindings);
   EXPECT_EQ(err.str(), "第 2 行第 4 欄，編號 650，武力（war）：70000 超出範圍 0–65535\n未匯入：有 1 處錯誤，檔案沒有改變\n");
-  EXPECT_EQ(Run("", Import()), kExitFindings);
+  EXPECT_EQ(Run(kSimplified, Import()), kExitFindings);
   EXPECT_EQ(err.str(), "第 2 行第 4 列，编号 650，武力（war）：70000 超出范围 0–65535\n未导入：有 1 处错误，文件没有改变\n");
   EXPECT_EQ(ReadBytes(vmr), original);
 }
@@ -68,7 +65,7 @@ TEST_F(CommandTranslations, CheckWarningInEachLanguage) {
   EXPECT_EQ(out.str(), "650 LiWu, War (warning): Ability 120 is above 99\nProblems found: 1\n");
   EXPECT_EQ(Run(kTraditional, Check()), kExitFindings);
   EXPECT_EQ(out.str(), "650 LiWu，武力（提醒）：能力 120 超過 99\n發現 1 處問題\n");
-  EXPECT_EQ(Run("", Check()), kExitFindings);
+  EXPECT_EQ(Run(kSimplified, Check()), kExitFindings);
   EXPECT_EQ(out.str(), "650 LiWu，武力（提醒）：能力 120 超过 99\n发现 1 处问题\n");
 
   // A name holding a placeholder stays as it is.
@@ -95,7 +92,7 @@ TEST_F(CommandTranslations, CommandHelpInEachLanguage) {
   EXPECT_EQ(out.str().substr(0, out.str().find('\n', out.str().find('\n') + 1) + 1),
             "用法：velmedit check TPERSON.VMR [--json] [--game 安裝目錄] [--force]\n"
             "檢查新武將登錄檔：列出不可能的值，以及值得一看的地方（提醒），例如同名的武將。\n");
-  EXPECT_EQ(Run("", help), kExitOk);
+  EXPECT_EQ(Run(kSimplified, help), kExitOk);
   EXPECT_EQ(out.str().substr(0, out.str().find('\n') + 1), "用法：velmedit diff A.VMR B.VMR [--force]\n");
   EXPECT_NE(out.str().find("  -h, --help         显示本说明后退出。\n"), std::string::npos);
 }

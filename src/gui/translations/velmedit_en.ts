@@ -2859,7 +2859,7 @@ convert them with &quot;All JP--&gt;CN&quot;.</translation>
     </message>
     <message>
         <source>不是繁体中文(Big5)文字，像是日文(Shift-JIS)：请用 此人日文--&gt;中文 转换</source>
-        <translation>Not traditional Chinese (Big5) text; it looks Japanese (Shift-JIS): convert it with Japanese--&gt;Chinese for this officer</translation>
+        <translation>Not traditional Chinese (Big5) text; it looks Japanese (Shift-JIS): convert it with &quot;This JP--&gt;CN&quot;</translation>
     </message>
     <message>
         <source>不是繁体中文(Big5)文字</source>
@@ -2867,7 +2867,7 @@ convert them with &quot;All JP--&gt;CN&quot;.</translation>
     </message>
     <message>
         <source>含有 Big5 未定义的字，像是日文(Shift-JIS)：请用 此人日文--&gt;中文 转换</source>
-        <translation>Holds characters Big5 does not define; it looks Japanese (Shift-JIS): convert it with Japanese--&gt;Chinese for this officer</translation>
+        <translation>Holds characters Big5 does not define; it looks Japanese (Shift-JIS): convert it with &quot;This JP--&gt;CN&quot;</translation>
     </message>
 </context>
 </TS>

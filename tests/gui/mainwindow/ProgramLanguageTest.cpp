@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include "cli/CommandLine.h"
 #include "cli/ProgramLanguage.h"
 #include "core/faces/RecentFiles.h"
 #include "core/faces/SettingsFile.h"
@@ -72,13 +73,13 @@ TEST_F(LanguageSettingTest, TheCommandLineBeatsTheSettingWhichBeatsTheLocale) {
 }
 
 struct QtTexts {
-  QString cancel, yes, menuTitle;
+  QString cancel, yes, menuTitle, usage;
 };
 
 QtTexts TextsNow() {
   QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel | QMessageBox::Yes);
   return {box.button(QMessageBox::Cancel)->text(), box.button(QMessageBox::Yes)->text(),
-          QCoreApplication::translate("TForm_Main", "文件(&F)")};
+          QCoreApplication::translate("TForm_Main", "文件(&F)"), UsageText()};
 }
 
 TEST_F(LanguageSettingTest, QtsDialogTextsFollowTheChosenLanguageNotTheLocale) {
@@ -87,17 +88,22 @@ TEST_F(LanguageSettingTest, QtsDialogTextsFollowTheChosenLanguageNotTheLocale) {
   EXPECT_EQ(texts.cancel, QStringLiteral("Cancel"));
   EXPECT_EQ(texts.yes, QStringLiteral("&Yes"));
   EXPECT_EQ(texts.menuTitle, QStringLiteral("&File"));
+  EXPECT_TRUE(texts.usage.startsWith(QStringLiteral("Usage: velmedit [options] [FILE]\n"))) << texts.usage.toStdString();
+  EXPECT_TRUE(texts.usage.contains(
+      QStringLiteral("  --lang CODE    Language of windows and messages: zh_CN, zh_TW or en.\n")));
 
   UseUiLanguage(UiLanguage::TraditionalChinese);
   texts = TextsNow();
   EXPECT_EQ(texts.cancel, QStringLiteral("取消"));
   EXPECT_EQ(texts.yes, QStringLiteral("是(&Y)"));
   EXPECT_EQ(texts.menuTitle, QStringLiteral("檔案(&F)"));
+  EXPECT_TRUE(texts.usage.startsWith(QStringLiteral("用法：velmedit [選項] [FILE]\n"))) << texts.usage.toStdString();
 
   UseUiLanguage(UiLanguage::SimplifiedChinese);
   texts = TextsNow();
   EXPECT_EQ(texts.cancel, QStringLiteral("取消"));
   EXPECT_EQ(texts.menuTitle, QStringLiteral("文件(&F)"));
+  EXPECT_TRUE(texts.usage.startsWith(QStringLiteral("用法：velmedit [选项] [FILE]\n"))) << texts.usage.toStdString();
   EXPECT_EQ(CurrentUiLanguage(), UiLanguage::SimplifiedChinese);
 }
 
