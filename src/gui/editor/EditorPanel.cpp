@@ -1,5 +1,7 @@
 #include "gui/editor/EditorPanel.h"
 
+#include "cli/ProgramLanguage.h"
+
 #include <QCheckBox>
 #include <algorithm>
 #include <QComboBox>
@@ -160,6 +162,7 @@ bool EditorPanel::event(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) {
     ui_->retranslateUi(client_);
     SetFieldTooltips(client_);
+    ShowGameVocabulary(client_, CurrentUiLanguage());  // the English meanings above the new tooltips
     ShowStoredForms();
   }
   return QObject::event(event);

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
@@ -124,10 +125,16 @@ TEST_F(LanguageSettingTest, TheMenuSwitchesTheMenusAtOnceAndKeepsTheChoice) {
   EXPECT_EQ(ReadLanguageSetting(), UiLanguage::English);
   EXPECT_EQ(english->text(), QStringLiteral("English"));
   EXPECT_EQ(simplified->text(), QStringLiteral("简体中文"));
+  // The game's words stay Chinese, traditional, with their English meaning first in the tooltip.
+  auto* agriculture = window.findChild<QCheckBox*>(QStringLiteral("CB_S07"));
+  EXPECT_EQ(agriculture->text(), QStringLiteral("農業"));
+  EXPECT_TRUE(agriculture->toolTip().startsWith(QStringLiteral("Agriculture\n"))) << agriculture->toolTip().toStdString();
 
   simplified->trigger();
   QCoreApplication::processEvents();
   EXPECT_EQ(file->title(), QStringLiteral("文件(&F)"));
+  EXPECT_EQ(agriculture->text(), QStringLiteral("农业"));
+  EXPECT_FALSE(agriculture->toolTip().contains(QStringLiteral("Agriculture")));
   EXPECT_EQ(ReadLanguageSetting(), UiLanguage::SimplifiedChinese);
 }
 
