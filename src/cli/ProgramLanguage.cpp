@@ -62,13 +62,14 @@ UiLanguage StartLanguage(std::optional<UiLanguage> fromCommandLine) {
   return DefaultUiLanguage(QLocale::system());
 }
 
-void UseUiLanguage(UiLanguage language) {
+void UseUiLanguage(UiLanguage language, QtTexts qtTexts) {
   static QTranslator program;
   static QTranslator qt;
   const bool translated = language != UiLanguage::SimplifiedChinese;
   Replace(program, translated ? QStringLiteral("velmedit_") + UiLanguageCode(language) : QString(),
           QStringLiteral(":/i18n"));
-  Replace(qt, QtTranslationName(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  Replace(qt, qtTexts == QtTexts::Translated ? QtTranslationName(language) : QString(),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   g_current = language;
 }
 

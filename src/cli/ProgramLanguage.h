@@ -20,11 +20,17 @@ LanguageOption TakeLanguageOption(QStringList& arguments);
 // --lang's language, else the setting's, else the locale's default.
 UiLanguage StartLanguage(std::optional<UiLanguage> fromCommandLine);
 
+// Whether Qt's own texts (dialog buttons, file errors) are translated too.
+// The commands without a window leave Qt's words as Qt writes them, so that
+// a system error reads the same on every system: the program puts its own
+// words before them.
+enum class QtTexts { Translated, AsWritten };
+
 // Replaces the translations installed so far with those of `language`: the
 // program's own (none for simplified Chinese, the texts' own language) and
-// Qt's dialog texts. Needs the application object; every window is sent
+// Qt's. Needs the application object; every window is sent
 // QEvent::LanguageChange and redraws its texts.
-void UseUiLanguage(UiLanguage language);
+void UseUiLanguage(UiLanguage language, QtTexts qtTexts = QtTexts::Translated);
 
 // The language UseUiLanguage applied last (simplified Chinese before).
 UiLanguage CurrentUiLanguage();

@@ -29,7 +29,7 @@ class CommandTranslations : public ::testing::Test {
 
   // Runs the command as `velmedit --lang <language>` does.
   int Run(UiLanguage language, const QStringList& arguments) {
-    UseUiLanguage(language);
+    UseUiLanguage(language, QtTexts::AsWritten);
     out.str({});
     err.str({});
     return RunCommand(arguments, out, err);
@@ -72,6 +72,9 @@ TEST_F(CommandTranslations, CheckWarningInEachLanguage) {
   const std::string missing = (dir / "a%2b.VMR").string();
   EXPECT_EQ(Run(kEnglish, {QStringLiteral("check"), QString::fromStdString(missing)}), kExitError);
   EXPECT_EQ(err.str(), "Cannot open file “" + missing + "”: No such file or directory\n");
+  // The system's words after the program's own, the same on every system.
+  EXPECT_EQ(Run(kSimplified, {QStringLiteral("check"), QString::fromStdString(missing)}), kExitError);
+  EXPECT_EQ(err.str(), "无法打开文件 “" + missing + "”：文件或文件夹不存在（No such file or directory）\n");
 }
 
 TEST_F(CommandTranslations, CommandHelpInEachLanguage) {

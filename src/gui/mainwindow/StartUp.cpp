@@ -87,7 +87,7 @@ StartRequest ReadProgramCommandLine(int& argc, char** argv) {
   // Nothing to read: the usual start saves the window-less application.
   if (arguments.isEmpty() && option.mistake.isEmpty()) return request;
   QCoreApplication app(argc, argv);
-  UseUiLanguage(request.language);
+  UseUiLanguage(request.language, QtTexts::AsWritten);
   if (!arguments.isEmpty() && IsSubcommand(arguments.front())) {
     request.kind = StartRequest::Kind::Finish;
     request.exitCode = RunCommand(arguments, std::cout, std::cerr);
