@@ -151,8 +151,9 @@ int Import(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     err << Tr(QT_TRANSLATE_NOOP("Subcommands", "未导入：有 %1 处错误，文件没有改变"), {std::to_string(errors.size())}) << "\n";
     return kExitFindings;
   }
+  const OfficerTable before = TableOfHead(decision.changes.before);
   const OfficerTable after = TableOfHead(decision.changes.after);
-  for (const FieldChange& change : decision.changes.changes) out << FormatChange(change, after) << "\n";
+  for (const FieldChange& change : decision.changes.changes) out << FormatChange(change, before, after, ShownScript()) << "\n";
   for (const Finding& note : decision.notes) out << FormatFinding(note, after, ShownScript()) << "\n";
   if (decision.changes.Empty()) {
     out << Tr(QT_TRANSLATE_NOOP("Subcommands", "没有要改变的内容")) << "\n";
@@ -218,8 +219,9 @@ int Diff(const QStringList& arguments, std::ostream& out) {
   const bool force = parser.isSet(kForce);
   const std::vector<unsigned char> before = LoadHead(files[0], force);
   const ChangeSet changes = CompareFileHeads(before, LoadHead(files[1], force));
+  const OfficerTable was = TableOfHead(changes.before);
   const OfficerTable after = TableOfHead(changes.after);
-  for (const FieldChange& change : changes.changes) out << FormatChange(change, after) << "\n";
+  for (const FieldChange& change : changes.changes) out << FormatChange(change, was, after, ShownScript()) << "\n";
   if (changes.Empty()) out << Tr(QT_TRANSLATE_NOOP("Subcommands", "两个文件的武将数据相同")) << "\n";
   return changes.Empty() ? kExitOk : kExitFindings;
 }

@@ -77,6 +77,24 @@ TEST_F(CommandTranslations, CheckWarningInEachLanguage) {
   EXPECT_EQ(err.str(), "无法打开文件 “" + missing + "”：文件或文件夹不存在（No such file or directory）\n");
 }
 
+TEST_F(CommandTranslations, ChangesNameTextsAsStoredWhereTheScriptIsTraditional) {
+  // 後 (Big5 AB E1) and 后 (A6 5A) both read 后 in simplified characters.
+  auto later = original;
+  PutBytes(later, 0, 81, "\xAB\xE1");
+  auto queen = original;
+  PutBytes(queen, 0, 81, "\xA6\x5A");
+  WriteBytes(dir / "A.VMR", later);
+  WriteBytes(dir / "B.VMR", queen);
+  const QStringList diff{QStringLiteral("diff"), Path(dir / "A.VMR"), Path(dir / "B.VMR")};
+  EXPECT_EQ(Run(kTraditional, diff), kExitFindings);
+  EXPECT_EQ(out.str(), "650 后Wu，姓：\"後\" → \"后\"\n");
+  EXPECT_EQ(Run(kEnglish, diff), kExitFindings);
+  EXPECT_EQ(out.str(), "650 后Wu, Surname: \"後\" → \"后\"\n");
+  // Simplified characters cannot tell them apart: the bytes are listed.
+  EXPECT_EQ(Run(kSimplified, diff), kExitFindings);
+  EXPECT_NE(out.str().find("650 后Wu，姓（字节）："), std::string::npos) << out.str();
+}
+
 TEST_F(CommandTranslations, CommandHelpInEachLanguage) {
   const QStringList help{QStringLiteral("diff"), QStringLiteral("--help")};
   EXPECT_EQ(Run(kEnglish, help), kExitOk);

@@ -5,8 +5,10 @@
 #include <optional>
 #include <span>
 
+#include "core/convert/GbkText.h"
 #include "core/exchange/ExchangeFields.h"
 #include "core/language/CoreText.h"
+#include "core/language/UiLanguage.h"
 #include "core/list/OfficerList.h"
 
 namespace {
@@ -88,11 +90,11 @@ const std::vector<FieldChange>& FieldChangeList::Listed() const {
 }
 
 std::vector<int> ChangeSet::ChangedSlots() const {
-  std::vector<int> slots;
+  std::vector<int> changed;
   for (std::size_t s = 0; s < kSlotCount && before.size() >= kOfficerFileSize && after.size() >= kOfficerFileSize; ++s) {
-    if (RecordAt(before, s) != RecordAt(after, s)) slots.push_back(static_cast<int>(s));
+    if (RecordAt(before, s) != RecordAt(after, s)) changed.push_back(static_cast<int>(s));
   }
-  return slots;
+  return changed;
 }
 
 ChangeSet CompareFileHeads(const std::vector<unsigned char>& before, const std::vector<unsigned char>& after) {
@@ -116,6 +118,13 @@ std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& ta
   return SlotNameUtf8(table[static_cast<std::size_t>(change.slot)], change.slot, NameUse::Message, script);
 }
 
+const OfficerField* Big5TextField(const FieldChange& change) {
+  const std::string_view key = std::string_view(change.field).substr(change.field.starts_with("raw.") ? 4 : 0);
+  const ExchangeField* field = FindExchangeField(key);
+  if (!field || !field->IsText() || field->coding != TextCoding::Big5 || change.slot < 0) return nullptr;
+  return field;
+}
+
 std::string ChangedFieldLabel(const FieldChange& change) {
   if (change.slot < 0) return Tr(QT_TRANSLATE_NOOP("ChangeSet", "文件头"));
   const bool bytes = change.field.starts_with("raw.");
@@ -126,7 +135,11 @@ std::string ChangedFieldLabel(const FieldChange& change) {
   return change.field;
 }
 
-std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
+namespace {
+
+// "653 李鸣远，姓：\"雷\" → \"李\"" from the officer's name and the two values.
+std::string ChangeLine(const FieldChange& change, const std::string& name, const std::string& before,
+                       const std::string& after) {
   const ExchangeField* field = FindExchangeField(change.field);
   const bool quoted = field && field->IsText();
   const auto show = [&](const std::string& value) {
@@ -147,7 +160,26 @@ std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
     return text + "\"";
   };
   if (change.slot < 0)
-    return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1：%2 → %3"), {ChangedFieldLabel(change), show(change.before), show(change.after)});
-  return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1，%2：%3 → %4"),
-            {ChangedOfficerName(change, table), ChangedFieldLabel(change), show(change.before), show(change.after)});
+    return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1：%2 → %3"), {ChangedFieldLabel(change), show(before), show(after)});
+  return Tr(QT_TRANSLATE_NOOP("ChangeSet", "%1，%2：%3 → %4"), {name, ChangedFieldLabel(change), show(before), show(after)});
+}
+
+std::string StoredBig5Text(const ExchangeField& field, int slot, const OfficerTable& table) {
+  return FromBig5(FieldText(table[static_cast<std::size_t>(slot)], field)).toStdString();
+}
+
+}  // namespace
+
+std::string FormatChange(const FieldChange& change, const OfficerTable& table) {
+  return ChangeLine(change, ChangedOfficerName(change, table), change.before, change.after);
+}
+
+std::string FormatChange(const FieldChange& change, const OfficerTable& before, const OfficerTable& after,
+                         OfficerTextScript script) {
+  const std::string name = ChangedOfficerName(change, after, script);
+  const ExchangeField* text = script == OfficerTextScript::Traditional ? Big5TextField(change) : nullptr;
+  if (!text) return ChangeLine(change, name, change.before, change.after);
+  FieldChange asText = change;
+  asText.field = std::string(text->key);
+  return ChangeLine(asText, name, StoredBig5Text(*text, change.slot, before), StoredBig5Text(*text, change.slot, after));
 }

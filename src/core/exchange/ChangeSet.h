@@ -17,6 +17,7 @@ struct FieldChange {
 };
 
 struct ChangeSet;
+struct OfficerField;
 
 // The changes of a change set: counted from the bytes at once, put in words
 // only the first time they are gone through (an import's decision needs the
@@ -62,6 +63,14 @@ std::string ChangedOfficerName(const FieldChange& change, const OfficerTable& ta
 // The field's label from the field table: "统率", "姓（字节）" for a text's
 // bytes, "保留字节 bytes53" for a preserved range.
 std::string ChangedFieldLabel(const FieldChange& change);
+// The Big5 text field (surname, given name, courtesy name, biography) a
+// change is about, also where only its bytes are listed (a change the
+// simplified script cannot show); nullptr for other changes.
+const OfficerField* Big5TextField(const FieldChange& change);
 // "653 李鸣远，姓：\"雷\" → \"李\"", texts in quotes with line breaks as \n,
 // officers named from `table` (the file after the change).
 std::string FormatChange(const FieldChange& change, const OfficerTable& table);
+// The same in `script`: in the traditional one the officer is named, and a
+// Big5 text's values are shown, as the file before and after stores them.
+std::string FormatChange(const FieldChange& change, const OfficerTable& before, const OfficerTable& after,
+                         OfficerTextScript script);

@@ -9,13 +9,6 @@
 
 namespace {
 
-// The Big5 text field a change is about; nullptr for other changes.
-const OfficerField* Big5TextField(const FieldChange& change) {
-  const OfficerField* field = FindExchangeField(change.field);
-  if (!field || !field->IsText() || field->coding != TextCoding::Big5 || change.slot < 0) return nullptr;
-  return field;
-}
-
 // A changed Big5 text as the game will show it (traditional, from the bytes
 // the import stores); empty for other fields.
 QString StoredForm(const FieldChange& change, const OfficerTable& after) {
