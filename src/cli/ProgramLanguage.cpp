@@ -5,7 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "core/language/LanguageSetting.h"
+#include "core/faces/LanguageSetting.h"
 
 namespace {
 

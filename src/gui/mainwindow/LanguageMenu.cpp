@@ -5,7 +5,7 @@
 #include <QMenu>
 
 #include "cli/ProgramLanguage.h"
-#include "core/language/LanguageSetting.h"
+#include "core/faces/LanguageSetting.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "cli/ProgramLanguage.h"
 #include "core/faces/RecentFiles.h"
 #include "core/faces/SettingsFile.h"
-#include "core/language/LanguageSetting.h"
+#include "core/faces/LanguageSetting.h"
 #include "gui/mainwindow/TForm_Main.h"
 #include "support/MainWindowHarness.h"
 

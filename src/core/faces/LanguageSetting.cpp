@@ -1,4 +1,4 @@
-#include "core/language/LanguageSetting.h"
+#include "core/faces/LanguageSetting.h"
 
 #include <QDir>
 #include <QFileInfo>
