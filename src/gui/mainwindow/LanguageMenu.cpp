@@ -28,12 +28,13 @@ constexpr LanguageItem kItems[] = {
 LanguageMenu::LanguageMenu(QMenu* parent) : QObject(parent), menu_(parent->addMenu(QString())) {
   setObjectName(QStringLiteral("LanguageMenu"));
   menu_->setObjectName(QStringLiteral("Menu_Language"));
-  group_ = new QActionGroup(menu_);
-  for (const LanguageItem& item : kItems) {
-    QAction* action = menu_->addAction(QString::fromUtf16(item.name));
+  auto* group = new QActionGroup(menu_);
+  for (std::size_t i = 0; i < std::size(kItems); ++i) {
+    const LanguageItem& item = kItems[i];
+    QAction* action = actions_[i] = menu_->addAction(QString::fromUtf16(item.name));
     action->setObjectName(QString::fromLatin1(item.objectName));
     action->setCheckable(true);
-    action->setActionGroup(group_);
+    action->setActionGroup(group);
     connect(action, &QAction::triggered, this, [this, language = item.language] { Choose(language); });
   }
   ActionFor(CurrentUiLanguage())->setChecked(true);
@@ -57,10 +58,8 @@ bool LanguageMenu::eventFilter(QObject* watched, QEvent* event) {
 void LanguageMenu::ShowTitle() { menu_->setTitle(tr("界面语言(&L)")); }
 
 QAction* LanguageMenu::ActionFor(UiLanguage language) const {
-  for (QAction* action : group_->actions()) {
-    for (const LanguageItem& item : kItems) {
-      if (item.language == language && action->objectName() == QLatin1String(item.objectName)) return action;
-    }
+  for (std::size_t i = 0; i < std::size(kItems); ++i) {
+    if (kItems[i].language == language) return actions_[i];
   }
-  return group_->actions().front();
+  return actions_.front();
 }

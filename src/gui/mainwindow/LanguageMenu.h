@@ -3,11 +3,11 @@
 // settings and applied at once: the translations change, every window
 // redraws its texts.
 #include <QObject>
+#include <array>
 
 #include "core/language/UiLanguage.h"
 
 class QAction;
-class QActionGroup;
 class QMenu;
 
 class LanguageMenu : public QObject {
@@ -31,5 +31,5 @@ class LanguageMenu : public QObject {
   QAction* ActionFor(UiLanguage language) const;
 
   QMenu* menu_;
-  QActionGroup* group_;
+  std::array<QAction*, 3> actions_{};  // 简体中文, 繁體中文, English
 };
